@@ -1,0 +1,17 @@
+# Common settings every Fibrolog target gets: warnings, sanitizers.
+
+set(FIBROLOG_WARNINGS -Wall -Wextra -Wpedantic)
+if(FIBROLOG_WERROR)
+    list(APPEND FIBROLOG_WARNINGS -Werror)
+endif()
+
+if(FIBROLOG_SANITIZE)
+    set(FIBROLOG_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${FIBROLOG_SANITIZER_FLAGS})
+    add_link_options(${FIBROLOG_SANITIZER_FLAGS})
+endif()
+
+function(fibrolog_target_defaults target)
+    target_compile_options(${target} PRIVATE ${FIBROLOG_WARNINGS})
+    target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_NO_CAST_FROM_BYTEARRAY)
+endfunction()

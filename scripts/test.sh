@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Fibrolog and runs the whole test suite.
+#   scripts/test.sh              normal build in build/
+#   scripts/test.sh --sanitize   AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+
+if [ "${1:-}" = "--sanitize" ]; then
+    build_dir=build-asan
+    scripts/build.sh "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DFIBROLOG_SANITIZE=ON -DFIBROLOG_BUILD_BENCH=OFF
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+else
+    build_dir=build
+    scripts/build.sh "$build_dir"
+fi
+
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

@@ -1,0 +1,64 @@
+#include "cli/CliApp.h"
+
+#include "app/LocaleFormat.h"
+#include "cli/CliCommands.h"
+
+#include <array>
+
+namespace {
+
+struct Command
+{
+    const CommandSpec* spec;
+    int (*run)(const CommandLine&, CliContext&);
+};
+
+const std::array kCommands = {
+    Command{&kStandardsSpec, runStandards},
+    Command{&kBudgetSpec, runBudget},
+};
+
+} // namespace
+
+QString cliUsage()
+{
+    return QStringLiteral("Usage: fibrolog-cli [--locale NAME] COMMAND [OPTIONS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  standards                 list the standards catalogue, one entry a line\n"
+                          "  budget --standard N [--custom-id ID] --fiber-type T --length-km X\n"
+                          "         --connectors N --splices N\n"
+                          "                            allowed loss for every wavelength of a standard\n"
+                          "\n"
+                          "Options:\n"
+                          "  --locale NAME             locale for numbers and dates, for example de_DE\n"
+                          "  --help                    show this text\n");
+}
+
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QStringList words = arguments;
+    try {
+        const QString localeName = takeLocaleOption(words);
+        if (!initThreadLocale(localeName))
+            throw UsageError(QStringLiteral("unknown locale '%1'").arg(localeName));
+        if (words.isEmpty())
+            throw UsageError(QStringLiteral("no command given"));
+        const QString name = words.takeFirst();
+        if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+            out << cliUsage();
+            return ExitOk;
+        }
+        for (const Command& command : kCommands) {
+            if (command.spec->name != name)
+                continue;
+            const CommandLine line = CommandLine::parse(*command.spec, words);
+            CliContext context{out, err};
+            return command.run(line, context);
+        }
+        throw UsageError(QStringLiteral("unknown command '%1'").arg(name));
+    } catch (const UsageError& error) {
+        err << "fibrolog-cli: " << error.text() << "\n\n" << cliUsage();
+        return ExitUsage;
+    }
+}

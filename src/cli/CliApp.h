@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Exit statuses of fibrolog-cli.
+enum CliExit : int
+{
+    ExitOk = 0,
+    ExitError = 1,
+    ExitUsage = 2,
+};
+
+// Runs fibrolog-cli with its arguments (without the program name), writing to
+// the given streams. Used by main() and, in process, by the tests.
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+QString cliUsage();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+
+#include <QTextStream>
+
+// The commands of fibrolog-cli. Each returns the exit status; usage mistakes
+// are thrown as UsageError.
+struct CliContext
+{
+    QTextStream& out;
+    QTextStream& err;
+};
+
+extern const CommandSpec kStandardsSpec;
+extern const CommandSpec kBudgetSpec;
+
+int runStandards(const CommandLine& line, CliContext& context);
+int runBudget(const CommandLine& line, CliContext& context);

@@ -1,0 +1,102 @@
+#include "cli/CommandLine.h"
+
+#include <cmath>
+
+namespace {
+
+QString dashed(const QString& option)
+{
+    return QStringLiteral("--") + option;
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const CommandSpec& spec, const QStringList& words)
+{
+    CommandLine line;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words.at(i);
+        if (!word.startsWith(QLatin1String("--")) || word == QLatin1String("--")) {
+            line.positional_.append(word);
+            continue;
+        }
+        QString name = word.mid(2);
+        QString inlineValue;
+        bool hasInlineValue = false;
+        if (const qsizetype eq = name.indexOf(QLatin1Char('=')); eq >= 0) {
+            inlineValue = name.mid(eq + 1);
+            name.truncate(eq);
+            hasInlineValue = true;
+        }
+        if (line.has(name))
+            throw UsageError(QStringLiteral("option %1 given twice").arg(dashed(name)));
+        if (spec.flagOptions.contains(name)) {
+            if (hasInlineValue)
+                throw UsageError(QStringLiteral("option %1 takes no value").arg(dashed(name)));
+            line.flags_.insert(name);
+        } else if (spec.valueOptions.contains(name)) {
+            if (!hasInlineValue) {
+                if (i + 1 >= words.size())
+                    throw UsageError(QStringLiteral("option %1 needs a value").arg(dashed(name)));
+                inlineValue = words.at(++i);
+            }
+            line.values_.insert(name, inlineValue);
+        } else {
+            throw UsageError(QStringLiteral("unknown option %1 for '%2'").arg(word, spec.name));
+        }
+    }
+    if (line.positional_.size() < spec.minPositional)
+        throw UsageError(QStringLiteral("'%1' needs more arguments").arg(spec.name));
+    if (line.positional_.size() > spec.maxPositional)
+        throw UsageError(QStringLiteral("too many arguments for '%1'").arg(spec.name));
+    return line;
+}
+
+QString CommandLine::requiredValue(const QString& option) const
+{
+    if (!values_.contains(option))
+        throw UsageError(QStringLiteral("option %1 is required").arg(dashed(option)));
+    return values_.value(option);
+}
+
+int CommandLine::intValue(const QString& option, int min, int max) const
+{
+    bool ok = false;
+    const int number = requiredValue(option).toInt(&ok);
+    if (!ok || number < min || number > max)
+        throw UsageError(QStringLiteral("option %1 needs a whole number from %2 to %3")
+                             .arg(dashed(option))
+                             .arg(min)
+                             .arg(max));
+    return number;
+}
+
+double CommandLine::doubleValue(const QString& option, double min, double max) const
+{
+    bool ok = false;
+    const double number = requiredValue(option).toDouble(&ok);
+    if (!ok || !std::isfinite(number) || number < min || number > max)
+        throw UsageError(
+            QStringLiteral("option %1 needs a number from %2 to %3").arg(dashed(option)).arg(min).arg(max));
+    return number;
+}
+
+QString takeLocaleOption(QStringList& words)
+{
+    QString name;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words.at(i);
+        if (word == QLatin1String("--locale")) {
+            if (i + 1 >= words.size())
+                throw UsageError(QStringLiteral("option --locale needs a value"));
+            name = words.at(i + 1);
+            words.remove(i, 2);
+            --i;
+        } else if (word.startsWith(QLatin1String("--locale="))) {
+            name = word.mid(9);
+            words.remove(i);
+            --i;
+        }
+    }
+    return name;
+}
