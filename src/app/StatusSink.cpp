@@ -1,0 +1,8 @@
+#include "app/StatusSink.h"
+
+#include "app/StringTable.h"
+
+void StatusSink::showStatus(int stringId)
+{
+    showStatusText(loadString(stringId));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// How the core asks the user something or tells him something. The GUI answers
+// with Qt dialogs, the command line and the tests with scripted answers; the
+// core itself never shows a window.
+
+enum class PromptIcon
+{
+    None,
+    Information,
+    Question,
+    Exclamation, // also the "warning" icon
+    Hand,        // stop / error
+};
+
+enum class PromptAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No,
+    Retry,
+    Merge,
+    Overwrite,
+};
+
+class UserPrompt
+{
+public:
+    virtual ~UserPrompt() = default;
+
+    // A message with an OK button.
+    virtual void message(const QString& text, const QString& caption, PromptIcon icon) = 0;
+    // Yes or No.
+    virtual PromptAnswer askYesNo(const QString& text, const QString& caption, PromptIcon icon) = 0;
+    // Yes, No or Cancel.
+    virtual PromptAnswer askYesNoCancel(const QString& text, const QString& caption, PromptIcon icon) = 0;
+    // Retry or Cancel.
+    virtual PromptAnswer askRetryCancel(const QString& text, const QString& caption, PromptIcon icon) = 0;
+    // Merge (the default) or Overwrite; closing the question counts as Overwrite.
+    virtual PromptAnswer askMergeOverwrite(const QString& text, const QString& caption) = 0;
+    // A file name to save to, or nothing when the user cancels.
+    virtual std::optional<QString> saveFileName(const QString& suggestedPath) = 0;
+};
