@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev
+    libsqlcipher-dev
     libgtest-dev libbenchmark-dev
 )
 

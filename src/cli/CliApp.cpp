@@ -14,25 +14,31 @@ struct Command
 };
 
 const std::array kCommands = {
-    Command{&kStandardsSpec, runStandards},
-    Command{&kBudgetSpec, runBudget},
+    Command{&kStandardsSpec, runStandards}, Command{&kBudgetSpec, runBudget},
+    Command{&kCreateSpec, runCreate},       Command{&kInfoSpec, runInfo},
+    Command{&kUpgradeSpec, runUpgrade},
 };
 
 } // namespace
 
 QString cliUsage()
 {
-    return QStringLiteral("Usage: fibrolog-cli [--locale NAME] COMMAND [OPTIONS]\n"
-                          "\n"
-                          "Commands:\n"
-                          "  standards                 list the standards catalogue, one entry a line\n"
-                          "  budget --standard N [--custom-id ID] --fiber-type T --length-km X\n"
-                          "         --connectors N --splices N\n"
-                          "                            allowed loss for every wavelength of a standard\n"
-                          "\n"
-                          "Options:\n"
-                          "  --locale NAME             locale for numbers and dates, for example de_DE\n"
-                          "  --help                    show this text\n");
+    return QStringLiteral(
+        "Usage: fibrolog-cli [--locale NAME] COMMAND [OPTIONS]\n"
+        "\n"
+        "Commands:\n"
+        "  standards                 list the standards catalogue, one entry a line\n"
+        "  budget --standard N [--custom-id ID] --fiber-type T --length-km X\n"
+        "         --connectors N --splices N\n"
+        "                            allowed loss for every wavelength of a standard\n"
+        "  create FILE.mdb [--schema 1.0|2.0|2.1]\n"
+        "                            create an empty test database\n"
+        "  info FILE.mdb             schema version and row counts\n"
+        "  upgrade FILE.mdb          convert a 1.0 or 2.0 file to 2.1, keeping FILE.mdb.backup\n"
+        "\n"
+        "Options:\n"
+        "  --locale NAME             locale for numbers and dates, for example de_DE\n"
+        "  --help                    show this text\n");
 }
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)

@@ -17,3 +17,11 @@ extern const CommandSpec kBudgetSpec;
 
 int runStandards(const CommandLine& line, CliContext& context);
 int runBudget(const CommandLine& line, CliContext& context);
+
+extern const CommandSpec kCreateSpec;
+extern const CommandSpec kInfoSpec;
+extern const CommandSpec kUpgradeSpec;
+
+int runCreate(const CommandLine& line, CliContext& context);
+int runInfo(const CommandLine& line, CliContext& context);
+int runUpgrade(const CommandLine& line, CliContext& context);

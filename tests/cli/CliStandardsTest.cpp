@@ -1,29 +1,12 @@
-#include "cli/CliApp.h"
+#include "cli/CliRun.h"
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
-
 namespace {
-
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
 
 CliRun run(const QStringList& arguments)
 {
-    const QLocale before;
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = runCli(arguments, out, err);
-    out.flush();
-    err.flush();
-    QLocale::setDefault(before);
-    return result;
+    return runCliCaptured(arguments);
 }
 
 } // namespace

@@ -1,0 +1,53 @@
+#include "database/CKAVSiteSet2.h"
+
+void CKAVSiteSet2::doFieldExchange(FieldExchange& fx)
+{
+    fx.guid("SiteNumber", siteNumber);
+    fx.guid("CompanyNumber", companyNumber);
+    fx.text("SiteName", siteName);
+    fx.dateTime("Date", date);
+    fx.dateTime("UploadDate", uploadDate);
+    fx.dateTime("CalibrationDate", calibrationDate);
+    fx.single("FiberLength", fiberLength);
+    fx.int16("Connections", connections);
+    fx.int16("Splices", splices);
+    fx.single("Temperature", temperature);
+    fx.int16("FiberType", fiberType);
+    fx.int16("Wizard", wizard);
+    fx.int16("Standard", standard);
+    fx.guid("CustomStandardID", customStandardId);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        fx.single(slotColumns(slot).referenceColumn, references[static_cast<std::size_t>(slot)]);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        fx.text(slotColumns(slot).wavelengthColumn, wavelengths[static_cast<std::size_t>(slot)]);
+}
+
+void CKAVSiteSet2::afterLoad()
+{
+    for (QString& name : wavelengths) {
+        qsizetype end = name.size();
+        while (end > 0 && name.at(end - 1) == QLatin1Char(' '))
+            --end;
+        name.truncate(end);
+    }
+}
+
+void CKAVSiteSet2::copyFrom(const CKAVSiteSet2& other)
+{
+    siteNumber = other.siteNumber;
+    companyNumber = other.companyNumber;
+    siteName = other.siteName;
+    date = other.date;
+    uploadDate = other.uploadDate;
+    calibrationDate = other.calibrationDate;
+    fiberLength = other.fiberLength;
+    connections = other.connections;
+    splices = other.splices;
+    temperature = other.temperature;
+    fiberType = other.fiberType;
+    wizard = other.wizard;
+    standard = other.standard;
+    customStandardId = other.customStandardId;
+    references = other.references;
+    wavelengths = other.wavelengths;
+}
