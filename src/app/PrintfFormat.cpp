@@ -14,7 +14,7 @@ constexpr int kMaxWidth = 64;
 struct Conversion
 {
     QString prefix;
-    QByteArray spec; // "%" flags width .precision, without length or conversion
+    QByteArray directive; // "%" flags width .precision, without length or conversion
     char type = 0;
     QString suffix;
 };
@@ -62,16 +62,16 @@ bool parse(QStringView format, Conversion& out)
         if (found)
             return false;
         found = true;
-        QByteArray spec("%");
+        QByteArray directive("%");
         ++i;
         while (i < format.size() && isOneOf(format.at(i), "-+ #0"))
-            spec.append(static_cast<char>(format.at(i++).unicode()));
-        if (!readSmallNumber(format, i, spec))
+            directive.append(static_cast<char>(format.at(i++).unicode()));
+        if (!readSmallNumber(format, i, directive))
             return false;
         if (i < format.size() && format.at(i) == QLatin1Char('.')) {
-            spec.append('.');
+            directive.append('.');
             ++i;
-            if (!readSmallNumber(format, i, spec))
+            if (!readSmallNumber(format, i, directive))
                 return false;
         }
         // Length modifiers carry no meaning here: the value is passed at full width.
@@ -79,7 +79,7 @@ bool parse(QStringView format, Conversion& out)
             ++i;
         if (i >= format.size() || !isOneOf(format.at(i), "diuxXofFeEgGaA"))
             return false;
-        out.spec = spec;
+        out.directive = directive;
         out.type = static_cast<char>(format.at(i).unicode());
         literal = &out.suffix;
     }
@@ -94,7 +94,7 @@ bool isIntegerType(char type)
 QString render(const Conversion& c, double asDouble, long long asInteger)
 {
     char buffer[256];
-    QByteArray format = c.spec;
+    QByteArray format = c.directive;
     format.append(isIntegerType(c.type) ? "ll" : "").append(c.type);
     if (isIntegerType(c.type))
         std::snprintf(buffer, sizeof buffer, format.constData(), asInteger);
@@ -121,7 +121,7 @@ QString printfNumber(QStringView format, double value)
     Conversion c;
     if (!parse(format, c)) {
         c = Conversion{};
-        c.spec = "%";
+        c.directive = "%";
         c.type = 'g';
     }
     return render(c, value, toInteger(value));
@@ -132,7 +132,7 @@ QString printfNumber(QStringView format, long long value)
     Conversion c;
     if (!parse(format, c)) {
         c = Conversion{};
-        c.spec = "%";
+        c.directive = "%";
         c.type = 'd';
     }
     return render(c, static_cast<double>(value), value);

@@ -9,7 +9,7 @@ namespace {
 
 struct Command
 {
-    const CommandSpec* spec;
+    const CommandSpec* syntax;
     int (*run)(const CommandLine&, CliContext&);
 };
 
@@ -56,9 +56,9 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
             return ExitOk;
         }
         for (const Command& command : kCommands) {
-            if (command.spec->name != name)
+            if (command.syntax->name != name)
                 continue;
-            const CommandLine line = CommandLine::parse(*command.spec, words);
+            const CommandLine line = CommandLine::parse(*command.syntax, words);
             CliContext context{out, err};
             return command.run(line, context);
         }

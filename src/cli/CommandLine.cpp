@@ -11,7 +11,7 @@ QString dashed(const QString& option)
 
 } // namespace
 
-CommandLine CommandLine::parse(const CommandSpec& spec, const QStringList& words)
+CommandLine CommandLine::parse(const CommandSpec& syntax, const QStringList& words)
 {
     CommandLine line;
     for (qsizetype i = 0; i < words.size(); ++i) {
@@ -30,11 +30,11 @@ CommandLine CommandLine::parse(const CommandSpec& spec, const QStringList& words
         }
         if (line.has(name))
             throw UsageError(QStringLiteral("option %1 given twice").arg(dashed(name)));
-        if (spec.flagOptions.contains(name)) {
+        if (syntax.flagOptions.contains(name)) {
             if (hasInlineValue)
                 throw UsageError(QStringLiteral("option %1 takes no value").arg(dashed(name)));
             line.flags_.insert(name);
-        } else if (spec.valueOptions.contains(name)) {
+        } else if (syntax.valueOptions.contains(name)) {
             if (!hasInlineValue) {
                 if (i + 1 >= words.size())
                     throw UsageError(QStringLiteral("option %1 needs a value").arg(dashed(name)));
@@ -42,13 +42,13 @@ CommandLine CommandLine::parse(const CommandSpec& spec, const QStringList& words
             }
             line.values_.insert(name, inlineValue);
         } else {
-            throw UsageError(QStringLiteral("unknown option %1 for '%2'").arg(word, spec.name));
+            throw UsageError(QStringLiteral("unknown option %1 for '%2'").arg(word, syntax.name));
         }
     }
-    if (line.positional_.size() < spec.minPositional)
-        throw UsageError(QStringLiteral("'%1' needs more arguments").arg(spec.name));
-    if (line.positional_.size() > spec.maxPositional)
-        throw UsageError(QStringLiteral("too many arguments for '%1'").arg(spec.name));
+    if (line.positional_.size() < syntax.minPositional)
+        throw UsageError(QStringLiteral("'%1' needs more arguments").arg(syntax.name));
+    if (line.positional_.size() > syntax.maxPositional)
+        throw UsageError(QStringLiteral("too many arguments for '%1'").arg(syntax.name));
     return line;
 }
 

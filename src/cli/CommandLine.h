@@ -31,7 +31,7 @@ class CommandLine
 {
 public:
     // Parses the words after the command name; throws UsageError.
-    static CommandLine parse(const CommandSpec& spec, const QStringList& words);
+    static CommandLine parse(const CommandSpec& syntax, const QStringList& words);
 
     const QStringList& positional() const { return positional_; }
     bool has(const QString& option) const { return values_.contains(option) || flags_.contains(option); }
