@@ -109,8 +109,8 @@ public:
     StatementLease(const StatementLease&) = delete;
     StatementLease& operator=(const StatementLease&) = delete;
 
-    Statement* operator->() { return statement_.get(); }
-    Statement& operator*() { return *statement_; }
+    Statement* operator->() const { return statement_.get(); }
+    Statement& operator*() const { return *statement_; }
 
 private:
     std::shared_ptr<Statement> statement_;

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "database/CircuitRecord.h"
+
+#include <vector>
+
+class CKAVCompanySet2;
+class CKAVFiberSet2;
+class CKAVSiteSet2_1;
+class StandardsCatalog;
+
+// The evaluated circuits of a test database, one per Fiber row, sorted by
+// link ID and circuit ID (newest test first), with a current position. The
+// view pages through it and the reports print it; the view's edits are
+// mirrored in it without building it again.
+class FiberCursor
+{
+public:
+    // Reads the three tables of the recordsets' database once and evaluates
+    // every fiber. False when a database error interrupted it; the records
+    // built so far stay, unsorted.
+    bool build(CKAVCompanySet2& companySet, CKAVSiteSet2_1& siteSet, CKAVFiberSet2& fiberSet,
+               const StandardsCatalog& catalogue);
+    void clear();
+
+    int count() const { return static_cast<int>(records_.size()); }
+    bool isEmpty() const { return records_.empty(); }
+    int position() const { return position_; }
+
+    // Each returns whether it moved; at either end the position stays there.
+    bool moveNext();
+    bool movePrevious();
+
+    CircuitRecord current() const;
+    CircuitRecord at(int i) const;
+    // No copy, for printing thousands of pages.
+    const CircuitRecord& recordAt(int i) const { return records_.at(static_cast<std::size_t>(i)); }
+
+    void replaceCurrent(const CircuitRecord& record);
+    void removeCurrent();
+    // Copies the site's (or company's) fields into every record of that site (company).
+    void replaceSite(const CircuitRecord& record);
+    void replaceCompany(const CircuitRecord& record);
+
+    // The sort order: link ID without regard to case, circuit ID as a number
+    // when both are plain integers (else as text), then newest test and upload first.
+    static bool sortsBefore(const CircuitRecord& a, const CircuitRecord& b);
+
+private:
+    std::vector<CircuitRecord> records_;
+    int position_ = 0;
+};
