@@ -17,3 +17,9 @@ extern const CommandSpec kBudgetSpec;
 
 int runStandards(const CommandLine& line, CliContext& context);
 int runBudget(const CommandLine& line, CliContext& context);
+
+extern const CommandSpec kFindMeterSpec;
+extern const CommandSpec kDownloadSpec;
+
+int runFindMeter(const CommandLine& line, CliContext& context);
+int runDownload(const CommandLine& line, CliContext& context);

@@ -15,6 +15,7 @@ bool MeterProbe::probePort(int portNumber, JobProgress& progress)
     if (!port || !port->configure())
         return false;
     port->setReadTimeout(timing_.readTimeoutMs);
+    port->purgeInput();
     if (port->write("?", 1) != 1)
         return false;
     port->drain();
