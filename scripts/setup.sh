@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
 )
 
 missing=()

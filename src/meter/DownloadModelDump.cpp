@@ -76,7 +76,7 @@ void Dumper::dump(const DownloadModel& model)
         out_ << '\n';
         for (const DownloadFiber& fiber : list.fibers) {
             out_ << "  fiber " << quoted(fiber.name);
-            for (const DownloadFiber::Reading& r : fiber.readings)
+            for (const DownloadFiber::Reading& r : fiber.readings())
                 out_ << ' ' << r.column << ':' << number(r.power);
             out_ << '\n';
         }

@@ -340,8 +340,10 @@ void DownloadParser::readFibers(FiberList& list, bool* ranIntoEnd)
     // Fibers follow their header line by line; the first line that does not
     // begin with a quote (a blank line between lists) ends them.
     for (bool first = true;; first = false) {
-        DownloadFiber fiber;
+        // Built in place: a download may hold hundreds of thousands of fibers.
+        DownloadFiber& fiber = list.fibers.emplaceBack();
         if (!reader_.readString(fiber.name, first)) {
+            list.fibers.removeLast();
             *ranIntoEnd = reader_.atEnd();
             return;
         }
@@ -351,8 +353,7 @@ void DownloadParser::readFibers(FiberList& list, bool* ranIntoEnd)
         for (int column = 0; column < columns && !lineEnd; ++column) {
             float power = 0.0f;
             if (reader_.readDecimal(power, false, isVersion2() ? &lineEnd : nullptr))
-                fiber.readings.append({column, power});
+                fiber.setReading(column, power);
         }
-        list.fibers.append(std::move(fiber));
     }
 }

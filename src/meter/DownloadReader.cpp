@@ -66,7 +66,7 @@ bool DownloadReader::readString(QString& target, bool skip)
         if (!skip && c != '\'')
             return false;
     } while (c != '\'');
-    text_.clear();
+    text_.truncate(0);
     if (!bytes_.readUntil('\'', text_, kMaxStringLength))
         return false;
     // The meters write 8-bit Windows text; Latin-1 keeps every byte.

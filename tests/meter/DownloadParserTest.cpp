@@ -169,6 +169,6 @@ TEST(DownloadParser, OlderListsHaveThreeWavelengthsAndThreeReadings)
     EXPECT_EQ(list.fiberType, 1);
     EXPECT_EQ(list.wavelengthNames.size(), 3);
     ASSERT_EQ(list.fibers.size(), 2);
-    EXPECT_EQ(list.fibers.at(0).readings.size(), 2);
+    EXPECT_EQ(list.fibers.at(0).readingCount(), 2);
     EXPECT_EQ(list.fibers.at(1).reading(2), -6.0f);
 }

@@ -95,7 +95,7 @@ TEST(ParserRobustness, EndlessLinesAndNumbersStayBounded)
         parseBytes(version2Download("", kOneSiteA + "1,0,'L','x','850nm'\n'F'") + QByteArray(4 << 20, ','));
     ASSERT_TRUE(commas);
     ASSERT_EQ(commas->fiberLists.size(), 1);
-    EXPECT_TRUE(commas->fiberLists.at(0).fibers.at(0).readings.isEmpty());
+    EXPECT_TRUE(commas->fiberLists.at(0).fibers.at(0).readingCount() == 0);
     const auto quotes = parseBytes(header + QByteArray(1 << 20, '\''));
     ASSERT_TRUE(quotes);
     const auto name = parseBytes("'" + QByteArray(8 << 20, 'n') + "','555','PN1','2.10','01/02/06'");
