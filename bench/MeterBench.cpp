@@ -104,7 +104,7 @@ void BM_DownloadAtRealPace(benchmark::State& state)
     for (qint64 n = 0; n < kRealPaceBytes; n += line.size())
         data.write(line.left(static_cast<qsizetype>(std::min<qint64>(line.size(), kRealPaceBytes - n))));
     data.flush();
-    MeterSimProcess sim({"--id", "PN1", "--file", data.fileName()});
+    MeterSimProcess sim({"--id", "PN1", "--file", data.fileName(), "--lifetime", "600"});
     DevicePortOpener opener(SerialPortPaths::fromList(sim.path()));
     ScriptedPrompt prompt;
     NullStatusSink status;
@@ -119,7 +119,13 @@ void BM_DownloadAtRealPace(benchmark::State& state)
         const DownloadResult result = link.downloadToFile(progress);
         const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
         if (!found || !result.ok() || result.bytes != kRealPaceBytes) {
-            state.SkipWithError("the download failed or came short");
+            const std::string why = QStringLiteral("meter found %1, status %2, %3 bytes: %4")
+                                        .arg(found)
+                                        .arg(static_cast<int>(result.status))
+                                        .arg(result.bytes)
+                                        .arg(result.detail)
+                                        .toStdString();
+            state.SkipWithError(why.c_str());
             break;
         }
         QFile::remove(result.path);

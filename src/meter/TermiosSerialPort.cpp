@@ -13,10 +13,13 @@
 
 namespace {
 
+// "path: what: reason"; without an error number, "path: what".
 QString describe(const QString& devicePath, const char* what, int errorNumber)
 {
-    return QStringLiteral("%1: %2: %3")
-        .arg(devicePath, QString::fromLatin1(what), QString::fromLocal8Bit(std::strerror(errorNumber)));
+    QString text = devicePath + QStringLiteral(": ") + QString::fromLatin1(what);
+    if (errorNumber != 0)
+        text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errorNumber));
+    return text;
 }
 
 // Closes a descriptor that has not been handed to a port object yet.
@@ -63,7 +66,7 @@ std::unique_ptr<TermiosSerialPort> TermiosSerialPort::open(const QString& device
     if (raw < 0)
         return failWith("open", errno);
     if (!::isatty(raw))
-        return failWith("not a serial line", ENOTTY);
+        return failWith("not a serial line", 0);
     if (::flock(raw, LOCK_EX | LOCK_NB) != 0)
         return failWith("in use", errno);
     termios saved{};
@@ -170,7 +173,7 @@ std::int64_t TermiosSerialPort::read(char* buffer, std::int64_t maxSize)
     if (got < 0 && (errno == EAGAIN || errno == EINTR) && !(revents & (POLLHUP | POLLERR)))
         return 0;
     // Readable but nothing to read is how a tty reports a hang-up.
-    fail(got == 0 ? "line hung up" : "read", got == 0 ? EPIPE : errno);
+    fail(got == 0 ? "the line hung up" : "read", got == 0 ? 0 : errno);
     return -1;
 }
 

@@ -13,6 +13,8 @@ namespace {
 // not to wake a thousand times a second.
 constexpr auto kBurst = std::chrono::milliseconds(10);
 constexpr std::size_t kMaxStaged = 4096;
+// Behind the schedule by more than this, the line was idle rather than late.
+constexpr auto kIdle = std::chrono::milliseconds(100);
 
 } // namespace
 
@@ -75,9 +77,13 @@ bool MeterSimulator::stageOutput(Clock::time_point now)
 {
     if (!staged_.empty())
         return true;
-    if (now < nextDue_)
-        return false;
     if (answer_.empty() && !download_)
+        return false;
+    // A line that had nothing to send owes nothing: the pace starts now, not
+    // with a burst for the idle time.
+    if (nextDue_ < now - kIdle)
+        nextDue_ = now;
+    if (now < nextDue_)
         return false;
     std::size_t allowed = kMaxStaged;
     if (bytePeriod_.count() > 0) {
@@ -119,7 +125,7 @@ bool MeterSimulator::sendStaged()
     stagedFromDownload_ -= fromDownload;
     downloadSent_ += fromDownload;
     staged_.erase(0, count);
-    nextDue_ = std::max(nextDue_, Clock::now() - kBurst) + bytePeriod_ * count;
+    nextDue_ += bytePeriod_ * count;
     if (fromDownload > 0 && options_.pauseEvery > 0 && downloadSent_ % options_.pauseEvery == 0)
         nextDue_ += std::chrono::milliseconds(options_.pauseMs);
     return true;

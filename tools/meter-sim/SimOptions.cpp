@@ -19,7 +19,7 @@ bool parseNumber(const char* text, std::int64_t min, std::int64_t max, std::int6
 
 const char* SimOptions::usageText()
 {
-    return "Usage: meter-sim [--id TEXT] [--file PATH] [--fast] [--baud N]\n"
+    return "Usage: meter-sim [--help] [--id TEXT] [--file PATH] [--fast] [--baud N]\n"
            "                 [--pause-every BYTES --pause-ms MS] [--silent] [--garbage]\n"
            "                 [--hang-up-after BYTES] [--lifetime SECONDS]\n"
            "\n"
@@ -50,7 +50,9 @@ std::optional<SimOptions> SimOptions::parse(int argc, char** argv, std::string* 
             return true;
         };
         std::int64_t n = 0;
-        if (word == "--fast") {
+        if (word == "--help" || word == "-h") {
+            options.help = true;
+        } else if (word == "--fast") {
             options.fast = true;
         } else if (word == "--silent") {
             options.silent = true;

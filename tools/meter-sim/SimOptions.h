@@ -17,6 +17,7 @@ struct SimOptions
     bool garbage = false;          // answers "?" with random bytes
     std::int64_t hangUpAfter = -1; // bytes of the download, then the line goes dead
     int lifetimeSeconds = 600;
+    bool help = false;
 
     // Nothing (and a message in `error`) when the arguments are wrong.
     static std::optional<SimOptions> parse(int argc, char** argv, std::string* error);

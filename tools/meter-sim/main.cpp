@@ -29,6 +29,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "meter-sim: %s\n\n%s", error.c_str(), SimOptions::usageText());
         return 2;
     }
+    if (options->help) {
+        std::fputs(SimOptions::usageText(), stdout);
+        return 0;
+    }
     // A test that dies must not leave its meter behind.
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     std::signal(SIGTERM, requestStop);
