@@ -245,19 +245,24 @@ bool DownloadParser::readSite(int index, DownloadSite& site)
     return readSiteConditionsB(site);
 }
 
-void DownloadParser::readSiteConditionsA(DownloadSite& site)
+void DownloadParser::readLinkConditions(DownloadSite& site)
 {
     int length = 0;
     int temperature = 0;
-    int packed = 0;
     reader_.readInteger(length, false);
     reader_.readInteger(site.connectorPairs, false);
     reader_.readInteger(site.splices, false);
     reader_.readInteger(temperature, false);
-    reader_.readInteger(site.wizardFlags, false);
-    reader_.readInteger(packed, false);
     site.fiberLengthMetres = static_cast<float>(length);
     site.temperature = static_cast<float>(temperature);
+}
+
+void DownloadParser::readSiteConditionsA(DownloadSite& site)
+{
+    readLinkConditions(site);
+    int packed = 0;
+    reader_.readInteger(site.wizardFlags, false);
+    reader_.readInteger(packed, false);
     unpackLayoutA(packed, site);
 
     // Up to five reference powers, a field that cannot be read leaving none;
@@ -278,16 +283,9 @@ void DownloadParser::readSiteConditionsA(DownloadSite& site)
 
 bool DownloadParser::readSiteConditionsB(DownloadSite& site)
 {
-    int length = 0;
-    int temperature = 0;
+    readLinkConditions(site);
     int packed = 0;
-    reader_.readInteger(length, false);
-    reader_.readInteger(site.connectorPairs, false);
-    reader_.readInteger(site.splices, false);
-    reader_.readInteger(temperature, false);
     reader_.readInteger(packed, false);
-    site.fiberLengthMetres = static_cast<float>(length);
-    site.temperature = static_cast<float>(temperature);
     unpackLayoutB(packed, site);
     for (int column = 0; column < 3; ++column) {
         float power = 0.0f;

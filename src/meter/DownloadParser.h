@@ -27,6 +27,9 @@ private:
     bool readCustomStandardLine(int code, const QString& name, const RecordId& id);
     void readSites();
     bool readSite(int index, DownloadSite& site);
+    // Fiber length, connector pairs, splices and temperature, which both
+    // site layouts begin with.
+    void readLinkConditions(DownloadSite& site);
     void readSiteConditionsA(DownloadSite& site);
     bool readSiteConditionsB(DownloadSite& site);
     void readFiberLists();
