@@ -24,20 +24,19 @@ const std::array kCommands = {
 
 QString cliUsage()
 {
-    return QStringLiteral(
-        "Usage: fibrolog-cli [--locale NAME] COMMAND [OPTIONS]\n"
-        "\n"
-        "Commands:\n"
-        "  standards                 list the standards catalogue, one entry a line\n"
-        "  budget --standard N [--custom-id ID] --fiber-type T --length-km X\n"
-        "         --connectors N --splices N\n"
-        "                            allowed loss for every wavelength of a standard\n"
-        "  find-meter                search COM1 to COM20 for the meter; prints port and family\n"
-        "  download OUT [--port N]   download the meter's results into OUT\n"
-        "\n"
-        "Options:\n"
-        "  --locale NAME             locale for numbers and dates, for example de_DE\n"
-        "  --help                    show this text\n");
+    return QStringLiteral("Usage: fibrolog-cli [--locale NAME] COMMAND [OPTIONS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  standards                 list the standards catalogue, one entry a line\n"
+                          "  budget --standard N [--custom-id ID] --fiber-type T --length-km X\n"
+                          "         --connectors N --splices N\n"
+                          "                            allowed loss for every wavelength of a standard\n"
+                          "  find-meter                the meter's port and family (COM1 to COM20)\n"
+                          "  download OUT [--port N]   the meter's results into OUT\n"
+                          "\n"
+                          "Options:\n"
+                          "  --locale NAME             locale for numbers and dates, for example de_DE\n"
+                          "  --help                    show this text\n");
 }
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
