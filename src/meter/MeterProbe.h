@@ -5,6 +5,7 @@
 
 class JobProgress;
 class SerialPortOpener;
+class SerialTransport;
 
 // Asks one port after another who is there: "?" goes out, the answer names
 // the meter family. Ports that cannot be opened, set up or written to, and
@@ -29,7 +30,7 @@ public:
     MeterType meterType() const { return meterType_; }
 
 private:
-    QByteArray collectAnswer(class SerialTransport& port, JobProgress& progress);
+    QByteArray collectAnswer(SerialTransport& port, JobProgress& progress);
 
     SerialPortOpener& opener_;
     LineTiming timing_;
