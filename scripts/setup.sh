@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev
     libsqlcipher-dev
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
 )
 
 missing=()

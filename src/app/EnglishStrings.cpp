@@ -25,6 +25,7 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {CouldNotGetData, "Could not get data from device"},
     {ReadingFromDevice, "Reading the data from the device"},
     {DownloadSuccessful, "Download successful"},
+    {ProbingPort, "Probing COM%1"},
     {NoTestDataInDownload, "No test data found in the download"},
 
     {ErrorOpeningFileCaption, "Error Opening File"},

@@ -19,6 +19,7 @@ enum : int
     CouldNotGetData = 37062,
     ReadingFromDevice = 38024,
     DownloadSuccessful = 38025,
+    ProbingPort = 38030,
     NoTestDataInDownload = 45013,
 
     // Opening and saving files

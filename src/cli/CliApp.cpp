@@ -14,9 +14,13 @@ struct Command
 };
 
 const std::array kCommands = {
-    Command{&kStandardsSpec, runStandards}, Command{&kBudgetSpec, runBudget},
-    Command{&kCreateSpec, runCreate},       Command{&kInfoSpec, runInfo},
+    Command{&kStandardsSpec, runStandards},
+    Command{&kBudgetSpec, runBudget},
+    Command{&kCreateSpec, runCreate},
+    Command{&kInfoSpec, runInfo},
     Command{&kUpgradeSpec, runUpgrade},
+    Command{&kFindMeterSpec, runFindMeter},
+    Command{&kDownloadSpec, runDownload},
 };
 
 } // namespace
@@ -35,6 +39,8 @@ QString cliUsage()
         "                            create an empty test database\n"
         "  info FILE.mdb             schema version and row counts\n"
         "  upgrade FILE.mdb          convert a 1.0 or 2.0 file to 2.1, keeping FILE.mdb.backup\n"
+        "  find-meter                the meter's port and family (COM1 to COM20)\n"
+        "  download OUT [--port N]   the meter's results into OUT\n"
         "\n"
         "Options:\n"
         "  --locale NAME             locale for numbers and dates, for example de_DE\n"

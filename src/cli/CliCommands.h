@@ -25,3 +25,8 @@ extern const CommandSpec kUpgradeSpec;
 int runCreate(const CommandLine& line, CliContext& context);
 int runInfo(const CommandLine& line, CliContext& context);
 int runUpgrade(const CommandLine& line, CliContext& context);
+extern const CommandSpec kFindMeterSpec;
+extern const CommandSpec kDownloadSpec;
+
+int runFindMeter(const CommandLine& line, CliContext& context);
+int runDownload(const CommandLine& line, CliContext& context);

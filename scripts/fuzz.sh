@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Fuzzes the download parser with libFuzzer under AddressSanitizer and
+# UndefinedBehaviorSanitizer, starting from the sample downloads.
+#   scripts/fuzz.sh [SECONDS]    default 60
+# Any crash, hang (an input taking over 10 s), leak or sanitizer finding fails
+# the run; the input that caused it is left in build-fuzz/findings/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${1:-60}"
+scripts/setup.sh
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DFIBROLOG_FUZZ=ON -DFIBROLOG_BUILD_BENCH=OFF -DFIBROLOG_WERROR=ON >/dev/null
+cmake --build build-fuzz --target fuzz-download-parser -j "$(nproc)"
+
+corpus=build-fuzz/corpus
+findings=build-fuzz/findings
+mkdir -p "$corpus" "$findings"
+cp tests/data/*.kav "$corpus/"
+log=build-fuzz/fuzz.log
+if ! build-fuzz/tests/meter/fuzz/fuzz-download-parser "$corpus" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1; then
+    tail -n 150 "$log"
+    echo "fuzz: FAILED, see $log and $findings/" >&2
+    exit 1
+fi
+grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb))' "$log"
+echo "fuzz: no crash, hang or sanitizer finding in ${seconds} s"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/UserPrompt.h"
+
+#include <QTextStream>
+
+// The command line's user: nobody is there to answer, so every question gets
+// the careful answer (Cancel, No, Overwrite nothing) and every text goes to
+// standard error, so that the user sees why the command gave up.
+class CliPrompt : public UserPrompt
+{
+public:
+    explicit CliPrompt(QTextStream& err) : err_(err) {}
+
+    void message(const QString& text, const QString& caption, PromptIcon icon) override;
+    PromptAnswer askYesNo(const QString& text, const QString& caption, PromptIcon icon) override;
+    PromptAnswer askYesNoCancel(const QString& text, const QString& caption, PromptIcon icon) override;
+    PromptAnswer askRetryCancel(const QString& text, const QString& caption, PromptIcon icon) override;
+    PromptAnswer askMergeOverwrite(const QString& text, const QString& caption) override;
+    std::optional<QString> saveFileName(const QString& suggestedPath) override;
+
+private:
+    void show(const QString& text, const QString& caption);
+
+    QTextStream& err_;
+};

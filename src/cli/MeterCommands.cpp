@@ -1,0 +1,124 @@
+#include "cli/CliCommands.h"
+
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "cli/CancelOnSignal.h"
+#include "cli/CliApp.h"
+#include "cli/CliPrompt.h"
+#include "cli/TerminalProgress.h"
+#include "meter/DevicePortOpener.h"
+#include "meter/MeterLink.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <unistd.h>
+
+const CommandSpec kFindMeterSpec{QStringLiteral("find-meter"), 0, 0, {}, {}};
+const CommandSpec kDownloadSpec{QStringLiteral("download"), 1, 1, {QStringLiteral("port")}, {}};
+
+namespace {
+
+// Progress goes to a terminal only; the tests' in-memory streams never are one.
+bool errIsTerminal(const QTextStream& err)
+{
+    return err.string() == nullptr && ::isatty(STDERR_FILENO) == 1;
+}
+
+// Everything one meter command needs, in the order it must be torn down.
+struct MeterSession
+{
+    explicit MeterSession(CliContext& context)
+        : progress(context.err, errIsTerminal(context.err)), prompt(context.err),
+          link(opener, prompt, progress), cancelOnSignal(progress)
+    {
+    }
+
+    TerminalProgress progress;
+    CliPrompt prompt;
+    DevicePortOpener opener;
+    MeterLink link;
+    CancelOnSignal cancelOnSignal;
+};
+
+// Writes the data file to `target` whole or not at all.
+bool copyWhole(const QString& source, const QString& target, QString* error)
+{
+    QFile in(source);
+    QSaveFile out(target);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = in.errorString();
+        return false;
+    }
+    if (!out.open(QIODevice::WriteOnly)) {
+        *error = out.errorString();
+        return false;
+    }
+    char block[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(block, sizeof block);
+        if (got < 0) {
+            *error = in.errorString();
+            return false;
+        }
+        if (got == 0)
+            break;
+        if (out.write(block, got) != got) {
+            *error = out.errorString();
+            return false;
+        }
+    }
+    if (!out.commit()) {
+        *error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+int couldNotGetData(CliContext& context, const QString& detail)
+{
+    context.err << loadString(StringId::CouldNotGetData) << '\n';
+    if (!detail.isEmpty())
+        context.err << "fibrolog-cli: " << detail << '\n';
+    return ExitError;
+}
+
+} // namespace
+
+int runFindMeter(const CommandLine&, CliContext& context)
+{
+    MeterSession session(context);
+    session.progress.showStatus(StringId::SearchingForDevice);
+    const int port = session.link.findMeter(session.progress);
+    session.progress.finishLine();
+    if (port < 0)
+        return ExitError;
+    context.out << "COM" << port << '\t' << meterFamilyName(session.link.meterType()) << '\n';
+    return ExitOk;
+}
+
+int runDownload(const CommandLine& line, CliContext& context)
+{
+    const QString target = line.positional().at(0);
+    const int port = line.has(QStringLiteral("port")) ? line.intValue(QStringLiteral("port"), 1, 20) : -1;
+    MeterSession session(context);
+    session.progress.showStatus(StringId::InitiatingDownload);
+    if (port > 0) {
+        if (!session.link.identifyPort(port, session.progress)) {
+            session.progress.finishLine();
+            return couldNotGetData(context, QStringLiteral("no meter answers on COM%1").arg(port));
+        }
+    }
+    const DownloadResult result = session.link.downloadToFile(session.progress);
+    session.progress.finishLine();
+    if (!result.ok())
+        return couldNotGetData(context, result.detail);
+
+    QString error;
+    const bool copied = copyWhole(result.path, target, &error);
+    QFile::remove(result.path);
+    if (!copied)
+        return couldNotGetData(context, QStringLiteral("%1: %2").arg(target, error));
+    session.progress.showStatus(StringId::DownloadSuccessful);
+    return ExitOk;
+}

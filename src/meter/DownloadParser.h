@@ -1,0 +1,43 @@
+#pragma once
+
+#include "meter/DownloadModel.h"
+#include "meter/DownloadReader.h"
+
+#include <optional>
+
+class QIODevice;
+
+// Reads a downloaded ".kav" file of any of its three generations (version
+// below 1.15, 1.15 up to 2.0, 2.0 or later) into a DownloadModel. Only a file
+// without a readable header fails; any other short or malformed part ends the
+// section it is in and keeps what was read before it.
+class DownloadParser
+{
+public:
+    static std::optional<DownloadModel> parseFile(const QString& path, QString* error = nullptr);
+    static std::optional<DownloadModel> parse(QIODevice& device);
+
+private:
+    explicit DownloadParser(QIODevice& device);
+
+    bool readHeader();
+    void readCustomStandards();
+    void readUserLinkBudget();
+    void readReturnLossBlock();
+    bool readCustomStandardLine(int code, const QString& name, const RecordId& id);
+    void readSites();
+    bool readSite(int index, DownloadSite& site);
+    // Fiber length, connector pairs, splices and temperature, which both
+    // site layouts begin with.
+    void readLinkConditions(DownloadSite& site);
+    void readSiteConditionsA(DownloadSite& site);
+    bool readSiteConditionsB(DownloadSite& site);
+    void readFiberLists();
+    bool readFiberListHeader(FiberList& list);
+    void readFibers(FiberList& list, bool* ranIntoEnd);
+
+    bool isVersion2() const { return model_.header.versionValue >= 2.0f; }
+
+    DownloadReader reader_;
+    DownloadModel model_;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "meter/BufferedByteReader.h"
+
+#include <QString>
+
+class QIODevice;
+
+// The character reader of a downloaded data file: comma-separated fields,
+// text in single quotes (no escapes), numbers read leniently. Every operation
+// consumes at least one character or fails at the end of the data, so loops
+// over it always finish. A raised line-end flag is never lowered here; the
+// caller clears it when a new line begins.
+class DownloadReader
+{
+public:
+    // Longer texts are read to their closing quote, but only this much is kept.
+    static constexpr qsizetype kMaxStringLength = 4096;
+
+    explicit DownloadReader(QIODevice& device);
+
+    bool nextChar(char& c);
+    bool peekChar(char& c);
+    bool atEnd() const { return bytes_.atEnd(); }
+
+    // The text between the next pair of quotes. With `skip`, anything before
+    // the opening quote is passed over (commas and line ends too); without,
+    // the very next character must be the quote, and is consumed either way.
+    bool readString(QString& target, bool skip);
+
+    // A number: characters that cannot begin one are passed over, except that a
+    // comma fails, a line feed fails unless `skipLineEnds`, and the end of the
+    // data fails; both of the latter raise `lineEnd`. The number runs to the
+    // next comma, line feed (raising `lineEnd`) or the end of the data;
+    // characters in it that are not digits are ignored, a leading "-" negates.
+    bool readInteger(int& target, bool skipLineEnds, bool* lineEnd = nullptr);
+    // As readInteger; the first "." starts the fraction, in single precision.
+    bool readDecimal(float& target, bool skipLineEnds, bool* lineEnd = nullptr);
+
+    // Consumes through the next comma; false at the end of the data.
+    bool skipToComma();
+    // Consumes through the next comma (true) or line feed (false); false at
+    // the end of the data.
+    bool skipToCommaOrLineEnd();
+
+private:
+    struct Number;
+    bool readNumber(Number& number, bool skipLineEnds, bool* lineEnd);
+
+    BufferedByteReader bytes_;
+    QByteArray text_;
+};

@@ -1,0 +1,92 @@
+#include "meter/MeterLink.h"
+
+#include "app/JobProgress.h"
+#include "app/StatusSink.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "meter/DownloadReceiver.h"
+#include "meter/MeterProbe.h"
+#include "meter/SerialPortOpener.h"
+
+#include <QDir>
+#include <QTemporaryFile>
+
+MeterLink::MeterLink(SerialPortOpener& opener, UserPrompt& prompt, StatusSink& status)
+    : opener_(opener), prompt_(prompt), status_(status)
+{
+}
+
+int MeterLink::findMeter(JobProgress& progress)
+{
+    for (;;) {
+        MeterProbe probe(opener_, timing_);
+        const int found = probe.scanPorts(progress);
+        if (found >= 0) {
+            port_ = found;
+            meterType_ = probe.meterType();
+            return found;
+        }
+        if (progress.isCancelled())
+            return -1;
+        const PromptAnswer answer = prompt_.askRetryCancel(loadString(StringId::UnableToFindDevice),
+                                                           QString(), PromptIcon::Exclamation);
+        if (answer != PromptAnswer::Retry)
+            return -1;
+    }
+}
+
+bool MeterLink::identifyPort(int portNumber, JobProgress& progress)
+{
+    MeterProbe probe(opener_, timing_);
+    progress.report(formatMessage(loadString(StringId::ProbingPort), {QString::number(portNumber)}), 0, 1);
+    if (!probe.probePort(portNumber, progress))
+        return false;
+    port_ = portNumber;
+    meterType_ = probe.meterType();
+    return true;
+}
+
+DownloadResult MeterLink::downloadToFile(JobProgress& progress)
+{
+    DownloadResult result;
+    if (port_ < 0) {
+        status_.showStatus(StringId::SearchingForDevice);
+        findMeter(progress);
+        if (port_ < 0) {
+            result.status = progress.isCancelled() ? DownloadStatus::Cancelled : DownloadStatus::NoMeter;
+            return result;
+        }
+    }
+
+    const std::unique_ptr<SerialTransport> port = opener_.open(port_, &result.detail);
+    if (!port || !port->configure()) {
+        if (port)
+            result.detail = port->errorString();
+        result.status = DownloadStatus::PortFailure;
+        return result;
+    }
+
+    // The unique name and the data file are one file: nothing else is left
+    // in the temporary folder, and a failed transfer removes it again.
+    QTemporaryFile data(QDir::tempPath() + QStringLiteral("/_kavcurrentXXXXXX") +
+                        downloadFileExtension(meterType_));
+    if (!data.open()) {
+        result.status = DownloadStatus::FileFailure;
+        result.detail = data.errorString();
+        return result;
+    }
+
+    status_.showStatus(StringId::ReadingFromDevice);
+    result = DownloadReceiver(*port, timing_).receive(data, progress);
+    port->close();
+    if (result.ok() && !data.flush()) {
+        result.status = DownloadStatus::FileFailure;
+        result.detail = data.errorString();
+    }
+    if (!result.ok())
+        return result;
+    data.setAutoRemove(false);
+    result.path = data.fileName();
+    return result;
+}

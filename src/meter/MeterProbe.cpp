@@ -1,0 +1,70 @@
+#include "meter/MeterProbe.h"
+
+#include "app/JobProgress.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "meter/SerialPortOpener.h"
+#include "meter/SerialPortPaths.h"
+
+MeterProbe::MeterProbe(SerialPortOpener& opener, LineTiming timing) : opener_(opener), timing_(timing) {}
+
+bool MeterProbe::probePort(int portNumber, JobProgress& progress)
+{
+    QString error;
+    const std::unique_ptr<SerialTransport> port = opener_.open(portNumber, &error);
+    if (!port || !port->configure())
+        return false;
+    port->setReadTimeout(timing_.readTimeoutMs);
+    port->purgeInput();
+    if (port->write("?", 1) != 1)
+        return false;
+    port->drain();
+    const QByteArray answer = collectAnswer(*port, progress);
+    port->close();
+    if (progress.isCancelled())
+        return false;
+    const MeterType type = meterTypeFromAnswer(answer);
+    if (type == MeterType::None)
+        return false;
+    meterType_ = type;
+    return true;
+}
+
+QByteArray MeterProbe::collectAnswer(SerialTransport& port, JobProgress& progress)
+{
+    // The answer ends after the tenth empty read in all, not in a row: a meter
+    // that stutters while it answers is cut short, as it always has been.
+    QByteArray answer;
+    int emptyReads = 0;
+    for (int bytesRead = 0; bytesRead < kMaxAnswerBytes && !progress.isCancelled();) {
+        char byte = 0;
+        const std::int64_t got = port.read(&byte, 1);
+        if (got < 0)
+            break;
+        if (got == 0) {
+            if (++emptyReads >= timing_.silentReadsToEnd)
+                break;
+            continue;
+        }
+        ++bytesRead;
+        if (byte != 0)
+            answer.append(byte);
+    }
+    return answer;
+}
+
+int MeterProbe::scanPorts(JobProgress& progress)
+{
+    meterType_ = MeterType::None;
+    int found = -1;
+    const int count = SerialPortPaths::kLastPort - SerialPortPaths::kFirstPort + 1;
+    for (int port = SerialPortPaths::kFirstPort; port <= SerialPortPaths::kLastPort; ++port) {
+        if (progress.isCancelled())
+            return -1;
+        progress.report(formatMessage(loadString(StringId::ProbingPort), {QString::number(port)}),
+                        port - SerialPortPaths::kFirstPort, count);
+        if (probePort(port, progress))
+            found = port;
+    }
+    return progress.isCancelled() ? -1 : found;
+}
