@@ -27,6 +27,9 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {DownloadSuccessful, "Download successful"},
     {ProbingPort, "Probing COM%1"},
     {NoTestDataInDownload, "No test data found in the download"},
+    {CorvinaNotSupported,
+     "Corvina downloads (.kavw files) cannot be stored yet: this version of Fibrolog does "
+     "not read them. The download was not imported."},
 
     {ErrorOpeningFileCaption, "Error Opening File"},
     {UnableToConvert, "Error: unable to convert to the newer file format."},

@@ -21,6 +21,7 @@ enum : int
     DownloadSuccessful = 38025,
     ProbingPort = 38030,
     NoTestDataInDownload = 45013,
+    CorvinaNotSupported = 45014,
 
     // Opening and saving files
     ErrorOpeningFileCaption = 37063,

@@ -14,13 +14,11 @@ struct Command
 };
 
 const std::array kCommands = {
-    Command{&kStandardsSpec, runStandards},
-    Command{&kBudgetSpec, runBudget},
-    Command{&kCreateSpec, runCreate},
-    Command{&kInfoSpec, runInfo},
-    Command{&kUpgradeSpec, runUpgrade},
-    Command{&kFindMeterSpec, runFindMeter},
-    Command{&kDownloadSpec, runDownload},
+    Command{&kStandardsSpec, runStandards}, Command{&kBudgetSpec, runBudget},
+    Command{&kCreateSpec, runCreate},       Command{&kInfoSpec, runInfo},
+    Command{&kUpgradeSpec, runUpgrade},     Command{&kFindMeterSpec, runFindMeter},
+    Command{&kDownloadSpec, runDownload},   Command{&kImportSpec, runImport},
+    Command{&kExportCsvSpec, runExportCsv},
 };
 
 } // namespace
@@ -40,7 +38,13 @@ QString cliUsage()
         "  info FILE.mdb             schema version and row counts\n"
         "  upgrade FILE.mdb          convert a 1.0 or 2.0 file to 2.1, keeping FILE.mdb.backup\n"
         "  find-meter                the meter's port and family (COM1 to COM20)\n"
-        "  download OUT [--port N]   the meter's results into OUT\n"
+        "  download [OUT] [--port N] [--into TARGET.mdb]\n"
+        "                            the meter's results into OUT, and/or stored and saved\n"
+        "                            into the test database TARGET (merged when it exists)\n"
+        "  import DOWNLOAD TARGET.mdb [--merge|--overwrite]\n"
+        "                            store a downloaded .kav file into a test database\n"
+        "  export-csv FILE.mdb OUT.csv\n"
+        "                            the evaluated circuits, one row per measured wavelength\n"
         "\n"
         "Options:\n"
         "  --locale NAME             locale for numbers and dates, for example de_DE\n"

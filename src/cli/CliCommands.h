@@ -28,5 +28,15 @@ int runUpgrade(const CommandLine& line, CliContext& context);
 extern const CommandSpec kFindMeterSpec;
 extern const CommandSpec kDownloadSpec;
 
+extern const CommandSpec kImportSpec;
+extern const CommandSpec kExportCsvSpec;
+
+int runImport(const CommandLine& line, CliContext& context);
+int runExportCsv(const CommandLine& line, CliContext& context);
+
+class CFibrologDoc;
+// Saves the document's working database into `target` and says what it holds.
+int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& context);
+
 int runFindMeter(const CommandLine& line, CliContext& context);
 int runDownload(const CommandLine& line, CliContext& context);

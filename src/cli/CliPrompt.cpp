@@ -33,6 +33,8 @@ PromptAnswer CliPrompt::askRetryCancel(const QString& text, const QString& capti
 
 PromptAnswer CliPrompt::askMergeOverwrite(const QString& text, const QString& caption)
 {
+    if (mergeAnswer_)
+        return *mergeAnswer_;
     // Merging keeps what the file holds; it is the question's default.
     show(text, caption);
     return PromptAnswer::Merge;

@@ -4,6 +4,8 @@
 
 #include <QTextStream>
 
+#include <optional>
+
 // The command line's user: nobody is there to answer, so every question gets
 // the careful answer (Cancel, No, Overwrite nothing) and every text goes to
 // standard error, so that the user sees why the command gave up.
@@ -11,6 +13,10 @@ class CliPrompt : public UserPrompt
 {
 public:
     explicit CliPrompt(QTextStream& err) : err_(err) {}
+
+    // The user chose on the command line (--merge, --overwrite): the question
+    // is answered without being shown.
+    void answerMergeOverwrite(PromptAnswer answer) { mergeAnswer_ = answer; }
 
     void message(const QString& text, const QString& caption, PromptIcon icon) override;
     PromptAnswer askYesNo(const QString& text, const QString& caption, PromptIcon icon) override;
@@ -23,4 +29,5 @@ private:
     void show(const QString& text, const QString& caption);
 
     QTextStream& err_;
+    std::optional<PromptAnswer> mergeAnswer_;
 };

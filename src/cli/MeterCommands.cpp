@@ -6,6 +6,7 @@
 #include "cli/CliApp.h"
 #include "cli/CliPrompt.h"
 #include "cli/TerminalProgress.h"
+#include "document/CFibrologDoc.h"
 #include "meter/DevicePortOpener.h"
 #include "meter/MeterLink.h"
 
@@ -15,7 +16,8 @@
 #include <unistd.h>
 
 const CommandSpec kFindMeterSpec{QStringLiteral("find-meter"), 0, 0, {}, {}};
-const CommandSpec kDownloadSpec{QStringLiteral("download"), 1, 1, {QStringLiteral("port")}, {}};
+const CommandSpec kDownloadSpec{
+    QStringLiteral("download"), 0, 1, {QStringLiteral("port"), QStringLiteral("into")}, {}};
 
 namespace {
 
@@ -83,6 +85,38 @@ int couldNotGetData(CliContext& context, const QString& detail)
     return ExitError;
 }
 
+// The whole road: meter, download file, new working database, saved into
+// `database` (merged when it exists). `copy`, when given, keeps the raw data.
+int downloadInto(const QString& database, const QString& copy, int port, CliContext& context)
+{
+    MeterSession session(context);
+    session.prompt.answerMergeOverwrite(PromptAnswer::Merge);
+    CFibrologDoc document(session.prompt, session.progress, session.opener);
+    if (port > 0 && !document.meterLink().identifyPort(port, session.progress)) {
+        session.progress.finishLine();
+        return couldNotGetData(context, QStringLiteral("no meter answers on COM%1").arg(port));
+    }
+    QString copyError;
+    if (!copy.isEmpty()) {
+        // The raw data file goes once it is stored: copy it as it arrives.
+        QObject::connect(&document, &CFibrologDoc::downloadReceived, [&](const QString& path) {
+            if (!copyWhole(path, copy, &copyError))
+                copyError = QStringLiteral("%1: %2").arg(copy, copyError);
+        });
+    }
+    const bool stored = document.download(session.progress);
+    session.progress.finishLine();
+    if (!copyError.isEmpty())
+        context.err << "fibrolog-cli: " << copyError << '\n';
+    if (!stored) {
+        if (document.lastError() == loadString(StringId::CouldNotGetData))
+            return couldNotGetData(context, QString());
+        context.err << "fibrolog-cli: " << document.lastError() << '\n';
+        return ExitError;
+    }
+    return saveDocumentInto(document, database, context);
+}
+
 } // namespace
 
 int runFindMeter(const CommandLine&, CliContext& context)
@@ -99,8 +133,12 @@ int runFindMeter(const CommandLine&, CliContext& context)
 
 int runDownload(const CommandLine& line, CliContext& context)
 {
-    const QString target = line.positional().at(0);
+    if (line.positional().isEmpty() && !line.has(QStringLiteral("into")))
+        throw UsageError(QStringLiteral("'download' needs OUT, --into TARGET.mdb or both"));
+    const QString target = line.positional().value(0);
     const int port = line.has(QStringLiteral("port")) ? line.intValue(QStringLiteral("port"), 1, 20) : -1;
+    if (line.has(QStringLiteral("into")))
+        return downloadInto(line.value(QStringLiteral("into")), target, port, context);
     MeterSession session(context);
     session.progress.showStatus(StringId::InitiatingDownload);
     if (port > 0) {

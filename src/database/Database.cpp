@@ -238,6 +238,22 @@ void Database::close()
     fresh_ = false;
 }
 
+void Database::attachDatabase(const QString& path, const QString& alias, const QString& password)
+{
+    requireOpen();
+    Statement attach(db_, QStringLiteral("ATTACH DATABASE ?1 AS %1 KEY ?2").arg(quoteIdentifier(alias)));
+    attach.bindText(1, path);
+    attach.bindText(2, password);
+    attach.exec();
+}
+
+void Database::detachDatabase(const QString& alias)
+{
+    requireOpen();
+    statements_.clear(); // a statement on the attached file would keep it busy
+    exec(QStringLiteral("DETACH DATABASE %1").arg(quoteIdentifier(alias)));
+}
+
 void Database::execute(const QString& sql)
 {
     requireOpen();

@@ -44,6 +44,11 @@ public:
     bool isOpen() const { return db_ != nullptr; }
     const QString& path() const { return path_; }
 
+    // Makes another database file reachable from this connection under
+    // `alias`, so rows can move between the two in one transaction.
+    void attachDatabase(const QString& path, const QString& alias, const QString& password);
+    void detachDatabase(const QString& alias);
+
     // Runs one SQL statement; an error raises.
     void execute(const QString& sql);
 

@@ -37,8 +37,10 @@ void FieldExchange::text(const char* column, QString& member)
         return;
     if (pass_ == Pass::Load)
         member = value->isNull() ? QString() : value->toString();
+    else if (member.isEmpty())
+        *value = emptyMeansUnset_ ? QVariant() : QVariant(QString(QLatin1String("")));
     else
-        *value = member.isNull() ? QString(QLatin1String("")) : member;
+        *value = member;
 }
 
 void FieldExchange::dateTime(const char* column, QDateTime& member)

@@ -29,6 +29,10 @@ public:
     {
     }
 
+    // For a new row an empty text, GUID or date means "not given" and is
+    // stored as nothing; for an edited row an emptied text is a change.
+    void setEmptyMeansUnset(bool unset) { emptyMeansUnset_ = unset; }
+
     Pass pass() const { return pass_; }
 
     void guid(const char* column, RecordId& member);
@@ -50,4 +54,5 @@ private:
     std::vector<QVariant>& values_;
     QStringList& names_;
     std::size_t index_ = 0;
+    bool emptyMeansUnset_ = false;
 };

@@ -102,16 +102,16 @@ void Recordset::close()
     selectRowStatement_.reset();
     insertStatements_.clear();
     updateStatements_.clear();
-    defaultBaseline_.clear();
     rowIds_.clear();
     loaded_.clear();
     baseline_.clear();
     editMode_ = EditMode::None;
 }
 
-void Recordset::exchange(FieldExchange::Pass pass, std::vector<QVariant>& values)
+void Recordset::exchange(FieldExchange::Pass pass, std::vector<QVariant>& values, bool emptyMeansUnset)
 {
     FieldExchange fx(pass, values, names_);
+    fx.setEmptyMeansUnset(emptyMeansUnset);
     doFieldExchange(fx);
     if (pass == FieldExchange::Pass::Load)
         afterLoad();
@@ -211,11 +211,11 @@ void Recordset::moveNext()
     skipToValidRow(1);
 }
 
-std::vector<QVariant> Recordset::collectMembers()
+std::vector<QVariant> Recordset::collectMembers(bool emptyMeansUnset)
 {
     std::vector<QVariant> values;
     values.reserve(columnIndexes_.size());
-    exchange(FieldExchange::Pass::Store, values);
+    exchange(FieldExchange::Pass::Store, values, emptyMeansUnset);
     return values;
 }
 
@@ -223,9 +223,7 @@ void Recordset::loadDefaults()
 {
     loaded_.assign(columnIndexes_.size(), QVariant());
     exchange(FieldExchange::Pass::Load, loaded_);
-    if (defaultBaseline_.empty())
-        defaultBaseline_ = collectMembers();
-    baseline_ = defaultBaseline_;
+    baseline_ = loaded_;
 }
 
 void Recordset::addNew()
@@ -336,14 +334,15 @@ void Recordset::update()
     requireOpen();
     if (editMode_ == EditMode::None)
         throw DatabaseException(QStringLiteral("Update without AddNew or Edit."));
-    const std::vector<QVariant> members = collectMembers();
-
-    // Only the members that changed since the load are written.
+    const bool insert = editMode_ == EditMode::AddNew;
+    // A new row gets every member that holds a value; an edited row only the
+    // members that changed since the load.
+    const std::vector<QVariant> members = collectMembers(insert);
     std::uint64_t columns = 0;
     std::vector<QVariant> values;
     std::vector<QVariant> finalValues = loaded_;
     for (std::size_t i = 0; i < members.size(); ++i) {
-        if (ColumnValues::sameValue(members[i], baseline_[i]))
+        if (insert ? members[i].isNull() : ColumnValues::sameValue(members[i], baseline_[i]))
             continue;
         const ColumnDef& column = table_.columns[static_cast<std::size_t>(columnIndexes_[i])];
         const QVariant stored = ColumnValues::toStorage(table_.name, column, members[i]);
@@ -353,7 +352,6 @@ void Recordset::update()
     }
     checkRequiredFields(finalValues);
 
-    const bool insert = editMode_ == EditMode::AddNew;
     if (insert || columns != 0) {
         Statement& statement = writeStatement(insert, columns);
         try {

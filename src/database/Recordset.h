@@ -77,13 +77,13 @@ protected:
 private:
     void requireOpen() const;
     void requireRow() const;
-    void exchange(FieldExchange::Pass pass, std::vector<QVariant>& values);
+    void exchange(FieldExchange::Pass pass, std::vector<QVariant>& values, bool emptyMeansUnset = false);
     void loadCurrent();
     void loadDefaults();
     void skipToValidRow(int step);
     bool loadRow(std::int64_t rowId);
     bool isFresh(std::int64_t rowId) const;
-    std::vector<QVariant> collectMembers();
+    std::vector<QVariant> collectMembers(bool emptyMeansUnset = false);
     void checkRequiredFields(const std::vector<QVariant>& finalValues) const;
     [[noreturn]] void rethrowWrite(const QString& description) const;
     Statement& writeStatement(bool insert, std::uint64_t columns);
@@ -105,9 +105,8 @@ private:
     std::int64_t freshRowId_ = 0;
     std::int64_t freshAtChange_ = -1;
     std::vector<QVariant> loaded_;   // the row as stored (null for a new row)
-    std::vector<QVariant> baseline_; // the members as loaded, for finding what an update changed
+    std::vector<QVariant> baseline_; // the members as loaded for an edit, for finding what it changed
     EditMode editMode_ = EditMode::None;
-    std::vector<QVariant> defaultBaseline_; // the members of a new row; the same every time
     // Write statements by the set of columns they write (bit n: bound column n).
     std::unordered_map<std::uint64_t, std::shared_ptr<Statement>> insertStatements_;
     std::unordered_map<std::uint64_t, std::shared_ptr<Statement>> updateStatements_;

@@ -1,0 +1,363 @@
+#include "document/CFibrologDoc.h"
+
+#include "app/StatusSink.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "database/CKAVCompanySet2.h"
+#include "database/CKAVFiberSet2.h"
+#include "database/CKAVSiteSet2_1.h"
+#include "database/CKAVStandardsSet2.h"
+#include "database/CustomStandardsLoader.h"
+#include "database/Database.h"
+#include "database/DatabaseException.h"
+#include "database/FileUpgrade.h"
+#include "database/SchemaVersions.h"
+#include "database/TestDatabaseSchema.h"
+#include "document/DatabaseFileWriter.h"
+#include "document/DownloadImporter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtDebug>
+
+namespace {
+
+bool hasExtension(const QString& path, const char* extension)
+{
+    return QFileInfo(path).fileName().endsWith(QLatin1String(extension), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+CFibrologDoc::CFibrologDoc(UserPrompt& prompt, StatusSink& status, SerialPortOpener& ports, QObject* parent)
+    : QObject(parent), prompt_(prompt), status_(status), meterLink_(ports, prompt, status)
+{
+    loadSharedStandards(catalog_);
+}
+
+CFibrologDoc::~CFibrologDoc()
+{
+    closeDatabase();
+}
+
+bool CFibrologDoc::hasDatabase() const
+{
+    return database_ && fibers_ && companies_ && sites_ && standards_;
+}
+
+QString CFibrologDoc::title() const
+{
+    if (pathName_.isEmpty())
+        return QStringLiteral("FibLog");
+    return QFileInfo(pathName_).fileName();
+}
+
+void CFibrologDoc::setModifiedFlag(bool modified)
+{
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    Q_EMIT modifiedChanged(modified);
+}
+
+void CFibrologDoc::setPathName(const QString& path)
+{
+    pathName_ = path;
+    Q_EMIT pathChanged(path);
+}
+
+const QString& CFibrologDoc::lastError() const
+{
+    return lastError_;
+}
+
+void CFibrologDoc::warn(int textId, int captionId)
+{
+    lastError_ = loadString(textId);
+    prompt_.message(lastError_, loadString(captionId), PromptIcon::Exclamation);
+}
+
+bool CFibrologDoc::onNewDocument()
+{
+    setPathName(QString());
+    setModifiedFlag(false);
+    return true;
+}
+
+bool CFibrologDoc::onOpenDocument(const QString& path)
+{
+    if (hasExtension(path, ".kav") || hasExtension(path, ".kavw"))
+        return false;
+    Q_EMIT updateAllViews(kHintReload);
+    if (!loadFile(path))
+        return false;
+    setPathName(QFileInfo(path).absoluteFilePath());
+    setModifiedFlag(false);
+    Q_EMIT updateAllViews(kHintReload);
+    return true;
+}
+
+bool CFibrologDoc::loadFile(const QString& path)
+{
+    lastError_.clear();
+    const QString name = QFileInfo(path).fileName();
+    if (!name.contains(QLatin1Char('.')) || hasExtension(name, ".kav"))
+        return importDownload(path);
+    if (hasExtension(name, ".kavw"))
+        return importCorvinaDownload(path);
+    return loadDatabase(path);
+}
+
+void CFibrologDoc::releaseDatabase()
+{
+    standards_.reset();
+    sites_.reset();
+    companies_.reset();
+    fibers_.reset();
+    if (database_)
+        database_->close();
+    database_.reset();
+    workingFiles_.remove(workingPath_);
+    workingPath_.clear();
+}
+
+void CFibrologDoc::closeDatabase()
+{
+    releaseDatabase();
+    workingFiles_.removeAll();
+}
+
+bool CFibrologDoc::loadDatabase(const QString& path)
+{
+    QString working = workingFiles_.copyOf(path);
+    if (working.isEmpty()) {
+        // Working on the user's file itself would turn a later save into a
+        // merge of the file with itself; refuse instead.
+        lastError_ = loadString(StringId::ErrorOccurred) +
+                     QStringLiteral("Cannot copy %1 to the temporary folder.").arg(path);
+        prompt_.message(lastError_, loadString(StringId::ErrorLoadingFileCaption), PromptIcon::Exclamation);
+        return false;
+    }
+    const float version = detectVersion(working);
+    if (version == 0.0f) {
+        workingFiles_.remove(working);
+        warn(StringId::NotCreatedBySoftware, StringId::ErrorOpeningFileCaption);
+        return false;
+    }
+    if (version < kSchemaVersion2) {
+        working = convertVersion1(path, working);
+        if (working.isEmpty())
+            return false;
+    }
+
+    releaseDatabase();
+
+    if (version == kSchemaVersion2 && !upgradeVersion2(path, working)) {
+        workingFiles_.remove(working);
+        return false;
+    }
+    return openWorkingDatabase(working);
+}
+
+QString CFibrologDoc::convertVersion1(const QString& path, const QString& workingCopy)
+{
+    if (prompt_.askYesNo(loadString(StringId::ConvertVersion1Question), QString(), PromptIcon::Exclamation) !=
+        PromptAnswer::Yes) {
+        workingFiles_.remove(workingCopy);
+        lastError_ = loadString(StringId::ConvertVersion1Question);
+        return QString();
+    }
+    const QString converted = workingFiles_.newPath();
+    const bool ok =
+        copyFileOver(path, path + QStringLiteral(".backup")) && convertSchema1(workingCopy, converted);
+    workingFiles_.remove(workingCopy);
+    if (!ok) {
+        workingFiles_.remove(converted);
+        warn(StringId::UnableToConvert, StringId::ErrorOpeningFileCaption);
+        return QString();
+    }
+    if (!replaceFileWithCopy(converted, path))
+        qWarning().noquote() << "The converted database could not replace" << path
+                             << "; it is kept as the working copy";
+    return converted;
+}
+
+bool CFibrologDoc::upgradeVersion2(const QString& path, const QString& workingCopy)
+{
+    if (prompt_.askYesNo(loadString(StringId::ConvertVersion2Question), QString(), PromptIcon::Exclamation) !=
+        PromptAnswer::Yes) {
+        lastError_ = loadString(StringId::ConvertVersion2Question);
+        return false;
+    }
+    if (!upgradeToCurrent(workingCopy)) {
+        warn(StringId::UnableToConvert, StringId::ErrorOpeningFileCaption);
+        return false;
+    }
+    if (!copyFileOver(path, path + QStringLiteral(".backup")) || !replaceFileWithCopy(workingCopy, path))
+        qWarning().noquote() << "The upgraded database could not replace" << path
+                             << "; it is kept as the working copy";
+    return true;
+}
+
+bool CFibrologDoc::openWorkingDatabase(const QString& workingPath)
+{
+    try {
+        database_ = std::make_unique<Database>();
+        database_->open(workingPath, true, false, kConnectString);
+        fibers_ = std::make_unique<CKAVFiberSet2>(*database_);
+        companies_ = std::make_unique<CKAVCompanySet2>(*database_);
+        sites_ = std::make_unique<CKAVSiteSet2_1>(*database_);
+        standards_ = std::make_unique<CKAVStandardsSet2>(*database_);
+        fibers_->open();
+        companies_->open();
+        sites_->open();
+        standards_->open();
+        reload(catalog_, *standards_);
+        workingPath_ = workingPath;
+        return true;
+    } catch (const DatabaseException& e) {
+        workingPath_ = workingPath;
+        releaseDatabase();
+        lastError_ = loadString(StringId::ErrorOccurred) + e.description();
+        prompt_.message(lastError_, loadString(StringId::ErrorLoadingFileCaption), PromptIcon::Exclamation);
+        return false;
+    }
+}
+
+bool CFibrologDoc::importDownload(const QString& path)
+{
+    const QString target = workingFiles_.newPath();
+    const ImportResult result = DownloadImporter::importFile(path, target);
+    shortenedFields_ = result.shortened;
+    if (!result.shortened.isEmpty())
+        qWarning().noquote() << "Texts too long for their field were shortened:"
+                             << result.shortened.join(u", ");
+    if (!result.stored()) {
+        workingFiles_.remove(target);
+        lastError_ = result.message;
+        return false;
+    }
+    releaseDatabase();
+    return openWorkingDatabase(target);
+}
+
+bool CFibrologDoc::importCorvinaDownload(const QString& path)
+{
+    Q_UNUSED(path);
+    lastError_ = loadString(StringId::CorvinaNotSupported);
+    prompt_.message(lastError_, loadString(StringId::AppTitle), PromptIcon::Information);
+    return false;
+}
+
+bool CFibrologDoc::download(JobProgress& progress)
+{
+    status_.showStatus(StringId::InitiatingDownload);
+    const DownloadResult transfer = meterLink_.downloadToFile(progress);
+    if (!transfer.ok()) {
+        lastError_ = loadString(StringId::CouldNotGetData);
+        status_.showStatus(StringId::CouldNotGetData);
+        return false;
+    }
+    Q_EMIT downloadReceived(transfer.path);
+    const bool wasModified = modified_;
+    setModifiedFlag(true);
+    const bool stored = loadFile(transfer.path);
+    if (stored) {
+        QFile::remove(transfer.path);
+        status_.showStatus(StringId::DownloadSuccessful);
+    } else {
+        // Nothing was stored: the document is as it was, and the raw data
+        // stay in the temporary folder.
+        setModifiedFlag(wasModified);
+        status_.showStatusText(lastError_);
+        qWarning().noquote() << "The downloaded data are kept in" << transfer.path;
+    }
+    Q_EMIT updateAllViews(kHintReload);
+    return stored;
+}
+
+bool CFibrologDoc::onSaveDocument(const QString& path)
+{
+    lastError_.clear();
+    // Checked first, so that nothing happens to an existing file when there
+    // is nothing to write into it.
+    if (!hasDatabase()) {
+        setModifiedFlag(false);
+        return false;
+    }
+    if (!path.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive)) {
+        warn(StringId::ExtensionMustBeMdb, StringId::ErrorSavingFileCaption);
+        return false;
+    }
+    const QFileInfo target(path);
+    bool merge = false;
+    if (target.exists()) {
+        // A file without its write bit is read-only to its owner's mind, also
+        // when the program runs with the rights to write it anyway.
+        if (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)) {
+            warn(StringId::ReadOnlyDatabase, StringId::AppTitle);
+            return false;
+        }
+        merge = prompt_.askMergeOverwrite(loadString(StringId::FileExistsMergeOrOverwrite),
+                                          loadString(StringId::AppTitle)) == PromptAnswer::Merge;
+        QString why;
+        const DatabaseFileWriter::TargetState state = DatabaseFileWriter::inspect(path, &why);
+        if (state == DatabaseFileWriter::TargetState::InUse) {
+            lastError_ = why;
+            prompt_.message(loadString(StringId::FailedToSave), loadString(StringId::ErrorSavingFileCaption),
+                            PromptIcon::Exclamation);
+            return false;
+        }
+        if (!merge && state == DatabaseFileWriter::TargetState::NotTestDatabase) {
+            prompt_.message(loadString(StringId::ErrorOccurred) + why,
+                            loadString(StringId::ErrorSavingFileOverwriteCaption), PromptIcon::Exclamation);
+        }
+    }
+    QString error;
+    const bool saved = merge ? DatabaseFileWriter::mergeInto(*database_, path, &error)
+                             : DatabaseFileWriter::writeCopy(workingPath_, path, &error);
+    if (!saved) {
+        lastError_ = error;
+        prompt_.message(loadString(StringId::FailedToSave), loadString(StringId::ErrorSavingFileCaption),
+                        PromptIcon::Exclamation);
+        qWarning().noquote() << "Saving" << path << "failed:" << error;
+        return false;
+    }
+    setModifiedFlag(false);
+    setPathName(target.absoluteFilePath());
+    return true;
+}
+
+bool CFibrologDoc::save()
+{
+    const QFileInfo current(pathName_);
+    if (!pathName_.isEmpty() && current.exists() && current.isWritable())
+        return onSaveDocument(pathName_);
+    return saveAs();
+}
+
+bool CFibrologDoc::saveAs()
+{
+    const QString suggested = pathName_.isEmpty() ? title() + QStringLiteral(".mdb") : pathName_;
+    const std::optional<QString> path = prompt_.saveFileName(suggested);
+    if (!path)
+        return false;
+    return onSaveDocument(*path);
+}
+
+bool CFibrologDoc::saveModified()
+{
+    if (!modified_)
+        return true;
+    switch (prompt_.askYesNoCancel(loadString(StringId::SaveNowQuestion), loadString(StringId::SaveCaption),
+                                   PromptIcon::Question)) {
+    case PromptAnswer::Yes:
+        // A cancelled or failed Save As keeps the document, and its changes, open.
+        return saveAs();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}

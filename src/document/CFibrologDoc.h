@@ -1,0 +1,116 @@
+#pragma once
+
+#include "document/WorkingFiles.h"
+#include "meter/MeterLink.h"
+#include "standards/StandardsCatalog.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class CKAVCompanySet2;
+class CKAVFiberSet2;
+class CKAVSiteSet2_1;
+class CKAVStandardsSet2;
+class Database;
+class JobProgress;
+class SerialPortOpener;
+class StatusSink;
+class UserPrompt;
+
+// The one open test database. The user never works on the file itself: an
+// open copies it to a working copy in the temporary folder, edits and
+// downloads change the working copy, and Save writes it into the file the user
+// chooses, merged or overwritten. The document also owns the link to the
+// meter. It shows nothing itself: questions and messages go through the
+// UserPrompt, status texts through the StatusSink.
+class CFibrologDoc : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The view refresh hint for "everything changed".
+    static constexpr int kHintReload = 57601;
+
+    CFibrologDoc(UserPrompt& prompt, StatusSink& status, SerialPortOpener& ports, QObject* parent = nullptr);
+    ~CFibrologDoc() override;
+
+    // File New: a fresh path, title and modified flag; an open working database stays open.
+    bool onNewDocument();
+    // File Open: refuses download files; otherwise loads the file. On success
+    // the path is the opened file and the document is unmodified.
+    bool onOpenDocument(const QString& path);
+    // Loads by extension: ".kav" is a Pendra or Lintel download, ".kavw" a
+    // Corvina download, anything else a test database.
+    bool loadFile(const QString& path);
+    // Writes the working database into `path` (".mdb" only). False when
+    // nothing was saved; the document then stays modified.
+    bool onSaveDocument(const QString& path);
+    // Save: the current path when it can be written to, else Save As.
+    bool save();
+    bool saveAs();
+    // The question before New, Open or Exit when there are unsaved changes.
+    // False cancels the pending operation.
+    bool saveModified();
+    // The Download command: meter to working database. True when a download
+    // was stored.
+    bool download(JobProgress& progress);
+    // Closes the working database and removes the document's temporary files.
+    void closeDatabase();
+
+    bool hasDatabase() const;
+    Database* database() const { return database_.get(); }
+    CKAVFiberSet2* fiberSet() const { return fibers_.get(); }
+    CKAVCompanySet2* companySet() const { return companies_.get(); }
+    CKAVSiteSet2_1* siteSet() const { return sites_.get(); }
+    CKAVStandardsSet2* standardsSet() const { return standards_.get(); }
+    StandardsCatalog& catalog() { return catalog_; }
+    MeterLink& meterLink() { return meterLink_; }
+
+    const QString& pathName() const { return pathName_; }
+    QString title() const;
+    bool isModified() const { return modified_; }
+    void setModifiedFlag(bool modified = true);
+    const QString& workingPath() const { return workingPath_; }
+    // Why the last load or save did not happen, for the command line.
+    const QString& lastError() const;
+    // Fields of the last stored download whose texts were too long and were shortened.
+    const QStringList& shortenedFields() const { return shortenedFields_; }
+
+Q_SIGNALS:
+    void updateAllViews(int hint);
+    void modifiedChanged(bool modified);
+    void pathChanged(const QString& path);
+    // The meter's data arrived in this file, which goes once they are stored.
+    void downloadReceived(const QString& path);
+
+private:
+    bool loadDatabase(const QString& path);
+    // Closes the working database and removes its working file.
+    void releaseDatabase();
+    // Converts a schema 1.x file into a working copy; empty when refused or failed.
+    QString convertVersion1(const QString& path, const QString& workingCopy);
+    bool upgradeVersion2(const QString& path, const QString& workingCopy);
+    bool openWorkingDatabase(const QString& workingPath);
+    bool importDownload(const QString& path);
+    bool importCorvinaDownload(const QString& path);
+    void setPathName(const QString& path);
+    void warn(int textId, int captionId);
+
+    UserPrompt& prompt_;
+    StatusSink& status_;
+    MeterLink meterLink_;
+    StandardsCatalog catalog_;
+    WorkingFiles workingFiles_;
+    std::unique_ptr<Database> database_;
+    std::unique_ptr<CKAVFiberSet2> fibers_;
+    std::unique_ptr<CKAVCompanySet2> companies_;
+    std::unique_ptr<CKAVSiteSet2_1> sites_;
+    std::unique_ptr<CKAVStandardsSet2> standards_;
+    QString workingPath_;
+    QString pathName_;
+    bool modified_ = false;
+    QString lastError_;
+    QStringList shortenedFields_;
+};

@@ -1,0 +1,319 @@
+#include "document/DownloadImporter.h"
+
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "database/CKAVCompanySet2.h"
+#include "database/CKAVFiberSet2.h"
+#include "database/CKAVSiteSet2_1.h"
+#include "database/CKAVStandardsSet2.h"
+#include "database/Database.h"
+#include "database/DatabaseException.h"
+#include "database/TestDatabaseSchema.h"
+#include "document/DownloadPreparation.h"
+#include "meter/DownloadParser.h"
+
+#include <QFile>
+#include <QtDebug>
+
+#include <map>
+
+namespace {
+
+constexpr int kReturnLossStandard = 13;
+constexpr int kUserLinkBudgetStandard = 15;
+const QString kReturnLossStandardName = QStringLiteral("EIA/TIA FOTP107A");
+const QString kUnusedSlotName = QStringLiteral("9999nm");
+constexpr float kReturnLossMaxDistance = -10000000000.0f;
+
+// The slots of a site after its fibers are stored: slot n takes the n-th
+// reading column that holds a reading in some fiber.
+struct SlotMapping
+{
+    std::vector<int> columns; // used columns, at most five apply
+    const FiberList* list = nullptr;
+};
+
+class Writer
+{
+public:
+    Writer(Database& db, const DownloadModel& model) : db_(db), model_(model) {}
+
+    const QStringList& shortened() const { return shortened_; }
+
+    ImportResult write()
+    {
+        ImportResult result;
+        const std::map<int, SlotMapping> mappings = slotMappings();
+        Transaction transaction(db_);
+        writeCompany();
+        result.standards = writeStandards();
+        const std::map<int, RecordId> siteIds = writeSites(mappings, &result.sites);
+        result.fibers = writeFibers(siteIds);
+        if (result.fibers == 0) {
+            result.status = ImportResult::Status::NoTestData;
+            result.message = loadString(StringId::NoTestDataInDownload);
+            return result; // the transaction rolls back
+        }
+        transaction.commit();
+        result.status = ImportResult::Status::Stored;
+        return result;
+    }
+
+private:
+    // A list is stored when its site exists and has a reference for each of
+    // the list's wavelengths; the last stored list of a site sets its slots.
+    std::map<int, SlotMapping> slotMappings() const
+    {
+        std::map<int, SlotMapping> mappings;
+        for (const FiberList& list : model_.fiberLists) {
+            if (isStored(list))
+                mappings[list.siteNumber] = {DownloadPreparation::usedColumns(list), &list};
+        }
+        return mappings;
+    }
+
+    bool isStored(const FiberList& list) const
+    {
+        const auto site = model_.sites.find(list.siteNumber);
+        return site != model_.sites.end() &&
+               site->second.referencePowers.size() >= list.wavelengthNames.size();
+    }
+
+    void writeCompany()
+    {
+        CKAVCompanySet2 company(db_);
+        company.open();
+        company.addNew();
+        company.companyNumber = model_.header.companyId;
+        company.companyName = fit(model_.header.companyName, "Company", "CompanyName");
+        company.companyPhone = fit(model_.header.companyTelephone, "Company", "CompanyPhone");
+        company.serialNo = fit(model_.header.serialNumber, "Company", "SerialNo");
+        company.version = fit(model_.header.versionText, "Company", "Version");
+        company.update();
+    }
+
+    int writeStandards()
+    {
+        CKAVStandardsSet2 standards(db_);
+        standards.open();
+        int written = 0;
+        for (const auto& [site, block] : model_.returnLossStandards) {
+            try {
+                for (const ReturnLossStandard::Requirement& requirement : block.requirements) {
+                    StandardEntry entry;
+                    entry.standardNumber = kReturnLossStandard;
+                    entry.standardName = kReturnLossStandardName;
+                    entry.customStandardId = block.id;
+                    entry.fiberType = static_cast<std::uint8_t>(block.fiberType);
+                    entry.wavelength = requirement.wavelength;
+                    entry.maxDistance = kReturnLossMaxDistance;
+                    entry.maxLoss = requirement.requiredReturnLoss;
+                    addStandard(standards, entry);
+                    ++written;
+                }
+            } catch (const DatabaseException& e) {
+                // A row the table refuses ends its block; the download goes on.
+                standards.cancelUpdate();
+                qWarning().noquote() << "Return-loss standard of site" << site
+                                     << "not stored whole:" << e.description();
+            }
+        }
+        for (const CustomStandardEntry& custom : model_.customStandards) {
+            StandardEntry entry;
+            entry.standardNumber = 0;
+            entry.standardName = custom.name;
+            entry.customStandardId = custom.id;
+            entry.fiberType = static_cast<std::uint8_t>(custom.fiberType);
+            entry.wavelength = custom.wavelength;
+            entry.maxLoss = custom.maxLoss;
+            entry.attenuation = custom.attenuation;
+            entry.connectorLoss = custom.connectorLoss;
+            entry.spliceLoss = custom.spliceLoss;
+            try {
+                addStandard(standards, entry);
+                ++written;
+            } catch (const DatabaseException& e) {
+                standards.cancelUpdate();
+                qWarning().noquote() << "Custom standard row" << custom.name << custom.wavelength
+                                     << "not stored:" << e.description();
+            }
+        }
+        return written;
+    }
+
+    static void addStandard(CKAVStandardsSet2& standards, const StandardEntry& entry)
+    {
+        standards.addNew();
+        standards.setEntry(entry);
+        standards.update();
+    }
+
+    // The standard a site is evaluated against, and the custom standard's id.
+    std::pair<int, RecordId> chooseStandard(int siteNumber, const DownloadSite& site) const
+    {
+        const int s = site.standardNumber;
+        if (s == kReturnLossStandard) {
+            const auto block = model_.returnLossStandards.find(siteNumber);
+            return {kReturnLossStandard,
+                    block != model_.returnLossStandards.end() ? block->second.id : RecordId()};
+        }
+        if (s == kUserLinkBudgetStandard && !model_.userLinkBudgetId.isEmpty())
+            return {0, model_.userLinkBudgetId};
+        if (site.wizardFlags == 0)
+            return {s, RecordId()};
+        if (s == 0 || s == 1) {
+            for (const CustomStandardEntry& entry : model_.customStandards) {
+                if (entry.code == s)
+                    return {0, entry.id};
+            }
+            return {0, RecordId()};
+        }
+        return {s, RecordId()};
+    }
+
+    std::map<int, RecordId> writeSites(const std::map<int, SlotMapping>& mappings, int* count)
+    {
+        CKAVSiteSet2_1 sites(db_);
+        sites.open();
+        std::map<int, RecordId> ids;
+        for (const auto& [number, site] : model_.sites) {
+            sites.addNew();
+            sites.siteNumber = newRecordId();
+            sites.companyNumber = model_.header.companyId;
+            sites.siteName = fit(site.name, "Site", "SiteName");
+            sites.date = site.testDate.isValid() ? QDateTime(site.testDate, QTime(0, 0)) : QDateTime();
+            sites.uploadDate = site.uploadDate;
+            sites.calibrationDate = model_.header.calibrationDate.isValid()
+                                        ? QDateTime(model_.header.calibrationDate, QTime(0, 0))
+                                        : QDateTime();
+            sites.fiberLength = site.fiberLengthMetres;
+            sites.connections = static_cast<std::int16_t>(site.connectorPairs);
+            sites.splices = static_cast<std::int16_t>(site.splices);
+            sites.temperature = site.temperature;
+            sites.fiberType = static_cast<std::int16_t>(site.fiberType);
+            const auto [standard, customId] = chooseStandard(number, site);
+            sites.standard = static_cast<std::int16_t>(standard);
+            sites.customStandardId = customId;
+            sites.wizard = static_cast<std::int16_t>(site.wizardFlags);
+            for (int slot = 0; slot < kSlotCount; ++slot) {
+                sites.references[static_cast<std::size_t>(slot)] =
+                    slot < site.referencePowers.size() ? site.referencePowers.at(slot) : 0.0f;
+            }
+            const auto mapping = mappings.find(number);
+            if (mapping != mappings.end())
+                applySlotMapping(sites, site, mapping->second);
+            ids[number] = sites.siteNumber;
+            sites.update();
+            ++*count;
+        }
+        return ids;
+    }
+
+    static void applySlotMapping(CKAVSiteSet2_1& sites, const DownloadSite& site, const SlotMapping& mapping)
+    {
+        int wizard = 0;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const auto s = static_cast<std::size_t>(slot);
+            if (s < mapping.columns.size()) {
+                const int column = mapping.columns[s];
+                sites.wavelengths[s] = mapping.list->wavelengthNames.at(column);
+                sites.references[s] = site.referencePowers.at(column);
+                if (site.wizardFlags & (1 << column))
+                    wizard |= 1 << slot;
+            } else {
+                sites.wavelengths[s] = kUnusedSlotName;
+                sites.references[s] = 0.0f;
+            }
+        }
+        sites.wizard = static_cast<std::int16_t>(wizard);
+    }
+
+    int writeFibers(const std::map<int, RecordId>& siteIds)
+    {
+        CKAVFiberSet2 fibers(db_);
+        fibers.open();
+        int written = 0;
+        for (const FiberList& list : model_.fiberLists) {
+            if (!isStored(list))
+                continue;
+            // The slots follow this list's own used columns, as its site row was
+            // re-mapped when the list was stored.
+            const std::vector<int> columns = DownloadPreparation::usedColumns(list);
+            for (const DownloadFiber& fiber : list.fibers) {
+                fibers.addNew();
+                fibers.fiberNumber = newRecordId();
+                fibers.siteNumber = siteIds.at(list.siteNumber);
+                fibers.fiberName = fit(fiber.name, "Fiber", "FiberName");
+                fibers.fiberType = static_cast<std::int16_t>(list.fiberType);
+                for (int slot = 0; slot < kSlotCount; ++slot) {
+                    const auto s = static_cast<std::size_t>(slot);
+                    fibers.powers[s] = s < columns.size() ? fiber.reading(columns[s]).value_or(0.0f) : 0.0f;
+                }
+                fibers.update();
+                ++written;
+            }
+        }
+        return written;
+    }
+
+    // A meter may send a text longer than its column (a telephone number
+    // with its country code); the download is stored with the text shortened
+    // rather than lost, and the caller is told which fields were.
+    QString fit(const QString& text, const char* table, const char* column)
+    {
+        const ColumnDef* def = db_.tableDef(QLatin1String(table)).column(QLatin1String(column));
+        if (!def || text.size() <= def->size)
+            return text;
+        const QString field = QLatin1String(table) + QLatin1Char('.') + QLatin1String(column);
+        if (!shortened_.contains(field))
+            shortened_.append(field);
+        return text.left(def->size);
+    }
+
+    Database& db_;
+    const DownloadModel& model_;
+    QStringList shortened_;
+};
+
+ImportResult failure(ImportResult::Status status, const QString& message)
+{
+    ImportResult result;
+    result.status = status;
+    result.message = message;
+    return result;
+}
+
+} // namespace
+
+ImportResult DownloadImporter::importFile(const QString& downloadPath, const QString& databasePath)
+{
+    QString error;
+    std::optional<DownloadModel> model = DownloadParser::parseFile(downloadPath, &error);
+    if (!model)
+        return failure(ImportResult::Status::NotReadable, loadString(StringId::NoTestDataInDownload));
+    return store(std::move(*model), databasePath);
+}
+
+ImportResult DownloadImporter::store(DownloadModel model, const QString& databasePath)
+{
+    DownloadPreparation::prune(model);
+    DownloadPreparation::restoreOldReferences(model);
+    ImportResult result;
+    try {
+        if (!createTestDatabase(databasePath, kCurrentSchemaVersion))
+            return failure(ImportResult::Status::DatabaseError, loadString(StringId::FailedToSave));
+        Database db;
+        db.open(databasePath, true, false, kConnectString);
+        Writer writer(db, model);
+        result = writer.write();
+        result.shortened = writer.shortened();
+    } catch (const DatabaseException& e) {
+        result = failure(ImportResult::Status::DatabaseError,
+                         loadString(StringId::ErrorOccurred) + e.description());
+    }
+    if (!result.stored()) {
+        QFile::remove(databasePath);
+        QFile::remove(databasePath + QStringLiteral("-journal"));
+    }
+    return result;
+}

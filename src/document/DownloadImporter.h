@@ -1,0 +1,42 @@
+#pragma once
+
+#include "meter/DownloadModel.h"
+
+#include <QString>
+#include <QStringList>
+
+// How storing a download ended.
+struct ImportResult
+{
+    enum class Status
+    {
+        Stored,        // a database with the download's fibers was written
+        NoTestData,    // the download holds no fiber to store
+        NotReadable,   // the file has no readable header
+        DatabaseError, // the new database could not be made or written
+    };
+
+    Status status = Status::NotReadable;
+    QString message; // for the user when not stored
+    int sites = 0;
+    int fibers = 0;
+    int standards = 0;
+    // Texts longer than their column, stored shortened ("Company.CompanyPhone").
+    QStringList shortened;
+
+    bool stored() const { return status == Status::Stored; }
+};
+
+// Writes a Pendra or Lintel download into a brand-new test database: the
+// Company row, the custom and return-loss standards, one Site row per tested
+// link (its slots re-mapped to the wavelengths its fibers were measured at)
+// and one Fiber row per fiber. Everything is written in one transaction; when
+// storing fails or there is nothing to store, no database is left behind.
+class DownloadImporter
+{
+public:
+    // Parses the ".kav" file at `downloadPath` and stores it at `databasePath`,
+    // where no file may exist yet.
+    static ImportResult importFile(const QString& downloadPath, const QString& databasePath);
+    static ImportResult store(DownloadModel model, const QString& databasePath);
+};

@@ -1,0 +1,196 @@
+#include "DocumentFixture.h"
+
+#include "database/CKAVStandardsSet2.h"
+#include "document/DownloadImporter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DownloadImportTest : public DocumentTest
+{
+protected:
+    // Three sites, one without fibers; a fiber list for a site that does not
+    // exist; readings in columns 0 and 2 of 3 only; a user link budget no
+    // site uses; site 2 held to return loss (standard 13).
+    QStringList download(bool withReturnLossBlock) const
+    {
+        QStringList lines = {"'Test Cabling','555-0100','PX1','2.10','01/15/07'",
+                             "'CS15','850nm',9.50,'1300nm',4.25"};
+        if (withReturnLossBlock)
+            lines << "'CS13',2,2,'1310nm',45.00,'1550nm',40.00";
+        lines << "'Custom A',0,'',0,0,0,0,0,0"
+              << "'Custom A',0,'',0,0,0,0,0,0"
+              << "'Custom B',1,'',0,0,0,0,0,0"
+              << "'Custom B',1,'',0,0,0,0,0,0"
+              << "1,'LINK ONE','01/20/07',1000,2,1,20,7,2,-20.00,-19.50,-19.00"
+              << "2,'ORL LINK','01/21/07',500,2,0,20,1,45,-8.00,-8.10"
+              << "9,'NO FIBERS','01/22/07',100,2,0,20,1,2,-20.00"
+              << ""
+              << "1,0,'LINK ONE','01/20/07','850nm','1300nm','1550nm'"
+              << "'01',-22.00,,-20.00"
+              << "'02',-22.50,,-20.40"
+              << ""
+              << "2,2,'ORL LINK','01/21/07','1310nm','1550nm'"
+              << "'A',-50.00,-48.00"
+              << ""
+              << "8,0,'ORPHAN','01/22/07','850nm'"
+              << "'X',-21.00";
+        return lines;
+    }
+
+    ImportResult import(const QString& file)
+    {
+        database_ = path("stored.mdb");
+        return DownloadImporter::importFile(file, database_);
+    }
+
+    QString database_;
+};
+
+} // namespace
+
+TEST_F(DownloadImportTest, StoresOnlyWhatFibersUseAndMapsSlotsToMeasuredColumns)
+{
+    const ImportResult result = import(writeDownload("a.kav", download(false)));
+    ASSERT_TRUE(result.stored()) << result.message.toStdString();
+    EXPECT_EQ(result.sites, 2);                 // "NO FIBERS" is dropped
+    EXPECT_EQ(result.fibers, 3);                // the orphan list's fiber is not stored
+    EXPECT_EQ(rows(database_, "Standards"), 0); // the user link budget nobody uses
+    EXPECT_EQ(rows(database_, "Company"), 1);
+
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVSiteSet2_1 sites(db);
+    sites.open();
+    sites.setFilter("[SiteName]='LINK ONE'");
+    sites.requery();
+    ASSERT_FALSE(sites.isEOF());
+    EXPECT_EQ(sites.wavelengths, (std::array<QString, 5>{"850nm", "1550nm", "9999nm", "9999nm", "9999nm"}));
+    EXPECT_EQ(sites.references, (std::array<float, 5>{-20.0f, -19.0f, 0, 0, 0}));
+    EXPECT_EQ(sites.wizard, 3); // the flags of columns 0 and 2, now in slots 0 and 1
+    EXPECT_EQ(sites.standard, 2);
+    EXPECT_TRUE(sites.customStandardId.isEmpty());
+    EXPECT_FLOAT_EQ(sites.fiberLength, 1000.0f);
+    EXPECT_EQ(sites.date.date(), QDate(2007, 1, 20));
+    EXPECT_EQ(sites.calibrationDate.date(), QDate(2007, 1, 15));
+
+    CKAVFiberSet2 fibers(db);
+    fibers.open();
+    fibers.setFilter("[SiteNumber]=" + sites.siteNumber);
+    fibers.requery();
+    ASSERT_FALSE(fibers.isEOF());
+    EXPECT_EQ(fibers.fiberName, "01");
+    EXPECT_EQ(fibers.powers, (std::array<float, 5>{-22.0f, -20.0f, 0, 0, 0}));
+
+    // Standard 13 without a return-loss block for the site.
+    sites.setFilter("[SiteName]='ORL LINK'");
+    sites.requery();
+    ASSERT_FALSE(sites.isEOF());
+    EXPECT_EQ(sites.standard, 13);
+    EXPECT_TRUE(sites.customStandardId.isEmpty());
+}
+
+TEST_F(DownloadImportTest, ReturnLossBlocksBecomeStandardsRowsOfTheirSite)
+{
+    ASSERT_TRUE(import(writeDownload("orl.kav", download(true))).stored());
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVStandardsSet2 standards(db);
+    standards.open();
+    ASSERT_EQ(standards.recordCount(), 2);
+    EXPECT_EQ(standards.standardNumber, 13);
+    EXPECT_EQ(standards.standardName, "EIA/TIA FOTP107A");
+    EXPECT_EQ(standards.fiberType, 2);
+    EXPECT_EQ(standards.wavelength, "1310nm");
+    EXPECT_FLOAT_EQ(standards.maxLoss, 45.0f);
+    EXPECT_FLOAT_EQ(standards.maxDistance, -10000000000.0f);
+    const RecordId blockId = standards.customStandardId;
+
+    CKAVSiteSet2_1 sites(db);
+    sites.open();
+    sites.setFilter("[SiteName]='ORL LINK'");
+    sites.requery();
+    EXPECT_EQ(sites.customStandardId, blockId);
+    EXPECT_EQ(sites.standard, 13);
+}
+
+TEST_F(DownloadImportTest, NothingToStoreLeavesNoDatabase)
+{
+    const ImportResult noFibers = import(writeDownload(
+        "empty.kav", {"'Test Cabling','555-0100','PX1','2.10','01/15/07'", "'Custom A',0,'',0,0,0,0,0,0",
+                      "'Custom A',0,'',0,0,0,0,0,0", "'Custom B',1,'',0,0,0,0,0,0",
+                      "'Custom B',1,'',0,0,0,0,0,0", "1,'LINK ONE','01/20/07',1000,2,1,20,7,2,-20.00"}));
+    EXPECT_EQ(noFibers.status, ImportResult::Status::NoTestData);
+    EXPECT_EQ(noFibers.message, "No test data found in the download");
+    EXPECT_FALSE(QFile::exists(database_));
+
+    writeFile(path("garbage.kav"), QByteArray("\x01\x02 no quotes at all"));
+    EXPECT_EQ(import(path("garbage.kav")).status, ImportResult::Status::NotReadable);
+    EXPECT_FALSE(QFile::exists(database_));
+}
+
+TEST_F(DownloadImportTest, ADatabaseErrorStoresNothing)
+{
+    QStringList lines = download(false);
+    lines.replaceInStrings("'1550nm'", "'15500nm'"); // seven characters: too long for a slot's name
+    const ImportResult result = import(writeDownload("bad.kav", lines));
+    EXPECT_EQ(result.status, ImportResult::Status::DatabaseError);
+    EXPECT_TRUE(result.message.startsWith("An error occurred:\n")) << result.message.toStdString();
+    EXPECT_FALSE(QFile::exists(database_));
+}
+
+TEST_F(DownloadImportTest, OverlongTextsAreShortenedNotLost)
+{
+    QStringList lines = download(false);
+    lines[0] = "'Test Cabling','+1 612 555 0190 ext 12','PX1','2.10','01/15/07'";
+    const ImportResult result = import(writeDownload("long.kav", lines));
+    ASSERT_TRUE(result.stored());
+    EXPECT_EQ(result.shortened, QStringList{"Company.CompanyPhone"});
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVCompanySet2 company(db);
+    company.open();
+    EXPECT_EQ(company.companyPhone, "+1 612 555 01");
+}
+
+TEST_F(DownloadImportTest, SamplesOfEveryGeneration)
+{
+    struct Expected
+    {
+        const char* file;
+        int sites;
+        int fibers;
+    };
+    for (const Expected& e : {Expected{"pendra-v1_10.kav", 4, 11}, Expected{"lintel-v1_60.kav", 4, 10},
+                              Expected{"pendra-v2_10.kav", 7, 19}, Expected{"lintel-v2_5.kav", 3, 7}}) {
+        database_ = path(QString(e.file) + ".mdb");
+        const ImportResult result = DownloadImporter::importFile(sample(e.file), database_);
+        ASSERT_TRUE(result.stored()) << e.file << ": " << result.message.toStdString();
+        EXPECT_EQ(result.sites, e.sites) << e.file;
+        EXPECT_EQ(result.fibers, e.fibers) << e.file;
+    }
+}
+
+TEST_F(DownloadImportTest, OldMetersGetTheirReferencesBack)
+{
+    // Firmware 1.10 (below 1.3): the later table and standard 12. Site 2 is
+    // 1320 m, 2 connector pairs, 1 splice, 62.5 um, wizard flags for 850 and 1300 nm:
+    //   850 nm:  3.5 x 1.32 + 1.5 + 0.3 = 6.42; -18.47 + 6.42 = -12.05
+    //   1300 nm: 1.5 x 1.32 + 1.5 + 0.3 = 3.78; -19.02 + 3.78 = -15.24
+    //   1550 nm: no flag, -9.91 stays
+    database_ = path("old.mdb");
+    ASSERT_TRUE(DownloadImporter::importFile(sample("pendra-v1_10.kav"), database_).stored());
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVSiteSet2_1 sites(db);
+    sites.open();
+    sites.setFilter("[SiteName]='MAIN BLDG MDF-IDF2'");
+    sites.requery();
+    ASSERT_FALSE(sites.isEOF());
+    EXPECT_EQ(sites.standard, 12);
+    EXPECT_NEAR(sites.references[0], -12.05f, 1e-4f);
+    EXPECT_NEAR(sites.references[1], -15.24f, 1e-4f);
+    EXPECT_NEAR(sites.references[2], -9.91f, 1e-4f);
+    EXPECT_EQ(sites.wavelengths[2], "1550nm");
+}
