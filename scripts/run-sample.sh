@@ -1,25 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Fibrolog and runs its main job on the
-# bundled sample: the standards catalogue, the loss budget of a sample link, and
-# a download from a simulated meter, parsed.
+# bundled sample: a simulated meter holding tests/data/pendra-v2_10.kav is
+# found, its results are downloaded, stored in a new test database and
+# evaluated; the circuits go to a CSV file and a table on the terminal.
+# Results are left in out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+echo "Building (the first build takes a few minutes)..."
 scripts/build.sh build >/dev/null
 
 cli=build/src/cli/fibrolog-cli
+out=out
+mkdir -p "$out"
+rm -f "$out/sample.mdb" "$out/sample.csv" "$out/sample.kav"
 
-echo "== Standards catalogue (first 10 of $($cli standards | wc -l) entries)"
-$cli standards | head -n 10
-echo
-echo "== Allowed loss: EIA/TIA 568-A, 62.5 um multimode, 2 km, 2 connector pairs, 1 splice"
-$cli budget --standard 2 --fiber-type 0 --length-km 2 --connectors 2 --splices 1
-echo
-echo "== Allowed loss: ANSI/EIA/TIA568B.3, outdoor singlemode, 12.5 km, 4 connector pairs, 6 splices"
-$cli budget --standard 12 --fiber-type 3 --length-km 12.5 --connectors 4 --splices 6
-echo
-echo "== Meter: a simulated Pendra meter on COM3 holding tests/data/pendra-v2_10.kav"
 work="$(mktemp -d)"
 sim_pid=""
 cleanup() {
@@ -27,6 +23,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+echo "== A simulated Pendra meter on COM3 holding tests/data/pendra-v2_10.kav"
 build/tools/meter-sim/meter-sim --fast --id PX20731 --file tests/data/pendra-v2_10.kav >"$work/port" &
 sim_pid=$!
 for _ in $(seq 50); do
@@ -35,13 +33,19 @@ for _ in $(seq 50); do
 done
 export FIBROLOG_SERIAL_PORTS=",,$(cat "$work/port")"
 $cli find-meter
-$cli download "$work/download.kav"
-if ! cmp -s "$work/download.kav" tests/data/pendra-v2_10.kav; then
-    echo "the download differs from what the meter sent" >&2
-    exit 1
-fi
-echo "downloaded $(wc -c <"$work/download.kav") bytes, identical to what the meter sent"
+
 echo
-echo "== The download parsed: company, meter and sites"
-build/tools/kav-dump/kav-dump "$work/download.kav" | grep -E '^(company|meter|user link budget|return loss|site) '
-echo "fiber lists: $(build/tools/kav-dump/kav-dump "$work/download.kav" | grep -c '^fiber list'), fibers: $(build/tools/kav-dump/kav-dump "$work/download.kav" | grep -c '^  fiber')"
+echo "== Download, store and save into $out/sample.mdb"
+$cli download "$out/sample.kav" --into "$out/sample.mdb"
+cmp -s "$out/sample.kav" tests/data/pendra-v2_10.kav || { echo "the download differs from what the meter sent" >&2; exit 1; }
+$cli info "$out/sample.mdb"
+
+echo
+echo "== Evaluated circuits ($out/sample.csv)"
+$cli export-csv "$out/sample.mdb" "$out/sample.csv"
+awk -F, 'NR == 1 { printf "%-18s %-8s %-7s %9s %11s %9s  %s\n", "LINK", "CIRCUIT", "WAVE", "LOSS dB", "MARGIN dB", "MARGIN %", "VERDICT"; next }
+         { printf "%-18s %-8s %-7s %9s %11s %9s  %s\n", $1, $2, $8, $16, $17, ($19 == "" ? "-" : $19), $20 }' "$out/sample.csv"
+
+echo
+echo "== Allowed loss of a planned link: EIA/TIA 568-A, 62.5 um multimode, 2 km, 2 connector pairs, 1 splice"
+$cli budget --standard 2 --fiber-type 0 --length-km 2 --connectors 2 --splices 1

@@ -204,7 +204,8 @@ CircuitRecord makeRecord(const FiberRow& fiber, const QHash<QString, SiteRow>& s
     if (fiber.siteNumber.isEmpty())
         return record;
     record.fiberNumber = fiber.fiberNumber;
-    record.siteNumber = fiber.siteNumber;
+    // The site's own copy of the number, shared by all its fibers' records.
+    record.siteNumber = site != sites.constEnd() ? site.key() : fiber.siteNumber;
     if (site == sites.constEnd() || site->companyNumber.isEmpty())
         return record;
 
@@ -298,6 +299,7 @@ bool FiberCursor::build(CKAVCompanySet2& companySet, CKAVSiteSet2_1& siteSet, CK
         QHash<QString, SiteRow> sites = readSites(db);
 
         std::vector<FiberRow> fibers;
+        fibers.reserve(static_cast<std::size_t>(db.countRows(QStringLiteral("Fiber"))));
         {
             QStringList columns = {"FiberNumber", "SiteNumber", "FiberName", "FiberType"};
             for (int slot = 0; slot < kSlotCount; ++slot)
@@ -315,14 +317,52 @@ bool FiberCursor::build(CKAVCompanySet2& companySet, CKAVSiteSet2_1& siteSet, CK
             }
         }
         records_.reserve(fibers.size());
-        for (const FiberRow& fiber : fibers)
+        for (FiberRow& fiber : fibers) {
             records_.push_back(makeRecord(fiber, sites, companies, catalogue));
+            fiber = FiberRow{}; // its texts now live in the record
+        }
     } catch (const DatabaseException& e) {
         qWarning().noquote() << "Building the circuit list stopped:" << e.description();
         return false;
     }
-    std::stable_sort(records_.begin(), records_.end(), sortsBefore);
+    sortRecords();
     return true;
+}
+
+void FiberCursor::sortRecords()
+{
+    // Sorting positions rather than records keeps equal records in table order
+    // without a second copy of every record, which a stable sort would make.
+    std::vector<int> order(records_.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    std::sort(order.begin(), order.end(), [this](int a, int b) {
+        const CircuitRecord& x = records_[static_cast<std::size_t>(a)];
+        const CircuitRecord& y = records_[static_cast<std::size_t>(b)];
+        if (sortsBefore(x, y))
+            return true;
+        if (sortsBefore(y, x))
+            return false;
+        return a < b;
+    });
+    // Put the records in that order by following each cycle of the permutation.
+    std::vector<bool> placed(records_.size(), false);
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (placed[start])
+            continue;
+        std::size_t target = start;
+        CircuitRecord held = std::move(records_[start]);
+        for (;;) {
+            placed[target] = true;
+            const auto source = static_cast<std::size_t>(order[target]);
+            if (source == start) {
+                records_[target] = std::move(held);
+                break;
+            }
+            records_[target] = std::move(records_[source]);
+            target = source;
+        }
+    }
 }
 
 void FiberCursor::clear()

@@ -47,6 +47,8 @@ public:
     static bool sortsBefore(const CircuitRecord& a, const CircuitRecord& b);
 
 private:
+    void sortRecords();
+
     std::vector<CircuitRecord> records_;
     int position_ = 0;
 };

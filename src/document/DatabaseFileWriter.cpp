@@ -110,6 +110,12 @@ bool DatabaseFileWriter::mergeInto(Database& working, const QString& target, QSt
 
         working.attachDatabase(partial, kAlias, kDatabasePassword);
         attached = true;
+        // The file is scratch until it is renamed, and it is synced before
+        // that: no journal on disk and no syncs of its own are needed, and
+        // index pages stay in memory while the rows go in.
+        working.execute(QStringLiteral("PRAGMA %1.cache_size=-65536").arg(kAlias));
+        working.execute(QStringLiteral("PRAGMA %1.journal_mode=MEMORY").arg(kAlias));
+        working.execute(QStringLiteral("PRAGMA %1.synchronous=OFF").arg(kAlias));
         {
             Transaction transaction(working);
             for (const TableLayout& layout : schemaLayout(kCurrentSchemaVersion)) {

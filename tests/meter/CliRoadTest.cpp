@@ -88,12 +88,18 @@ TEST(CliRoad, MeterToSavedDatabaseToEvaluatedCircuits)
         lines.contains("ADMIN MDF-IDF1,03,2006-10-02 00:00,Halvorsen Fiber Services,PX20731,"
                        "EIA/TIA 568-A / CAN-T529,62.5uM MM,850nm,-18.40,-21.30,1.22,1.50,0.00,2.72,-21.12,"
                        "2.90,-0.18,-0.18,-4.90,Fail"));
-    // Link 3 is held to return loss (45 dB at 1310 nm): return loss
-    // -7.92 - (-11.46) = 3.54, margin 3.54 - 45 = -41.46.
+    // Link 3 is held to return loss: 45 dB at 1310 nm, 40 dB at 1550 nm.
+    //   N01 at 1310 nm: return loss -7.92 - (-52.50) = 44.58, margin 44.58 - 45 = -0.42,
+    //   (10^0.042 - 1) / (10^4.5 - 1) = -0.0003 %: a fail.
+    //   N01 at 1550 nm: -8.15 - (-50.40) = 42.25, margin 2.25, (10^0.225 - 1) / (10^4 - 1) = 0.01 %.
     EXPECT_TRUE(
         lines.contains("NORTH CAMPUS SM,N01,2006-10-03 00:00,Halvorsen Fiber Services,PX20731,"
-                       "EIA/TIA FOTP107A,INDOOR SM,1310nm,-7.92,-11.46,0.00,0.00,0.00,45.00,-7.92,3.54,"
-                       "-41.46,3.54,-44.26,Fail"));
+                       "EIA/TIA FOTP107A,INDOOR SM,1310nm,-7.92,-52.50,0.00,0.00,0.00,45.00,-7.92,44.58,"
+                       "-0.42,44.58,-0.00,Fail"));
+    EXPECT_TRUE(
+        lines.contains("NORTH CAMPUS SM,N01,2006-10-03 00:00,Halvorsen Fiber Services,PX20731,"
+                       "EIA/TIA FOTP107A,INDOOR SM,1550nm,-8.15,-50.40,0.00,0.00,0.00,40.00,-8.15,42.25,"
+                       "2.25,42.25,0.01,Pass"));
     // A reference set by hand: no verdict, no margin percentage.
     EXPECT_TRUE(
         lines.contains("DATA CENTER LINK,DC1,2006-10-04 00:00,Halvorsen Fiber Services,PX20731,"
