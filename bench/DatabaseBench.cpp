@@ -13,7 +13,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include <sqlcipher/sqlite3.h>
+#include "RawSqlCipher.h"
 
 #include <chrono>
 #include <cstdio>
@@ -27,23 +27,6 @@ using Clock = std::chrono::steady_clock;
 double secondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-sqlite3* openRaw(const QString& path)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    const QByteArray key = kDatabasePassword.toUtf8();
-    sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
-    sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr); // as the engine sets it
-    return db;
-}
-
-QByteArray guidBytes(const RecordId& id)
-{
-    const Guid g = guidFromRecordId(id);
-    return QByteArray(reinterpret_cast<const char*>(g.data()), 16);
 }
 
 double recordsetInsert(const QString& path, const std::vector<RecordId>& sites, int rows)
@@ -69,7 +52,7 @@ double recordsetInsert(const QString& path, const std::vector<RecordId>& sites, 
 
 double rawInsert(const QString& path, const std::vector<RecordId>& sites, int rows)
 {
-    sqlite3* db = openRaw(path);
+    sqlite3* db = openRawDatabase(path);
     const auto start = Clock::now();
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
@@ -79,8 +62,8 @@ double rawInsert(const QString& path, const std::vector<RecordId>& sites, int ro
         "\"980Power\", \"1300Power\", \"1480Power\", \"1550Power\") VALUES (?,?,?,?,?,?,?,?,?)",
         -1, &insert, nullptr);
     for (int i = 0; i < rows; ++i) {
-        const QByteArray fiber = guidBytes(newRecordId());
-        const QByteArray site = guidBytes(sites[static_cast<std::size_t>(i) % sites.size()]);
+        const QByteArray fiber = rawGuidBytes(newRecordId());
+        const QByteArray site = rawGuidBytes(sites[static_cast<std::size_t>(i) % sites.size()]);
         const QByteArray name = QByteArray::number(i % 48 + 1);
         sqlite3_bind_blob(insert, 1, fiber.constData(), 16, SQLITE_TRANSIENT);
         sqlite3_bind_blob(insert, 2, site.constData(), 16, SQLITE_TRANSIENT);
@@ -142,7 +125,7 @@ double recordsetLookups(const QString& path, const std::vector<RecordId>& sites,
 
 double rawLookups(const QString& path, const std::vector<RecordId>& sites, int lookups, double* checksum)
 {
-    sqlite3* db = openRaw(path);
+    sqlite3* db = openRawDatabase(path);
     sqlite3_stmt* select = nullptr;
     sqlite3_prepare_v2(
         db,
@@ -154,11 +137,11 @@ double rawLookups(const QString& path, const std::vector<RecordId>& sites, int l
         -1, &select, nullptr);
     std::vector<QByteArray> keys;
     for (const RecordId& id : sites)
-        keys.push_back(guidBytes(id));
+        keys.push_back(rawGuidBytes(id));
     const auto start = Clock::now();
     for (int i = 0; i < lookups; ++i) {
         // The same text-to-GUID step the recordset does, to compare like with like.
-        const QByteArray key = guidBytes(sites[static_cast<std::size_t>(i) % sites.size()]);
+        const QByteArray key = rawGuidBytes(sites[static_cast<std::size_t>(i) % sites.size()]);
         sqlite3_bind_blob(select, 1, key.constData(), 16, SQLITE_TRANSIENT);
         if (sqlite3_step(select) == SQLITE_ROW) {
             *checksum += sqlite3_column_double(select, 6);

@@ -25,7 +25,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sqlcipher/sqlite3.h>
+#include "RawSqlCipher.h"
 
 #include <chrono>
 #include <cstdio>
@@ -119,23 +119,6 @@ DownloadModel syntheticProject()
     return model;
 }
 
-sqlite3* openRaw(const QString& path)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    const QByteArray key = kDatabasePassword.toUtf8();
-    sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
-    sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr); // as the engine sets it
-    return db;
-}
-
-QByteArray guidBytes(const RecordId& id)
-{
-    const Guid g = guidFromRecordId(id);
-    return QByteArray(reinterpret_cast<const char*>(g.data()), 16);
-}
-
 void bindText(sqlite3_stmt* statement, int index, const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
@@ -146,7 +129,7 @@ void bindText(sqlite3_stmt* statement, int index, const QString& text)
 double rawInsert(const DownloadModel& model, const QString& path)
 {
     createTestDatabase(path, kCurrentSchemaVersion);
-    sqlite3* db = openRaw(path);
+    sqlite3* db = openRawDatabase(path);
     const auto start = Clock::now();
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* company = nullptr;
@@ -154,7 +137,7 @@ double rawInsert(const DownloadModel& model, const QString& path)
                        "INSERT INTO Company (CompanyNumber, CompanyPhone, CompanyName, SerialNo, Version) "
                        "VALUES (?,?,?,?,?)",
                        -1, &company, nullptr);
-    const QByteArray companyId = guidBytes(model.header.companyId);
+    const QByteArray companyId = rawGuidBytes(model.header.companyId);
     sqlite3_bind_blob(company, 1, companyId.constData(), 16, SQLITE_TRANSIENT);
     bindText(company, 2, model.header.companyTelephone.leftJustified(13, QLatin1Char(' ')));
     bindText(company, 3, model.header.companyName);
@@ -182,7 +165,7 @@ double rawInsert(const DownloadModel& model, const QString& path)
         if (model.sites.count(list.siteNumber) == 0)
             continue;
         const DownloadSite& s = model.sites.at(list.siteNumber);
-        const QByteArray siteId = guidBytes(newRecordId());
+        const QByteArray siteId = rawGuidBytes(newRecordId());
         sqlite3_bind_blob(site, 1, siteId.constData(), 16, SQLITE_TRANSIENT);
         sqlite3_bind_blob(site, 2, companyId.constData(), 16, SQLITE_TRANSIENT);
         bindText(site, 3, s.name);
@@ -206,7 +189,7 @@ double rawInsert(const DownloadModel& model, const QString& path)
         sqlite3_step(site);
         sqlite3_reset(site);
         for (const DownloadFiber& f : list.fibers) {
-            const QByteArray fiberId = guidBytes(newRecordId());
+            const QByteArray fiberId = rawGuidBytes(newRecordId());
             sqlite3_bind_blob(fiber, 1, fiberId.constData(), 16, SQLITE_TRANSIENT);
             sqlite3_bind_blob(fiber, 2, siteId.constData(), 16, SQLITE_TRANSIENT);
             bindText(fiber, 3, f.name);
@@ -259,7 +242,7 @@ int stageCursor(const QString& dir)
     const QString file = QDir(dir).filePath(QStringLiteral("project.mdb"));
     double rawSeconds = 0;
     {
-        sqlite3* db = openRaw(file);
+        sqlite3* db = openRawDatabase(file);
         const auto start = Clock::now();
         sqlite3_stmt* join = nullptr;
         sqlite3_prepare_v2(
@@ -311,7 +294,7 @@ int stageCursor(const QString& dir)
 double backup(const QString& source, const QString& target)
 {
     QFile::remove(target);
-    sqlite3* from = openRaw(source);
+    sqlite3* from = openRawDatabase(source);
     sqlite3* to = nullptr;
     sqlite3_open_v2(QFile::encodeName(target).constData(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                     nullptr);

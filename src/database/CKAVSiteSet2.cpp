@@ -2,17 +2,7 @@
 
 void CKAVSiteSet2::doFieldExchange(FieldExchange& fx)
 {
-    fx.guid("SiteNumber", siteNumber);
-    fx.guid("CompanyNumber", companyNumber);
-    fx.text("SiteName", siteName);
-    fx.dateTime("Date", date);
-    fx.dateTime("UploadDate", uploadDate);
-    fx.dateTime("CalibrationDate", calibrationDate);
-    fx.single("FiberLength", fiberLength);
-    fx.int16("Connections", connections);
-    fx.int16("Splices", splices);
-    fx.single("Temperature", temperature);
-    fx.int16("FiberType", fiberType);
+    exchangeLinkFields(fx);
     fx.int16("Wizard", wizard);
     fx.int16("Standard", standard);
     fx.guid("CustomStandardID", customStandardId);
@@ -34,17 +24,7 @@ void CKAVSiteSet2::afterLoad()
 
 void CKAVSiteSet2::copyFrom(const CKAVSiteSet2& other)
 {
-    siteNumber = other.siteNumber;
-    companyNumber = other.companyNumber;
-    siteName = other.siteName;
-    date = other.date;
-    uploadDate = other.uploadDate;
-    calibrationDate = other.calibrationDate;
-    fiberLength = other.fiberLength;
-    connections = other.connections;
-    splices = other.splices;
-    temperature = other.temperature;
-    fiberType = other.fiberType;
+    static_cast<SiteLinkFields&>(*this) = other;
     wizard = other.wizard;
     standard = other.standard;
     customStandardId = other.customStandardId;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/Recordset.h"
+#include "database/SiteLinkFields.h"
 #include "standards/FiberTypes.h"
 #include "standards/RecordId.h"
 
@@ -10,22 +11,11 @@
 #include <cstdint>
 
 // The Site table of schema 2.0: one tested link with its five wavelength slots.
-class CKAVSiteSet2 : public Recordset
+class CKAVSiteSet2 : public Recordset, public SiteLinkFields
 {
 public:
     explicit CKAVSiteSet2(Database& db) : Recordset(db) {}
 
-    RecordId siteNumber;
-    RecordId companyNumber;
-    QString siteName; // the link ID
-    QDateTime date;
-    QDateTime uploadDate;
-    QDateTime calibrationDate;
-    float fiberLength = 0; // metres
-    std::int16_t connections = 0;
-    std::int16_t splices = 0;
-    float temperature = 0;
-    std::int16_t fiberType = 0;
     std::int16_t wizard = 0; // bit n: slot n measured in the meter's budget mode
     std::int16_t standard = 0;
     RecordId customStandardId;

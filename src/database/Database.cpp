@@ -90,21 +90,24 @@ void Database::create(const QString& path, const QString& locale, int options)
         throw DatabaseException(QStringLiteral("Invalid locale for a new database: '%1'.").arg(locale));
     if (QFileInfo::exists(path))
         throw DatabaseException(QStringLiteral("Database '%1' already exists.").arg(path));
-    const QByteArray file = QFile::encodeName(path);
-    const int rc =
-        sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString message =
-            db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw DatabaseException(QStringLiteral("Cannot create the database '%1': %2").arg(path, message));
-    }
+    openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                   QStringLiteral("Cannot create the database"));
     path_ = path;
     fresh_ = true;
     exclusive_ = true;
     readOnly_ = false;
     Q_UNUSED(options); // every file is encrypted once its password is set
+}
+
+void Database::openConnection(const QString& path, int flags, const QString& failure)
+{
+    const QByteArray file = QFile::encodeName(path);
+    if (sqlite3_open_v2(file.constData(), &db_, flags, nullptr) == SQLITE_OK)
+        return;
+    const QString message = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw DatabaseException(QStringLiteral("%1 '%2': %3").arg(failure, path, message));
 }
 
 void Database::setPassword(const QString& oldPassword, const QString& newPassword)
@@ -138,15 +141,8 @@ void Database::open(const QString& path, bool exclusive, bool readOnly, const QS
     if (info.size() == 0)
         throw DatabaseException(QStringLiteral("Unrecognized database format '%1'.").arg(path));
 
-    const QByteArray file = QFile::encodeName(path);
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    if (sqlite3_open_v2(file.constData(), &db_, flags, nullptr) != SQLITE_OK) {
-        const QString message =
-            db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw DatabaseException(QStringLiteral("Cannot open '%1': %2").arg(path, message));
-    }
+    openConnection(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE,
+                   QStringLiteral("Cannot open"));
     path_ = path;
     exclusive_ = exclusive;
     readOnly_ = readOnly;

@@ -86,6 +86,7 @@ public:
 
 private:
     void requireOpen() const;
+    void openConnection(const QString& path, int flags, const QString& failure);
     void exec(const QString& sql);
     void takeExclusiveLock();
     void applyCacheSize();

@@ -33,23 +33,25 @@ bool syncFile(const QString& path)
     return ok;
 }
 
-bool finish(const QString& partial, const QString& target, QString* error)
-{
-    if (!syncFile(partial)) {
-        *error = QStringLiteral("Cannot write %1 to the disk.").arg(partial);
-        return false;
-    }
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
-        *error = QStringLiteral("Cannot replace %1.").arg(target);
-        return false;
-    }
-    return true;
-}
-
 void discard(const QString& partial)
 {
     QFile::remove(partial);
     QFile::remove(partial + QStringLiteral("-journal"));
+}
+
+// Makes the finished partial file the target, or removes it.
+bool finish(const QString& partial, const QString& target, QString* error)
+{
+    QString why;
+    if (!syncFile(partial))
+        why = QStringLiteral("Cannot write %1 to the disk.").arg(partial);
+    else if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0)
+        why = QStringLiteral("Cannot replace %1.").arg(target);
+    if (why.isEmpty())
+        return true;
+    discard(partial);
+    *error = why;
+    return false;
 }
 
 QString columnList(const TableDef& table)
@@ -83,11 +85,7 @@ bool DatabaseFileWriter::writeCopy(const QString& workingPath, const QString& ta
         *error = QStringLiteral("Cannot write %1.").arg(partial);
         return false;
     }
-    if (!finish(partial, target, error)) {
-        discard(partial);
-        return false;
-    }
-    return true;
+    return finish(partial, target, error);
 }
 
 bool DatabaseFileWriter::mergeInto(Database& working, const QString& target, QString* error)
@@ -139,9 +137,5 @@ bool DatabaseFileWriter::mergeInto(Database& working, const QString& target, QSt
         *error = e.description();
         return false;
     }
-    if (!finish(partial, target, error)) {
-        discard(partial);
-        return false;
-    }
-    return true;
+    return finish(partial, target, error);
 }

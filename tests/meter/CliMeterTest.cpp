@@ -5,7 +5,7 @@
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
-#include "cli/CliApp.h"
+#include "cli/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +16,10 @@ namespace {
 
 const QString kData = QStringLiteral(FIBROLOG_TEST_DATA_DIR);
 
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 CliRun run(const QString& ports, const QStringList& arguments)
 {
     qputenv("FIBROLOG_SERIAL_PORTS", ports.toLocal8Bit());
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = runCli(arguments, out, err);
-    out.flush();
-    err.flush();
+    const CliRun result = runCliCaptured(arguments);
     qunsetenv("FIBROLOG_SERIAL_PORTS");
     return result;
 }

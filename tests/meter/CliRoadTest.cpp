@@ -3,7 +3,7 @@
 #include "MeterSimProcess.h"
 #include "TempFolderGuard.h"
 
-#include "cli/CliApp.h"
+#include "cli/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +12,9 @@
 
 namespace {
 
-struct CliOutcome
+CliRun cli(const QStringList& arguments)
 {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliOutcome cli(const QStringList& arguments)
-{
-    CliOutcome result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = runCli(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
+    return runCliCaptured(arguments);
 }
 
 QStringList csvLines(const QString& path)
@@ -51,7 +38,7 @@ TEST(CliRoad, MeterToSavedDatabaseToEvaluatedCircuits)
     const QString raw = dir.filePath("raw.kav");
 
     qputenv("FIBROLOG_SERIAL_PORTS", MeterSimProcess::portList({{3, &sim}}).toLocal8Bit());
-    const CliOutcome download = cli({"download", raw, "--into", database});
+    const CliRun download = cli({"download", raw, "--into", database});
     qunsetenv("FIBROLOG_SERIAL_PORTS");
     ASSERT_EQ(download.status, ExitOk) << download.err.toStdString();
     EXPECT_EQ(download.out.trimmed(), "stored 7 links and 19 circuits in " + database);
