@@ -7,6 +7,8 @@ endif()
 
 if(FIBROLOG_SANITIZE)
     set(FIBROLOG_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    # -O1 halves the instrumented tests' run time and compiles nearly as fast as -O0.
+    add_compile_options(-O1)
     add_compile_options(${FIBROLOG_SANITIZER_FLAGS})
     add_link_options(${FIBROLOG_SANITIZER_FLAGS})
 endif()
