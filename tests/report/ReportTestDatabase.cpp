@@ -1,0 +1,150 @@
+#include "ReportTestDatabase.h"
+
+#include "database/CKAVCompanySet2.h"
+#include "database/CKAVFiberSet2.h"
+#include "database/CKAVSiteSet2_1.h"
+#include "database/CKAVStandardsSet2.h"
+#include "database/CustomStandardsLoader.h"
+#include "database/TestDatabaseSchema.h"
+#include "standards/StandardsCatalog.h"
+
+#include <stdexcept>
+
+ReportTestDatabase::ReportTestDatabase(const QString& path) : path_(path)
+{
+    if (!createTestDatabase(path, kCurrentSchemaVersion))
+        throw std::runtime_error("cannot create the test database");
+    db_.open(path, true, false, kConnectString);
+}
+
+RecordId ReportTestDatabase::addCompany(const QString& name, const QString& phone, const QString& serial,
+                                        const QString& version)
+{
+    CKAVCompanySet2 companies(db_);
+    companies.open();
+    RecordId id;
+    if (!companies.addCompany(name, phone, serial, version, id))
+        throw std::runtime_error("cannot add a company");
+    return id;
+}
+
+RecordId ReportTestDatabase::addSite(const Site& site)
+{
+    CKAVSiteSet2_1 sites(db_);
+    sites.open();
+    // After the update the recordset is back on the row it was on before.
+    const RecordId id = newRecordId();
+    sites.addNew();
+    sites.siteNumber = id;
+    sites.companyNumber = site.company;
+    sites.siteName = site.linkId;
+    sites.date = site.date;
+    sites.uploadDate = site.date;
+    sites.calibrationDate = site.calibrationDate;
+    sites.fiberLength = site.lengthMetres;
+    sites.connections = static_cast<std::int16_t>(site.connectors);
+    sites.splices = static_cast<std::int16_t>(site.splices);
+    sites.temperature = site.temperature;
+    sites.fiberType = static_cast<std::int16_t>(site.fiberType);
+    sites.wizard = static_cast<std::int16_t>(site.wizard);
+    sites.standard = static_cast<std::int16_t>(site.standard);
+    sites.customStandardId = site.customStandardId;
+    sites.references = site.references;
+    sites.wavelengths = site.wavelengths;
+    sites.siteComment = site.comment;
+    sites.update();
+    return id;
+}
+
+RecordId ReportTestDatabase::addFiber(const RecordId& site, const QString& name,
+                                      const std::array<float, kSlotCount>& powers, int fiberType)
+{
+    CKAVFiberSet2 fibers(db_);
+    fibers.open();
+    const RecordId id = newRecordId();
+    fibers.addNew();
+    fibers.fiberNumber = id;
+    fibers.siteNumber = site;
+    fibers.fiberName = name;
+    fibers.fiberType = static_cast<std::int16_t>(fiberType);
+    fibers.powers = powers;
+    fibers.update();
+    return id;
+}
+
+RecordId ReportTestDatabase::addCustomStandard(int number, const QString& name, int fiberType,
+                                               const QStringList& wavelengths, float maxLoss)
+{
+    const RecordId id = newRecordId();
+    CKAVStandardsSet2 standards(db_);
+    standards.open();
+    for (const QString& wavelength : wavelengths) {
+        standards.addNew();
+        StandardEntry entry;
+        entry.standardNumber = static_cast<std::int16_t>(number);
+        entry.standardName = name;
+        entry.customStandardId = id;
+        entry.fiberType = static_cast<std::uint8_t>(fiberType);
+        entry.wavelength = wavelength;
+        entry.maxLoss = maxLoss;
+        standards.setEntry(entry);
+        standards.update();
+    }
+    return id;
+}
+
+void ReportTestDatabase::addBulk(int links, int fibersPerLink)
+{
+    const RecordId company =
+        addCompany(QStringLiteral("Bulk Cabling"), QStringLiteral("555-0100"), QStringLiteral("SN:P204417"));
+    db_.beginTransaction();
+    CKAVSiteSet2_1 sites(db_);
+    CKAVFiberSet2 fibers(db_);
+    sites.open();
+    fibers.open();
+    for (int link = 0; link < links; ++link) {
+        const RecordId site = newRecordId();
+        sites.addNew();
+        sites.siteNumber = site;
+        sites.companyNumber = company;
+        sites.siteName = QStringLiteral("Link %1").arg(link + 1, 5, 10, QLatin1Char('0'));
+        sites.date = QDateTime(QDate(2024, 3, 14), QTime(9, 30));
+        sites.fiberLength = 850;
+        sites.connections = 2;
+        sites.splices = 1;
+        sites.temperature = 70;
+        sites.wizard = 0x1f;
+        sites.standard = 2;
+        sites.references = {-20, 0, -20, 0, 0};
+        sites.wavelengths = {"850nm", "980nm", "1300nm", "1480nm", "1550nm"};
+        sites.siteComment = QStringLiteral("Bulk link");
+        sites.update();
+        for (int fiber = 0; fiber < fibersPerLink; ++fiber) {
+            fibers.addNew();
+            fibers.fiberNumber = newRecordId();
+            fibers.siteNumber = site;
+            fibers.fiberName = QString::number(fiber + 1);
+            fibers.powers = {-23.0f - 0.01f * (fiber % 50), 0, -21.5f - 0.01f * (fiber % 30), 0, 0};
+            fibers.update();
+        }
+    }
+    db_.commit();
+}
+
+FiberCursor ReportTestDatabase::cursor()
+{
+    CKAVCompanySet2 companies(db_);
+    CKAVSiteSet2_1 sites(db_);
+    CKAVFiberSet2 fibers(db_);
+    CKAVStandardsSet2 standards(db_);
+    companies.open();
+    sites.open();
+    fibers.open();
+    standards.open();
+    StandardsCatalog catalogue;
+    reload(catalogue, standards);
+    FiberCursor cursor;
+    if (!cursor.build(companies, sites, fibers, catalogue))
+        throw std::runtime_error("cannot build the circuit list");
+    return cursor;
+}
