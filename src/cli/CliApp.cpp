@@ -21,6 +21,7 @@ const std::array kCommands = {
     Command{&kUpgradeSpec, runUpgrade},
     Command{&kFindMeterSpec, runFindMeter},
     Command{&kDownloadSpec, runDownload},
+    Command{&kPrintSpec, runPrint}, // needs the GUI application object
 };
 
 } // namespace
@@ -41,10 +42,27 @@ QString cliUsage()
         "  upgrade FILE.mdb          convert a 1.0 or 2.0 file to 2.1, keeping FILE.mdb.backup\n"
         "  find-meter                the meter's port and family (COM1 to COM20)\n"
         "  download OUT [--port N]   the meter's results into OUT\n"
+        "  print FILE.mdb OUT.pdf [--details|--summary] [--feet] [--logo IMAGE] [--paper A4|Letter]\n"
+        "                            the circuit detail (default) or summary report as PDF;\n"
+        "                            the logo defaults to logo.bmp, else the built-in one;\n"
+        "                            the paper follows the locale (Letter where that is the\n"
+        "                            custom, as in en_US, else A4)\n"
         "\n"
         "Options:\n"
         "  --locale NAME             locale for numbers and dates, for example de_DE\n"
         "  --help                    show this text\n");
+}
+
+bool cliNeedsGuiApplication(const QStringList& arguments)
+{
+    QStringList words = arguments;
+    try {
+        takeLocaleOption(words);
+    } catch (const UsageError&) {
+        return false;
+    }
+    // Printing is the one command that lays out text.
+    return !words.isEmpty() && words.first() == kPrintSpec.name;
 }
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
