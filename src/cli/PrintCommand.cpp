@@ -3,21 +3,16 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "cli/CliApp.h"
-#include "database/CKAVCompanySet2.h"
-#include "database/CKAVFiberSet2.h"
-#include "database/CKAVSiteSet2_1.h"
-#include "database/CKAVStandardsSet2.h"
-#include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
 #include "database/FiberCursor.h"
+#include "database/LoadCircuits.h"
 #include "database/SchemaVersions.h"
 #include "database/TestDatabaseSchema.h"
 #include "report/CircuitDetailReport.h"
 #include "report/CircuitSummaryReport.h"
 #include "report/LogoSource.h"
 #include "report/PdfReportFile.h"
-#include "standards/StandardsCatalog.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -65,17 +60,7 @@ bool readCircuits(const QString& path, FiberCursor& cursor, QTextStream& err)
     try {
         Database db;
         db.open(path, true, true, kConnectString);
-        CKAVCompanySet2 companies(db);
-        CKAVSiteSet2_1 sites(db);
-        CKAVFiberSet2 fibers(db);
-        CKAVStandardsSet2 standards(db);
-        companies.open();
-        sites.open();
-        fibers.open();
-        standards.open();
-        StandardsCatalog catalogue;
-        reload(catalogue, standards);
-        if (!cursor.build(companies, sites, fibers, catalogue)) {
+        if (!loadCircuits(db, cursor)) {
             err << "fibrolog-cli: the circuits of " << path << " could not all be read\n";
             return false;
         }

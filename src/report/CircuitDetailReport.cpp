@@ -9,7 +9,6 @@
 #include "report/PageNotes.h"
 #include "report/PagePainter.h"
 #include "report/ReportLayout.h"
-#include "report/WordWrap.h"
 
 using namespace StringId;
 
@@ -139,13 +138,7 @@ int CircuitDetailReport::drawCharacteristics(PagePainter& painter, const Circuit
                                                 ? FormatLocalNumber(TemperatureTemplate, TemperatureFormat,
                                                                     circuit.temperature)
                                                 : loadString(TemperatureNone))});
-    const QStringList comment = wrapText(circuit.linkComment, g.width * 8 / 10, painter.fontMetrics());
-    y += step;
-    painter.drawItemLine(y, columns,
-                         {LineItem::string(DetailLinkComment), LineItem::literal(comment.value(0))});
-    y += step;
-    if (comment.size() > 1)
-        painter.drawText(columns[1], y, comment.at(1));
+    y = layout_->drawLinkComment(painter, y + step, circuit.linkComment);
 
     const bool figures = showsLinkFigures(circuit);
     y = drawSectionHead(painter, y, DetailCircuitCharacteristics, rules);

@@ -9,7 +9,6 @@
 #include "report/PageNotes.h"
 #include "report/PagePainter.h"
 #include "report/ReportLayout.h"
-#include "report/WordWrap.h"
 
 using namespace StringId;
 
@@ -108,14 +107,7 @@ int CircuitSummaryReport::drawHeader(PagePainter& painter, const CircuitRecord& 
     y += step;
     painter.drawItemLine(y, columns,
                          {LineItem::string(SummaryReportTelephone), LineItem::literal(first.companyPhone)});
-    const QStringList comment = wrapText(first.linkComment, g.width * 8 / 10, painter.fontMetrics());
-    y += step;
-    painter.drawItemLine(y, columns,
-                         {LineItem::string(DetailLinkComment), LineItem::literal(comment.value(0))});
-    y += step;
-    if (comment.size() > 1)
-        painter.drawText(columns[1], y, comment.at(1));
-    return y;
+    return layout_->drawLinkComment(painter, y + step, first.linkComment);
 }
 
 int CircuitSummaryReport::drawTableHead(PagePainter& painter, const CircuitRecord& first, int y) const

@@ -5,6 +5,7 @@
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
 #include "report/PagePainter.h"
+#include "report/WordWrap.h"
 
 ReportLayout::ReportLayout(const PageMetrics& metrics, const QString& face)
     : geometry_(metrics), fonts_(face, metrics),
@@ -20,6 +21,18 @@ void ReportLayout::beginPage(PagePainter& painter) const
     painter.setTextAlign(PagePainter::AlignLeft | PagePainter::AlignTop);
     painter.setPenWidth(1);
     painter.selectFont(fonts_.body);
+}
+
+int ReportLayout::drawLinkComment(PagePainter& painter, int y, const QString& comment) const
+{
+    const auto& columns = geometry_.pairColumns;
+    const QStringList lines = wrapText(comment, geometry_.width * 8 / 10, painter.fontMetrics());
+    painter.drawItemLine(y, columns,
+                         {LineItem::string(StringId::DetailLinkComment), LineItem::literal(lines.value(0))});
+    y += geometry_.lineStep;
+    if (lines.size() > 1)
+        painter.drawText(columns[1], y, lines.at(1));
+    return y;
 }
 
 void ReportLayout::drawLogoAndTitle(PagePainter& painter, const QString& serialNumber, int titleId) const

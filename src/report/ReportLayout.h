@@ -34,6 +34,10 @@ public:
     void drawVendorName(PagePainter& painter, int vendorNameId, int y) const;
     // The body font, the 1-point pen and left/top text: how every page starts.
     void beginPage(PagePainter& painter) const;
+    // "Link Comment:" at y with the first line of the comment wrapped to 8/10
+    // of the text width, its second line one line step below; further lines
+    // are not printed. Returns the y of the second line.
+    int drawLinkComment(PagePainter& painter, int y, const QString& comment) const;
 
     // Each recorded y gives two lines across the text width, a rule gap apart,
     // in the middle of the line step below it.

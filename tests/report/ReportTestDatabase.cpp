@@ -4,9 +4,8 @@
 #include "database/CKAVFiberSet2.h"
 #include "database/CKAVSiteSet2_1.h"
 #include "database/CKAVStandardsSet2.h"
-#include "database/CustomStandardsLoader.h"
+#include "database/LoadCircuits.h"
 #include "database/TestDatabaseSchema.h"
-#include "standards/StandardsCatalog.h"
 
 #include <stdexcept>
 
@@ -95,34 +94,21 @@ RecordId ReportTestDatabase::addCustomStandard(int number, const QString& name, 
 
 void ReportTestDatabase::addBulk(int links, int fibersPerLink)
 {
-    const RecordId company =
+    Site site;
+    site.company =
         addCompany(QStringLiteral("Bulk Cabling"), QStringLiteral("555-0100"), QStringLiteral("SN:P204417"));
+    site.lengthMetres = 850;
+    site.comment = QStringLiteral("Bulk link");
     db_.beginTransaction();
-    CKAVSiteSet2_1 sites(db_);
     CKAVFiberSet2 fibers(db_);
-    sites.open();
     fibers.open();
     for (int link = 0; link < links; ++link) {
-        const RecordId site = newRecordId();
-        sites.addNew();
-        sites.siteNumber = site;
-        sites.companyNumber = company;
-        sites.siteName = QStringLiteral("Link %1").arg(link + 1, 5, 10, QLatin1Char('0'));
-        sites.date = QDateTime(QDate(2024, 3, 14), QTime(9, 30));
-        sites.fiberLength = 850;
-        sites.connections = 2;
-        sites.splices = 1;
-        sites.temperature = 70;
-        sites.wizard = 0x1f;
-        sites.standard = 2;
-        sites.references = {-20, 0, -20, 0, 0};
-        sites.wavelengths = {"850nm", "980nm", "1300nm", "1480nm", "1550nm"};
-        sites.siteComment = QStringLiteral("Bulk link");
-        sites.update();
+        site.linkId = QStringLiteral("Link %1").arg(link + 1, 5, 10, QLatin1Char('0'));
+        const RecordId siteNumber = addSite(site);
         for (int fiber = 0; fiber < fibersPerLink; ++fiber) {
             fibers.addNew();
             fibers.fiberNumber = newRecordId();
-            fibers.siteNumber = site;
+            fibers.siteNumber = siteNumber;
             fibers.fiberName = QString::number(fiber + 1);
             fibers.powers = {-23.0f - 0.01f * (fiber % 50), 0, -21.5f - 0.01f * (fiber % 30), 0, 0};
             fibers.update();
@@ -133,18 +119,8 @@ void ReportTestDatabase::addBulk(int links, int fibersPerLink)
 
 FiberCursor ReportTestDatabase::cursor()
 {
-    CKAVCompanySet2 companies(db_);
-    CKAVSiteSet2_1 sites(db_);
-    CKAVFiberSet2 fibers(db_);
-    CKAVStandardsSet2 standards(db_);
-    companies.open();
-    sites.open();
-    fibers.open();
-    standards.open();
-    StandardsCatalog catalogue;
-    reload(catalogue, standards);
     FiberCursor cursor;
-    if (!cursor.build(companies, sites, fibers, catalogue))
+    if (!loadCircuits(db_, cursor))
         throw std::runtime_error("cannot build the circuit list");
     return cursor;
 }
