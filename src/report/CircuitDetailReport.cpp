@@ -123,6 +123,7 @@ int CircuitDetailReport::drawCharacteristics(PagePainter& painter, const Circuit
     const ReportPageGeometry& g = layout_->geometry();
     const auto& columns = g.pairColumns;
     const int step = g.lineStep;
+    const bool figures = showsLinkFigures(circuit);
 
     y += step;
     rules.push_back(y);
@@ -131,23 +132,23 @@ int CircuitDetailReport::drawCharacteristics(PagePainter& painter, const Circuit
                          {LineItem::string(DetailCircuitId), LineItem::literal(circuit.circuitId),
                           LineItem::string(DetailDateOfTest), LineItem::literal(circuit.testDateText)});
     y += step;
-    painter.drawItemLine(y, columns,
-                         {LineItem::string(DetailCalibrationDate),
-                          LineItem::literal(circuit.calibrationDateText), LineItem::string(DetailTemperature),
-                          LineItem::literal(showsLinkFigures(circuit)
-                                                ? FormatLocalNumber(TemperatureTemplate, TemperatureFormat,
-                                                                    circuit.temperature)
-                                                : loadString(TemperatureNone))});
+    painter.drawItemLine(
+        y, columns,
+        {LineItem::string(DetailCalibrationDate), LineItem::literal(circuit.calibrationDateText),
+         LineItem::string(DetailTemperature),
+         LineItem::literal(
+             figures ? FormatLocalNumber(TemperatureTemplate, TemperatureFormat, circuit.temperature)
+                     : loadString(TemperatureNone))});
     y = layout_->drawLinkComment(painter, y + step, circuit.linkComment);
 
-    const bool figures = showsLinkFigures(circuit);
     y = drawSectionHead(painter, y, DetailCircuitCharacteristics, rules);
     const struct
     {
         int labelId;
         QString value;
     } characteristics[] = {
-        {options_.lengthInKilometers ? DetailLengthKilometers : DetailLengthFeet, lengthText(circuit)},
+        {options_.lengthInKilometers ? DetailLengthKilometers : DetailLengthFeet,
+         lengthText(circuit, figures)},
         {DetailConnectorPairs, figures ? FormatLocalNumber(ViewConnectorPairsTemplate,
                                                            ViewConnectorPairsFormat, circuit.connectorPairs)
                                        : loadString(ViewConnectorPairsNone)},
@@ -216,9 +217,9 @@ int CircuitDetailReport::drawSectionHead(PagePainter& painter, int y, int headId
     return y;
 }
 
-QString CircuitDetailReport::lengthText(const CircuitRecord& circuit) const
+QString CircuitDetailReport::lengthText(const CircuitRecord& circuit, bool figures) const
 {
-    if (!showsLinkFigures(circuit))
+    if (!figures)
         return loadString(ViewLengthNone);
     if (options_.lengthInKilometers)
         return FormatLocalNumber(ViewLengthKmTemplate, ViewLengthKmFormat, circuit.lengthKm);

@@ -37,7 +37,8 @@ private:
                     PageNotes& notes) const;
     // A centred section head between two rules; returns the y below it.
     int drawSectionHead(PagePainter& painter, int y, int headId, std::vector<int>& rules) const;
-    QString lengthText(const CircuitRecord& circuit) const;
+    // "-" without `figures` (a link with no loss result).
+    QString lengthText(const CircuitRecord& circuit, bool figures) const;
 
     const FiberCursor& cursor_;
     ReportOptions options_;

@@ -117,6 +117,13 @@ TEST_F(CanvasTest, TabbedTextPutsEachPartAtItsStop)
     EXPECT_NEAR(firstInk("\t\t\tI"), 140, 2);
     EXPECT_NEAR(firstInk("\t\t\t\tI"), 140, 2); // stops run out: the last one
     EXPECT_NEAR(firstInk("I"), 2, 2);
+
+    canvas_.fill(Qt::white);
+    const QRect formatted = paintedBox([&](PagePainter& p) {
+        p.selectFont(font);
+        p.drawFormattedTabbedText(2, 10, "\t\t%1", {"I"}, tabs, 20);
+    });
+    EXPECT_NEAR(formatted.left(), 80, 2);
 }
 
 using LogoSourceTest = TempDirTest;
