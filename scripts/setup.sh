@@ -9,6 +9,7 @@ packages=(
     libsqlcipher-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    fonts-liberation2 poppler-utils
 )
 
 missing=()

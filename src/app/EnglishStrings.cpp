@@ -281,6 +281,7 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {SummaryReportOverheadFormat, "%.2f"},
     {SummaryReportOverheadTemplate, "%1"},
     {SummaryReportOverheadNone, "-"},
+    {SummaryReportLossNotMeasured, "-"},
 
     {LossWizardCaption, "Loss Wizard"},
     {LossWizardPrompt, "Precalculate acceptable loss thresholds\nLoss Wizard"},

@@ -270,6 +270,7 @@ enum : int
     SummaryReportOverheadFormat = 40522,
     SummaryReportOverheadTemplate = 40523,
     SummaryReportOverheadNone = 40524,
+    SummaryReportLossNotMeasured = 45050, // the loss column of a slot the fiber was not measured in
 
     // Wizards
     LossWizardCaption = 46000,

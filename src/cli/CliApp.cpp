@@ -14,11 +14,16 @@ struct Command
 };
 
 const std::array kCommands = {
-    Command{&kStandardsSpec, runStandards}, Command{&kBudgetSpec, runBudget},
-    Command{&kCreateSpec, runCreate},       Command{&kInfoSpec, runInfo},
-    Command{&kUpgradeSpec, runUpgrade},     Command{&kFindMeterSpec, runFindMeter},
-    Command{&kDownloadSpec, runDownload},   Command{&kImportSpec, runImport},
+    Command{&kStandardsSpec, runStandards},
+    Command{&kBudgetSpec, runBudget},
+    Command{&kCreateSpec, runCreate},
+    Command{&kInfoSpec, runInfo},
+    Command{&kUpgradeSpec, runUpgrade},
+    Command{&kFindMeterSpec, runFindMeter},
+    Command{&kDownloadSpec, runDownload},
+    Command{&kImportSpec, runImport},
     Command{&kExportCsvSpec, runExportCsv},
+    Command{&kPrintSpec, runPrint}, // needs the GUI application object
 };
 
 } // namespace
@@ -45,10 +50,27 @@ QString cliUsage()
         "                            store a downloaded .kav file into a test database\n"
         "  export-csv FILE.mdb OUT.csv\n"
         "                            the evaluated circuits, one row per measured wavelength\n"
+        "  print FILE.mdb OUT.pdf [--details|--summary] [--feet] [--logo IMAGE] [--paper A4|Letter]\n"
+        "                            the circuit detail (default) or summary report as PDF;\n"
+        "                            the logo defaults to logo.bmp, else the built-in one;\n"
+        "                            the paper follows the locale (Letter where that is the\n"
+        "                            custom, as in en_US, else A4)\n"
         "\n"
         "Options:\n"
         "  --locale NAME             locale for numbers and dates, for example de_DE\n"
         "  --help                    show this text\n");
+}
+
+bool cliNeedsGuiApplication(const QStringList& arguments)
+{
+    QStringList words = arguments;
+    try {
+        takeLocaleOption(words);
+    } catch (const UsageError&) {
+        return false;
+    }
+    // Printing is the one command that lays out text.
+    return !words.isEmpty() && words.first() == kPrintSpec.name;
 }
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)

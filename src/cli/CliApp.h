@@ -16,3 +16,7 @@ enum CliExit : int
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 QString cliUsage();
+
+// Whether the command these arguments name draws text or images and so needs
+// the GUI application object (on the offscreen platform when headless).
+bool cliNeedsGuiApplication(const QStringList& arguments);

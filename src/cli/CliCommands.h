@@ -40,3 +40,11 @@ int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& 
 
 int runFindMeter(const CommandLine& line, CliContext& context);
 int runDownload(const CommandLine& line, CliContext& context);
+
+extern const CommandSpec kPrintSpec;
+
+int runPrint(const CommandLine& line, CliContext& context);
+
+// Why the file at `path` cannot be used as a test database, in the words the
+// user should see.
+QString whyNotATestDatabase(const QString& path);

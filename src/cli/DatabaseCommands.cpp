@@ -22,8 +22,10 @@ QString versionText(float version)
     return QString::number(static_cast<double>(version), 'f', 1);
 }
 
-// Why a file cannot be used: the engine's own words when they say more than
-// "not a test database" (a missing file, a file in use), else the program's message.
+} // namespace
+
+// The engine's own words when they say more than "not a test database" (a
+// missing file, a file in use), else the program's message.
 QString whyNotATestDatabase(const QString& path)
 {
     if (!QFileInfo::exists(path))
@@ -38,8 +40,6 @@ QString whyNotATestDatabase(const QString& path)
     }
     return loadString(StringId::NotCreatedBySoftware);
 }
-
-} // namespace
 
 int runCreate(const CommandLine& line, CliContext& context)
 {

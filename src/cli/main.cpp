@@ -1,9 +1,11 @@
 #include "cli/CliApp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -23,7 +25,19 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(quietMessages);
-    QCoreApplication app(argc, argv);
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    // Printing lays out text, which needs the GUI application object; it never
+    // shows a window, so it runs on the offscreen platform unless told otherwise.
+    std::unique_ptr<QCoreApplication> app;
+    if (cliNeedsGuiApplication(words)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments();

@@ -1,0 +1,120 @@
+#include "cli/CliCommands.h"
+
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "cli/CliApp.h"
+#include "database/Database.h"
+#include "database/DatabaseException.h"
+#include "database/FiberCursor.h"
+#include "database/LoadCircuits.h"
+#include "database/SchemaVersions.h"
+#include "database/TestDatabaseSchema.h"
+#include "report/CircuitDetailReport.h"
+#include "report/CircuitSummaryReport.h"
+#include "report/LogoSource.h"
+#include "report/PdfReportFile.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+
+#include <memory>
+
+const CommandSpec kPrintSpec{QStringLiteral("print"),
+                             2,
+                             2,
+                             {QStringLiteral("logo"), QStringLiteral("paper")},
+                             {QStringLiteral("details"), QStringLiteral("summary"), QStringLiteral("feet")}};
+
+namespace {
+
+// The logo of a run that names none: the program's own default.
+const QString kDefaultLogoPath = QStringLiteral("logo.bmp");
+
+QPageSize::PageSizeId paperOption(const CommandLine& line)
+{
+    if (!line.has(QStringLiteral("paper")))
+        return PdfReportFile::paperFor(QLocale());
+    const QString paper = line.value(QStringLiteral("paper"));
+    if (paper.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+        return QPageSize::A4;
+    if (paper.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
+        return QPageSize::Letter;
+    throw UsageError(QStringLiteral("option --paper takes A4 or Letter"));
+}
+
+// The circuits of a current test database, evaluated and sorted. False, with
+// the reason written, when they cannot be read.
+bool readCircuits(const QString& path, FiberCursor& cursor, QTextStream& err)
+{
+    const float version = detectVersion(path);
+    if (version == 0.0f) {
+        err << "fibrolog-cli: " << whyNotATestDatabase(path) << '\n';
+        return false;
+    }
+    if (version != kCurrentSchemaVersion) {
+        err << "fibrolog-cli: " << path << " has schema "
+            << QString::number(static_cast<double>(version), 'f', 1) << "; run 'fibrolog-cli upgrade " << path
+            << "' first\n";
+        return false;
+    }
+    try {
+        Database db;
+        db.open(path, true, true, kConnectString);
+        if (!loadCircuits(db, cursor)) {
+            err << "fibrolog-cli: the circuits of " << path << " could not all be read\n";
+            return false;
+        }
+    } catch (const DatabaseException& e) {
+        err << "fibrolog-cli: " << loadString(StringId::ErrorOccurred) << e.description() << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runPrint(const CommandLine& line, CliContext& context)
+{
+    const QString path = line.positional().at(0);
+    const QString out = line.positional().at(1);
+    const bool summary = line.has(QStringLiteral("summary"));
+    if (summary && line.has(QStringLiteral("details")))
+        throw UsageError(QStringLiteral("choose either --details or --summary"));
+    const QPageSize::PageSizeId paper = paperOption(line);
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        context.err << "fibrolog-cli: printing needs the GUI application object\n";
+        return ExitError;
+    }
+
+    FiberCursor cursor;
+    if (!readCircuits(path, cursor, context.err))
+        return ExitError;
+    if (cursor.isEmpty()) {
+        context.err << "fibrolog-cli: " << path << " holds no circuits; there is nothing to print\n";
+        return ExitError;
+    }
+
+    const QString logoPath =
+        line.has(QStringLiteral("logo")) ? line.value(QStringLiteral("logo")) : kDefaultLogoPath;
+    const LogoSource logos(logoPath);
+    if (line.has(QStringLiteral("logo")) && !logos.hasUserLogo())
+        context.err << "fibrolog-cli: the logo " << logoPath
+                    << " cannot be read; the built-in logo is used\n";
+
+    ReportOptions options;
+    options.lengthInKilometers = !line.has(QStringLiteral("feet"));
+    std::unique_ptr<PagedReport> report;
+    if (summary)
+        report = std::make_unique<CircuitSummaryReport>(cursor, options);
+    else
+        report = std::make_unique<CircuitDetailReport>(cursor, options);
+
+    QString error;
+    const int pages = PdfReportFile(out, paper).write(*report, logos, &error);
+    if (pages == 0) {
+        context.err << "fibrolog-cli: " << error << '\n';
+        return ExitError;
+    }
+    context.out << "wrote " << pages << (pages == 1 ? " page" : " pages") << " to " << out << '\n';
+    return ExitOk;
+}

@@ -1,0 +1,57 @@
+#include "report/PdfReportFile.h"
+
+#include "report/ReportPrinter.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+PdfReportFile::PdfReportFile(const QString& path, QPageSize::PageSizeId paper) : path_(path), paper_(paper) {}
+
+int PdfReportFile::write(PagedReport& report, const LogoSource& logos, QString* error) const
+{
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path_, file.errorString());
+        return 0;
+    }
+    ReportPrinter::Result result;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kResolution);
+        // A PDF page can be printed to its very edge: no unprintable band,
+        // so the reports keep their own three-quarter-inch margins.
+        writer.setPageLayout(QPageLayout(QPageSize(paper_), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setCreator(QCoreApplication::applicationName());
+        result = ReportPrinter::print(report, writer, logos);
+    }
+    if (!result.ok) {
+        file.cancelWriting();
+        *error = result.error;
+        return 0;
+    }
+    if (!file.commit()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path_, file.errorString());
+        return 0;
+    }
+    return result.pages;
+}
+
+QPageSize::PageSizeId PdfReportFile::paperFor(const QLocale& locale)
+{
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::PuertoRico:
+    case QLocale::Philippines:
+    case QLocale::Chile:
+    case QLocale::Colombia:
+    case QLocale::Venezuela:
+        return QPageSize::Letter;
+    default:
+        return QPageSize::A4;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class LogoSource;
+class PagedReport;
+class QPagedPaintDevice;
+
+// Prints a report on a printer or a PDF writer, one page after another: the
+// report is paginated on the very device it is printed on.
+class ReportPrinter
+{
+public:
+    struct Result
+    {
+        bool ok = false;
+        int pages = 0; // pages printed
+        QString error; // why nothing (or not everything) was printed
+    };
+
+    // Pages firstPage..lastPage (from 1; lastPage 0 for the last page).
+    static Result print(PagedReport& report, QPagedPaintDevice& device, const LogoSource& logos,
+                        int firstPage = 1, int lastPage = 0);
+};

@@ -1,0 +1,23 @@
+#include "report/VerdictCell.h"
+
+#include "standards/CircuitEvaluation.h"
+
+VerdictCell verdictCellFor(const CircuitResults& circuit, int slot)
+{
+    if (slot < 0)
+        return VerdictCell::BeyondSlots;
+    if (!circuit.isMeasured(slot))
+        return VerdictCell::NotMeasured;
+    const SlotResult& result = circuit.at(slot);
+    if (result.verdict == VerdictNone)
+        return VerdictCell::Note1;
+    if (result.verdict != VerdictPass && result.verdict != VerdictFail)
+        return VerdictCell::Other;
+    if (!circuit.isUserDefined()) {
+        if (circuit.hasFiberTypeMismatch())
+            return VerdictCell::Note2;
+        if (!result.covered)
+            return VerdictCell::Note3;
+    }
+    return result.verdict == VerdictPass ? VerdictCell::Pass : VerdictCell::Fail;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+struct CircuitResults;
+
+// What the Pass/Fail cell of a wavelength column shows. The values are the
+// cell codes both reports index their texts with.
+enum class VerdictCell : int
+{
+    Other = 0,
+    BeyondSlots = 1, // the column has no slot
+    NotMeasured = 2,
+    Pass = 3,
+    Fail = 4,
+    Note1 = 5, // reference set by hand: no verdict
+    Note2 = 6, // the fiber's type differs from the link's
+    Note3 = 7, // the standard does not cover the slot
+};
+
+// The cell of `slot` (-1 for a column beyond the slot count). A pass or fail
+// against a standard other than a user-defined budget gives way to note 2 on
+// a fiber type mismatch and else to note 3 for a slot the standard does not cover.
+VerdictCell verdictCellFor(const CircuitResults& circuit, int slot);
+
+// The string ids of the eight cell texts of one report, indexed by cell code.
+using VerdictTexts = std::array<int, 8>;
+inline int verdictTextId(const VerdictTexts& texts, VerdictCell cell)
+{
+    return texts[static_cast<std::size_t>(cell)];
+}

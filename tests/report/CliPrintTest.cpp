@@ -1,0 +1,138 @@
+#include "ReportFixture.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "cli/CliRun.h"
+#include "database/TestDatabaseSchema.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
+namespace {
+
+class CliPrintTest : public ReportFixture
+{
+protected:
+    // The program opens the test database exclusively: the fixture lets go of it first.
+    CliRun print(QStringList arguments)
+    {
+        db_.reset();
+        arguments.prepend("print");
+        return runCliCaptured(arguments);
+    }
+
+    QString database() const { return path("links.mdb"); }
+};
+
+} // namespace
+
+TEST_F(CliPrintTest, WritesTheDetailReportOnThePaperOfTheLocale)
+{
+    addRiserA();
+    const CliRun run = print({database(), path("out.pdf")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "wrote 2 pages to " + path("out.pdf") + "\n");
+    const PdfProbe pdf(path("out.pdf"));
+    EXPECT_EQ(pdf.pageCount(), 2);
+    EXPECT_EQ(pdf.pageSize(), "612 x 792"); // Letter in en_US
+    EXPECT_EQ(lineOf(pdf, 1, "Circuit Detail Report"), "Circuit Detail Report");
+    EXPECT_EQ(lineOf(pdf, 1, "Fiber Length"), "Fiber Length (in kilometers): 2.00");
+    EXPECT_TRUE(QDir(path(QString())).entryList({"out.pdf?*"}).isEmpty()); // no partial file left
+}
+
+TEST_F(CliPrintTest, SummaryFeetPaperAndLocaleOptions)
+{
+    addRiserA();
+    CliRun run = print({database(), path("summary.pdf"), "--summary", "--paper", "a4"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(PdfProbe(path("summary.pdf")).pageSize(), "595 x 842");
+    EXPECT_EQ(lineOf(PdfProbe(path("summary.pdf")), 1, "Circuit Summary Report"), "Circuit Summary Report");
+
+    run = print({database(), path("feet.pdf"), "--details", "--feet"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(lineOf(PdfProbe(path("feet.pdf")), 1, "Fiber Length"), "Fiber Length (in feet): 6,562");
+
+    run = runCliCaptured({"--locale", "de_DE", "print", database(), path("de.pdf")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const PdfProbe german(path("de.pdf"));
+    EXPECT_EQ(german.pageSize(), "595 x 842"); // A4 in Germany
+    EXPECT_EQ(lineOf(german, 1, "Total Allowable System Loss"), "Total Allowable System Loss 9,30dB 4,80dB");
+}
+
+TEST_F(CliPrintTest, NothingToPrintIsAnErrorAndWritesNothing)
+{
+    writeFile(path("keep.pdf"), "an earlier report");
+    const CliRun run = print({database(), path("keep.pdf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("holds no circuits; there is nothing to print")) << run.err.toStdString();
+    EXPECT_EQ(fileBytes(path("keep.pdf")), "an earlier report");
+
+    EXPECT_EQ(print({database(), path("none.pdf")}).status, 1);
+    EXPECT_FALSE(QFile::exists(path("none.pdf")));
+}
+
+TEST_F(CliPrintTest, FilesThatAreNotCurrentTestDatabasesAreRefused)
+{
+    ASSERT_TRUE(createTestDatabase(path("old.mdb"), kSchemaVersion2));
+    CliRun run = print({path("old.mdb"), path("out.pdf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("has schema 2.0; run 'fibrolog-cli upgrade " + path("old.mdb") + "' first"))
+        << run.err.toStdString();
+
+    writeFile(path("notes.mdb"), QByteArray(4096, 'x'));
+    run = print({path("notes.mdb"), path("out.pdf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(loadString(StringId::NotCreatedBySoftware))) << run.err.toStdString();
+
+    run = print({path("missing.mdb"), path("out.pdf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("Could not find file")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("out.pdf")));
+}
+
+TEST_F(CliPrintTest, AnUnreadableLogoFallsBackToTheBuiltInOne)
+{
+    addRiserA();
+    writeFile(path("logo.bmp"), "BM, but not a bitmap");
+    CliRun run = print({database(), path("out.pdf"), "--logo", path("logo.bmp")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.contains("cannot be read; the built-in logo is used")) << run.err.toStdString();
+    EXPECT_EQ(PdfProbe(path("out.pdf")).pageCount(), 2);
+
+    QImage logo(300, 100, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    ASSERT_TRUE(logo.save(path("logo.jpg"), "JPEG"));
+    run = print({database(), path("jpeg.pdf"), "--logo", path("logo.jpg")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+}
+
+TEST_F(CliPrintTest, UsageMistakesAndUnwritableOutput)
+{
+    addRiserA();
+    EXPECT_EQ(print({database(), path("out.pdf"), "--details", "--summary"}).status, 2);
+    EXPECT_EQ(print({database(), path("out.pdf"), "--paper", "B5"}).status, 2);
+    EXPECT_EQ(print({database()}).status, 2);
+
+    const CliRun run = print({database(), path("no/such/folder/out.pdf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("cannot write")) << run.err.toStdString();
+}
+
+TEST_F(CliPrintTest, TheProgramPrintsWithoutADisplay)
+{
+    addRiserA();
+    db_.reset(); // the program opens the file exclusively
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QLatin1String(name));
+    program.setProcessEnvironment(environment);
+    program.start(FIBROLOG_CLI_PATH, {"print", path("links.mdb"), path("out.pdf"), "--summary"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(PdfProbe(path("out.pdf")).pageCount(), 1);
+}

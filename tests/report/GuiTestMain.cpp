@@ -1,0 +1,18 @@
+// main() of the report tests: painting text needs the GUI application object,
+// on the offscreen platform so that no display is needed.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLocale>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    // Test discovery runs this program without the tests' environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    // Tests that depend on a locale set their own; the rest see US English.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    return RUN_ALL_TESTS();
+}
