@@ -44,24 +44,7 @@ struct CircuitRecord : CircuitResults
     int slotOf(const QString& wavelengthName) const;
     // Some slot with that name holds a measurement.
     bool hasMeasurementAt(const QString& wavelengthName) const;
-
-    // What the Pass/Fail cell of a report shows for a slot.
-    enum class VerdictCell
-    {
-        Other,       // "-": an unknown verdict code
-        BeyondSlots, // " ": a column past the site's measured slots
-        NotMeasured, // "-"
-        Pass,
-        Fail,
-        ManualReference,   // "Note1"
-        FiberTypeMismatch, // "Note2"
-        NotCovered,        // "Note3"
-    };
-    VerdictCell verdictCell(int slot) const;
 };
-
-// The English text of a verdict cell: "Pass", "Fail", "Note1".."Note3", "-" or " ".
-QString verdictCellText(CircuitRecord::VerdictCell cell);
 
 // "SN:P..." is a Pendra, "SN:L..." a Lintel, "CV..." a Corvina, "CX..." a QM410.
 QString meterModelFromSerial(const QString& serialNumber);

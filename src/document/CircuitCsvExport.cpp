@@ -1,6 +1,7 @@
 #include "document/CircuitCsvExport.h"
 
 #include "database/FiberCursor.h"
+#include "standards/VerdictCell.h"
 
 #include <QSaveFile>
 #include <QTextStream>
@@ -59,7 +60,7 @@ QString row(const CircuitRecord& r, int slot)
         number(s.overhead),
         number(s.returnLoss),
         marginPercent(r, slot),
-        verdictCellText(r.verdictCell(slot)),
+        verdictCellEnglish(verdictCellFor(r, slot)),
     };
     return fields.join(QLatin1Char(','));
 }

@@ -1,4 +1,5 @@
 #include "report/DetailResultTable.h"
+#include "report/VerdictTexts.h"
 
 #include "app/LocaleFormat.h"
 #include "app/StringIds.h"

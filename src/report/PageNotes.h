@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/VerdictCell.h"
+#include "report/VerdictTexts.h"
 
 #include <QString>
 

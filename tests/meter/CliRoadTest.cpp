@@ -64,15 +64,15 @@ TEST(CliRoad, MeterToSavedDatabaseToEvaluatedCircuits)
     //   fiber 01 at -19.88: loss 0.83, overhead 1.16, margin 52.63 %.
     //   Fiber 03 at 850 nm, -21.30: loss 2.90, overhead -0.18, margin -4.90 %: Fail.
     EXPECT_TRUE(
-        lines.contains("ADMIN MDF-IDF1,01,2006-10-02 00:00,Halvorsen Fiber Services,PX20731,"
+        lines.contains("ADMIN MDF-IDF1,01,2006-10-02 00:00,Halvorsen Fiber Services,SN:PX20731,"
                        "EIA/TIA 568-A / CAN-T529,62.5uM MM,850nm,-18.40,-20.92,1.22,1.50,0.00,2.72,-21.12,"
                        "2.52,0.20,0.20,5.38,Pass"));
     EXPECT_TRUE(
-        lines.contains("ADMIN MDF-IDF1,01,2006-10-02 00:00,Halvorsen Fiber Services,PX20731,"
+        lines.contains("ADMIN MDF-IDF1,01,2006-10-02 00:00,Halvorsen Fiber Services,SN:PX20731,"
                        "EIA/TIA 568-A / CAN-T529,62.5uM MM,1300nm,-19.05,-19.88,0.49,1.50,0.00,1.99,-21.04,"
                        "0.83,1.16,1.16,52.63,Pass"));
     EXPECT_TRUE(
-        lines.contains("ADMIN MDF-IDF1,03,2006-10-02 00:00,Halvorsen Fiber Services,PX20731,"
+        lines.contains("ADMIN MDF-IDF1,03,2006-10-02 00:00,Halvorsen Fiber Services,SN:PX20731,"
                        "EIA/TIA 568-A / CAN-T529,62.5uM MM,850nm,-18.40,-21.30,1.22,1.50,0.00,2.72,-21.12,"
                        "2.90,-0.18,-0.18,-4.90,Fail"));
     // Link 3 is held to return loss: 45 dB at 1310 nm, 40 dB at 1550 nm.
@@ -80,16 +80,16 @@ TEST(CliRoad, MeterToSavedDatabaseToEvaluatedCircuits)
     //   (10^0.042 - 1) / (10^4.5 - 1) = -0.0003 %: a fail.
     //   N01 at 1550 nm: -8.15 - (-50.40) = 42.25, margin 2.25, (10^0.225 - 1) / (10^4 - 1) = 0.01 %.
     EXPECT_TRUE(
-        lines.contains("NORTH CAMPUS SM,N01,2006-10-03 00:00,Halvorsen Fiber Services,PX20731,"
+        lines.contains("NORTH CAMPUS SM,N01,2006-10-03 00:00,Halvorsen Fiber Services,SN:PX20731,"
                        "EIA/TIA FOTP107A,INDOOR SM,1310nm,-7.92,-52.50,0.00,0.00,0.00,45.00,-7.92,44.58,"
                        "-0.42,44.58,-0.00,Fail"));
     EXPECT_TRUE(
-        lines.contains("NORTH CAMPUS SM,N01,2006-10-03 00:00,Halvorsen Fiber Services,PX20731,"
+        lines.contains("NORTH CAMPUS SM,N01,2006-10-03 00:00,Halvorsen Fiber Services,SN:PX20731,"
                        "EIA/TIA FOTP107A,INDOOR SM,1550nm,-8.15,-50.40,0.00,0.00,0.00,40.00,-8.15,42.25,"
                        "2.25,42.25,0.01,Pass"));
     // A reference set by hand: no verdict, no margin percentage.
     EXPECT_TRUE(
-        lines.contains("DATA CENTER LINK,DC1,2006-10-04 00:00,Halvorsen Fiber Services,PX20731,"
+        lines.contains("DATA CENTER LINK,DC1,2006-10-04 00:00,Halvorsen Fiber Services,SN:PX20731,"
                        "User Link Budget,50.0uM MM,850nm,-18.50,-19.41,0.00,0.00,0.00,9.50,-18.50,0.91,"
                        "-0.91,-0.91,,Note1"));
 }

@@ -1,6 +1,6 @@
 #include "report/FontFaceLookup.h"
 #include "report/PageNotes.h"
-#include "report/VerdictCell.h"
+#include "report/VerdictTexts.h"
 #include "report/WordWrap.h"
 #include "standards/CircuitEvaluation.h"
 

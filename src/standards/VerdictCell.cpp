@@ -1,4 +1,4 @@
-#include "report/VerdictCell.h"
+#include "standards/VerdictCell.h"
 
 #include "standards/CircuitEvaluation.h"
 
@@ -20,4 +20,26 @@ VerdictCell verdictCellFor(const CircuitResults& circuit, int slot)
             return VerdictCell::Note3;
     }
     return result.verdict == VerdictPass ? VerdictCell::Pass : VerdictCell::Fail;
+}
+
+QString verdictCellEnglish(VerdictCell cell)
+{
+    switch (cell) {
+    case VerdictCell::BeyondSlots:
+        return QStringLiteral(" ");
+    case VerdictCell::Pass:
+        return QStringLiteral("Pass");
+    case VerdictCell::Fail:
+        return QStringLiteral("Fail");
+    case VerdictCell::Note1:
+        return QStringLiteral("Note1");
+    case VerdictCell::Note2:
+        return QStringLiteral("Note2");
+    case VerdictCell::Note3:
+        return QStringLiteral("Note3");
+    case VerdictCell::NotMeasured:
+    case VerdictCell::Other:
+        break;
+    }
+    return QStringLiteral("-");
 }

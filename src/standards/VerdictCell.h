@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <QString>
 
 struct CircuitResults;
 
@@ -23,9 +23,6 @@ enum class VerdictCell : int
 // a fiber type mismatch and else to note 3 for a slot the standard does not cover.
 VerdictCell verdictCellFor(const CircuitResults& circuit, int slot);
 
-// The string ids of the eight cell texts of one report, indexed by cell code.
-using VerdictTexts = std::array<int, 8>;
-inline int verdictTextId(const VerdictTexts& texts, VerdictCell cell)
-{
-    return texts[static_cast<std::size_t>(cell)];
-}
+// The cell's English text ("Pass", "Fail", "Note1".."Note3", "-" or " "), for
+// machine-readable output that does not follow the language module.
+QString verdictCellEnglish(VerdictCell cell);
