@@ -12,9 +12,6 @@ public:
 
     QVariant value(const QString& column) const;
     void setValue(const QString& column, const QVariant& value);
-    const QStringList& columnNames() const { return names_; }
-    const std::vector<QVariant>& values() const { return values_; }
-    void setValues(const std::vector<QVariant>& values) { values_ = values; }
 
 protected:
     QString defaultSql() const override { return QLatin1Char('[') + table_ + QLatin1Char(']'); }

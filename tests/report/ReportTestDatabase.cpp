@@ -1,93 +1,56 @@
 #include "ReportTestDatabase.h"
 
-#include "database/CKAVCompanySet2.h"
 #include "database/CKAVFiberSet2.h"
-#include "database/CKAVSiteSet2_1.h"
-#include "database/CKAVStandardsSet2.h"
 #include "database/LoadCircuits.h"
-#include "database/TestDatabaseSchema.h"
 
 #include <stdexcept>
 
-ReportTestDatabase::ReportTestDatabase(const QString& path) : path_(path)
-{
-    if (!createTestDatabase(path, kCurrentSchemaVersion))
-        throw std::runtime_error("cannot create the test database");
-    db_.open(path, true, false, kConnectString);
-}
+ReportTestDatabase::ReportTestDatabase(const QString& path) : path_(path), builder_(path) {}
 
 RecordId ReportTestDatabase::addCompany(const QString& name, const QString& phone, const QString& serial,
                                         const QString& version)
 {
-    CKAVCompanySet2 companies(db_);
-    companies.open();
-    RecordId id;
-    if (!companies.addCompany(name, phone, serial, version, id))
+    const RecordId id = builder_.addCompany(name, serial, version, phone);
+    if (id.isEmpty())
         throw std::runtime_error("cannot add a company");
     return id;
 }
 
 RecordId ReportTestDatabase::addSite(const Site& site)
 {
-    CKAVSiteSet2_1 sites(db_);
-    sites.open();
-    // After the update the recordset is back on the row it was on before.
-    const RecordId id = newRecordId();
-    sites.addNew();
-    sites.siteNumber = id;
-    sites.companyNumber = site.company;
-    sites.siteName = site.linkId;
-    sites.date = site.date;
-    sites.uploadDate = site.date;
-    sites.calibrationDate = site.calibrationDate;
-    sites.fiberLength = site.lengthMetres;
-    sites.connections = static_cast<std::int16_t>(site.connectors);
-    sites.splices = static_cast<std::int16_t>(site.splices);
-    sites.temperature = site.temperature;
-    sites.fiberType = static_cast<std::int16_t>(site.fiberType);
-    sites.wizard = static_cast<std::int16_t>(site.wizard);
-    sites.standard = static_cast<std::int16_t>(site.standard);
-    sites.customStandardId = site.customStandardId;
-    sites.references = site.references;
-    sites.wavelengths = site.wavelengths;
-    sites.siteComment = site.comment;
-    sites.update();
-    return id;
+    TestDatabaseBuilder::Site row;
+    row.name = site.linkId;
+    row.company = site.company;
+    row.date = site.date;
+    row.uploadDate = site.date;
+    row.calibrationDate = site.calibrationDate;
+    row.lengthMetres = site.lengthMetres;
+    row.connections = site.connectors;
+    row.splices = site.splices;
+    row.temperature = site.temperature;
+    row.fiberType = site.fiberType;
+    row.wizard = site.wizard;
+    row.standard = site.standard;
+    row.customStandardId = site.customStandardId;
+    row.references = site.references;
+    row.wavelengths = site.wavelengths;
+    row.comment = site.comment;
+    return builder_.addSite(row);
 }
 
 RecordId ReportTestDatabase::addFiber(const RecordId& site, const QString& name,
                                       const std::array<float, kSlotCount>& powers, int fiberType)
 {
-    CKAVFiberSet2 fibers(db_);
-    fibers.open();
-    const RecordId id = newRecordId();
-    fibers.addNew();
-    fibers.fiberNumber = id;
-    fibers.siteNumber = site;
-    fibers.fiberName = name;
-    fibers.fiberType = static_cast<std::int16_t>(fiberType);
-    fibers.powers = powers;
-    fibers.update();
-    return id;
+    return builder_.addFiber(site, name, fiberType, powers);
 }
 
 RecordId ReportTestDatabase::addCustomStandard(int number, const QString& name, int fiberType,
                                                const QStringList& wavelengths, float maxLoss)
 {
     const RecordId id = newRecordId();
-    CKAVStandardsSet2 standards(db_);
-    standards.open();
     for (const QString& wavelength : wavelengths) {
-        standards.addNew();
-        StandardEntry entry;
-        entry.standardNumber = static_cast<std::int16_t>(number);
-        entry.standardName = name;
-        entry.customStandardId = id;
-        entry.fiberType = static_cast<std::uint8_t>(fiberType);
-        entry.wavelength = wavelength;
-        entry.maxLoss = maxLoss;
-        standards.setEntry(entry);
-        standards.update();
+        builder_.addStandard(static_cast<std::int16_t>(number), name, id,
+                             static_cast<std::uint8_t>(fiberType), wavelength, maxLoss);
     }
     return id;
 }
@@ -99,8 +62,8 @@ void ReportTestDatabase::addBulk(int links, int fibersPerLink)
         addCompany(QStringLiteral("Bulk Cabling"), QStringLiteral("555-0100"), QStringLiteral("SN:P204417"));
     site.lengthMetres = 850;
     site.comment = QStringLiteral("Bulk link");
-    db_.beginTransaction();
-    CKAVFiberSet2 fibers(db_);
+    database().beginTransaction();
+    CKAVFiberSet2 fibers(database());
     fibers.open();
     for (int link = 0; link < links; ++link) {
         site.linkId = QStringLiteral("Link %1").arg(link + 1, 5, 10, QLatin1Char('0'));
@@ -114,13 +77,13 @@ void ReportTestDatabase::addBulk(int links, int fibersPerLink)
             fibers.update();
         }
     }
-    db_.commit();
+    database().commit();
 }
 
 FiberCursor ReportTestDatabase::cursor()
 {
     FiberCursor cursor;
-    if (!loadCircuits(db_, cursor))
+    if (!loadCircuits(database(), cursor))
         throw std::runtime_error("cannot build the circuit list");
     return cursor;
 }

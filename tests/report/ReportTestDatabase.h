@@ -4,6 +4,7 @@
 #include "database/FiberCursor.h"
 #include "standards/FiberTypes.h"
 #include "standards/RecordId.h"
+#include "support/TestDatabaseBuilder.h"
 
 #include <QDateTime>
 #include <QString>
@@ -12,7 +13,8 @@
 
 // A test database built row by row for the report tests: companies, sites
 // (links) with chosen standards, budget-mode bits, references and wavelength
-// names, fibers with chosen powers, and custom standards.
+// names, fibers with chosen powers, and custom standards. The rows are written
+// by the shared TestDatabaseBuilder; this class adds the reports' defaults.
 class ReportTestDatabase
 {
 public:
@@ -54,10 +56,10 @@ public:
     // The evaluated circuits, as the reports get them.
     FiberCursor cursor();
 
-    Database& database() { return db_; }
+    Database& database() { return builder_.database(); }
     const QString& path() const { return path_; }
 
 private:
     QString path_;
-    Database db_;
+    TestDatabaseBuilder builder_;
 };

@@ -3,6 +3,8 @@
 #include "app/StringIds.h"
 #include "standards/StandardsCatalog.h"
 
+#include "ReturnLossEntry.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,13 +109,7 @@ TEST(CircuitEvaluation, FixedBudgetStandard)
 TEST(CircuitEvaluation, ReturnLossSlot)
 {
     StandardsCatalog catalog;
-    StandardEntry orl;
-    orl.standardNumber = 13;
-    orl.standardName = "EIA/TIA FOTP107A";
-    orl.customStandardId = newRecordId();
-    orl.fiberType = 2;
-    orl.wavelength = "1310nm";
-    orl.maxLoss = 20.0f;
+    StandardEntry orl = returnLossEntry();
     catalog.add(orl);
 
     LinkConditions link;

@@ -3,6 +3,8 @@
 #include "standards/StandardLinkBudget.h"
 #include "standards/StandardsCatalog.h"
 
+#include "ReturnLossEntry.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -75,13 +77,7 @@ TEST(StandardLinkBudget, NotFoundOrNoCatalogueGivesZeroAllowances)
 TEST(StandardLinkBudget, ReturnLossStandardJudgesTheReturnLoss)
 {
     StandardsCatalog catalog;
-    StandardEntry orl;
-    orl.standardNumber = 13;
-    orl.standardName = "EIA/TIA FOTP107A";
-    orl.customStandardId = newRecordId();
-    orl.fiberType = 2;
-    orl.wavelength = "1310nm";
-    orl.maxLoss = 20.0f;
+    StandardEntry orl = returnLossEntry();
     catalog.add(orl);
 
     StandardLinkBudget budget;
