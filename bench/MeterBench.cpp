@@ -8,7 +8,9 @@
 // With --real-pace, also BM_DownloadAtRealPace: 100 KB from the meter
 // simulator at 9600 baud through the real termios port. The transfer may take
 // at most 3 % over 100000/960 s + 2.2 s (the line's pace plus the silence that
-// ends it). It takes about two minutes, so it only runs on request.
+// ends it). It takes about two minutes, so it only runs on request. Also
+// BM_DownloadCommandOverhead: the search and download of 3.6 KB sent with
+// eleven pauses of 300 ms, and how far above the protocol's own time it is.
 #include "MeterSimProcess.h"
 
 #include "app/JobProgress.h"
@@ -136,6 +138,59 @@ void BM_DownloadAtRealPace(benchmark::State& state)
     }
 }
 
+// The whole Download command on a small download with pauses: the search
+// of the port, then the transfer. What the protocol itself needs is the
+// line's pace (bytes / 960 s), the meter's own pauses and the silence that
+// ends the transfer (ten empty reads of 200 ms); everything above that is
+// the program's overhead, reported apart for the search and the transfer.
+void BM_DownloadCommandOverhead(benchmark::State& state)
+{
+    constexpr qint64 kBytes = 3600;
+    constexpr int kPauseEvery = 300;
+    constexpr int kPauseMs = 300;
+    QTemporaryFile data;
+    if (!data.open()) {
+        state.SkipWithError("cannot create the data file");
+        return;
+    }
+    const QByteArray line = "'F0001',-21.35,-20.11,-11.02\n";
+    for (qint64 n = 0; n < kBytes; n += line.size())
+        data.write(line.left(static_cast<qsizetype>(std::min<qint64>(line.size(), kBytes - n))));
+    data.flush();
+    MeterSimProcess sim({"--id", "PN1", "--file", data.fileName(), "--pause-every",
+                         QString::number(kPauseEvery), "--pause-ms", QString::number(kPauseMs), "--lifetime",
+                         "120"});
+    DevicePortOpener opener(SerialPortPaths::fromList(sim.path()));
+    ScriptedPrompt prompt;
+    NullStatusSink status;
+    SilentProgress progress;
+    for (auto _ : state) {
+        MeterLink link(opener, prompt, status);
+        QElapsedTimer timer;
+        timer.start();
+        const bool found = link.identifyPort(1, progress);
+        const double search = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        const DownloadResult result = link.downloadToFile(progress);
+        const double total = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        if (!found || !result.ok() || result.bytes != kBytes) {
+            state.SkipWithError("the simulated meter was not downloaded");
+            break;
+        }
+        QFile::remove(result.path);
+        const int pauses = static_cast<int>((kBytes - 1) / kPauseEvery);
+        const double protocol = static_cast<double>(kBytes) / 960.0 + pauses * kPauseMs / 1000.0 + 2.0;
+        // The answer "PN1" itself takes 3 bytes at the line's pace, then one
+        // read time-out of silence tells it is complete.
+        const double searchNeeds = 3.0 / 960.0 + 0.2;
+        state.counters["seconds"] = total;
+        state.counters["protocol_seconds"] = protocol;
+        state.counters["overhead_seconds"] = total - protocol;
+        state.counters["search_seconds"] = search;
+        state.counters["search_overhead_seconds"] = search - searchNeeds;
+        state.counters["transfer_overhead_seconds"] = (total - search) - protocol;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -150,11 +205,16 @@ int main(int argc, char** argv)
             argv[kept++] = argv[i];
     }
     argc = kept;
-    if (realPace)
+    if (realPace) {
         benchmark::RegisterBenchmark("BM_DownloadAtRealPace", BM_DownloadAtRealPace)
             ->Iterations(1)
             ->Unit(benchmark::kSecond)
             ->UseRealTime();
+        benchmark::RegisterBenchmark("BM_DownloadCommandOverhead", BM_DownloadCommandOverhead)
+            ->Iterations(1)
+            ->Unit(benchmark::kSecond)
+            ->UseRealTime();
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

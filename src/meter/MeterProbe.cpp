@@ -34,6 +34,10 @@ QByteArray MeterProbe::collectAnswer(SerialTransport& port, JobProgress& progres
 {
     // The answer ends after the tenth empty read in all, not in a row: a meter
     // that stutters while it answers is cut short, as it always has been.
+    // Once its first two characters name a family nothing that follows can
+    // change the decision, so the first silence after them ends it: the
+    // meter has finished its answer, and the search does not sit out two
+    // seconds of silence before every download.
     QByteArray answer;
     int emptyReads = 0;
     for (int bytesRead = 0; bytesRead < kMaxAnswerBytes && !progress.isCancelled();) {
@@ -42,7 +46,7 @@ QByteArray MeterProbe::collectAnswer(SerialTransport& port, JobProgress& progres
         if (got < 0)
             break;
         if (got == 0) {
-            if (++emptyReads >= timing_.silentReadsToEnd)
+            if (++emptyReads >= timing_.silentReadsToEnd || answerIsSettled(answer))
                 break;
             continue;
         }

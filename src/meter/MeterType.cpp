@@ -11,6 +11,15 @@ MeterType meterTypeFromAnswer(const QByteArray& answer)
     return MeterType::None;
 }
 
+bool answerIsSettled(const QByteArray& answer)
+{
+    for (const char* prefix : {"LN", "PN", "PX", "CV", "CX"}) {
+        if (answer.startsWith(prefix))
+            return true;
+    }
+    return false;
+}
+
 QString meterFamilyName(MeterType type)
 {
     switch (type) {

@@ -17,6 +17,10 @@ enum class MeterType : int
 // comparison is case-sensitive and the first rule that matches wins.
 MeterType meterTypeFromAnswer(const QByteArray& answer);
 
+// True when no further byte can change what the answer names: its first two
+// characters name a family. ("MKAV" is not settled: "MKAVX" names none.)
+bool answerIsSettled(const QByteArray& answer);
+
 // "Corvina", "Pendra", "Lintel", or "none".
 QString meterFamilyName(MeterType type);
 

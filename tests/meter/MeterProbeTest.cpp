@@ -106,6 +106,22 @@ TEST(MeterProbe, TheAnswerEndsAtTheTenthEmptyReadInAll)
     }
 }
 
+TEST(MeterProbe, ASettledAnswerEndsAtTheFirstSilence)
+{
+    SilentProgress progress;
+    ScriptedPortOpener opener;
+    opener.meters[1] = answering("PN1234");
+    opener.meters[2] = answering("MKAV");
+    MeterProbe probe(opener, LineTiming{});
+    EXPECT_TRUE(probe.probePort(1, progress));
+    EXPECT_EQ(opener.meters[1].silentReads, 1) << "PN names the family whatever follows";
+    EXPECT_TRUE(probe.probePort(2, progress));
+    EXPECT_EQ(opener.meters[2].silentReads, 10) << "MKAV followed by more would name none";
+    EXPECT_TRUE(answerIsSettled("CX3"));
+    EXPECT_FALSE(answerIsSettled("C"));
+    EXPECT_FALSE(answerIsSettled("pn1"));
+}
+
 TEST(MeterProbe, ZeroBytesAddNothingToTheAnswer)
 {
     ScriptedPortOpener opener;

@@ -26,13 +26,16 @@ std::int64_t ScriptedSerialPort::read(char* buffer, std::int64_t maxSize)
         buffer[0] = 'x';
         return 1;
     }
-    if (pending_.empty())
+    if (pending_.empty()) {
+        ++meter_.silentReads;
         return 0;
+    }
     LineEvent& event = pending_.front();
     if (event.kind == LineEvent::Failure)
         return -1;
     if (event.kind == LineEvent::Silence) {
         pending_.pop_front();
+        ++meter_.silentReads;
         return 0;
     }
     const auto count = std::min<std::int64_t>(maxSize, event.bytes.size());

@@ -36,6 +36,7 @@ struct ScriptedMeter
 
     int opens = 0;
     int closes = 0;
+    int silentReads = 0; // reads that returned no byte
     QByteArray written;
 };
 
