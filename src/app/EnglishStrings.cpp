@@ -30,6 +30,12 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {CorvinaNotSupported,
      "Corvina downloads (.kavw files) cannot be stored yet: this version of Fibrolog does "
      "not read them. The download was not imported."},
+    {ImportFibersWithoutLink, "Fibers left out: %1 (the download holds no link record for them)."},
+    {ImportReadingsWithoutReference, "Readings left out: %1 (their link has no reference power at that "
+                                     "wavelength)."},
+    {ImportReadingsWithoutWavelength, "Readings left out: %1 (their column has no wavelength name)."},
+    {ImportReadingsBeyondFiveSlots, "Readings left out: %1 (a link holds at most five wavelengths)."},
+    {SharedStandardsNotRead, "The shared standards file %1 could not be read: %2"},
 
     {ErrorOpeningFileCaption, "Error Opening File"},
     {UnableToConvert, "Error: unable to convert to the newer file format."},

@@ -46,7 +46,7 @@ PromptAnswer ScriptedPrompt::askRetryCancel(const QString& text, const QString& 
 PromptAnswer ScriptedPrompt::askMergeOverwrite(const QString& text, const QString& caption)
 {
     const PromptAnswer a = next(QStringLiteral("mergeoverwrite"), text, caption, PromptIcon::None);
-    return a == PromptAnswer::Merge ? a : PromptAnswer::Overwrite;
+    return a == PromptAnswer::Merge || a == PromptAnswer::Overwrite ? a : PromptAnswer::Cancel;
 }
 
 std::optional<QString> ScriptedPrompt::saveFileName(const QString& suggestedPath)

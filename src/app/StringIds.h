@@ -22,6 +22,11 @@ enum : int
     ProbingPort = 38030,
     NoTestDataInDownload = 45013,
     CorvinaNotSupported = 45014,
+    ImportFibersWithoutLink = 45015,
+    ImportReadingsWithoutReference = 45016,
+    ImportReadingsWithoutWavelength = 45017,
+    ImportReadingsBeyondFiveSlots = 45018,
+    SharedStandardsNotRead = 45019,
 
     // Opening and saving files
     ErrorOpeningFileCaption = 37063,

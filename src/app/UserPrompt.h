@@ -41,7 +41,8 @@ public:
     virtual PromptAnswer askYesNoCancel(const QString& text, const QString& caption, PromptIcon icon) = 0;
     // Retry or Cancel.
     virtual PromptAnswer askRetryCancel(const QString& text, const QString& caption, PromptIcon icon) = 0;
-    // Merge (the default) or Overwrite; closing the question counts as Overwrite.
+    // Merge (the default), Overwrite, or Cancel when the user closes the
+    // question (Escape): then nothing is saved.
     virtual PromptAnswer askMergeOverwrite(const QString& text, const QString& caption) = 0;
     // A file name to save to, or nothing when the user cancels.
     virtual std::optional<QString> saveFileName(const QString& suggestedPath) = 0;

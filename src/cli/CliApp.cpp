@@ -1,7 +1,10 @@
 #include "cli/CliApp.h"
 
 #include "app/LocaleFormat.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "cli/CliCommands.h"
+#include "database/DatabaseException.h"
 
 #include <array>
 
@@ -34,10 +37,12 @@ QString cliUsage()
         "Usage: fibrolog-cli [--locale NAME] COMMAND [OPTIONS]\n"
         "\n"
         "Commands:\n"
-        "  standards                 list the standards catalogue, one entry a line\n"
+        "  standards [--db FILE.mdb]  list the standards catalogue, one entry a line\n"
         "  budget --standard N [--custom-id ID] --fiber-type T --length-km X\n"
-        "         --connectors N --splices N\n"
+        "         --connectors N --splices N [--db FILE.mdb]\n"
         "                            allowed loss for every wavelength of a standard\n"
+        "                            (custom standards: the shared standards file, and\n"
+        "                            with --db those of that test database)\n"
         "  create FILE.mdb [--schema 1.0|2.0|2.1]\n"
         "                            create an empty test database\n"
         "  info FILE.mdb             schema version and row counts\n"
@@ -98,5 +103,13 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
     } catch (const UsageError& error) {
         err << "fibrolog-cli: " << error.text() << "\n\n" << cliUsage();
         return ExitUsage;
+    } catch (const DatabaseException& e) {
+        // A database failure that no command step caught ends this command
+        // with the engine's words, never the process.
+        err << "fibrolog-cli: " << loadString(StringId::ErrorOccurred) << e.description() << '\n';
+        return ExitError;
+    } catch (const std::exception& e) {
+        err << "fibrolog-cli: " << QString::fromLocal8Bit(e.what()) << '\n';
+        return ExitError;
     }
 }

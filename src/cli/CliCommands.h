@@ -35,6 +35,8 @@ int runImport(const CommandLine& line, CliContext& context);
 int runExportCsv(const CommandLine& line, CliContext& context);
 
 class CFibrologDoc;
+// Says on standard error what the document's last stored download shortened or left out.
+void reportImportOmissions(const CFibrologDoc& document, CliContext& context);
 // Saves the document's working database into `target` and says what it holds.
 int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& context);
 

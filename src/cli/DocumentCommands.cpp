@@ -4,17 +4,13 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "cli/CliApp.h"
+#include "cli/CliDatabase.h"
 #include "cli/CliPrompt.h"
-#include "database/CKAVCompanySet2.h"
-#include "database/CKAVFiberSet2.h"
-#include "database/CKAVSiteSet2_1.h"
 #include "database/Database.h"
-#include "database/FiberCursor.h"
-#include "database/SchemaVersions.h"
-#include "database/TestDatabaseSchema.h"
 #include "document/CFibrologDoc.h"
 #include "document/CircuitCsvExport.h"
 #include "meter/DevicePortOpener.h"
+#include "standards/StandardsCatalog.h"
 
 #include <QFileInfo>
 
@@ -44,6 +40,15 @@ int fail(CliContext& context, const QString& message)
 
 } // namespace
 
+void reportImportOmissions(const CFibrologDoc& document, CliContext& context)
+{
+    if (!document.shortenedFields().isEmpty())
+        context.err << "fibrolog-cli: texts too long for their field were shortened: "
+                    << document.shortenedFields().join(QLatin1String(", ")) << '\n';
+    for (const QString& omission : document.importOmissions())
+        context.err << "fibrolog-cli: " << omission << '\n';
+}
+
 int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& context)
 {
     if (!document.onSaveDocument(target))
@@ -70,9 +75,7 @@ int runImport(const CommandLine& line, CliContext& context)
                                                                           : PromptAnswer::Merge);
     if (!cli.document.loadFile(download))
         return fail(context, QStringLiteral("%1: %2").arg(download, cli.document.lastError()));
-    if (!cli.document.shortenedFields().isEmpty())
-        context.err << "fibrolog-cli: texts too long for their field were shortened: "
-                    << cli.document.shortenedFields().join(QLatin1String(", ")) << '\n';
+    reportImportOmissions(cli.document, context);
     return saveDocumentInto(cli.document, target, context);
 }
 
@@ -80,21 +83,15 @@ int runExportCsv(const CommandLine& line, CliContext& context)
 {
     const QString file = line.positional().at(0);
     const QString csv = line.positional().at(1);
-    const float version = detectVersion(file);
-    if (version != 0.0f && version != kCurrentSchemaVersion)
-        return fail(context,
-                    QStringLiteral("%1 has an older format; convert it first with: fibrolog-cli upgrade %1")
-                        .arg(file));
-
-    CliDocument cli(context);
-    if (!cli.document.onOpenDocument(file))
-        return fail(context, QStringLiteral("%1 was not opened.").arg(file));
-    FiberCursor cursor;
-    if (!cursor.build(*cli.document.companySet(), *cli.document.siteSet(), *cli.document.fiberSet(),
-                      cli.document.catalog()))
-        return fail(context, QStringLiteral("the circuits of %1 could not be read.").arg(file));
+    // Read through the engine, not from a copy: rows another program has not
+    // committed are not exported, and a file in use is said to be.
+    Database db;
+    if (!openCurrentTestDatabase(file, db, context.err))
+        return ExitError;
+    StandardsCatalog catalog;
+    loadCatalogue(catalog, &db, context.err);
     QString error;
-    if (!exportCircuitsCsv(cursor, csv, &error))
+    if (!exportCircuitsCsv(db, catalog, csv, &error))
         return fail(context, QStringLiteral("%1: %2").arg(csv, error));
     return ExitOk;
 }

@@ -114,6 +114,7 @@ int downloadInto(const QString& database, const QString& copy, int port, CliCont
         context.err << "fibrolog-cli: " << document.lastError() << '\n';
         return ExitError;
     }
+    reportImportOmissions(document, context);
     return saveDocumentInto(document, database, context);
 }
 

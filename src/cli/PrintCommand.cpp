@@ -1,18 +1,14 @@
 #include "cli/CliCommands.h"
 
-#include "app/StringIds.h"
-#include "app/StringTable.h"
 #include "cli/CliApp.h"
+#include "cli/CliDatabase.h"
 #include "database/Database.h"
-#include "database/DatabaseException.h"
 #include "database/FiberCursor.h"
-#include "database/LoadCircuits.h"
-#include "database/SchemaVersions.h"
-#include "database/TestDatabaseSchema.h"
 #include "report/CircuitDetailReport.h"
 #include "report/CircuitSummaryReport.h"
 #include "report/LogoSource.h"
 #include "report/PdfReportFile.h"
+#include "standards/StandardsCatalog.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -46,26 +42,14 @@ QPageSize::PageSizeId paperOption(const CommandLine& line)
 // the reason written, when they cannot be read.
 bool readCircuits(const QString& path, FiberCursor& cursor, QTextStream& err)
 {
-    const float version = detectVersion(path);
-    if (version == 0.0f) {
-        err << "fibrolog-cli: " << whyNotATestDatabase(path) << '\n';
+    Database db;
+    if (!openCurrentTestDatabase(path, db, err))
         return false;
-    }
-    if (version != kCurrentSchemaVersion) {
-        err << "fibrolog-cli: " << path << " has schema "
-            << QString::number(static_cast<double>(version), 'f', 1) << "; run 'fibrolog-cli upgrade " << path
-            << "' first\n";
-        return false;
-    }
-    try {
-        Database db;
-        db.open(path, true, true, kConnectString);
-        if (!loadCircuits(db, cursor)) {
-            err << "fibrolog-cli: the circuits of " << path << " could not all be read\n";
-            return false;
-        }
-    } catch (const DatabaseException& e) {
-        err << "fibrolog-cli: " << loadString(StringId::ErrorOccurred) << e.description() << '\n';
+    StandardsCatalog catalog;
+    loadCatalogue(catalog, &db, err);
+    QString error;
+    if (!cursor.build(db, catalog, &error)) {
+        err << "fibrolog-cli: the circuits of " << path << " could not all be read: " << error << '\n';
         return false;
     }
     return true;

@@ -1,18 +1,20 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliApp.h"
+#include "cli/CliDatabase.h"
+#include "database/Database.h"
 #include "standards/RecordId.h"
 #include "standards/StandardLinkBudget.h"
 #include "standards/StandardsCatalog.h"
 
-const CommandSpec kStandardsSpec{QStringLiteral("standards"), 0, 0, {}, {}};
+const CommandSpec kStandardsSpec{QStringLiteral("standards"), 0, 0, {QStringLiteral("db")}, {}};
 
 const CommandSpec kBudgetSpec{QStringLiteral("budget"),
                               0,
                               0,
                               {QStringLiteral("standard"), QStringLiteral("custom-id"),
                                QStringLiteral("fiber-type"), QStringLiteral("length-km"),
-                               QStringLiteral("connectors"), QStringLiteral("splices")},
+                               QStringLiteral("connectors"), QStringLiteral("splices"), QStringLiteral("db")},
                               {}};
 
 namespace {
@@ -36,11 +38,29 @@ RecordId customIdOption(const CommandLine& line)
     return id;
 }
 
+// The catalogue as the program has it: with the shared standards file and,
+// with --db, the custom standards of that test database. False when the
+// database cannot be read (the reason is written).
+bool loadCommandCatalogue(const CommandLine& line, StandardsCatalog& catalog, CliContext& context)
+{
+    if (!line.has(QStringLiteral("db"))) {
+        loadCatalogue(catalog, nullptr, context.err);
+        return true;
+    }
+    Database db;
+    if (!openCurrentTestDatabase(line.value(QStringLiteral("db")), db, context.err))
+        return false;
+    loadCatalogue(catalog, &db, context.err);
+    return true;
+}
+
 } // namespace
 
-int runStandards(const CommandLine&, CliContext& context)
+int runStandards(const CommandLine& line, CliContext& context)
 {
-    const StandardsCatalog catalog;
+    StandardsCatalog catalog;
+    if (!loadCommandCatalogue(line, catalog, context))
+        return ExitError;
     CatalogPosition position;
     StandardKey key;
     StandardEntry entry;
@@ -63,7 +83,9 @@ int runBudget(const CommandLine& line, CliContext& context)
     const int connectors = line.intValue(QStringLiteral("connectors"), 0, 32767);
     const int splices = line.intValue(QStringLiteral("splices"), 0, 32767);
 
-    const StandardsCatalog catalog;
+    StandardsCatalog catalog;
+    if (!loadCommandCatalogue(line, catalog, context))
+        return ExitError;
     StandardLinkBudget budget;
     budget.setCatalogue(&catalog);
     budget.setLengthKm(lengthKm);

@@ -1,3 +1,4 @@
+#include "app/ApplicationIdentity.h"
 #include "cli/CliApp.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ int main(int argc, char* argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    setApplicationIdentity();
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments();

@@ -1,5 +1,8 @@
 #include "database/CustomStandardsLoader.h"
 
+#include "app/ApplicationIdentity.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "database/CKAVStandardsSet2.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
@@ -10,12 +13,21 @@
 #include <QFileInfo>
 #include <QtDebug>
 
+namespace {
+
+const QString kSharedFileName = QStringLiteral("shareddata.mdb");
+
+} // namespace
+
 QString sharedStandardsPath()
 {
     const QString configured = qEnvironmentVariable("FIBROLOG_SHARED_STANDARDS");
     if (!configured.isEmpty())
         return configured;
-    return QDir::current().filePath(QStringLiteral("shareddata.mdb"));
+    const QString local = QDir::current().filePath(kSharedFileName);
+    if (QFileInfo::exists(local))
+        return local;
+    return QDir(userDataFolder()).filePath(kSharedFileName);
 }
 
 void loadStandardsRows(StandardsCatalog& catalog, CKAVStandardsSet2& standards)
@@ -29,7 +41,7 @@ void loadStandardsRows(StandardsCatalog& catalog, CKAVStandardsSet2& standards)
     }
 }
 
-void reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset)
+QString reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset)
 {
     catalog.resetToBuiltIn();
     try {
@@ -37,16 +49,25 @@ void reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset)
     } catch (const DatabaseException& e) {
         qWarning().noquote() << "Custom standards of the test database not loaded:" << e.description();
     }
-    loadSharedStandards(catalog);
+    return loadSharedStandards(catalog);
 }
 
-void loadSharedStandards(StandardsCatalog& catalog)
+QString reload(StandardsCatalog& catalog, Database& testDatabase)
+{
+    CKAVStandardsSet2 standards(testDatabase);
+    standards.open();
+    return reload(catalog, standards);
+}
+
+QString loadSharedStandards(StandardsCatalog& catalog)
 {
     const QString path = sharedStandardsPath();
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        return;
+    if (!info.exists())
+        return QString();
     try {
+        if (!info.isFile())
+            throw DatabaseException(QStringLiteral("It is not a file."));
         Database db;
         db.open(path, true, false, kConnectString);
         CKAVStandardsSet2 standards(db);
@@ -54,6 +75,8 @@ void loadSharedStandards(StandardsCatalog& catalog)
         loadStandardsRows(catalog, standards);
     } catch (const DatabaseException& e) {
         // Nothing is written here, so nothing is lost: the entries read so far stay.
-        qWarning().noquote() << "Shared standards not loaded from" << path << ":" << e.description();
+        return formatMessage(loadString(StringId::SharedStandardsNotRead),
+                             {QDir::toNativeSeparators(path), e.description()});
     }
+    return QString();
 }

@@ -3,23 +3,31 @@
 #include <QString>
 
 class CKAVStandardsSet2;
+class Database;
 class StandardsCatalog;
 
 // Fills the catalogue's custom standards from the open test database and the
 // shared standards file. Later sources replace entries of earlier ones with
 // an equal key, so the shared file has the last word.
 
-// The shared standards file: "shareddata.mdb" in the working folder, or the
-// file named by FIBROLOG_SHARED_STANDARDS.
+// The shared standards file, as the window and the command line both find
+// it: the file FIBROLOG_SHARED_STANDARDS names; else "shareddata.mdb" in the
+// working folder when there is one; else "shareddata.mdb" in the per-user
+// data folder (where the Custom Standard Wizard creates it).
 QString sharedStandardsPath();
 
 // Adds every row of the recordset (its filter cleared) to the catalogue.
 void loadStandardsRows(StandardsCatalog& catalog, CKAVStandardsSet2& standards);
 
 // Built-in table, then the test database's rows, then the shared file.
-void reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset);
+// Returns what loadSharedStandards() returns.
+QString reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset);
 
-// Adds the shared file's rows. A file that is missing, cannot be opened, has
-// another password or no Standards table adds nothing and shows nothing;
-// rows read before a failure stay.
-void loadSharedStandards(StandardsCatalog& catalog);
+// The same for an open test database without recordsets of its own.
+QString reload(StandardsCatalog& catalog, Database& testDatabase);
+
+// Adds the shared file's rows. A missing file adds nothing and is no
+// problem. A file that is there but cannot be opened, has another password
+// or no Standards table adds nothing (rows read before a failure stay) and
+// is reported: the result is the sentence for the user, empty when all went well.
+QString loadSharedStandards(StandardsCatalog& catalog);

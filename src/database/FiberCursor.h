@@ -4,9 +4,7 @@
 
 #include <vector>
 
-class CKAVCompanySet2;
-class CKAVFiberSet2;
-class CKAVSiteSet2_1;
+class Database;
 class StandardsCatalog;
 
 // The evaluated circuits of a test database, one per Fiber row, sorted by
@@ -16,11 +14,10 @@ class StandardsCatalog;
 class FiberCursor
 {
 public:
-    // Reads the three tables of the recordsets' database once and evaluates
-    // every fiber. False when a database error interrupted it; the records
-    // built so far stay, unsorted.
-    bool build(CKAVCompanySet2& companySet, CKAVSiteSet2_1& siteSet, CKAVFiberSet2& fiberSet,
-               const StandardsCatalog& catalogue);
+    // Reads the Company, Site and Fiber tables once and evaluates every
+    // fiber. False when a database error interrupted it, with the engine's
+    // description in `error`; the records built so far stay, unsorted.
+    bool build(Database& db, const StandardsCatalog& catalogue, QString* error = nullptr);
     void clear();
 
     int count() const { return static_cast<int>(records_.size()); }

@@ -64,13 +64,15 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
             result.error = QStringLiteral("Cannot write the backup %1.").arg(result.backupPath);
             return result;
         }
-        if (!convertSchema1(path, converted)) {
-            result.error = loadString(StringId::UnableToConvert);
+        QString why;
+        if (!convertSchema1(path, converted, &why)) {
+            result.error = loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
             return result;
         }
     } else {
-        if (!QFile::copy(path, converted) || !upgradeToCurrent(converted)) {
-            result.error = loadString(StringId::UnableToConvert);
+        QString why = QStringLiteral("Cannot copy %1 to %2.").arg(path, converted);
+        if (!QFile::copy(path, converted) || !upgradeToCurrent(converted, &why)) {
+            result.error = loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
             return result;
         }
         if (!copyFileOver(path, result.backupPath)) {

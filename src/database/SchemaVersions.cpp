@@ -176,7 +176,7 @@ float detectVersion(const QString& path)
     return 0.0f;
 }
 
-bool upgradeToCurrent(const QString& path)
+bool upgradeToCurrent(const QString& path, QString* error)
 {
     try {
         Database db;
@@ -186,16 +186,21 @@ bool upgradeToCurrent(const QString& path)
         return true;
     } catch (const DatabaseException& e) {
         qWarning().noquote() << "Upgrade of" << path << "failed:" << e.description();
+        if (error)
+            *error = e.description();
         return false;
     }
 }
 
-bool convertSchema1(const QString& sourcePath, const QString& targetPath)
+bool convertSchema1(const QString& sourcePath, const QString& targetPath, QString* error)
 {
     const bool targetExisted = QFileInfo::exists(targetPath);
     bool converted = false;
     try {
-        if (createTestDatabase(targetPath, kCurrentSchemaVersion)) {
+        if (!createTestDatabase(targetPath, kCurrentSchemaVersion)) {
+            if (error)
+                *error = QStringLiteral("Cannot create %1.").arg(targetPath);
+        } else {
             Database source;
             Database target;
             source.open(sourcePath, true, false, kConnectString);
@@ -207,6 +212,8 @@ bool convertSchema1(const QString& sourcePath, const QString& targetPath)
         }
     } catch (const DatabaseException& e) {
         qWarning().noquote() << "Conversion of" << sourcePath << "failed:" << e.description();
+        if (error)
+            *error = e.description();
     }
     if (!converted && !targetExisted)
         QFile::remove(targetPath);

@@ -33,7 +33,14 @@ bool hasExtension(const QString& path, const char* extension)
 CFibrologDoc::CFibrologDoc(UserPrompt& prompt, StatusSink& status, SerialPortOpener& ports, QObject* parent)
     : QObject(parent), prompt_(prompt), status_(status), meterLink_(ports, prompt, status)
 {
-    loadSharedStandards(catalog_);
+    reportStandardsProblem(loadSharedStandards(catalog_));
+}
+
+void CFibrologDoc::reportStandardsProblem(const QString& problem)
+{
+    standardsProblem_ = problem;
+    if (!problem.isEmpty())
+        status_.showStatusText(problem);
 }
 
 CFibrologDoc::~CFibrologDoc()
@@ -169,12 +176,14 @@ QString CFibrologDoc::convertVersion1(const QString& path, const QString& workin
         return QString();
     }
     const QString converted = workingFiles_.newPath();
+    QString why = QStringLiteral("Cannot write the backup %1.backup.").arg(path);
     const bool ok =
-        copyFileOver(path, path + QStringLiteral(".backup")) && convertSchema1(workingCopy, converted);
+        copyFileOver(path, path + QStringLiteral(".backup")) && convertSchema1(workingCopy, converted, &why);
     workingFiles_.remove(workingCopy);
     if (!ok) {
         workingFiles_.remove(converted);
         warn(StringId::UnableToConvert, StringId::ErrorOpeningFileCaption);
+        lastError_ += QLatin1Char('\n') + why;
         return QString();
     }
     if (!replaceFileWithCopy(converted, path))
@@ -190,8 +199,10 @@ bool CFibrologDoc::upgradeVersion2(const QString& path, const QString& workingCo
         lastError_ = loadString(StringId::ConvertVersion2Question);
         return false;
     }
-    if (!upgradeToCurrent(workingCopy)) {
+    QString why;
+    if (!upgradeToCurrent(workingCopy, &why)) {
         warn(StringId::UnableToConvert, StringId::ErrorOpeningFileCaption);
+        lastError_ += QLatin1Char('\n') + why;
         return false;
     }
     if (!copyFileOver(path, path + QStringLiteral(".backup")) || !replaceFileWithCopy(workingCopy, path))
@@ -213,7 +224,7 @@ bool CFibrologDoc::openWorkingDatabase(const QString& workingPath)
         companies_->open();
         sites_->open();
         standards_->open();
-        reload(catalog_, *standards_);
+        reportStandardsProblem(reload(catalog_, *standards_));
         workingPath_ = workingPath;
         return true;
     } catch (const DatabaseException& e) {
@@ -230,6 +241,7 @@ bool CFibrologDoc::importDownload(const QString& path)
     const QString target = workingFiles_.newPath();
     const ImportResult result = DownloadImporter::importFile(path, target);
     shortenedFields_ = result.shortened;
+    importOmissions_ = result.omissions.describe();
     if (!result.shortened.isEmpty())
         qWarning().noquote() << "Texts too long for their field were shortened:"
                              << result.shortened.join(u", ");
@@ -265,7 +277,10 @@ bool CFibrologDoc::download(JobProgress& progress)
     const bool stored = loadFile(transfer.path);
     if (stored) {
         QFile::remove(transfer.path);
-        status_.showStatus(StringId::DownloadSuccessful);
+        // What was left out is said in the same breath, so it cannot be missed.
+        QStringList status{loadString(StringId::DownloadSuccessful)};
+        status << importOmissions_;
+        status_.showStatusText(status.join(QLatin1Char(' ')));
     } else {
         // Nothing was stored: the document is as it was, and the raw data
         // stay in the temporary folder.
@@ -299,8 +314,15 @@ bool CFibrologDoc::onSaveDocument(const QString& path)
             warn(StringId::ReadOnlyDatabase, StringId::AppTitle);
             return false;
         }
-        merge = prompt_.askMergeOverwrite(loadString(StringId::FileExistsMergeOrOverwrite),
-                                          loadString(StringId::AppTitle)) == PromptAnswer::Merge;
+        const PromptAnswer answer = prompt_.askMergeOverwrite(
+            loadString(StringId::FileExistsMergeOrOverwrite), loadString(StringId::AppTitle));
+        // Closing the question is no instruction to empty the user's file:
+        // nothing is saved, and the changes stay unsaved.
+        if (answer != PromptAnswer::Merge && answer != PromptAnswer::Overwrite) {
+            lastError_ = QStringLiteral("The save was cancelled; %1 is unchanged.").arg(path);
+            return false;
+        }
+        merge = answer == PromptAnswer::Merge;
         QString why;
         const DatabaseFileWriter::TargetState state = DatabaseFileWriter::inspect(path, &why);
         if (state == DatabaseFileWriter::TargetState::InUse) {

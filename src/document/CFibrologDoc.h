@@ -77,6 +77,10 @@ public:
     const QString& lastError() const;
     // Fields of the last stored download whose texts were too long and were shortened.
     const QStringList& shortenedFields() const { return shortenedFields_; }
+    // Why the shared standards file could not be read at the last load; empty when it could.
+    const QString& standardsProblem() const { return standardsProblem_; }
+    // What the last stored download left out and why, one sentence each.
+    const QStringList& importOmissions() const { return importOmissions_; }
 
 Q_SIGNALS:
     void updateAllViews(int hint);
@@ -97,6 +101,7 @@ private:
     bool importCorvinaDownload(const QString& path);
     void setPathName(const QString& path);
     void warn(int textId, int captionId);
+    void reportStandardsProblem(const QString& problem);
 
     UserPrompt& prompt_;
     StatusSink& status_;
@@ -113,4 +118,6 @@ private:
     bool modified_ = false;
     QString lastError_;
     QStringList shortenedFields_;
+    QStringList importOmissions_;
+    QString standardsProblem_;
 };

@@ -1,68 +1,122 @@
 #include "document/CircuitCsvExport.h"
 
-#include "database/FiberCursor.h"
+#include "database/CircuitStream.h"
 #include "standards/VerdictCell.h"
 
 #include <QSaveFile>
-#include <QTextStream>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
 
-QString field(const QString& text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
+// Rows are gathered in a buffer and written in blocks of this size.
+constexpr qsizetype kWriteBlock = 256 * 1024;
 
-QString number(float value)
+class CsvWriter
 {
-    return QString::asprintf("%.2f", static_cast<double>(value));
-}
+public:
+    explicit CsvWriter(QSaveFile& file) : file_(file) { buffer_.reserve(kWriteBlock + 4096); }
 
-QString marginPercent(const CircuitRecord& record, int slot)
+    void text(const QString& value)
+    {
+        separate();
+        // A cell a spreadsheet would take for a formula is kept as text.
+        const bool formula = !value.isEmpty() && QStringLiteral("=+-@\t\r").contains(value.front());
+        const bool quote = value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) ||
+                           value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'));
+        if (!quote && !formula) {
+            buffer_ += value.toUtf8();
+            return;
+        }
+        if (quote)
+            buffer_ += '"';
+        if (formula)
+            buffer_ += '\'';
+        buffer_ += quote ? value.toUtf8().replace('"', "\"\"") : value.toUtf8();
+        if (quote)
+            buffer_ += '"';
+    }
+
+    void ascii(const char* value, std::size_t size)
+    {
+        separate();
+        buffer_.append(value, static_cast<qsizetype>(size));
+    }
+
+    // "%.2f" of the value as a double, without the C library's locale.
+    void number(float value)
+    {
+        char digits[64];
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, static_cast<double>(value),
+                                             std::chars_format::fixed, 2);
+        if (ec != std::errc())
+            return ascii("nan", 3);
+        ascii(digits, static_cast<std::size_t>(end - digits));
+    }
+
+    void endRow()
+    {
+        buffer_ += "\r\n";
+        firstInRow_ = true;
+        if (buffer_.size() >= kWriteBlock)
+            flush();
+    }
+
+    bool flush()
+    {
+        if (!buffer_.isEmpty() && file_.write(buffer_) != buffer_.size())
+            failed_ = true;
+        buffer_.truncate(0);
+        return !failed_;
+    }
+
+    bool failed() const { return failed_; }
+
+private:
+    void separate()
+    {
+        if (!firstInRow_)
+            buffer_ += ',';
+        firstInRow_ = false;
+    }
+
+    QSaveFile& file_;
+    QByteArray buffer_;
+    bool firstInRow_ = true;
+    bool failed_ = false;
+};
+
+void writeMarginPercent(CsvWriter& out, const CircuitRecord& record, int slot)
 {
     if (!record.hasMarginPercent(slot))
-        return QString();
+        return out.ascii("", 0);
     const float p = record.at(slot).marginPercent;
     if (std::isnan(p))
-        return QStringLiteral("nan");
+        return out.ascii("nan", 3);
     if (std::isinf(p))
-        return p > 0 ? QStringLiteral("inf") : QStringLiteral("-inf");
-    return number(p);
+        return p > 0 ? out.ascii("inf", 3) : out.ascii("-inf", 4);
+    out.number(p);
 }
 
-QString row(const CircuitRecord& r, int slot)
+void writeRow(CsvWriter& out, const CircuitRecord& r, int slot, const QString& testDate)
 {
     const SlotResult& s = r.at(slot);
-    const QStringList fields = {
-        field(r.linkId),
-        field(r.circuitId),
-        r.testDate.isValid() ? r.testDate.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString(),
-        field(r.companyName),
-        field(r.serialNumber),
-        field(r.standardName),
-        field(r.cableTypeName),
-        field(r.wavelengthNames[static_cast<std::size_t>(slot)]),
-        number(s.referencePower),
-        number(s.measuredPower),
-        number(s.fiberAllowance),
-        number(s.connectorAllowance),
-        number(s.spliceAllowance),
-        number(s.allowedLoss),
-        number(s.systemReferencePower),
-        number(s.opticalLoss),
-        number(s.overhead),
-        number(s.returnLoss),
-        marginPercent(r, slot),
-        verdictCellEnglish(verdictCellFor(r, slot)),
-    };
-    return fields.join(QLatin1Char(','));
+    out.text(r.linkId);
+    out.text(r.circuitId);
+    out.text(testDate);
+    out.text(r.companyName);
+    out.text(r.serialNumber);
+    out.text(r.standardName);
+    out.text(r.cableTypeName);
+    out.text(r.wavelengthNames[static_cast<std::size_t>(slot)]);
+    for (float value :
+         {s.referencePower, s.measuredPower, s.fiberAllowance, s.connectorAllowance, s.spliceAllowance,
+          s.allowedLoss, s.systemReferencePower, s.opticalLoss, s.overhead, s.returnLoss})
+        out.number(value);
+    writeMarginPercent(out, r, slot);
+    out.text(verdictCellEnglish(verdictCellFor(r, slot)));
+    out.endRow();
 }
 
 } // namespace
@@ -76,25 +130,41 @@ QString circuitCsvHeader()
         "margin_percent,verdict");
 }
 
-bool exportCircuitsCsv(const FiberCursor& cursor, const QString& path, QString* error)
+bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
         return false;
     }
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    out << circuitCsvHeader() << "\r\n";
-    for (int i = 0; i < cursor.count(); ++i) {
-        const CircuitRecord& record = cursor.recordAt(i);
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            if (record.isMeasured(slot))
-                out << row(record, slot) << "\r\n";
-        }
-    }
-    out.flush();
-    if (out.status() != QTextStream::Ok || !file.commit()) {
+    CsvWriter out(file);
+    const QString header = circuitCsvHeader();
+    out.ascii(header.toLatin1().constData(), static_cast<std::size_t>(header.size()));
+    out.endRow();
+    // Most circuits of a link share one test date; it is formatted once.
+    QDateTime lastDate;
+    QString lastDateText;
+    bool haveDate = false;
+    const bool read = CircuitStream::forEach(
+        db, catalogue,
+        [&](const CircuitRecord& record) {
+            if (!haveDate || record.testDate != lastDate) {
+                haveDate = true;
+                lastDate = record.testDate;
+                lastDateText = record.testDate.isValid()
+                                   ? record.testDate.toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                                   : QString();
+            }
+            for (int slot = 0; slot < kSlotCount; ++slot) {
+                if (record.isMeasured(slot))
+                    writeRow(out, record, slot, lastDateText);
+            }
+            return !out.failed();
+        },
+        error);
+    if (!read)
+        return false; // the partial file is discarded with the QSaveFile
+    if (!out.flush() || !file.commit()) {
         *error = file.errorString();
         return false;
     }

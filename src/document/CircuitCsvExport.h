@@ -2,13 +2,17 @@
 
 #include <QString>
 
-class FiberCursor;
+class Database;
+class StandardsCatalog;
 
-// Writes the evaluated circuits as CSV (RFC 4180, UTF-8, header line first):
-// one row per measured wavelength slot, circuits in the cursor's order, slots
-// in slot order. Numbers use "." and two decimals whatever the locale. The
-// file is written whole or not at all.
-bool exportCircuitsCsv(const FiberCursor& cursor, const QString& path, QString* error);
+// Writes the evaluated circuits of an open test database as CSV (RFC 4180,
+// UTF-8, CR LF line ends, header line first): one row per measured wavelength
+// slot, circuits in the fiber cursor's order, slots in slot order. Numbers use
+// "." and two decimals whatever the locale; a text a spreadsheet would run as
+// a formula gets a leading "'". The circuits are streamed one link at a time,
+// so memory stays flat however large the file; the file is written whole or
+// not at all. False with the reason in `error`.
+bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error);
 
 // The header line's columns.
 QString circuitCsvHeader();

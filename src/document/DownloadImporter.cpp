@@ -25,29 +25,24 @@ const QString kReturnLossStandardName = QStringLiteral("EIA/TIA FOTP107A");
 const QString kUnusedSlotName = QStringLiteral("9999nm");
 constexpr float kReturnLossMaxDistance = -10000000000.0f;
 
-// The slots of a site after its fibers are stored: slot n takes the n-th
-// reading column that holds a reading in some fiber.
-struct SlotMapping
-{
-    std::vector<int> columns; // used columns, at most five apply
-    const FiberList* list = nullptr;
-};
-
 class Writer
 {
 public:
-    Writer(Database& db, const DownloadModel& model) : db_(db), model_(model) {}
+    Writer(Database& db, const DownloadModel& model)
+        : db_(db), model_(model), plan_(DownloadSlotPlan::make(model))
+    {
+    }
 
     const QStringList& shortened() const { return shortened_; }
 
     ImportResult write()
     {
         ImportResult result;
-        const std::map<int, SlotMapping> mappings = slotMappings();
+        result.omissions = plan_.omissions();
         Transaction transaction(db_);
         writeCompany();
         result.standards = writeStandards();
-        const std::map<int, RecordId> siteIds = writeSites(mappings, &result.sites);
+        const std::map<int, RecordId> siteIds = writeSites(&result.sites);
         result.fibers = writeFibers(siteIds);
         if (result.fibers == 0) {
             result.status = ImportResult::Status::NoTestData;
@@ -60,25 +55,6 @@ public:
     }
 
 private:
-    // A list is stored when its site exists and has a reference for each of
-    // the list's wavelengths; the last stored list of a site sets its slots.
-    std::map<int, SlotMapping> slotMappings() const
-    {
-        std::map<int, SlotMapping> mappings;
-        for (const FiberList& list : model_.fiberLists) {
-            if (isStored(list))
-                mappings[list.siteNumber] = {DownloadPreparation::usedColumns(list), &list};
-        }
-        return mappings;
-    }
-
-    bool isStored(const FiberList& list) const
-    {
-        const auto site = model_.sites.find(list.siteNumber);
-        return site != model_.sites.end() &&
-               site->second.referencePowers.size() >= list.wavelengthNames.size();
-    }
-
     void writeCompany()
     {
         CKAVCompanySet2 company(db_);
@@ -171,12 +147,13 @@ private:
         return {s, RecordId()};
     }
 
-    std::map<int, RecordId> writeSites(const std::map<int, SlotMapping>& mappings, int* count)
+    std::map<int, RecordId> writeSites(int* count)
     {
         CKAVSiteSet2_1 sites(db_);
         sites.open();
         std::map<int, RecordId> ids;
-        for (const auto& [number, site] : model_.sites) {
+        for (const auto& [number, slots] : plan_.sites()) {
+            const DownloadSite& site = model_.sites.at(number);
             sites.addNew();
             sites.siteNumber = newRecordId();
             sites.companyNumber = model_.header.companyId;
@@ -194,14 +171,7 @@ private:
             const auto [standard, customId] = chooseStandard(number, site);
             sites.standard = static_cast<std::int16_t>(standard);
             sites.customStandardId = customId;
-            sites.wizard = static_cast<std::int16_t>(site.wizardFlags);
-            for (int slot = 0; slot < kSlotCount; ++slot) {
-                sites.references[static_cast<std::size_t>(slot)] =
-                    slot < site.referencePowers.size() ? site.referencePowers.at(slot) : 0.0f;
-            }
-            const auto mapping = mappings.find(number);
-            if (mapping != mappings.end())
-                applySlotMapping(sites, site, mapping->second);
+            applySlots(sites, slots);
             ids[number] = sites.siteNumber;
             sites.update();
             ++*count;
@@ -209,17 +179,15 @@ private:
         return ids;
     }
 
-    static void applySlotMapping(CKAVSiteSet2_1& sites, const DownloadSite& site, const SlotMapping& mapping)
+    static void applySlots(CKAVSiteSet2_1& sites, const DownloadSlotPlan::SiteSlots& plan)
     {
         int wizard = 0;
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            const auto s = static_cast<std::size_t>(slot);
-            if (s < mapping.columns.size()) {
-                const int column = mapping.columns[s];
-                sites.wavelengths[s] = mapping.list->wavelengthNames.at(column);
-                sites.references[s] = site.referencePowers.at(column);
-                if (site.wizardFlags & (1 << column))
-                    wizard |= 1 << slot;
+        for (std::size_t s = 0; s < static_cast<std::size_t>(kSlotCount); ++s) {
+            if (s < plan.slots.size()) {
+                sites.wavelengths[s] = plan.slots[s].wavelength;
+                sites.references[s] = plan.slots[s].reference;
+                if (plan.slots[s].wizard)
+                    wizard |= 1 << s;
             } else {
                 sites.wavelengths[s] = kUnusedSlotName;
                 sites.references[s] = 0.0f;
@@ -233,22 +201,18 @@ private:
         CKAVFiberSet2 fibers(db_);
         fibers.open();
         int written = 0;
-        for (const FiberList& list : model_.fiberLists) {
-            if (!isStored(list))
+        for (int listIndex = 0; listIndex < model_.fiberLists.size(); ++listIndex) {
+            if (!plan_.storesList(listIndex))
                 continue;
-            // The slots follow this list's own used columns, as its site row was
-            // re-mapped when the list was stored.
-            const std::vector<int> columns = DownloadPreparation::usedColumns(list);
+            const FiberList& list = model_.fiberLists.at(listIndex);
+            const RecordId& siteId = siteIds.at(list.siteNumber);
             for (const DownloadFiber& fiber : list.fibers) {
                 fibers.addNew();
                 fibers.fiberNumber = newRecordId();
-                fibers.siteNumber = siteIds.at(list.siteNumber);
+                fibers.siteNumber = siteId;
                 fibers.fiberName = fit(fiber.name, "Fiber", "FiberName");
                 fibers.fiberType = static_cast<std::int16_t>(list.fiberType);
-                for (int slot = 0; slot < kSlotCount; ++slot) {
-                    const auto s = static_cast<std::size_t>(slot);
-                    fibers.powers[s] = s < columns.size() ? fiber.reading(columns[s]).value_or(0.0f) : 0.0f;
-                }
+                fibers.powers = plan_.powers(listIndex, fiber);
                 fibers.update();
                 ++written;
             }
@@ -272,6 +236,7 @@ private:
 
     Database& db_;
     const DownloadModel& model_;
+    const DownloadSlotPlan plan_;
     QStringList shortened_;
 };
 

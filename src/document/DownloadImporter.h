@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DownloadSlotPlan.h"
 #include "meter/DownloadModel.h"
 
 #include <QString>
@@ -23,15 +24,18 @@ struct ImportResult
     int standards = 0;
     // Texts longer than their column, stored shortened ("Company.CompanyPhone").
     QStringList shortened;
+    // Fibers and readings of the download that were not stored.
+    ImportOmissions omissions;
 
     bool stored() const { return status == Status::Stored; }
 };
 
 // Writes a Pendra or Lintel download into a brand-new test database: the
 // Company row, the custom and return-loss standards, one Site row per tested
-// link (its slots re-mapped to the wavelengths its fibers were measured at)
-// and one Fiber row per fiber. Everything is written in one transaction; when
-// storing fails or there is nothing to store, no database is left behind.
+// link that has fibers (its slots re-mapped to the wavelengths its fibers were
+// measured at) and one Fiber row per fiber. Everything is written in one
+// transaction; when storing fails or there is nothing to store, no database
+// is left behind. What could not be stored is counted in the result.
 class DownloadImporter
 {
 public:

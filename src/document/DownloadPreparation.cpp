@@ -123,8 +123,25 @@ void restoreOldReferences(DownloadModel& model)
             static_cast<std::uint32_t>((list->fiberType & 0xFF) << 8 | (site.fiberType & 0xFF)));
         budget.selectTable(model.header.versionValue);
         for (int column = 0; column < 3 && column < site.referencePowers.size(); ++column) {
-            if (site.wizardFlags & (1 << column))
-                site.referencePowers[column] = budget.restoreReference(site.referencePowers[column], column);
+            const int bit = 1 << column;
+            std::optional<float>& reference = site.referencePowers[column];
+            if (!(site.wizardFlags & bit) || !reference)
+                continue;
+            // The budget that was taken off is the one of the column's own
+            // wavelength, wherever in the line the meter put that column.
+            const std::optional<DefaultBudgetWavelength> index =
+                column < list->wavelengthNames.size()
+                    ? defaultBudgetWavelength(list->wavelengthNames.at(column))
+                    : std::nullopt;
+            if (index) {
+                *reference = budget.restoreReference(*reference, *index);
+            } else {
+                // No fixed table covers this wavelength, so its budget cannot
+                // be put back; judging the stored value against a budget again
+                // would take the loss off twice. It reads as a manually set
+                // reference instead.
+                site.wizardFlags &= ~bit;
+            }
         }
         site.standardNumber = budget.standardNumber();
     }

@@ -39,9 +39,13 @@ QDate parseDownloadDate(QStringView text)
         }
         ++i; // the separator
     }
+    // Two-digit years pivot as POSIX strptime's %y does: 69-99 are the
+    // 1900s, 00-68 the 2000s, so a meter's "12/31/99" is 1999.
     std::int64_t year = parts[2];
-    if (year < 100)
+    if (year < 69)
         year += 2000;
+    else if (year < 100)
+        year += 1900;
     const QDate date(static_cast<int>(year), static_cast<int>(std::min<std::int64_t>(parts[0], 99)),
                      static_cast<int>(std::min<std::int64_t>(parts[1], 99)));
     return date.isValid() ? date : QDate();

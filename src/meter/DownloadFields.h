@@ -8,7 +8,8 @@
 // Field texts of a download that need more than a plain number.
 
 // Month, day and year as three runs of digits, each followed by one separator
-// of any kind; a year below 100 is 2000 + year. Null when the text ends inside
+// of any kind; a two-digit year 69-99 is 19xx and 00-68 is 20xx (as POSIX
+// %y reads it). Null when the text ends inside
 // the month or the day, or names no real date.
 QDate parseDownloadDate(QStringView text);
 

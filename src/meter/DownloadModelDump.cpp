@@ -64,8 +64,8 @@ void Dumper::dump(const DownloadModel& model)
              << number(s.fiberLengthMetres) << " connectors " << s.connectorPairs << " splices " << s.splices
              << " temperature " << number(s.temperature) << " wizard " << s.wizardFlags << " fiber type "
              << s.fiberType << " standard " << s.standardNumber << " references";
-        for (float power : s.referencePowers)
-            out_ << ' ' << number(power);
+        for (const std::optional<float>& power : s.referencePowers)
+            out_ << ' ' << (power ? number(*power) : QStringLiteral("-"));
         out_ << " uploaded " << (s.uploadDate.isValid() ? "yes" : "no") << '\n';
     }
     for (const FiberList& list : model.fiberLists) {

@@ -247,14 +247,12 @@ bool DownloadParser::readSite(int index, DownloadSite& site)
 
 void DownloadParser::readLinkConditions(DownloadSite& site)
 {
-    int length = 0;
-    int temperature = 0;
-    reader_.readInteger(length, false);
+    // Length and temperature are kept as fractions (the database holds them
+    // so); the counts are whole numbers.
+    reader_.readDecimal(site.fiberLengthMetres, false);
     reader_.readInteger(site.connectorPairs, false);
     reader_.readInteger(site.splices, false);
-    reader_.readInteger(temperature, false);
-    site.fiberLengthMetres = static_cast<float>(length);
-    site.temperature = static_cast<float>(temperature);
+    reader_.readDecimal(site.temperature, false);
 }
 
 void DownloadParser::readSiteConditionsA(DownloadSite& site)
@@ -265,13 +263,16 @@ void DownloadParser::readSiteConditionsA(DownloadSite& site)
     reader_.readInteger(packed, false);
     unpackLayoutA(packed, site);
 
-    // Up to five reference powers, a field that cannot be read leaving none;
-    // then any further ones up to the first that cannot be read.
+    // Up to five reference powers, one per reading column: an empty field is
+    // a column without a reference, and the later ones keep their columns.
+    // Then any further ones up to the first that cannot be read.
     bool lineEnd = false;
     for (int column = 0; column < 5 && !lineEnd; ++column) {
         float power = 0.0f;
         if (reader_.readDecimal(power, false, &lineEnd))
             site.referencePowers.append(power);
+        else if (!lineEnd)
+            site.referencePowers.append(std::nullopt);
     }
     while (!lineEnd && site.referencePowers.size() < kMaxColumns) {
         float power = 0.0f;

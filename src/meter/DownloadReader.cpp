@@ -19,7 +19,8 @@ void raiseFlag(bool* flag)
 
 // Both number forms at once: whole digits wrap in 32 bits the way the meter's
 // own integers do (and never overflow into undefined behaviour), the decimal
-// form accumulates in single precision.
+// form accumulates in single precision. Digits after the decimal point are no
+// part of the whole number: "1500.5" is 1500, not 15005.
 struct DownloadReader::Number
 {
     bool negative = false;
@@ -31,11 +32,11 @@ struct DownloadReader::Number
     void addDigit(char c)
     {
         const auto digit = static_cast<std::uint32_t>(c - '0');
-        integer = integer * 10u + digit;
         if (inFraction) {
             decimal += static_cast<float>(digit) * fractionStep;
             fractionStep *= 0.1f;
         } else {
+            integer = integer * 10u + digit;
             decimal = decimal * 10.0f + static_cast<float>(digit);
         }
     }

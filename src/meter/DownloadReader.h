@@ -32,7 +32,8 @@ public:
     // comma fails, a line feed fails unless `skipLineEnds`, and the end of the
     // data fails; both of the latter raise `lineEnd`. The number runs to the
     // next comma, line feed (raising `lineEnd`) or the end of the data;
-    // characters in it that are not digits are ignored, a leading "-" negates.
+    // characters in it that are not digits are ignored, a leading "-" negates,
+    // and the digits after a "." are not part of the whole number.
     bool readInteger(int& target, bool skipLineEnds, bool* lineEnd = nullptr);
     // As readInteger; the first "." starts the fraction, in single precision.
     bool readDecimal(float& target, bool skipLineEnds, bool* lineEnd = nullptr);

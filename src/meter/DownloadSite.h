@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The test conditions of one site (one tested link).
 struct DownloadSite
 {
@@ -17,7 +19,13 @@ struct DownloadSite
     float temperature = 0.0f;
     int wizardFlags = 0; // one bit per reading column
     int fiberType = 0;
-    int standardNumber = 0;       // 13 return loss, 15 user link budget, 0 and 1 custom
-    QList<float> referencePowers; // dBm, one per reading column
-    QDateTime uploadDate;         // when the record was read
+    int standardNumber = 0; // 13 return loss, 15 user link budget, 0 and 1 custom
+    // dBm, one per reading column; a column whose field was empty has none.
+    QList<std::optional<float>> referencePowers;
+
+    std::optional<float> referenceAt(int column) const
+    {
+        return column >= 0 && column < referencePowers.size() ? referencePowers.at(column) : std::nullopt;
+    }
+    QDateTime uploadDate; // when the record was read
 };

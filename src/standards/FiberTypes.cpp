@@ -67,3 +67,19 @@ QString conversionWavelengthName(int slot, unsigned fiberType)
         return QStringLiteral("1550nm");
     }
 }
+
+std::optional<DefaultBudgetWavelength> defaultBudgetWavelength(QStringView name)
+{
+    switch (wavelengthNumber(name.trimmed())) {
+    case 850:
+        return DefaultBudget850;
+    case 1300:
+        return DefaultBudget1300;
+    case 1310:
+        return DefaultBudget1310;
+    case 1550:
+        return DefaultBudget1550;
+    default:
+        return std::nullopt;
+    }
+}

@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <optional>
 
 // The vocabulary of a tested link: fiber types, wavelength names and numbers,
 // the five wavelength slots of a site and the units the program works in.
@@ -44,6 +45,10 @@ enum DefaultBudgetWavelength : int
     DefaultBudget1310 = 2,
     DefaultBudget1550 = 3,
 };
+
+// The default-budget index of a wavelength name ("850nm", "1300nm", "1310nm",
+// "1550nm"); nothing for wavelengths the fixed tables do not cover.
+std::optional<DefaultBudgetWavelength> defaultBudgetWavelength(QStringView name);
 
 constexpr float kFeetPerKilometre = 3280.8399f;
 

@@ -24,7 +24,7 @@ TEST(ScriptedPrompt, AnswersOutsideAQuestionsChoicesBecomeItsSafeChoice)
     prompt.addAnswer(PromptAnswer::Ok);
     prompt.setFallback(PromptAnswer::Merge);
     EXPECT_EQ(prompt.askYesNo("convert?", "", PromptIcon::Exclamation), PromptAnswer::No);
-    EXPECT_EQ(prompt.askMergeOverwrite("exists", "Fibrolog"), PromptAnswer::Overwrite);
+    EXPECT_EQ(prompt.askMergeOverwrite("exists", "Fibrolog"), PromptAnswer::Cancel) << "closing the question";
     EXPECT_EQ(prompt.askMergeOverwrite("exists", "Fibrolog"), PromptAnswer::Merge);
     EXPECT_FALSE(prompt.saveFileName("/tmp/a.mdb"));
     prompt.addSaveFileName("/tmp/b.mdb");

@@ -90,3 +90,40 @@ TEST_F(CliDocumentTest, ExportCsvWritesOneQuotedRowPerMeasuredSlot)
     EXPECT_EQ(old.status, ExitError);
     EXPECT_FALSE(QFile::exists(path("x.csv")));
 }
+
+TEST_F(CliDocumentTest, ExportCsvKeepsFormulasOutOfSpreadsheets)
+{
+    const QString file = path("formula.mdb");
+    {
+        TestDatabaseBuilder builder(file);
+        TestDatabaseBuilder::Site site;
+        site.name = "=HYPERLINK(\"x\")";
+        site.company = builder.addCompany("@Home Cabling");
+        const RecordId link = builder.addSite(site);
+        builder.addFiber(link, "-1", 0, {-30.0f, 0, 0, 0, 0});
+    }
+    ASSERT_EQ(runCliCaptured({"export-csv", file, path("out.csv")}).status, ExitOk);
+    const QStringList lines = QString::fromUtf8(fileBytes(path("out.csv"))).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith("\"'=HYPERLINK(\"\"x\"\")\",'-1,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(",'@Home Cabling,")) << lines[1].toStdString();
+}
+
+TEST_F(CliDocumentTest, ADatabaseFailureEndsTheCommandWithTheEnginesWords)
+{
+    // A current file whose Standards table is gone: reading its custom
+    // standards fails inside the command.
+    const QString file = path("damaged.mdb");
+    {
+        TestDatabaseBuilder builder(file);
+        builder.database().deleteTable("Standards");
+    }
+    for (const QStringList& command :
+         {QStringList{"export-csv", file, path("out.csv")}, QStringList{"standards", "--db", file}}) {
+        const CliRun r = runCliCaptured(command);
+        EXPECT_EQ(r.status, ExitError) << command.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("fibrolog-cli: An error occurred:\n")) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("Standards")) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("out.csv")));
+}

@@ -1,4 +1,9 @@
 #include "cli/CliRun.h"
+#include "database/CKAVStandardsSet2.h"
+#include "database/Database.h"
+#include "database/TestDatabaseSchema.h"
+#include "support/TestDatabaseBuilder.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -91,4 +96,89 @@ TEST(CliUsage, BadCallsExitTwoWithUsage)
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, ExitOk);
     EXPECT_TRUE(help.out.contains("budget"));
+}
+
+namespace {
+
+class CliCustomStandardsTest : public TempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        qputenv("FIBROLOG_SHARED_STANDARDS", QFile::encodeName(path("shareddata.mdb")));
+        ASSERT_TRUE(createSharedStandardsFile(path("shareddata.mdb")));
+        Database shared;
+        shared.open(path("shareddata.mdb"), true, false, kConnectString);
+        addEntry(shared, sharedId_, "Campus Ring", "1310nm", 0.4f);
+
+        TestDatabaseBuilder project(path("project.mdb"));
+        project.addStandard(0, "Plant Backbone", projectId_, 1, "850nm", 0.0f, 3.0f, 0.5f, 0.2f);
+        project.addStandard(0, "Plant Backbone", projectId_, 1, "1300nm", 0.0f, 1.0f, 0.5f, 0.2f);
+    }
+    void TearDown() override { qunsetenv("FIBROLOG_SHARED_STANDARDS"); }
+
+    static void addEntry(Database& db, const RecordId& id, const QString& name, const QString& wavelength,
+                         float attenuation)
+    {
+        CKAVStandardsSet2 set(db);
+        set.open();
+        set.addNew();
+        StandardEntry e;
+        e.standardName = name;
+        e.customStandardId = id;
+        e.fiberType = 2;
+        e.wavelength = wavelength;
+        e.attenuation = attenuation;
+        e.connectorLoss = 0.5f;
+        set.setEntry(e);
+        set.update();
+    }
+
+    RecordId sharedId_ = newRecordId();
+    RecordId projectId_ = newRecordId();
+};
+
+} // namespace
+
+TEST_F(CliCustomStandardsTest, TheSharedFileAndWithDbTheTestDatabaseJoinTheCatalogue)
+{
+    const CliRun shared = runCliCaptured({"standards"});
+    ASSERT_EQ(shared.status, ExitOk) << shared.err.toStdString();
+    EXPECT_EQ(shared.out.split('\n', Qt::SkipEmptyParts).size(), 91);
+    EXPECT_TRUE(shared.out.contains("0\tCampus Ring\t" + sharedId_ + "\t2\t1310nm\t"));
+
+    const CliRun both = runCliCaptured({"standards", "--db", path("project.mdb")});
+    ASSERT_EQ(both.status, ExitOk) << both.err.toStdString();
+    EXPECT_EQ(both.out.split('\n', Qt::SkipEmptyParts).size(), 93);
+    EXPECT_TRUE(both.out.contains("0\tPlant Backbone\t" + projectId_ + "\t1\t1300nm\t"));
+
+    // 2 km, 2 connector pairs, 1 splice of 50 um against the project's own standard:
+    // 850 nm: 3.0 x 2 + 2 x 0.5 + 0.2 = 7.20; 1300 nm: 1.0 x 2 + 1.0 + 0.2 = 3.20.
+    const QStringList budget = {"budget", "--standard",  "0", "--custom-id",  projectId_, "--fiber-type",
+                                "1",      "--length-km", "2", "--connectors", "2",        "--splices",
+                                "1"};
+    const CliRun withDb = runCliCaptured(QStringList(budget) << "--db" << path("project.mdb"));
+    ASSERT_EQ(withDb.status, ExitOk) << withDb.err.toStdString();
+    EXPECT_EQ(withDb.out, "850nm\t7.20\n1300nm\t3.20\n");
+    EXPECT_EQ(runCliCaptured(budget).status, ExitError) << "without --db the project's standard is unknown";
+
+    const CliRun sharedBudget =
+        runCliCaptured({"budget", "--standard", "0", "--custom-id", sharedId_, "--fiber-type", "2",
+                        "--length-km", "10", "--connectors", "2", "--splices", "0"});
+    ASSERT_EQ(sharedBudget.status, ExitOk) << sharedBudget.err.toStdString();
+    EXPECT_EQ(sharedBudget.out, "1310nm\t5.00\n");
+}
+
+TEST_F(CliCustomStandardsTest, AnUnreadableSharedFileIsSaidAndTheRestStillWorks)
+{
+    writeFile(path("shareddata.mdb"), "not a database");
+    const CliRun r = runCliCaptured({"standards", "--db", path("project.mdb")});
+    EXPECT_EQ(r.status, ExitOk);
+    EXPECT_EQ(r.out.split('\n', Qt::SkipEmptyParts).size(), 92);
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith("fibrolog-cli: The shared standards file ")) << r.err.toStdString();
+
+    const CliRun notADatabase = runCliCaptured({"standards", "--db", path("shareddata.mdb")});
+    EXPECT_EQ(notADatabase.status, ExitError);
+    EXPECT_TRUE(notADatabase.out.isEmpty());
 }

@@ -87,25 +87,40 @@ TEST_F(CustomStandardsTest, SharedFileEntriesReplaceTheTestDatabases)
     EXPECT_FLOAT_EQ(catalog.lookup(0, id, 2, "1310nm")->maxLoss, 6.5f);
 }
 
-TEST_F(CustomStandardsTest, UnusableSharedFilesAddNothing)
+TEST_F(CustomStandardsTest, UnusableSharedFilesAddNothingAndSayWhy)
 {
     StandardsCatalog catalog;
-    loadSharedStandards(catalog); // no file
+    EXPECT_TRUE(loadSharedStandards(catalog).isEmpty()) << "no file is no problem";
     EXPECT_EQ(catalog.count(), 90);
 
     writeFile(path("shareddata.mdb"), "this is not a database");
-    loadSharedStandards(catalog);
+    const QString problem = loadSharedStandards(catalog);
+    EXPECT_TRUE(
+        problem.startsWith("The shared standards file " + path("shareddata.mdb") + " could not be read: "))
+        << problem.toStdString();
+    EXPECT_GT(problem.size(), 70) << "the engine's reason follows";
     EXPECT_EQ(catalog.count(), 90);
     EXPECT_EQ(fileBytes(path("shareddata.mdb")), QByteArray("this is not a database"));
 
     QFile::remove(path("shareddata.mdb"));
     ASSERT_TRUE(createTestDatabase(path("shareddata.mdb"), kSchemaVersion1)); // no Standards table
-    loadSharedStandards(catalog);
+    EXPECT_FALSE(loadSharedStandards(catalog).isEmpty());
     EXPECT_EQ(catalog.count(), 90);
 }
 
-TEST_F(CustomStandardsTest, SharedFileDefaultsToTheWorkingFolder)
+TEST_F(CustomStandardsTest, SharedFileIsTheNamedOneElseTheWorkingFoldersElseThePerUserOne)
 {
     qunsetenv("FIBROLOG_SHARED_STANDARDS");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(path(""));
+    EXPECT_EQ(sharedStandardsPath(),
+              path("data/Local AppWizard-Generated Applications/Fibrolog/shareddata.mdb"));
+    writeFile(path("shareddata.mdb"), "here");
     EXPECT_EQ(sharedStandardsPath(), QDir::current().filePath("shareddata.mdb"));
+    qputenv("FIBROLOG_SHARED_STANDARDS", "/somewhere/else.mdb");
+    EXPECT_EQ(sharedStandardsPath(), "/somewhere/else.mdb");
+    QDir::setCurrent(previous);
+    qputenv("XDG_DATA_HOME", dataHome);
 }

@@ -96,6 +96,19 @@ TEST_F(DocumentSaveTest, OverwriteReplacesAndMergeAddsTheRows)
     EXPECT_EQ(rows(merge, "Standards"), 8);
 }
 
+TEST_F(DocumentSaveTest, ClosingTheMergeOrOverwriteQuestionSavesNothing)
+{
+    const QString target = makeDatabase("keep.mdb", "OLD LINK", 5);
+    const QByteArray before = fileBytes(target);
+    openDownload();
+    prompt_.addAnswer(PromptAnswer::Cancel); // Escape, or the window's close button
+    EXPECT_FALSE(document_->onSaveDocument(target));
+    EXPECT_EQ(prompt_.exchanges().size(), 1) << "no error message for a choice the user made";
+    EXPECT_EQ(fileBytes(target), before);
+    EXPECT_TRUE(document_->isModified());
+    EXPECT_TRUE(document_->pathName().isEmpty());
+}
+
 TEST_F(DocumentSaveTest, MergingAnOpenedFileBackReplacesItsOwnRows)
 {
     const QString file = makeDatabase("site.mdb", "LINK", 3);

@@ -1,7 +1,11 @@
 #include "DocumentFixture.h"
 
 #include "database/CKAVStandardsSet2.h"
+#include "database/CustomStandardsLoader.h"
+#include "document/CircuitCsvExport.h"
 #include "document/DownloadImporter.h"
+#include "meter/DownloadParser.h"
+#include "standards/StandardsCatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -163,7 +167,8 @@ TEST_F(DownloadImportTest, SamplesOfEveryGeneration)
         int fibers;
     };
     for (const Expected& e : {Expected{"pendra-v1_10.kav", 4, 11}, Expected{"lintel-v1_60.kav", 4, 10},
-                              Expected{"pendra-v2_10.kav", 7, 19}, Expected{"lintel-v2_5.kav", 3, 7}}) {
+                              Expected{"pendra-v2_10.kav", 7, 19}, Expected{"lintel-v2_5.kav", 3, 7},
+                              Expected{"lintel-v1_20.kav", 3, 4}, Expected{"pendra-v2_20.kav", 4, 8}}) {
         database_ = path(QString(e.file) + ".mdb");
         const ImportResult result = DownloadImporter::importFile(sample(e.file), database_);
         ASSERT_TRUE(result.stored()) << e.file << ": " << result.message.toStdString();
@@ -193,4 +198,133 @@ TEST_F(DownloadImportTest, OldMetersGetTheirReferencesBack)
     EXPECT_NEAR(sites.references[1], -15.24f, 1e-4f);
     EXPECT_NEAR(sites.references[2], -9.91f, 1e-4f);
     EXPECT_EQ(sites.wavelengths[2], "1550nm");
+}
+
+// Each sample download beside the CSV of its stored, evaluated circuits
+// (NAME.kav.csv). After a deliberate change, regenerate one with
+//   FIBROLOG_SHARED_STANDARDS=/nonexistent fibrolog-cli import NAME.kav x.mdb
+//   fibrolog-cli export-csv x.mdb NAME.kav.csv
+// and check the changed figures by hand before committing them.
+TEST_F(DownloadImportTest, SamplesStoreToTheirExpectedCircuits)
+{
+    qputenv("FIBROLOG_SHARED_STANDARDS", QFile::encodeName(path("no-shared-standards.mdb")));
+    const QDir data(QStringLiteral(FIBROLOG_TEST_DATA_DIR));
+    const QStringList samples = data.entryList({QStringLiteral("*.kav")}, QDir::Files);
+    ASSERT_GE(samples.size(), 6);
+    for (const QString& name : samples) {
+        SCOPED_TRACE(name.toStdString());
+        database_ = path(name + ".mdb");
+        ASSERT_TRUE(DownloadImporter::importFile(data.filePath(name), database_).stored());
+        Database db;
+        db.open(database_, true, true, kConnectString);
+        StandardsCatalog catalog;
+        EXPECT_TRUE(reload(catalog, db).isEmpty());
+        QString error;
+        ASSERT_TRUE(exportCircuitsCsv(db, catalog, path(name + ".csv"), &error)) << error.toStdString();
+        EXPECT_EQ(QString::fromUtf8(fileBytes(path(name + ".csv"))),
+                  QString::fromUtf8(fileBytes(data.filePath(name + ".csv"))));
+    }
+    qunsetenv("FIBROLOG_SHARED_STANDARDS");
+}
+
+TEST_F(DownloadImportTest, ReferencesOfOldMetersFollowTheWavelengthOfTheirColumn)
+{
+    // Firmware 1.20, columns in the order 1300, 850, 1550 nm; 1500.5 m,
+    // 2 connector pairs, 1 splice, 62.5 um, the later table:
+    //   1300 nm: 1.5 x 1.5005 + 1.5 + 0.3 = 4.05075; -20.00 + 4.05075 = -15.94925
+    //   850 nm:  3.5 x 1.5005 + 1.5 + 0.3 = 7.05175; -19.50 + 7.05175 = -12.44825
+    //   1550 nm: 1.0 x 1.5005 + 1.5 + 0.3 = 3.3005;  -10.00 + 3.3005  = -6.6995
+    // Indexed by column position instead, the 1300 nm column would get the
+    // 850 nm budget and its passing fibers would fail.
+    database_ = path("order.mdb");
+    ASSERT_TRUE(DownloadImporter::importFile(sample("lintel-v1_20.kav"), database_).stored());
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVSiteSet2_1 sites(db);
+    sites.open();
+    sites.setFilter("[SiteName]='DOCK OFFICE'");
+    sites.requery();
+    ASSERT_FALSE(sites.isEOF());
+    EXPECT_EQ(sites.wavelengths[0], "1300nm");
+    EXPECT_NEAR(sites.references[0], -15.94925f, 1e-4f);
+    EXPECT_NEAR(sites.references[1], -12.44825f, 1e-4f);
+    EXPECT_NEAR(sites.references[2], -6.6995f, 1e-4f);
+    EXPECT_FLOAT_EQ(sites.fiberLength, 1500.5f);
+    EXPECT_FLOAT_EQ(sites.temperature, 72.5f);
+    EXPECT_EQ(sites.date.date(), QDate(1999, 12, 31));
+    EXPECT_EQ(sites.calibrationDate.date(), QDate(1999, 12, 31));
+}
+
+TEST_F(DownloadImportTest, AWavelengthWithoutAFixedBudgetKeepsItsReferenceAsSetByHand)
+{
+    // 1490 nm has no default-budget table: its budget cannot be put back, so
+    // the slot is not judged against a budget a second time.
+    const ImportResult result = import(
+        writeDownload("1490.kav", {"'Co','555','SN:P1','1.10','01/02/05'",
+                                   "1,'A','01/02/05',1000,2,0,20,39,-8.00,-9.00,-9.50", "",
+                                   "1,3,'A','01/02/05','1310nm','1550nm','1490nm'", "'1',-9.0,-10.0,-10.5"}));
+    ASSERT_TRUE(result.stored());
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVSiteSet2_1 sites(db);
+    sites.open();
+    EXPECT_EQ(sites.wizard, 3) << "flags 7 (0x27): the 1490 nm column loses its own";
+    // Outdoor singlemode, 1 km, 2 connector pairs: 0.5 + 1.5 = 2.0 dB put back.
+    EXPECT_NEAR(sites.references[0], -6.0f, 1e-4f);
+    EXPECT_NEAR(sites.references[1], -7.0f, 1e-4f);
+    EXPECT_FLOAT_EQ(sites.references[2], -9.5f);
+}
+
+TEST_F(DownloadImportTest, ASecondListOfALinkAddsItsWavelengthsWithoutMovingTheFirst)
+{
+    database_ = path("lists.mdb");
+    ASSERT_TRUE(DownloadImporter::importFile(sample("pendra-v2_20.kav"), database_).stored());
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVSiteSet2_1 sites(db);
+    sites.open();
+    sites.setFilter("[SiteName]='MILL STREET'");
+    sites.requery();
+    ASSERT_FALSE(sites.isEOF());
+    // The first list measured only 1300 nm (its second column), the second both.
+    EXPECT_EQ(sites.wavelengths, (std::array<QString, 5>{"1300nm", "850nm", "9999nm", "9999nm", "9999nm"}));
+    EXPECT_EQ(sites.references, (std::array<float, 5>{-19.0f, -18.0f, 0, 0, 0}));
+    EXPECT_EQ(sites.wizard, 3);
+    CKAVFiberSet2 fibers(db);
+    fibers.open();
+    fibers.setFilter("[FiberName]='M1'");
+    fibers.requery();
+    EXPECT_EQ(fibers.powers, (std::array<float, 5>{-22.0f, 0, 0, 0, 0}));
+    fibers.setFilter("[FiberName]='M3'");
+    fibers.requery();
+    EXPECT_EQ(fibers.powers, (std::array<float, 5>{-20.4f, -21.5f, 0, 0, 0}));
+
+    sites.setFilter("[SiteName]='RING SIX'");
+    sites.requery();
+    EXPECT_EQ(sites.wavelengths, (std::array<QString, 5>{"850nm", "980nm", "1300nm", "1480nm", "1550nm"}));
+}
+
+TEST_F(DownloadImportTest, WhatCannotBeStoredIsCountedAndNoLinkIsLeftEmpty)
+{
+    const ImportResult result = DownloadImporter::importFile(sample("pendra-v2_20.kav"), path("left.mdb"));
+    ASSERT_TRUE(result.stored());
+    EXPECT_EQ(result.omissions.fibersWithoutLink, 1);             // LOST LINK has no site record
+    EXPECT_EQ(result.omissions.readingsWithoutReference, 1);      // PIER ROAD at 1300 nm
+    EXPECT_EQ(result.omissions.readingsWithoutWavelength, 1);     // HILL SM's third field
+    EXPECT_EQ(result.omissions.readingsBeyondFiveWavelengths, 1); // RING SIX at 1625 nm
+    EXPECT_EQ(result.omissions.describe(),
+              (QStringList{"Fibers left out: 1 (the download holds no link record for them).",
+                           "Readings left out: 1 (their link has no reference power at that wavelength).",
+                           "Readings left out: 1 (their column has no wavelength name).",
+                           "Readings left out: 1 (a link holds at most five wavelengths)."}));
+
+    // A link whose fiber lists hold no fiber is not stored as an empty link.
+    std::optional<DownloadModel> model = DownloadParser::parseFile(sample("pendra-v2_10.kav"));
+    ASSERT_TRUE(model);
+    const int sites = static_cast<int>(model->sites.size());
+    model->fiberLists.first().fibers.clear();
+    const ImportResult empty = DownloadImporter::store(*model, path("empty-list.mdb"));
+    ASSERT_TRUE(empty.stored());
+    EXPECT_EQ(empty.sites, sites - 1);
+    EXPECT_FALSE(empty.omissions.any());
 }

@@ -89,9 +89,24 @@ TEST(DownloadParser, LayoutAUnpacksFiberTypeAndStandardAndKeepsEveryReference)
     EXPECT_EQ(site.standardNumber, 19);
     EXPECT_EQ(site.wizardFlags, 31);
     EXPECT_FLOAT_EQ(site.temperature, -5.0f);
-    EXPECT_EQ(site.referencePowers, QList<float>({-1, -2, -3, -4, -5, -6, -7}));
+    EXPECT_EQ(site.referencePowers, QList<std::optional<float>>({-1, -2, -3, -4, -5, -6, -7}));
     EXPECT_TRUE(site.uploadDate.isValid());
     EXPECT_EQ(model->sites.at(2).standardNumber, 13);
+}
+
+TEST(DownloadParser, AnEmptyReferenceFieldKeepsTheLaterReferencesInTheirColumns)
+{
+    const auto model = parseBytes(version2Download(
+        "", "1,'L','01/02/06',1500.5,2,1,72.5,7,2,-18.5,,-9.25\n2,'M','01/02/06',9,1,0,0,0,2,,-8\n"));
+    ASSERT_TRUE(model);
+    const DownloadSite& site = model->sites.at(1);
+    EXPECT_EQ(site.referencePowers, QList<std::optional<float>>({-18.5f, std::nullopt, -9.25f}));
+    EXPECT_FALSE(site.referenceAt(1).has_value());
+    EXPECT_FALSE(site.referenceAt(7).has_value());
+    EXPECT_FLOAT_EQ(site.fiberLengthMetres, 1500.5f) << "not 15005";
+    EXPECT_FLOAT_EQ(site.temperature, 72.5f) << "not 725";
+    EXPECT_EQ(site.connectorPairs, 2);
+    EXPECT_EQ(model->sites.at(2).referencePowers, QList<std::optional<float>>({std::nullopt, -8.0f}));
 }
 
 TEST(DownloadParser, LayoutBEndsTheSiteListAtARecordItCannotRead)

@@ -46,7 +46,7 @@ TEST(DownloadReader, IntegersFollowTheMetersLenientRules)
     EXPECT_EQ(value, -12);
     EXPECT_FALSE(lineEnd);
     EXPECT_TRUE(r.reader.readInteger(value, false, &lineEnd));
-    EXPECT_EQ(value, 345) << "later signs and points are ignored, the CR too";
+    EXPECT_EQ(value, 34) << "later signs are ignored, the CR too; digits after the point are no part of it";
     EXPECT_TRUE(lineEnd);
     lineEnd = false;
     EXPECT_FALSE(r.reader.readInteger(value, false, &lineEnd)) << "an empty field";
@@ -79,6 +79,23 @@ TEST(DownloadReader, DecimalsAccumulateTheFractionInSinglePrecision)
     ASSERT_TRUE(r.reader.readDecimal(value, false, &lineEnd));
     EXPECT_EQ(value, 15.0f) << "no exponents: the e is passed over";
     EXPECT_TRUE(lineEnd);
+}
+
+TEST(DownloadReader, AWholeNumberEndsAtItsDecimalPoint)
+{
+    // A link length of 1500.5 m must not become 15005 m: the fraction is no
+    // part of a whole number, and a decimal read keeps it.
+    ReaderOver r("1500.5,72.5,-3.99,1500.5\n");
+    int value = 0;
+    ASSERT_TRUE(r.reader.readInteger(value, false));
+    EXPECT_EQ(value, 1500);
+    ASSERT_TRUE(r.reader.readInteger(value, false));
+    EXPECT_EQ(value, 72);
+    ASSERT_TRUE(r.reader.readInteger(value, false));
+    EXPECT_EQ(value, -3);
+    float decimal = 0;
+    ASSERT_TRUE(r.reader.readDecimal(decimal, false));
+    EXPECT_FLOAT_EQ(decimal, 1500.5f);
 }
 
 TEST(DownloadReader, HugeIntegersWrapInsteadOfOverflowing)
@@ -117,11 +134,13 @@ TEST(DownloadReader, VeryLongStringsAreReadWholeButKeptBounded)
     EXPECT_EQ(text, "after");
 }
 
-TEST(DownloadFields, DatesAreMonthDayYearWithTwoDigitYearsInThisCentury)
+TEST(DownloadFields, DatesAreMonthDayYearWithTwoDigitYearsPivotedAt69)
 {
     EXPECT_EQ(parseDownloadDate(u"02/14/05"), QDate(2005, 2, 14));
     EXPECT_EQ(parseDownloadDate(u"12-31-1999"), QDate(1999, 12, 31));
-    EXPECT_EQ(parseDownloadDate(u"1.2.99"), QDate(2099, 1, 2));
+    EXPECT_EQ(parseDownloadDate(u"12/31/99"), QDate(1999, 12, 31));
+    EXPECT_EQ(parseDownloadDate(u"1.2.69"), QDate(1969, 1, 2));
+    EXPECT_EQ(parseDownloadDate(u"1.2.68"), QDate(2068, 1, 2));
     EXPECT_EQ(parseDownloadDate(u"03/07/"), QDate(2000, 3, 7)) << "an empty year is year 0";
     EXPECT_FALSE(parseDownloadDate(u"03/07").isValid()) << "ends inside the day";
     EXPECT_FALSE(parseDownloadDate(u"").isValid());

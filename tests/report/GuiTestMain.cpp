@@ -1,9 +1,10 @@
 // main() of the report tests: painting text needs the GUI application object,
 // on the offscreen platform so that no display is needed.
+#include "support/TestEnvironment.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QLocale>
 
 int main(int argc, char** argv)
 {
@@ -12,7 +13,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    // Tests that depend on a locale set their own; the rest see US English.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const TestEnvironment environment;
     return RUN_ALL_TESTS();
 }
