@@ -36,6 +36,11 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {ImportReadingsWithoutWavelength, "Readings left out: %1 (their column has no wavelength name)."},
     {ImportReadingsBeyondFiveSlots, "Readings left out: %1 (a link holds at most five wavelengths)."},
     {SharedStandardsNotRead, "The shared standards file %1 could not be read: %2"},
+    {MeterSentNoData, "The meter sent no data."},
+    {ImportReadingsNotFinite, "Readings left out: %1 (damaged: not a number)."},
+    {DownloadDataKeptIn, "The downloaded data are kept in %1."},
+    {DownloadIncomplete, "The download is incomplete: its data end in the middle of a record. Nothing was "
+                         "stored; the data are kept in %1."},
 
     {ErrorOpeningFileCaption, "Error Opening File"},
     {UnableToConvert, "Error: unable to convert to the newer file format."},

@@ -27,6 +27,10 @@ enum : int
     ImportReadingsWithoutWavelength = 45017,
     ImportReadingsBeyondFiveSlots = 45018,
     SharedStandardsNotRead = 45019,
+    MeterSentNoData = 45051,
+    ImportReadingsNotFinite = 45053,
+    DownloadDataKeptIn = 45054,
+    DownloadIncomplete = 45052,
 
     // Opening and saving files
     ErrorOpeningFileCaption = 37063,

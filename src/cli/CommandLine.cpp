@@ -14,9 +14,15 @@ QString dashed(const QString& option)
 CommandLine CommandLine::parse(const CommandSpec& syntax, const QStringList& words)
 {
     CommandLine line;
+    bool optionsEnded = false;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& word = words.at(i);
-        if (!word.startsWith(QLatin1String("--")) || word == QLatin1String("--")) {
+        // "--" ends the options: a file may be called "--feet".
+        if (!optionsEnded && word == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !word.startsWith(QLatin1String("--"))) {
             line.positional_.append(word);
             continue;
         }
@@ -86,6 +92,8 @@ QString takeLocaleOption(QStringList& words)
     QString name;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& word = words.at(i);
+        if (word == QLatin1String("--"))
+            break;
         if (word == QLatin1String("--locale")) {
             if (i + 1 >= words.size())
                 throw UsageError(QStringLiteral("option --locale needs a value"));

@@ -55,6 +55,10 @@ int runCreate(const CommandLine& line, CliContext& context)
         version = kCurrentSchemaVersion;
     else
         throw UsageError(QStringLiteral("option --schema takes 1.0, 2.0 or 2.1"));
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        context.err << "fibrolog-cli: " << path << " exists already; nothing was created\n";
+        return ExitError;
+    }
     try {
         createTestDatabase(path, version);
     } catch (const DatabaseException& e) {

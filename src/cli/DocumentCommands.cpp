@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "app/OutputFile.h"
 #include "app/StatusSink.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -58,6 +59,13 @@ int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& 
     Database& db = *document.database();
     context.out << "stored " << db.countRows(QStringLiteral("Site")) << " links and "
                 << db.countRows(QStringLiteral("Fiber")) << " circuits in " << target << '\n';
+    const DatabaseFileWriter::MergeReport& merge = document.lastMerge();
+    if (merge.replacedLinks > 0)
+        context.out << "replaced " << merge.replacedLinks << (merge.replacedLinks == 1 ? " link" : " links")
+                    << " measured again (same name, test date and meter)\n";
+    if (!merge.backupPath.isEmpty())
+        context.out << "upgraded " << target << " to schema 2.1; the original is kept as " << merge.backupPath
+                    << '\n';
     return ExitOk;
 }
 
@@ -85,6 +93,9 @@ int runExportCsv(const CommandLine& line, CliContext& context)
     const QString csv = line.positional().at(1);
     // Read through the engine, not from a copy: rows another program has not
     // committed are not exported, and a file in use is said to be.
+    QString refused;
+    if (!OutputFile::check(csv, file, &refused))
+        return fail(context, refused);
     Database db;
     if (!openCurrentTestDatabase(file, db, context.err))
         return ExitError;
@@ -92,6 +103,6 @@ int runExportCsv(const CommandLine& line, CliContext& context)
     loadCatalogue(catalog, &db, context.err);
     QString error;
     if (!exportCircuitsCsv(db, catalog, csv, &error))
-        return fail(context, QStringLiteral("%1: %2").arg(csv, error));
+        return fail(context, error);
     return ExitOk;
 }

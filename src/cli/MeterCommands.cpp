@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "app/OutputFile.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "cli/CancelOnSignal.h"
@@ -11,7 +12,6 @@
 #include "meter/MeterLink.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <unistd.h>
 
@@ -47,15 +47,13 @@ struct MeterSession
 bool copyWhole(const QString& source, const QString& target, QString* error)
 {
     QFile in(source);
-    QSaveFile out(target);
     if (!in.open(QIODevice::ReadOnly)) {
         *error = in.errorString();
         return false;
     }
-    if (!out.open(QIODevice::WriteOnly)) {
-        *error = out.errorString();
+    OutputFile out(target);
+    if (!out.open(error))
         return false;
-    }
     char block[64 * 1024];
     for (;;) {
         const qint64 got = in.read(block, sizeof block);
@@ -65,16 +63,18 @@ bool copyWhole(const QString& source, const QString& target, QString* error)
         }
         if (got == 0)
             break;
-        if (out.write(block, got) != got) {
-            *error = out.errorString();
+        if (out.device().write(block, got) != got) {
+            *error = QStringLiteral("Cannot write %1: %2").arg(target, out.device().errorString());
             return false;
         }
     }
-    if (!out.commit()) {
-        *error = out.errorString();
-        return false;
-    }
-    return true;
+    return out.commit(error);
+}
+
+int fail(CliContext& context, const QString& message)
+{
+    context.err << "fibrolog-cli: " << message << '\n';
+    return ExitError;
 }
 
 int couldNotGetData(CliContext& context, const QString& detail)
@@ -138,8 +138,19 @@ int runDownload(const CommandLine& line, CliContext& context)
         throw UsageError(QStringLiteral("'download' needs OUT, --into TARGET.mdb or both"));
     const QString target = line.positional().value(0);
     const int port = line.has(QStringLiteral("port")) ? line.intValue(QStringLiteral("port"), 1, 20) : -1;
-    if (line.has(QStringLiteral("into")))
-        return downloadInto(line.value(QStringLiteral("into")), target, port, context);
+    // Whatever would refuse the results afterwards is checked before the
+    // meter is asked for them.
+    QString refused;
+    if (!target.isEmpty() && !OutputFile::check(target, QString(), &refused))
+        return fail(context, refused);
+    if (line.has(QStringLiteral("into"))) {
+        const QString database = line.value(QStringLiteral("into"));
+        if (!database.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive))
+            return fail(context, loadString(StringId::ExtensionMustBeMdb));
+        if (!OutputFile::check(database, QString(), &refused))
+            return fail(context, refused);
+        return downloadInto(database, target, port, context);
+    }
     MeterSession session(context);
     session.progress.showStatus(StringId::InitiatingDownload);
     if (port > 0) {
@@ -154,10 +165,12 @@ int runDownload(const CommandLine& line, CliContext& context)
         return couldNotGetData(context, result.detail);
 
     QString error;
-    const bool copied = copyWhole(result.path, target, &error);
+    if (!copyWhole(result.path, target, &error)) {
+        // The meter's data were received; they are not thrown away with OUT.
+        return fail(context, error + QLatin1Char('\n') +
+                                 formatMessage(loadString(StringId::DownloadDataKeptIn), {result.path}));
+    }
     QFile::remove(result.path);
-    if (!copied)
-        return couldNotGetData(context, QStringLiteral("%1: %2").arg(target, error));
     session.progress.showStatus(StringId::DownloadSuccessful);
     return ExitOk;
 }

@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "app/OutputFile.h"
 #include "cli/CliApp.h"
 #include "cli/CliDatabase.h"
 #include "database/Database.h"
@@ -70,6 +71,11 @@ int runPrint(const CommandLine& line, CliContext& context)
         return ExitError;
     }
 
+    QString refused;
+    if (!OutputFile::check(out, path, &refused)) {
+        context.err << "fibrolog-cli: " << refused << '\n';
+        return ExitError;
+    }
     FiberCursor cursor;
     if (!readCircuits(path, cursor, context.err))
         return ExitError;

@@ -1,8 +1,13 @@
 #include "app/ApplicationIdentity.h"
+#include "app/ProcessFiles.h"
+#include "app/TemporaryFileRegistry.h"
 #include "cli/CliApp.h"
+#include "document/WorkingFiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -26,15 +31,32 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(quietMessages);
+    // A signal that ends the program takes its temporary files along; what a
+    // killed run left behind goes now.
+    TemporaryFileRegistry::removeOnTerminatingSignals();
+    WorkingFiles::removeLeftOvers();
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
     // Printing lays out text, which needs the GUI application object; it never
     // shows a window, so it runs on the offscreen platform unless told otherwise.
     std::unique_ptr<QCoreApplication> app;
+    // Qt's GUI module wants a runtime folder; without a session (a cron job,
+    // a shell over ssh) it would leave one in the temporary folder for good.
+    std::unique_ptr<QTemporaryDir> runtimeFolder;
+    std::unique_ptr<RegisteredTemporaryFile> runtimeFolderOnSignal;
     if (cliNeedsGuiApplication(words)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            runtimeFolder = std::make_unique<QTemporaryDir>(
+                QDir(QDir::tempPath())
+                    .filePath(ProcessFiles::nameTemplate(QStringLiteral("fibrolog-runtime-"), QString())));
+            if (runtimeFolder->isValid()) {
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+                runtimeFolderOnSignal = std::make_unique<RegisteredTemporaryFile>(runtimeFolder->path());
+            }
+        }
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

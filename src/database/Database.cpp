@@ -5,6 +5,7 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -92,6 +93,9 @@ void Database::create(const QString& path, const QString& locale, int options)
         throw DatabaseException(QStringLiteral("Database '%1' already exists.").arg(path));
     openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                    QStringLiteral("Cannot create the database"));
+    // The key is built into the program: who may read the file is what
+    // protects the results in it. The file is still empty here.
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     path_ = path;
     fresh_ = true;
     exclusive_ = true;

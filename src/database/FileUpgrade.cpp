@@ -1,8 +1,11 @@
 #include "database/FileUpgrade.h"
 
+#include "app/ProcessFiles.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "app/TemporaryFileRegistry.h"
 #include "database/SchemaVersions.h"
+#include "database/TargetFile.h"
 #include "database/TestDatabaseSchema.h"
 
 #include <QDir>
@@ -10,38 +13,111 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-bool copyFileOver(const QString& source, const QString& target)
+bool copyFileOver(const QString& source, const QString& target, QString* error, CopyMode mode)
 {
-    if (QFileInfo::exists(target) && !QFile::remove(target))
+    auto fail = [&](const QString& what, const QString& path) {
+        if (error)
+            *error =
+                QStringLiteral("%1 %2: %3")
+                    .arg(what, QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)));
         return false;
-    if (!QFile::copy(source, target))
-        return false;
-    // A copy of a read-only file would be read-only too.
-    QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    return true;
+    };
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return fail(QStringLiteral("Cannot read"), source);
+    struct stat sourceInfo
+    {
+    };
+    ::fstat(in, &sourceInfo);
+    const mode_t permissions = mode == CopyMode::LikeSource ? (sourceInfo.st_mode & 0777) : 0600;
+    const int out = ::open(QFile::encodeName(target).constData(),
+                           O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (out < 0) {
+        const int saved = errno;
+        ::close(in);
+        errno = saved;
+        return fail(QStringLiteral("Cannot write"), target);
+    }
+    ::fchmod(out, permissions);
+    char block[64 * 1024];
+    bool ok = true;
+    QString failedPath;
+    for (;;) {
+        const ssize_t got = ::read(in, block, sizeof block);
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            ok = fail(QStringLiteral("Cannot read"), source);
+            break;
+        }
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out, block + done, static_cast<size_t>(got - done));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0) {
+                ok = fail(QStringLiteral("Cannot write"), target);
+                break;
+            }
+            done += put;
+        }
+        if (!ok)
+            break;
+    }
+    ::close(in);
+    if (::close(out) != 0 && ok)
+        ok = fail(QStringLiteral("Cannot write"), target);
+    if (!ok)
+        ::unlink(QFile::encodeName(target).constData());
+    return ok;
 }
 
-bool replaceFileWithCopy(const QString& source, const QString& target)
+bool writeBackup(const QString& path, QString* error)
 {
-    const QString partial = target + QStringLiteral(".partial");
-    if (!copyFileOver(source, partial))
+    return copyFileOver(path, path + QStringLiteral(".backup"), error, CopyMode::LikeSource);
+}
+
+namespace {
+
+// Writes `source` into the locked target's sibling and renames it over the target.
+bool commitCopy(TargetFile& target, const QString& source, QString* error)
+{
+    const QString sibling = target.createSibling(error);
+    if (sibling.isEmpty())
         return false;
-    const QFileDevice::Permissions permissions = QFileInfo(target).permissions();
-    if (permissions != QFileDevice::Permissions())
-        QFile(partial).setPermissions(permissions);
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
-        QFile::remove(partial);
+    if (!copyFileOver(source, sibling, error)) {
+        target.discardSibling();
         return false;
     }
-    return true;
+    return target.commit(error);
+}
+
+} // namespace
+
+bool replaceFileWithCopy(const QString& source, const QString& target, QString* error)
+{
+    QString why;
+    TargetFile file(target);
+    const bool ok = file.isReplaceable(&why) && file.lock(&why) && commitCopy(file, source, &why);
+    if (!ok && error)
+        *error = why;
+    return ok;
 }
 
 FileUpgradeResult upgradeFileInPlace(const QString& path)
 {
     FileUpgradeResult result;
-    result.fromVersion = detectVersion(path);
+    TargetFile target(path);
+    if (!target.isReplaceable(&result.error) || !target.lock(&result.error))
+        return result;
+    result.fromVersion = detectVersion(target.path());
     if (result.fromVersion == 0.0f) {
         result.error = loadString(StringId::NotCreatedBySoftware);
         return result;
@@ -51,37 +127,39 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
         return result;
     }
 
-    QTemporaryDir work(QDir(QDir::tempPath()).filePath(QStringLiteral("_kavcurrentXXXXXX")));
+    QTemporaryDir work(QDir(QDir::tempPath())
+                           .filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"), QString())));
     if (!work.isValid()) {
         result.error = QStringLiteral("Cannot make a folder for the conversion in %1.").arg(QDir::tempPath());
         return result;
     }
-    result.backupPath = path + QStringLiteral(".backup");
     const QString converted = work.filePath(QStringLiteral("converted.mdb"));
+    const RegisteredTemporaryFile workFolder(work.path());
+    const RegisteredTemporaryFile workFile(converted);
+    result.backupPath = target.path() + QStringLiteral(".backup");
 
+    QString why;
     if (result.fromVersion < kSchemaVersion2) {
-        if (!copyFileOver(path, result.backupPath)) {
-            result.error = QStringLiteral("Cannot write the backup %1.").arg(result.backupPath);
+        if (!writeBackup(target.path(), &why)) {
+            result.error = why;
             return result;
         }
-        QString why;
-        if (!convertSchema1(path, converted, &why)) {
+        if (!convertSchema1(target.path(), converted, &why)) {
             result.error = loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
             return result;
         }
     } else {
-        QString why = QStringLiteral("Cannot copy %1 to %2.").arg(path, converted);
-        if (!QFile::copy(path, converted) || !upgradeToCurrent(converted, &why)) {
+        if (!copyFileOver(target.path(), converted, &why) || !upgradeToCurrent(converted, &why)) {
             result.error = loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
             return result;
         }
-        if (!copyFileOver(path, result.backupPath)) {
-            result.error = QStringLiteral("Cannot write the backup %1.").arg(result.backupPath);
+        if (!writeBackup(target.path(), &why)) {
+            result.error = why;
             return result;
         }
     }
-    if (!replaceFileWithCopy(converted, path)) {
-        result.error = QStringLiteral("Cannot replace %1 with the converted database.").arg(path);
+    if (!commitCopy(target, converted, &why)) {
+        result.error = why;
         return result;
     }
     result.ok = true;

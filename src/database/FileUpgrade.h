@@ -6,6 +6,7 @@
 // place, the way opening it does: the original is kept beside it with
 // ".backup" appended, the work is done on copies in the temporary folder, and
 // the file is replaced in one rename only when the conversion succeeded.
+// Other programs saving or upgrading the same file wait for it.
 struct FileUpgradeResult
 {
     bool ok = false;
@@ -16,9 +17,23 @@ struct FileUpgradeResult
 
 FileUpgradeResult upgradeFileInPlace(const QString& path);
 
-// Replaces `target` with a copy of `source` by writing a sibling file and
-// renaming it over the target, so the target is never half written.
-bool replaceFileWithCopy(const QString& source, const QString& target);
+// Replaces `target` (through any symbolic link, keeping its mode and owner)
+// with a copy of `source`: the copy is written beside it and renamed over it,
+// so the target is never half written, with the lock every saver takes.
+bool replaceFileWithCopy(const QString& source, const QString& target, QString* error = nullptr);
 
-// Copies `source` to `target`, replacing an existing target.
-bool copyFileOver(const QString& source, const QString& target);
+// Who may read a copy: the owner alone (working copies, new databases), or
+// whoever may read the source (a backup of the user's file).
+enum class CopyMode
+{
+    OwnerOnly,
+    LikeSource,
+};
+
+// Copies `source` to `target`, replacing an existing target; `error` gives
+// the system's reason ("No space left on device").
+bool copyFileOver(const QString& source, const QString& target, QString* error = nullptr,
+                  CopyMode mode = CopyMode::OwnerOnly);
+
+// The ".backup" copy of a user's file kept before it is converted or upgraded.
+bool writeBackup(const QString& path, QString* error = nullptr);

@@ -161,9 +161,11 @@ void convertRows(Database& source, Database& target)
 
 float detectVersion(const QString& path)
 {
+    // Only read: a file the user may only read has a version too, and a
+    // reader holds a shared lock, so other readers are not refused.
     Database db;
     try {
-        db.open(path, true, false, kConnectString);
+        db.open(path, true, true, kConnectString);
     } catch (const DatabaseException&) {
         return 0.0f;
     }

@@ -17,6 +17,7 @@
 #include "document/DatabaseFileWriter.h"
 #include "document/DownloadImporter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtDebug>
@@ -176,9 +177,8 @@ QString CFibrologDoc::convertVersion1(const QString& path, const QString& workin
         return QString();
     }
     const QString converted = workingFiles_.newPath();
-    QString why = QStringLiteral("Cannot write the backup %1.backup.").arg(path);
-    const bool ok =
-        copyFileOver(path, path + QStringLiteral(".backup")) && convertSchema1(workingCopy, converted, &why);
+    QString why;
+    const bool ok = writeBackup(path, &why) && convertSchema1(workingCopy, converted, &why);
     workingFiles_.remove(workingCopy);
     if (!ok) {
         workingFiles_.remove(converted);
@@ -186,8 +186,8 @@ QString CFibrologDoc::convertVersion1(const QString& path, const QString& workin
         lastError_ += QLatin1Char('\n') + why;
         return QString();
     }
-    if (!replaceFileWithCopy(converted, path))
-        qWarning().noquote() << "The converted database could not replace" << path
+    if (!replaceFileWithCopy(converted, path, &why))
+        qWarning().noquote() << "The converted database could not replace" << path << ":" << why
                              << "; it is kept as the working copy";
     return converted;
 }
@@ -205,8 +205,8 @@ bool CFibrologDoc::upgradeVersion2(const QString& path, const QString& workingCo
         lastError_ += QLatin1Char('\n') + why;
         return false;
     }
-    if (!copyFileOver(path, path + QStringLiteral(".backup")) || !replaceFileWithCopy(workingCopy, path))
-        qWarning().noquote() << "The upgraded database could not replace" << path
+    if (!writeBackup(path, &why) || !replaceFileWithCopy(workingCopy, path, &why))
+        qWarning().noquote() << "The upgraded database could not replace" << path << ":" << why
                              << "; it is kept as the working copy";
     return true;
 }
@@ -267,8 +267,11 @@ bool CFibrologDoc::download(JobProgress& progress)
     status_.showStatus(StringId::InitiatingDownload);
     const DownloadResult transfer = meterLink_.downloadToFile(progress);
     if (!transfer.ok()) {
-        lastError_ = loadString(StringId::CouldNotGetData);
-        status_.showStatus(StringId::CouldNotGetData);
+        // A meter that answered with nothing had no data to give: that is
+        // said as such, not as a failure of the line.
+        lastError_ = transfer.status == DownloadStatus::NoData ? transfer.detail
+                                                               : loadString(StringId::CouldNotGetData);
+        status_.showStatusText(lastError_);
         return false;
     }
     Q_EMIT downloadReceived(transfer.path);
@@ -285,8 +288,10 @@ bool CFibrologDoc::download(JobProgress& progress)
         // Nothing was stored: the document is as it was, and the raw data
         // stay in the temporary folder.
         setModifiedFlag(wasModified);
+        if (!lastError_.contains(transfer.path))
+            lastError_ += QLatin1Char(' ') + formatMessage(loadString(StringId::DownloadDataKeptIn),
+                                                           {QDir::toNativeSeparators(transfer.path)});
         status_.showStatusText(lastError_);
-        qWarning().noquote() << "The downloaded data are kept in" << transfer.path;
     }
     Q_EMIT updateAllViews(kHintReload);
     return stored;
@@ -295,6 +300,7 @@ bool CFibrologDoc::download(JobProgress& progress)
 bool CFibrologDoc::onSaveDocument(const QString& path)
 {
     lastError_.clear();
+    lastMerge_ = {};
     // Checked first, so that nothing happens to an existing file when there
     // is nothing to write into it.
     if (!hasDatabase()) {
@@ -305,11 +311,23 @@ bool CFibrologDoc::onSaveDocument(const QString& path)
         warn(StringId::ExtensionMustBeMdb, StringId::ErrorSavingFileCaption);
         return false;
     }
-    const QFileInfo target(path);
+    auto failed = [this](const QString& why) {
+        lastError_ = why;
+        prompt_.message(loadString(StringId::FailedToSave), loadString(StringId::ErrorSavingFileCaption),
+                        PromptIcon::Exclamation);
+        qWarning().noquote() << "Saving failed:" << why;
+        return false;
+    };
+    // From here to the rename, every other program saving the same file waits.
+    DatabaseFileWriter writer(path);
+    QString why;
+    if (!writer.prepare(&why))
+        return failed(why);
     bool merge = false;
-    if (target.exists()) {
+    if (writer.targetExists()) {
         // A file without its write bit is read-only to its owner's mind, also
         // when the program runs with the rights to write it anyway.
+        const QFileInfo target(writer.targetPath());
         if (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)) {
             warn(StringId::ReadOnlyDatabase, StringId::AppTitle);
             return false;
@@ -323,31 +341,27 @@ bool CFibrologDoc::onSaveDocument(const QString& path)
             return false;
         }
         merge = answer == PromptAnswer::Merge;
-        QString why;
-        const DatabaseFileWriter::TargetState state = DatabaseFileWriter::inspect(path, &why);
-        if (state == DatabaseFileWriter::TargetState::InUse) {
-            lastError_ = why;
-            prompt_.message(loadString(StringId::FailedToSave), loadString(StringId::ErrorSavingFileCaption),
-                            PromptIcon::Exclamation);
-            return false;
-        }
-        if (!merge && state == DatabaseFileWriter::TargetState::NotTestDatabase) {
-            prompt_.message(loadString(StringId::ErrorOccurred) + why,
+        switch (writer.inspect(&why)) {
+        case DatabaseFileWriter::TargetState::InUse:
+            return failed(why);
+        case DatabaseFileWriter::TargetState::NotTestDatabase:
+            // Whatever the file is, it is not the program's to replace.
+            lastError_ = QStringLiteral("%1 is not a test database of this program; it was not replaced.\n%2")
+                             .arg(writer.targetPath(), why);
+            prompt_.message(loadString(StringId::ErrorOccurred) + lastError_,
                             loadString(StringId::ErrorSavingFileOverwriteCaption), PromptIcon::Exclamation);
+            return false;
+        default:
+            break;
         }
     }
     QString error;
-    const bool saved = merge ? DatabaseFileWriter::mergeInto(*database_, path, &error)
-                             : DatabaseFileWriter::writeCopy(workingPath_, path, &error);
-    if (!saved) {
-        lastError_ = error;
-        prompt_.message(loadString(StringId::FailedToSave), loadString(StringId::ErrorSavingFileCaption),
-                        PromptIcon::Exclamation);
-        qWarning().noquote() << "Saving" << path << "failed:" << error;
-        return false;
-    }
+    const bool saved =
+        merge ? writer.mergeInto(*database_, &error, &lastMerge_) : writer.writeCopy(workingPath_, &error);
+    if (!saved)
+        return failed(error);
     setModifiedFlag(false);
-    setPathName(target.absoluteFilePath());
+    setPathName(QFileInfo(path).absoluteFilePath());
     return true;
 }
 

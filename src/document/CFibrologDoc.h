@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DatabaseFileWriter.h"
 #include "document/WorkingFiles.h"
 #include "meter/MeterLink.h"
 #include "standards/StandardsCatalog.h"
@@ -77,6 +78,8 @@ public:
     const QString& lastError() const;
     // Fields of the last stored download whose texts were too long and were shortened.
     const QStringList& shortenedFields() const { return shortenedFields_; }
+    // What the last save by merge did besides adding rows.
+    const DatabaseFileWriter::MergeReport& lastMerge() const { return lastMerge_; }
     // Why the shared standards file could not be read at the last load; empty when it could.
     const QString& standardsProblem() const { return standardsProblem_; }
     // What the last stored download left out and why, one sentence each.
@@ -120,4 +123,5 @@ private:
     QStringList shortenedFields_;
     QStringList importOmissions_;
     QString standardsProblem_;
+    DatabaseFileWriter::MergeReport lastMerge_;
 };

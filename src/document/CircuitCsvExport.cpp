@@ -1,9 +1,8 @@
 #include "document/CircuitCsvExport.h"
 
+#include "app/OutputFile.h"
 #include "database/CircuitStream.h"
 #include "standards/VerdictCell.h"
-
-#include <QSaveFile>
 
 #include <charconv>
 #include <cmath>
@@ -16,7 +15,7 @@ constexpr qsizetype kWriteBlock = 256 * 1024;
 class CsvWriter
 {
 public:
-    explicit CsvWriter(QSaveFile& file) : file_(file) { buffer_.reserve(kWriteBlock + 4096); }
+    explicit CsvWriter(QIODevice& file) : file_(file) { buffer_.reserve(kWriteBlock + 4096); }
 
     void text(const QString& value)
     {
@@ -81,7 +80,7 @@ private:
         firstInRow_ = false;
     }
 
-    QSaveFile& file_;
+    QIODevice& file_;
     QByteArray buffer_;
     bool firstInRow_ = true;
     bool failed_ = false;
@@ -132,12 +131,10 @@ QString circuitCsvHeader()
 
 bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+    OutputFile file(path);
+    if (!file.open(error))
         return false;
-    }
-    CsvWriter out(file);
+    CsvWriter out(file.device());
     const QString header = circuitCsvHeader();
     out.ascii(header.toLatin1().constData(), static_cast<std::size_t>(header.size()));
     out.endRow();
@@ -162,11 +159,15 @@ bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QS
             return !out.failed();
         },
         error);
-    if (!read)
-        return false; // the partial file is discarded with the QSaveFile
-    if (!out.flush() || !file.commit()) {
-        *error = file.errorString();
+    if (out.failed()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(path, file.device().errorString());
         return false;
     }
-    return true;
+    if (!read)
+        return false; // the partial file goes with the OutputFile
+    if (!out.flush()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(path, file.device().errorString());
+        return false;
+    }
+    return file.commit(error);
 }

@@ -6,53 +6,11 @@
 #include "database/SchemaVersions.h"
 #include "database/TestDatabaseSchema.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 const QString kAlias = QStringLiteral("target");
-
-QString partialPathFor(const QString& target)
-{
-    return target + QStringLiteral(".saving");
-}
-
-// Data must be on the disk before the rename makes it the user's file.
-bool syncFile(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-void discard(const QString& partial)
-{
-    QFile::remove(partial);
-    QFile::remove(partial + QStringLiteral("-journal"));
-}
-
-// Makes the finished partial file the target, or removes it.
-bool finish(const QString& partial, const QString& target, QString* error)
-{
-    QString why;
-    if (!syncFile(partial))
-        why = QStringLiteral("Cannot write %1 to the disk.").arg(partial);
-    else if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0)
-        why = QStringLiteral("Cannot replace %1.").arg(target);
-    if (why.isEmpty())
-        return true;
-    discard(partial);
-    *error = why;
-    return false;
-}
 
 QString columnList(const TableDef& table)
 {
@@ -62,13 +20,58 @@ QString columnList(const TableDef& table)
     return names.join(QLatin1String(", "));
 }
 
+// Links of the target that the saved data measured again: the same name,
+// test date and meter serial number (text compares without regard to case,
+// as everywhere in a test database).
+const QString kFindReplacedLinks = QStringLiteral(
+    "CREATE TEMP TABLE replaced_links AS "
+    "SELECT ts.SiteNumber AS SiteNumber, ts.CompanyNumber AS CompanyNumber, "
+    "ts.CustomStandardID AS CustomStandardID FROM target.Site ts "
+    "JOIN target.Company tc ON tc.CompanyNumber = ts.CompanyNumber "
+    "WHERE EXISTS (SELECT 1 FROM main.Site ms JOIN main.Company mc ON mc.CompanyNumber = ms.CompanyNumber "
+    "WHERE ms.SiteName = ts.SiteName AND ms.Date IS ts.Date AND mc.SerialNo = tc.SerialNo)");
+
+const QStringList kRemoveReplacedLinks = {
+    QStringLiteral(
+        "DELETE FROM target.Fiber WHERE SiteNumber IN (SELECT SiteNumber FROM temp.replaced_links)"),
+    QStringLiteral(
+        "DELETE FROM target.Site WHERE SiteNumber IN (SELECT SiteNumber FROM temp.replaced_links)"),
+};
+
+// What only the replaced links used: their company rows and custom standards.
+const QStringList kRemoveWhatOnlyTheyUsed = {
+    QStringLiteral("DELETE FROM target.Company WHERE CompanyNumber IN "
+                   "(SELECT CompanyNumber FROM temp.replaced_links) AND CompanyNumber NOT IN "
+                   "(SELECT CompanyNumber FROM target.Site WHERE CompanyNumber IS NOT NULL)"),
+    QStringLiteral("DELETE FROM target.Standards WHERE CustomStandardID IN "
+                   "(SELECT CustomStandardID FROM temp.replaced_links WHERE CustomStandardID IS NOT NULL) "
+                   "AND CustomStandardID NOT IN "
+                   "(SELECT CustomStandardID FROM target.Site WHERE CustomStandardID IS NOT NULL)"),
+    QStringLiteral("DROP TABLE temp.replaced_links"),
+};
+
+int countReplacedLinks(Database& db)
+{
+    StatementLease count(db, QStringLiteral("SELECT count(*) FROM temp.replaced_links"));
+    return count->step() ? static_cast<int>(count->columnInt(0)) : 0;
+}
+
 } // namespace
 
-DatabaseFileWriter::TargetState DatabaseFileWriter::inspect(const QString& target, QString* description)
+DatabaseFileWriter::DatabaseFileWriter(const QString& target) : target_(target) {}
+
+bool DatabaseFileWriter::prepare(QString* error)
 {
+    return target_.isReplaceable(error) && target_.lock(error);
+}
+
+DatabaseFileWriter::TargetState DatabaseFileWriter::inspect(QString* description)
+{
+    if (!target_.exists())
+        return TargetState::Absent;
     try {
         Database db;
-        db.open(target, true, true, kConnectString);
+        db.open(target_.path(), true, true, kConnectString);
         return TargetState::TestDatabase;
     } catch (const DatabaseException& e) {
         *description = e.description();
@@ -77,19 +80,21 @@ DatabaseFileWriter::TargetState DatabaseFileWriter::inspect(const QString& targe
     }
 }
 
-bool DatabaseFileWriter::writeCopy(const QString& workingPath, const QString& target, QString* error)
+bool DatabaseFileWriter::writeCopy(const QString& workingPath, QString* error)
 {
-    const QString partial = partialPathFor(target);
-    if (!copyFileOver(workingPath, partial)) {
-        discard(partial);
-        *error = QStringLiteral("Cannot write %1.").arg(partial);
+    const QString sibling = target_.createSibling(error);
+    if (sibling.isEmpty())
+        return false;
+    if (!copyFileOver(workingPath, sibling, error)) {
+        target_.discardSibling();
         return false;
     }
-    return finish(partial, target, error);
+    return target_.commit(error);
 }
 
-bool DatabaseFileWriter::mergeInto(Database& working, const QString& target, QString* error)
+bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeReport* report)
 {
+    const QString& target = target_.path();
     const float version = detectVersion(target);
     if (version != kSchemaVersion2 && version != kCurrentSchemaVersion) {
         *error = version == 0.0f
@@ -97,13 +102,18 @@ bool DatabaseFileWriter::mergeInto(Database& working, const QString& target, QSt
                      : QStringLiteral("%1 has an old format; open it once to convert it.").arg(target);
         return false;
     }
-    const QString partial = partialPathFor(target);
+    const QString partial = target_.createSibling(error);
+    if (partial.isEmpty())
+        return false;
+    int replaced = 0;
     bool attached = false;
     try {
-        if (!copyFileOver(target, partial))
-            throw DatabaseException(QStringLiteral("Cannot write %1.").arg(partial));
-        if (version == kSchemaVersion2 && !upgradeToCurrent(partial))
-            throw DatabaseException(QStringLiteral("Cannot bring %1 to the current format.").arg(target));
+        QString why;
+        if (!copyFileOver(target, partial, &why))
+            throw DatabaseException(why);
+        if (version == kSchemaVersion2 && !upgradeToCurrent(partial, &why))
+            throw DatabaseException(
+                QStringLiteral("Cannot bring %1 to the current format: %2").arg(target, why));
         createTestDatabase(partial, kCurrentSchemaVersion); // adds a missing table or index
 
         working.attachDatabase(partial, kAlias, kDatabasePassword);
@@ -116,12 +126,18 @@ bool DatabaseFileWriter::mergeInto(Database& working, const QString& target, QSt
         working.execute(QStringLiteral("PRAGMA %1.synchronous=OFF").arg(kAlias));
         {
             Transaction transaction(working);
+            working.execute(kFindReplacedLinks);
+            replaced = countReplacedLinks(working);
+            for (const QString& sql : kRemoveReplacedLinks)
+                working.execute(sql);
             for (const TableLayout& layout : schemaLayout(kCurrentSchemaVersion)) {
                 const QString columns = columnList(layout.table);
                 const QString table = Database::quoteIdentifier(layout.table.name);
                 working.execute(QStringLiteral("INSERT OR REPLACE INTO %1.%2 (%3) SELECT %3 FROM main.%2")
                                     .arg(kAlias, table, columns));
             }
+            for (const QString& sql : kRemoveWhatOnlyTheyUsed)
+                working.execute(sql);
             transaction.commit();
         }
         working.detachDatabase(kAlias);
@@ -129,13 +145,29 @@ bool DatabaseFileWriter::mergeInto(Database& working, const QString& target, QSt
     } catch (const DatabaseException& e) {
         if (attached) {
             try {
+                working.execute(QStringLiteral("DROP TABLE IF EXISTS temp.replaced_links"));
                 working.detachDatabase(kAlias);
             } catch (const DatabaseException&) {
             }
         }
-        discard(partial);
+        target_.discardSibling();
         *error = e.description();
         return false;
     }
-    return finish(partial, target, error);
+    // A file of the older schema is kept as it was, as opening it would.
+    QString backup;
+    if (version == kSchemaVersion2) {
+        if (!writeBackup(target, error)) {
+            target_.discardSibling();
+            return false;
+        }
+        backup = target + QStringLiteral(".backup");
+    }
+    if (!target_.commit(error))
+        return false;
+    if (report) {
+        report->replacedLinks = replaced;
+        report->backupPath = backup;
+    }
+    return true;
 }

@@ -1,30 +1,57 @@
 #pragma once
 
+#include "database/TargetFile.h"
+
 #include <QString>
 
 class Database;
 
 // Writes the working database into the file the user saves to, whole or not
 // at all: the new file is built beside the target and renamed over it, so a
-// failure at any point (a full disk, a database error) leaves the target as it was.
+// failure at any point (a full disk, a database error, a signal) leaves the
+// target as it was. The target is the real file behind any symbolic link and
+// keeps its mode and owner; while it is written, every other program saving
+// or upgrading it waits.
 class DatabaseFileWriter
 {
 public:
     enum class TargetState
     {
+        Absent,
         TestDatabase,
         NotTestDatabase,
-        InUse
+        InUse,
     };
 
-    // What an existing target is; `description` says why it is not usable.
-    static TargetState inspect(const QString& target, QString* description);
+    // What a merge did besides adding rows.
+    struct MergeReport
+    {
+        int replacedLinks = 0; // links of the target that the saved data measured again
+        QString backupPath;    // the ".backup" of a target that had to be upgraded
+    };
+
+    explicit DatabaseFileWriter(const QString& target);
+
+    const QString& targetPath() const { return target_.path(); }
+    bool targetExists() const { return target_.exists(); }
+
+    // Refuses a target that is no regular file, then waits for other savers.
+    bool prepare(QString* error);
+
+    // What the target is; `description` says why it is not usable.
+    TargetState inspect(QString* description);
 
     // The target becomes a copy of the working database.
-    static bool writeCopy(const QString& workingPath, const QString& target, QString* error);
+    bool writeCopy(const QString& workingPath, QString* error);
 
     // The working database's rows are added to the target's, in one
-    // transaction; a row already in the target (same identity) is replaced by
-    // the working database's version. A schema 2.0 target is upgraded on the way.
-    static bool mergeInto(Database& working, const QString& target, QString* error);
+    // transaction. A row already in the target (same identity) is replaced by
+    // the working database's version, and so is a link measured again: one
+    // with the same name, test date and meter serial number, whose circuits
+    // are replaced rather than added twice. A schema 2.0 target is upgraded
+    // on the way and kept as ".backup".
+    bool mergeInto(Database& working, QString* error, MergeReport* report = nullptr);
+
+private:
+    TargetFile target_;
 };

@@ -12,7 +12,9 @@
 #include "document/DownloadPreparation.h"
 #include "meter/DownloadParser.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtDebug>
 
 #include <map>
@@ -250,12 +252,32 @@ ImportResult failure(ImportResult::Status status, const QString& message)
 
 } // namespace
 
+namespace {
+
+// A meter ends every record with a line end; data that stop without one were
+// cut short (a pause longer than the silence that ends a transfer, a cable
+// pulled), and their last number may be half of one.
+bool endsWithLineEnd(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1))
+        return false;
+    char last = 0;
+    return file.getChar(&last) && last == '\n';
+}
+
+} // namespace
+
 ImportResult DownloadImporter::importFile(const QString& downloadPath, const QString& databasePath)
 {
     QString error;
     std::optional<DownloadModel> model = DownloadParser::parseFile(downloadPath, &error);
     if (!model)
         return failure(ImportResult::Status::NotReadable, loadString(StringId::NoTestDataInDownload));
+    if (!endsWithLineEnd(downloadPath))
+        return failure(ImportResult::Status::Incomplete,
+                       formatMessage(loadString(StringId::DownloadIncomplete),
+                                     {QDir::toNativeSeparators(QFileInfo(downloadPath).absoluteFilePath())}));
     return store(std::move(*model), databasePath);
 }
 

@@ -14,6 +14,7 @@ struct ImportResult
         Stored,        // a database with the download's fibers was written
         NoTestData,    // the download holds no fiber to store
         NotReadable,   // the file has no readable header
+        Incomplete,    // the data end inside a record: the transfer was cut short
         DatabaseError, // the new database could not be made or written
     };
 

@@ -3,6 +3,7 @@
 #include "standards/DefaultLinkBudget.h"
 #include "standards/FiberTypes.h"
 
+#include <cmath>
 #include <tuple>
 
 namespace DownloadPreparation {
@@ -41,7 +42,8 @@ std::vector<int> usedColumns(const FiberList& list)
     std::vector<int> columns;
     for (int c = 0; c < list.wavelengthNames.size(); ++c) {
         for (const DownloadFiber& fiber : list.fibers) {
-            if (fiber.reading(c)) {
+            const std::optional<float> power = fiber.reading(c);
+            if (power && std::isfinite(*power)) {
                 columns.push_back(c);
                 break;
             }

@@ -15,7 +15,7 @@ namespace DownloadPreparation {
 std::set<int> usedSiteNumbers(const DownloadModel& model);
 
 // Reading columns (0-based, ascending, below the list's wavelength count)
-// that hold a reading in at least one fiber of the list.
+// that hold a reading (a finite number) in at least one fiber of the list.
 std::vector<int> usedColumns(const FiberList& list);
 
 // The number of a wavelength name for matching custom standards: the name

@@ -5,13 +5,20 @@
 #include "document/DownloadPreparation.h"
 #include "standards/FiberTypes.h"
 
+#include <cmath>
+
 namespace {
+
+bool isReading(const std::optional<float>& power)
+{
+    return power && std::isfinite(*power);
+}
 
 int readingsInColumn(const FiberList& list, int column)
 {
     int count = 0;
     for (const DownloadFiber& fiber : list.fibers) {
-        if (fiber.reading(column))
+        if (isReading(fiber.reading(column)))
             ++count;
     }
     return count;
@@ -22,7 +29,7 @@ int readingsInColumn(const FiberList& list, int column)
 bool ImportOmissions::any() const
 {
     return fibersWithoutLink + readingsWithoutReference + readingsWithoutWavelength +
-               readingsBeyondFiveWavelengths >
+               readingsBeyondFiveWavelengths + readingsNotFinite >
            0;
 }
 
@@ -37,6 +44,7 @@ QStringList ImportOmissions::describe() const
     add(readingsWithoutReference, StringId::ImportReadingsWithoutReference);
     add(readingsWithoutWavelength, StringId::ImportReadingsWithoutWavelength);
     add(readingsBeyondFiveWavelengths, StringId::ImportReadingsBeyondFiveSlots);
+    add(readingsNotFinite, StringId::ImportReadingsNotFinite);
     return texts;
 }
 
@@ -70,7 +78,7 @@ void DownloadSlotPlan::planList(const DownloadModel& model, int listIndex)
     std::vector<bool> claimed(kSlotCount, false);
     for (int column : DownloadPreparation::usedColumns(list)) {
         const std::optional<float> reference = site.referenceAt(column);
-        if (!reference) {
+        if (!isReading(reference)) {
             omissions_.readingsWithoutReference += readingsInColumn(list, column);
             continue;
         }
@@ -95,7 +103,9 @@ void DownloadSlotPlan::planList(const DownloadModel& model, int listIndex)
     }
     for (const DownloadFiber& fiber : list.fibers) {
         for (const DownloadFiber::Reading& reading : fiber.readings()) {
-            if (reading.column >= list.wavelengthNames.size())
+            if (!std::isfinite(reading.power))
+                ++omissions_.readingsNotFinite;
+            else if (reading.column >= list.wavelengthNames.size())
                 ++omissions_.readingsWithoutWavelength;
         }
     }
@@ -128,7 +138,8 @@ std::array<float, kSlotCount> DownloadSlotPlan::powers(int listIndex, const Down
     for (std::size_t column = 0; column < columns.size(); ++column) {
         if (columns[column] < 0)
             continue;
-        if (const std::optional<float> power = fiber.reading(static_cast<int>(column)))
+        const std::optional<float> power = fiber.reading(static_cast<int>(column));
+        if (isReading(power))
             powers[static_cast<std::size_t>(columns[column])] = *power;
     }
     return powers;

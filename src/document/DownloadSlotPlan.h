@@ -17,6 +17,7 @@ struct ImportOmissions
     int readingsWithoutReference = 0;      // the site has no reference in their column
     int readingsWithoutWavelength = 0;     // their column lies beyond the list's wavelength names
     int readingsBeyondFiveWavelengths = 0; // the site's five slots were taken
+    int readingsNotFinite = 0;             // damaged: no finite number (a digit run too long)
 
     bool any() const;
     // One sentence per kind of omission, from the string table.

@@ -4,9 +4,11 @@
 #include <QStringList>
 
 // The temporary files a document makes: working copies of opened files and
-// the databases downloads are stored in, all named "_kavcurrent....mdb" in the
-// temporary folder. The document removes each one when it is replaced and all
-// of them when it closes; only a crash leaves them behind.
+// the databases downloads are stored in, all named "_kavcurrent<pid>-....mdb"
+// in the temporary folder and owner-only. The document removes each one when
+// it is replaced and all of them when it closes; a signal that ends the
+// program removes them too, and what a killed program left is removed by the
+// next one (removeLeftOvers).
 class WorkingFiles
 {
 public:
@@ -22,8 +24,14 @@ public:
 
     void remove(const QString& path);
     void removeAll();
+
+    // Removes the working files of programs that no longer run; returns how many.
+    static int removeLeftOvers();
     bool owns(const QString& path) const { return paths_.contains(path); }
 
 private:
+    static const QString kPrefix;
+    static const QString kSuffix;
+
     QStringList paths_;
 };

@@ -14,6 +14,7 @@ enum class DownloadStatus
     FileFailure, // the data file could not be created or written
     ReadFailure, // the line failed during the transfer (cable pulled, adapter gone)
     Cancelled,   // the user stopped the job
+    NoData,      // the meter answered the command with nothing at all
 };
 
 struct DownloadResult

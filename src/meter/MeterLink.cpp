@@ -1,9 +1,11 @@
 #include "meter/MeterLink.h"
 
 #include "app/JobProgress.h"
+#include "app/ProcessFiles.h"
 #include "app/StatusSink.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "app/TemporaryFileRegistry.h"
 #include "app/UserPrompt.h"
 #include "meter/DownloadReceiver.h"
 #include "meter/MeterProbe.h"
@@ -69,13 +71,16 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
 
     // The unique name and the data file are one file: nothing else is left
     // in the temporary folder, and a failed transfer removes it again.
-    QTemporaryFile data(QDir::tempPath() + QStringLiteral("/_kavcurrentXXXXXX") +
-                        downloadFileExtension(meterType_));
+    QTemporaryFile data(QDir(QDir::tempPath())
+                            .filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"),
+                                                                 downloadFileExtension(meterType_))));
     if (!data.open()) {
         result.status = DownloadStatus::FileFailure;
         result.detail = data.errorString();
         return result;
     }
+    // Half a transfer is of no use: a signal that ends the program takes it along.
+    const RegisteredTemporaryFile receiving(data.fileName());
 
     status_.showStatus(StringId::ReadingFromDevice);
     result = DownloadReceiver(*port, timing_).receive(data, progress);
@@ -83,6 +88,10 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
     if (result.ok() && !data.flush()) {
         result.status = DownloadStatus::FileFailure;
         result.detail = data.errorString();
+    }
+    if (result.ok() && result.bytes == 0) {
+        result.status = DownloadStatus::NoData;
+        result.detail = loadString(StringId::MeterSentNoData);
     }
     if (!result.ok())
         return result;

@@ -2,24 +2,23 @@
 
 #include "report/ReportPrinter.h"
 
+#include "app/OutputFile.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 PdfReportFile::PdfReportFile(const QString& path, QPageSize::PageSizeId paper) : path_(path), paper_(paper) {}
 
 int PdfReportFile::write(PagedReport& report, const LogoSource& logos, QString* error) const
 {
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path_, file.errorString());
+    OutputFile file(path_);
+    if (!file.open(error))
         return 0;
-    }
     ReportPrinter::Result result;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.device());
         writer.setResolution(kResolution);
         // A PDF page can be printed to its very edge: no unprintable band,
         // so the reports keep their own three-quarter-inch margins.
@@ -28,14 +27,12 @@ int PdfReportFile::write(PagedReport& report, const LogoSource& logos, QString* 
         result = ReportPrinter::print(report, writer, logos);
     }
     if (!result.ok) {
-        file.cancelWriting();
+        file.cancel();
         *error = result.error;
         return 0;
     }
-    if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path_, file.errorString());
+    if (!file.commit(error))
         return 0;
-    }
     return result.pages;
 }
 

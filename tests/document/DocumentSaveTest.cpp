@@ -167,15 +167,18 @@ TEST_F(DocumentSaveTest, AReadOnlyTargetIsNotWritten)
     EXPECT_TRUE(document_->isModified());
 }
 
-TEST_F(DocumentSaveTest, OverwritingAFileThatIsNotATestDatabaseSaysSoAndGoesOn)
+TEST_F(DocumentSaveTest, AFileThatIsNotATestDatabaseIsNeverReplaced)
 {
     writeFile(path("notes.mdb"), "some notes");
     openDownload();
     prompt_.addAnswer(PromptAnswer::Overwrite);
-    ASSERT_TRUE(document_->onSaveDocument(path("notes.mdb")));
+    EXPECT_FALSE(document_->onSaveDocument(path("notes.mdb")));
     EXPECT_EQ(prompt_.exchanges().last().caption, "Error saving file");
     EXPECT_TRUE(prompt_.exchanges().last().text.startsWith("An error occurred:\n"));
-    EXPECT_EQ(rows(path("notes.mdb"), "Fiber"), 19);
+    EXPECT_TRUE(document_->lastError().contains("not a test database"))
+        << document_->lastError().toStdString();
+    EXPECT_EQ(fileBytes(path("notes.mdb")), QByteArray("some notes"));
+    EXPECT_TRUE(document_->isModified());
 
     // Merging into such a file fails and keeps it.
     writeFile(path("other.mdb"), "other notes");

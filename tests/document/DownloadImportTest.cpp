@@ -328,3 +328,38 @@ TEST_F(DownloadImportTest, WhatCannotBeStoredIsCountedAndNoLinkIsLeftEmpty)
     EXPECT_EQ(empty.sites, sites - 1);
     EXPECT_FALSE(empty.omissions.any());
 }
+
+TEST_F(DownloadImportTest, ReadingsThatAreNoNumbersAreLeftOutAndCounted)
+{
+    // Forty digits overflow a single-precision float: infinity, a damaged field.
+    const QString huge = "-" + QString(40, QLatin1Char('9'));
+    const ImportResult result = import(writeDownload(
+        "huge.kav",
+        {"'Co','555','SN:P1','2.10','01/02/07'", "'C',0,'',0,0,0,0,0,0", "'C',0,'',0,0,0,0,0,0",
+         "'C',1,'',0,0,0,0,0,0", "'C',1,'',0,0,0,0,0,0", "1,'A','01/02/07',100,2,0,20,3,2,-20.0,-19.0", "",
+         "1,0,'A','01/02/07','850nm','1300nm'", "'1'," + huge + ",-20.5", "'2',-21.0,-20.4"}));
+    ASSERT_TRUE(result.stored());
+    EXPECT_EQ(result.omissions.readingsNotFinite, 1);
+    EXPECT_EQ(result.omissions.describe(), QStringList{"Readings left out: 1 (damaged: not a number)."});
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVFiberSet2 fibers(db);
+    fibers.open();
+    fibers.setFilter("[FiberName]='1'");
+    fibers.requery();
+    EXPECT_EQ(fibers.powers, (std::array<float, 5>{0, -20.5f, 0, 0, 0}));
+}
+
+TEST_F(DownloadImportTest, ADownloadCutInTheMiddleOfARecordIsRefused)
+{
+    QByteArray bytes = fileBytes(sample("pendra-v2_10.kav"));
+    bytes.chop(4); // "-12.97" of the last reading becomes "-12."
+    writeFile(path("cut.kav"), bytes);
+    const ImportResult result = import(path("cut.kav"));
+    EXPECT_EQ(result.status, ImportResult::Status::Incomplete);
+    EXPECT_EQ(result.message,
+              "The download is incomplete: its data end in the middle of a record. Nothing was "
+              "stored; the data are kept in " +
+                  path("cut.kav") + ".");
+    EXPECT_FALSE(QFile::exists(database_));
+}

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -88,4 +89,54 @@ TEST(CliMeter, BadPortIsAUsageError)
 {
     const CliRun r = run(QString(), {"download", "out.kav", "--port", "21"});
     EXPECT_EQ(r.status, ExitUsage);
+}
+
+TEST(CliMeter, ADownloadCutShortIsRefusedAndItsDataKept)
+{
+    TempFolderGuard temp;
+    // The meter pauses for three seconds after 200 bytes: the transfer ends
+    // after two seconds of silence, in the middle of a record.
+    MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", kData + "/pendra-v2_10.kav", "--pause-every",
+                         "200", "--pause-ms", "3000"});
+    QTemporaryDir dir;
+    const QString target = dir.filePath("cut.mdb");
+    const CliRun r = run(sim.path(), {"download", "--into", target, "--port", "1"});
+    EXPECT_EQ(r.status, ExitError);
+    EXPECT_TRUE(r.err.contains("The download is incomplete")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(target));
+    const QStringList kept = QDir(temp.path()).entryList({"_kavcurrent*.kav"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1) << temp.files().join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains(QDir(temp.path()).filePath(kept.first())))
+        << "the message names the kept file";
+    EXPECT_EQ(readFile(QDir(temp.path()).filePath(kept.first())),
+              readFile(kData + "/pendra-v2_10.kav").left(200));
+}
+
+TEST(CliMeter, AMeterWithNothingToSendHasNoData)
+{
+    TempFolderGuard temp;
+    QTemporaryDir dir;
+    const QString empty = dir.filePath("empty.kav");
+    QFile(empty).open(QIODevice::WriteOnly);
+    MeterSimProcess sim({"--fast", "--id", "PN1", "--file", empty});
+    const CliRun r = run(sim.path(), {"download", dir.filePath("out.kav"), "--port", "1"});
+    EXPECT_EQ(r.status, ExitError);
+    EXPECT_TRUE(r.err.contains("The meter sent no data.")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.kav")));
+    EXPECT_TRUE(temp.files().isEmpty());
+}
+
+TEST(CliMeter, AnOutputThatCannotBeWrittenIsNoFailureOfTheMeter)
+{
+    TempFolderGuard temp;
+    MeterSimProcess sim({"--fast", "--id", "PN1", "--file", kData + "/pendra-v2_10.kav"});
+    QTemporaryDir dir;
+    const QString target = dir.filePath("missing/folder/out.kav");
+    const CliRun r = run(sim.path(), {"download", target, "--port", "1"});
+    EXPECT_EQ(r.status, ExitError);
+    EXPECT_FALSE(r.err.contains(loadString(StringId::CouldNotGetData))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("No such file or directory")) << r.err.toStdString();
+    const QStringList kept = QDir(temp.path()).entryList({"_kavcurrent*.kav"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_TRUE(r.err.contains(kept.first()));
 }

@@ -196,13 +196,16 @@ TEST(MeterLink, AFoundPortThatCannotBeOpenedFailsWithoutANewSearch)
     EXPECT_TRUE(f.prompt.exchanges().isEmpty());
 }
 
-TEST(MeterLink, ASilentMeterGivesAnEmptyFile)
+TEST(MeterLink, ASilentMeterHasNoDataAndLeavesNoFile)
 {
+    TempFolderGuard temp;
     LinkFixture f;
     f.opener.meters[1] = pendraSending({});
     const DownloadResult result = f.link.downloadToFile(f.progress);
-    ASSERT_TRUE(result.ok());
-    EXPECT_EQ(QFileInfo(result.path).size(), 0);
+    EXPECT_EQ(result.status, DownloadStatus::NoData);
+    EXPECT_EQ(result.detail, "The meter sent no data.");
+    EXPECT_TRUE(result.path.isEmpty());
+    EXPECT_TRUE(temp.files().isEmpty());
 }
 
 TEST(MeterLink, CancellingTheTransferLeavesNoFile)

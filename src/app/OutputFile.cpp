@@ -1,0 +1,193 @@
+#include "app/OutputFile.h"
+
+#include "app/ProcessFiles.h"
+#include "app/TemporaryFileRegistry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kPrefix = QStringLiteral(".fibrolog-");
+const QString kSuffix = QStringLiteral(".part");
+
+QString realPathOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return info.absoluteFilePath();
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QFileInfo(info.symLinkTarget()).absoluteFilePath() : canonical;
+}
+
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Read, not set and set back: umask() would change it for every thread.
+mode_t currentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        while (!status.atEnd()) {
+            const QByteArray line = status.readLine();
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return static_cast<mode_t>(mask & 0777);
+            }
+        }
+    }
+    return 022;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    struct stat x
+    {
+    };
+    struct stat y
+    {
+    };
+    return ::stat(QFile::encodeName(a).constData(), &x) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+}
+
+} // namespace
+
+OutputFile::OutputFile(const QString& path) : path_(realPathOf(path)) {}
+
+OutputFile::~OutputFile()
+{
+    cancel();
+}
+
+bool OutputFile::check(const QString& path, const QString& input, QString* error)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!input.isEmpty() && sameFile(path, input)) {
+        *error = QStringLiteral("%1 is the file it would be made from; choose another output.").arg(shown);
+        return false;
+    }
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        *error = QStringLiteral("%1 exists and is not a regular file; it is left as it is.").arg(shown);
+        return false;
+    }
+    return true;
+}
+
+bool OutputFile::Device::openDescriptor(int fd)
+{
+    fd_ = fd;
+    failure_.clear();
+    return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+void OutputFile::Device::close()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    QIODevice::close();
+}
+
+qint64 OutputFile::Device::writeData(const char* data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t put = ::write(fd_, data + done, static_cast<size_t>(size - done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            failure_ = put < 0 ? systemReason() : QStringLiteral("nothing could be written");
+            setErrorString(failure_);
+            return -1;
+        }
+        done += put;
+    }
+    return done;
+}
+
+bool OutputFile::open(QString* error)
+{
+    if (!check(path_, QString(), error))
+        return false;
+    const QString folder = QFileInfo(path_).absolutePath();
+    ProcessFiles::removeLeftOvers(folder, kPrefix, {kSuffix});
+    QTemporaryFile reserve(QDir(folder).filePath(ProcessFiles::nameTemplate(kPrefix, kSuffix)));
+    reserve.setAutoRemove(false);
+    if (!reserve.open()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reserve.errorString());
+        return false;
+    }
+    partial_ = reserve.fileName();
+    reserve.close();
+    TemporaryFileRegistry::add(partial_);
+    const int fd = ::open(QFile::encodeName(partial_).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0 || !device_.openDescriptor(fd)) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), systemReason());
+        cancel();
+        return false;
+    }
+    return true;
+}
+
+bool OutputFile::commit(QString* error)
+{
+    // A write that failed on the way (a full disk under a PDF writer that
+    // goes on regardless) fails the whole output.
+    bool ok = device_.isOpen() && device_.failure().isEmpty();
+    QString reason = device_.failure();
+    const int fd = device_.descriptor();
+    if (ok && ::fsync(fd) != 0) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (ok) {
+        // An output the user made before keeps who may read it; a new one
+        // gets what the user's umask gives a new file.
+        struct stat existing
+        {
+        };
+        if (::stat(QFile::encodeName(path_).constData(), &existing) == 0)
+            ::fchmod(fd, existing.st_mode & 07777);
+        else
+            ::fchmod(fd, 0666 & ~currentUmask());
+    }
+    device_.close();
+    if (ok && std::rename(QFile::encodeName(partial_).constData(), QFile::encodeName(path_).constData()) != 0) {
+        ok = false;
+        reason = systemReason();
+    }
+    if (!ok) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reason);
+        cancel();
+        return false;
+    }
+    TemporaryFileRegistry::forget(partial_);
+    partial_.clear();
+    return true;
+}
+
+void OutputFile::cancel()
+{
+    device_.close();
+    if (partial_.isEmpty())
+        return;
+    QFile::remove(partial_);
+    TemporaryFileRegistry::forget(partial_);
+    partial_.clear();
+}

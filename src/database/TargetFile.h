@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <sys/stat.h>
+
+// A user's file that is about to be replaced as a whole (a save, a schema
+// upgrade). It stands for the real file behind any symbolic links, so the
+// link stays a link; it takes the lock that every program replacing that file
+// takes, so two savers never both succeed with one's rows lost; the new
+// content is built in a sibling file of a name of its own, which is renamed
+// over the file only when it is complete, with the file's mode, owner and
+// group (owner-only for a new file).
+class TargetFile
+{
+public:
+    explicit TargetFile(const QString& path);
+    ~TargetFile();
+    TargetFile(const TargetFile&) = delete;
+    TargetFile& operator=(const TargetFile&) = delete;
+
+    // How long a saver waits for another one to finish.
+    static constexpr int kLockWaitMs = 15000;
+
+    // The real file (the path given when it is no link).
+    const QString& path() const { return path_; }
+    bool exists() const { return exists_; }
+    // A file that exists and is no regular file (a folder, a device, a FIFO)
+    // is never replaced; `error` says so, naming it.
+    bool isReplaceable(QString* error) const;
+
+    // Waits up to `waitMs` for other programs replacing the same file.
+    bool lock(QString* error, int waitMs = kLockWaitMs);
+    bool isLocked() const { return lockFd_ >= 0; }
+
+    // The sibling file the new content goes into: created empty, owner-only.
+    QString createSibling(QString* error);
+    // Makes the sibling the file: synced to the disk, given the file's mode
+    // and owner, renamed over it. On failure the sibling is removed and the
+    // file is as it was.
+    bool commit(QString* error);
+    void discardSibling();
+
+private:
+    void unlock();
+
+    QString path_;
+    bool exists_ = false;
+    struct stat original_
+    {
+    };
+    int lockFd_ = -1;
+    QString lockPath_;
+    QString sibling_;
+};

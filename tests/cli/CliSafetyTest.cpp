@@ -1,0 +1,377 @@
+// The command line under what a careful user does to it: two programs at
+// once, signals, symbolic links, permissions, outputs that are no files, and
+// names at the file system's limits. The real program runs in processes of
+// its own here, as it would from a shell.
+#include "cli/CliRun.h"
+#include "database/Database.h"
+#include "database/TestDatabaseSchema.h"
+#include "support/TestDatabaseBuilder.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CliSafetyTest : public TempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(path("tmp")));
+        environment_ = QProcessEnvironment::systemEnvironment();
+        environment_.insert("TMPDIR", path("tmp"));
+        environment_.insert("FIBROLOG_SHARED_STANDARDS", path("no-shared.mdb"));
+    }
+
+    static QString sample(const char* name) { return QStringLiteral(FIBROLOG_TEST_DATA_DIR "/") + name; }
+
+    void start(QProcess& process, const QStringList& arguments) const
+    {
+        process.setProcessEnvironment(environment_);
+        process.start(FIBROLOG_CLI_PATH, arguments);
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+
+    static Outcome finish(QProcess& process)
+    {
+        EXPECT_TRUE(process.waitForFinished(120000));
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -process.exitCode(),
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    Outcome cli(const QStringList& arguments) const
+    {
+        QProcess process;
+        start(process, arguments);
+        return finish(process);
+    }
+
+    QString info(const QString& file) const { return cli({"info", file}).out; }
+
+    QStringList leftInTemporaryFolder() const
+    {
+        return QDir(path("tmp")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    static QStringList siblingsIn(const QString& folder)
+    {
+        return QDir(folder).entryList({".fibrolog-*"}, QDir::Files | QDir::Hidden);
+    }
+
+    // A download of `fibers` fibers on one link: big enough that storing it
+    // takes a while.
+    QString largeDownload(int fibers) const
+    {
+        QByteArray text = "'Big Cabling','555','SN:P7','2.10','01/02/07'\n'C',0,'',0,0,0,0,0,0\n"
+                          "'C',0,'',0,0,0,0,0,0\n'C',1,'',0,0,0,0,0,0\n'C',1,'',0,0,0,0,0,0\n"
+                          "1,'BIG LINK','01/02/07',900,2,0,21,3,2,-18.00,-19.00\n\n"
+                          "1,0,'BIG LINK','01/02/07','850nm','1300nm'\n";
+        for (int f = 1; f <= fibers; ++f)
+            text += "'" + QByteArray::number(f) + "',-21.50,-20.40\n";
+        const QString file = path("large.kav");
+        writeFile(file, text);
+        return file;
+    }
+
+    static mode_t modeOf(const QString& file)
+    {
+        struct stat info
+        {
+        };
+        ::lstat(QFile::encodeName(file).constData(), &info);
+        return info.st_mode;
+    }
+
+    QProcessEnvironment environment_;
+};
+
+// The id of a process that has ended.
+long goneProcessId()
+{
+    QProcess done;
+    done.start("true", {});
+    done.waitForStarted();
+    const long id = static_cast<long>(done.processId());
+    done.waitForFinished();
+    return id;
+}
+
+} // namespace
+
+TEST_F(CliSafetyTest, TwoImportsIntoOneTargetAtOnceKeepBoth)
+{
+    for (int round = 0; round < 3; ++round) {
+        const QString target = path(QStringLiteral("shared-%1.mdb").arg(round));
+        QProcess first;
+        QProcess second;
+        start(first, {"import", sample("pendra-v2_10.kav"), target});
+        start(second, {"import", sample("lintel-v2_5.kav"), target});
+        const Outcome a = finish(first);
+        const Outcome b = finish(second);
+        EXPECT_EQ(a.status, ExitOk) << a.err.toStdString();
+        EXPECT_EQ(b.status, ExitOk) << b.err.toStdString();
+        EXPECT_EQ(info(target), "schema 2.1\nCompany 2\nSite 10\nFiber 26\nStandards 10\n") << round;
+        EXPECT_TRUE(siblingsIn(path("")).isEmpty()) << siblingsIn(path("")).join(' ').toStdString();
+    }
+}
+
+TEST_F(CliSafetyTest, AnUpgradeAndAnImportAtOnceKeepBoth)
+{
+    const QString target = path("old.mdb");
+    ASSERT_TRUE(createTestDatabase(target, kSchemaVersion2));
+    QProcess upgrade;
+    QProcess import;
+    start(upgrade, {"upgrade", target});
+    start(import, {"import", sample("lintel-v2_5.kav"), target});
+    EXPECT_EQ(finish(upgrade).status, ExitOk);
+    const Outcome imported = finish(import);
+    EXPECT_EQ(imported.status, ExitOk) << imported.err.toStdString();
+    EXPECT_EQ(info(target), "schema 2.1\nCompany 1\nSite 3\nFiber 7\nStandards 2\n");
+    EXPECT_TRUE(QFile::exists(target + ".backup"));
+}
+
+TEST_F(CliSafetyTest, ImportingTheSameDownloadAgainReplacesItsLinks)
+{
+    const QString target = path("twice.mdb");
+    ASSERT_EQ(cli({"import", sample("pendra-v2_10.kav"), target}).status, ExitOk);
+    const Outcome again = cli({"import", sample("pendra-v2_10.kav"), target});
+    ASSERT_EQ(again.status, ExitOk) << again.err.toStdString();
+    EXPECT_TRUE(again.out.contains("replaced 7 links measured again")) << again.out.toStdString();
+    EXPECT_EQ(info(target), "schema 2.1\nCompany 1\nSite 7\nFiber 19\nStandards 8\n");
+}
+
+TEST_F(CliSafetyTest, MergingIntoAnOlderFileKeepsItsBackup)
+{
+    const QString target = path("v2.mdb");
+    ASSERT_TRUE(createTestDatabase(target, kSchemaVersion2));
+    const QByteArray before = fileBytes(target);
+    const Outcome r = cli({"import", sample("lintel-v2_5.kav"), target});
+    ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("the original is kept as " + target + ".backup")) << r.out.toStdString();
+    EXPECT_EQ(fileBytes(target + ".backup"), before);
+    EXPECT_TRUE(info(target).startsWith("schema 2.1\n"));
+}
+
+TEST_F(CliSafetyTest, RefusalsLeaveEveryFileAsItWas)
+{
+    writeFile(path("notes.mdb"), "my notes");
+    const Outcome overwrite = cli({"import", sample("lintel-v2_5.kav"), path("notes.mdb"), "--overwrite"});
+    EXPECT_EQ(overwrite.status, ExitError);
+    EXPECT_TRUE(overwrite.err.contains("not a test database")) << overwrite.err.toStdString();
+    EXPECT_EQ(fileBytes(path("notes.mdb")), QByteArray("my notes"));
+    EXPECT_FALSE(QFile::exists(path("notes.mdb.backup")));
+
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    const QByteArray database = fileBytes(path("db.mdb"));
+    const Outcome create = cli({"create", path("db.mdb")});
+    EXPECT_EQ(create.status, ExitError);
+    EXPECT_TRUE(create.err.contains("exists already"));
+
+    // An output that is its own input.
+    const Outcome self = cli({"export-csv", path("db.mdb"), path("db.mdb")});
+    EXPECT_EQ(self.status, ExitError);
+    EXPECT_TRUE(self.err.contains(path("db.mdb"))) << self.err.toStdString();
+    ASSERT_TRUE(QFile::link(path("db.mdb"), path("alias.pdf")));
+    EXPECT_EQ(cli({"print", path("db.mdb"), path("alias.pdf")}).status, ExitError);
+    EXPECT_EQ(fileBytes(path("db.mdb")), database);
+
+    // Outputs that are no regular files: a FIFO and a device.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.csv")).constData(), 0600), 0);
+    const Outcome fifo = cli({"export-csv", path("db.mdb"), path("pipe.csv")});
+    EXPECT_EQ(fifo.status, ExitError);
+    EXPECT_TRUE(fifo.err.contains("is not a regular file")) << fifo.err.toStdString();
+    EXPECT_TRUE(S_ISFIFO(modeOf(path("pipe.csv"))));
+    EXPECT_EQ(cli({"print", path("db.mdb"), "/dev/null"}).status, ExitError);
+    EXPECT_TRUE(S_ISCHR(modeOf("/dev/null")));
+    EXPECT_EQ(cli({"download", "/dev/null"}).status, ExitError);
+    EXPECT_TRUE(S_ISCHR(modeOf("/dev/null")));
+
+    // The target's extension is checked before the meter is asked.
+    const Outcome into = cli({"download", "--into", path("results.txt")});
+    EXPECT_EQ(into.status, ExitError);
+    EXPECT_TRUE(into.err.contains("File extension needs to be .mdb")) << into.err.toStdString();
+    EXPECT_FALSE(into.err.contains("Searching"));
+}
+
+TEST_F(CliSafetyTest, SavingThroughALinkKeepsTheLinkTheModeAndTheGroup)
+{
+    ASSERT_TRUE(QDir().mkpath(path("real")));
+    const QString real = path("real/results.mdb");
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), real}).status, ExitOk);
+    EXPECT_EQ(modeOf(real) & 0777, 0600u) << "a new test database is the owner's alone";
+    ::chmod(QFile::encodeName(real).constData(), 0640);
+    const bool root = ::geteuid() == 0;
+    const gid_t group = 65534; // nogroup
+    if (root) {
+        ASSERT_EQ(::chown(QFile::encodeName(real).constData(), static_cast<uid_t>(-1), group), 0);
+    }
+    ASSERT_TRUE(QFile::link(real, path("link.mdb")));
+
+    const Outcome r = cli({"import", sample("pendra-v2_10.kav"), path("link.mdb")});
+    ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
+    EXPECT_TRUE(S_ISLNK(modeOf(path("link.mdb"))));
+    EXPECT_EQ(info(real), "schema 2.1\nCompany 2\nSite 10\nFiber 26\nStandards 10\n");
+    EXPECT_EQ(modeOf(real) & 0777, 0640u);
+    if (root) {
+        struct stat st
+        {
+        };
+        ::stat(QFile::encodeName(real).constData(), &st);
+        EXPECT_EQ(st.st_gid, group);
+    }
+    EXPECT_TRUE(siblingsIn(path("real")).isEmpty());
+    EXPECT_TRUE(siblingsIn(path("")).isEmpty());
+}
+
+TEST_F(CliSafetyTest, ReadingNeedsNeitherWriteAccessNorTheOnlyLock)
+{
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    ::chmod(QFile::encodeName(path("db.mdb")).constData(), 0444);
+    // Another reader holds the file: readers share it.
+    Database reader;
+    reader.open(path("db.mdb"), true, true, kConnectString);
+    reader.countRows("Fiber");
+    EXPECT_EQ(info(path("db.mdb")), "schema 2.1\nCompany 1\nSite 3\nFiber 7\nStandards 2\n");
+    EXPECT_EQ(cli({"export-csv", path("db.mdb"), path("out.csv")}).status, ExitOk);
+    reader.close();
+
+    if (::geteuid() != 0)
+        return; // the rest runs the program as another, unprivileged user
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    const QString open = path("open");
+    ASSERT_TRUE(QDir().mkpath(open + "/tmp"));
+    for (const QString& folder : {path(""), open})
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ::chmod(QFile::encodeName(open + "/tmp").constData(), 01777);
+    ASSERT_TRUE(QFile::copy(path("db.mdb"), open + "/db.mdb"));
+    ::chmod(QFile::encodeName(open + "/db.mdb").constData(), 0644);
+    ::chmod(QFile::encodeName(open).constData(), 0777);
+    for (const QStringList& command : {QStringList{"info", open + "/db.mdb"},
+                                       QStringList{"export-csv", open + "/db.mdb", open + "/out.csv"}}) {
+        QProcess process;
+        QProcessEnvironment environment = environment_;
+        environment.insert("TMPDIR", open + "/tmp");
+        environment.insert("HOME", open);
+        process.setProcessEnvironment(environment);
+        process.start("setpriv", QStringList{"--reuid=" + QString::number(nobody->pw_uid),
+                                             "--regid=" + QString::number(nobody->pw_gid), "--clear-groups",
+                                             FIBROLOG_CLI_PATH} +
+                                     command);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), ExitOk)
+            << command.join(' ').toStdString() << ": " << process.readAllStandardError().toStdString();
+    }
+}
+
+TEST_F(CliSafetyTest, SignalsTakeTheTemporaryFilesAlong)
+{
+    const QString download = largeDownload(60000);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const QString target = path(QStringLiteral("signal-%1.mdb").arg(signal));
+        QProcess process;
+        start(process, {"import", download, target});
+        // Wait until the working database exists, then stop the program.
+        for (int i = 0; i < 400 && leftInTemporaryFolder().isEmpty(); ++i)
+            QThread::msleep(5);
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        const Outcome r = finish(process);
+        EXPECT_NE(r.status, ExitOk) << signal;
+        EXPECT_TRUE(leftInTemporaryFolder().isEmpty())
+            << signal << ": " << leftInTemporaryFolder().join(' ').toStdString();
+        EXPECT_TRUE(siblingsIn(path("")).isEmpty()) << signal;
+    }
+}
+
+TEST_F(CliSafetyTest, WhatAKilledRunLeftIsRemovedByTheNext)
+{
+    const long gone = goneProcessId();
+    const QString working = path(QStringLiteral("tmp/_kavcurrent%1-abcdef.mdb").arg(gone));
+    const QString sibling = path(QStringLiteral(".fibrolog-%1-abcdef.saving").arg(gone));
+    const QString running = path(QStringLiteral("tmp/_kavcurrent%1-abcdef.mdb").arg(::getpid()));
+    const QString data = path(QStringLiteral("tmp/_kavcurrent%1-abcdef.kav").arg(gone));
+    for (const QString& file : {working, working + "-journal", sibling, running, data})
+        writeFile(file, "left");
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("next.mdb")}).status, ExitOk);
+    EXPECT_FALSE(QFile::exists(working));
+    EXPECT_FALSE(QFile::exists(working + "-journal"));
+    EXPECT_FALSE(QFile::exists(sibling));
+    EXPECT_TRUE(QFile::exists(running)) << "a running program's working copy stays";
+    EXPECT_TRUE(QFile::exists(data)) << "downloaded data are never thrown away";
+}
+
+TEST_F(CliSafetyTest, FailuresNameTheirCause)
+{
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    // A file size limit stands in for a full disk: the write fails with the
+    // system's reason, and an older output stays as it was.
+    writeFile(path("old.csv"), "older export");
+    QProcess limited;
+    limited.setProcessEnvironment(environment_);
+    limited.start("sh", {"-c", QStringLiteral("ulimit -f 1; exec '%1' export-csv '%2' '%3'")
+                                   .arg(FIBROLOG_CLI_PATH, path("db.mdb"), path("old.csv"))});
+    const Outcome full = finish(limited);
+    EXPECT_EQ(full.status, ExitError);
+    EXPECT_TRUE(full.err.contains("Cannot write " + path("old.csv") + ": File too large"))
+        << full.err.toStdString();
+    EXPECT_EQ(fileBytes(path("old.csv")), QByteArray("older export"));
+    EXPECT_TRUE(siblingsIn(path("")).isEmpty());
+
+    // A name near the file system's limit: what is built beside it has a short name.
+    const QString longName = path(QString(250, QLatin1Char('n')) + ".mdb");
+    const Outcome longTarget = cli({"import", sample("lintel-v2_5.kav"), longName});
+    EXPECT_EQ(longTarget.status, ExitOk) << longTarget.err.toStdString();
+    EXPECT_EQ(cli({"import", sample("lintel-v2_5.kav"), longName}).status, ExitOk);
+
+    // "--" ends the options.
+    const QString dashed = path("--feet.mdb");
+    EXPECT_EQ(cli({"create", "--", dashed}).status, ExitOk);
+    EXPECT_TRUE(QFile::exists(dashed));
+}
+
+TEST_F(CliSafetyTest, AFileAnotherProgramIsWritingIsNotReadBehindItsBack)
+{
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    Database writer;
+    writer.open(path("db.mdb"), true, false, kConnectString);
+    writer.beginTransaction();
+    writer.execute("DELETE FROM Fiber");
+    for (const QStringList& command :
+         {QStringList{"export-csv", path("db.mdb"), path("out.csv")}, QStringList{"info", path("db.mdb")}}) {
+        const Outcome r = cli(command);
+        EXPECT_EQ(r.status, ExitError) << command.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("in use")) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("out.csv")));
+    writer.rollback();
+    writer.close();
+    EXPECT_EQ(cli({"export-csv", path("db.mdb"), path("out.csv")}).status, ExitOk);
+    EXPECT_EQ(fileBytes(path("out.csv")).count("\r\n"), 1 + 14);
+}
+
+TEST_F(CliSafetyTest, PrintingLeavesNothingInTheTemporaryFolder)
+{
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    environment_.remove("XDG_RUNTIME_DIR");
+    const Outcome r = cli({"print", path("db.mdb"), path("out.pdf")});
+    ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
+    EXPECT_TRUE(leftInTemporaryFolder().isEmpty()) << leftInTemporaryFolder().join(' ').toStdString();
+}
