@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -127,15 +126,12 @@ bool OutputFile::open(QString* error)
         return false;
     const QString folder = QFileInfo(path_).absolutePath();
     ProcessFiles::removeLeftOvers(folder, kPrefix, {kSuffix});
-    QTemporaryFile reserve(QDir(folder).filePath(ProcessFiles::nameTemplate(kPrefix, kSuffix)));
-    reserve.setAutoRemove(false);
-    if (!reserve.open()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reserve.errorString());
+    QString reason;
+    partial_ = ProcessFiles::newRegisteredFile(folder, kPrefix, kSuffix, true, &reason);
+    if (partial_.isEmpty()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reason);
         return false;
     }
-    partial_ = reserve.fileName();
-    reserve.close();
-    TemporaryFileRegistry::add(partial_);
     const int fd = ::open(QFile::encodeName(partial_).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0 || !device_.openDescriptor(fd)) {
         *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), systemReason());
@@ -168,7 +164,8 @@ bool OutputFile::commit(QString* error)
             ::fchmod(fd, 0666 & ~currentUmask());
     }
     device_.close();
-    if (ok && std::rename(QFile::encodeName(partial_).constData(), QFile::encodeName(path_).constData()) != 0) {
+    if (ok &&
+        std::rename(QFile::encodeName(partial_).constData(), QFile::encodeName(path_).constData()) != 0) {
         ok = false;
         reason = systemReason();
     }

@@ -1,11 +1,16 @@
 #include "app/ProcessFiles.h"
 
-#include <QCoreApplication>
+#include "app/TemporaryFileRegistry.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -26,6 +31,41 @@ long ownerOf(const QString& fileName, const QString& prefix)
     bool ok = false;
     const long pid = fileName.mid(prefix.size(), dash - prefix.size()).toLong(&ok);
     return ok && pid > 0 ? pid : 0;
+}
+
+QString newRegisteredFile(const QString& folder, const QString& prefix, const QString& suffix, bool create,
+                          QString* error)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const QDir dir(folder);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString random;
+        for (int i = 0; i < 6; ++i)
+            random += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
+        const QString path = dir.filePath(prefix + QString::number(static_cast<long>(::getpid())) +
+                                          QLatin1Char('-') + random + suffix);
+        if (QFileInfo::exists(path))
+            continue;
+        TemporaryFileRegistry::add(path);
+        if (!create)
+            return path;
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        const int reason = errno;
+        TemporaryFileRegistry::forget(path);
+        if (reason != EEXIST) {
+            if (error)
+                *error = QString::fromLocal8Bit(std::strerror(reason));
+            return QString();
+        }
+    }
+    if (error)
+        *error = QStringLiteral("no free file name in %1").arg(QDir::toNativeSeparators(folder));
+    return QString();
 }
 
 bool isLeftOver(const QString& fileName, const QString& prefix)

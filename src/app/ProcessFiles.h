@@ -11,6 +11,14 @@ namespace ProcessFiles {
 // "<prefix><pid>-XXXXXX<suffix>", for QTemporaryFile's template.
 QString nameTemplate(const QString& prefix, const QString& suffix);
 
+// A new file "<prefix><pid>-<random><suffix>" in `folder`, registered for
+// removal on a signal before it exists, so that no moment leaves it behind.
+// With `create` it is made empty and owner-only (O_EXCL); without, the name
+// is only chosen (for a database engine that makes the file itself). Empty,
+// with the system's reason in `error` ("Permission denied"), on failure.
+QString newRegisteredFile(const QString& folder, const QString& prefix, const QString& suffix, bool create,
+                          QString* error = nullptr);
+
 // The process id in a name made from `prefix`, or 0 when it has none.
 long ownerOf(const QString& fileName, const QString& prefix);
 

@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QThread>
 
 #include <cerrno>
@@ -144,15 +143,10 @@ QString TargetFile::createSibling(QString* error)
     discardSibling();
     const QString folder = QFileInfo(path_).absolutePath();
     ProcessFiles::removeLeftOvers(folder, kSiblingPrefix, {kSiblingSuffix});
-    QTemporaryFile file(QDir(folder).filePath(ProcessFiles::nameTemplate(kSiblingPrefix, kSiblingSuffix)));
-    file.setAutoRemove(false);
-    if (!file.open()) {
-        *error = QStringLiteral("Cannot write in %1: %2")
-                     .arg(QDir::toNativeSeparators(folder), file.errorString());
-        return QString();
-    }
-    sibling_ = file.fileName();
-    TemporaryFileRegistry::add(sibling_);
+    QString reason;
+    sibling_ = ProcessFiles::newRegisteredFile(folder, kSiblingPrefix, kSiblingSuffix, true, &reason);
+    if (sibling_.isEmpty())
+        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reason);
     return sibling_;
 }
 

@@ -6,23 +6,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
 
 const QString WorkingFiles::kPrefix = QStringLiteral("_kavcurrent");
 const QString WorkingFiles::kSuffix = QStringLiteral(".mdb");
 
 QString WorkingFiles::newPath()
 {
-    // The temporary file reserves a unique name; the database engine wants to
-    // create the file itself, so the empty placeholder goes again at once.
-    QTemporaryFile reserve(QDir(QDir::tempPath()).filePath(ProcessFiles::nameTemplate(kPrefix, kSuffix)));
-    if (!reserve.open())
-        return QString();
-    const QString path = reserve.fileName();
-    reserve.close();
-    reserve.remove();
-    paths_.append(path);
-    TemporaryFileRegistry::add(path);
+    // Only the name is chosen: the database engine makes the file itself.
+    const QString path = ProcessFiles::newRegisteredFile(QDir::tempPath(), kPrefix, kSuffix, false);
+    if (!path.isEmpty())
+        paths_.append(path);
     return path;
 }
 

@@ -12,7 +12,7 @@
 #include "meter/SerialPortOpener.h"
 
 #include <QDir>
-#include <QTemporaryFile>
+#include <QFile>
 
 MeterLink::MeterLink(SerialPortOpener& opener, UserPrompt& prompt, StatusSink& status)
     : opener_(opener), prompt_(prompt), status_(status)
@@ -69,18 +69,33 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
         return result;
     }
 
-    // The unique name and the data file are one file: nothing else is left
-    // in the temporary folder, and a failed transfer removes it again.
-    QTemporaryFile data(QDir(QDir::tempPath())
-                            .filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"),
-                                                                 downloadFileExtension(meterType_))));
-    if (!data.open()) {
+    // The data file is made with its unique name at once, so nothing else is
+    // left in the temporary folder. Half a transfer is of no use: a failed one
+    // removes it, and so does a signal that ends the program meanwhile.
+    const QString dataPath =
+        ProcessFiles::newRegisteredFile(QDir::tempPath(), QStringLiteral("_kavcurrent"),
+                                        downloadFileExtension(meterType_), true, &result.detail);
+    if (dataPath.isEmpty()) {
+        result.status = DownloadStatus::FileFailure;
+        return result;
+    }
+    struct Receiving
+    {
+        QString path;
+        bool keep = false;
+        ~Receiving()
+        {
+            if (!keep)
+                QFile::remove(path);
+            TemporaryFileRegistry::forget(path);
+        }
+    } receiving{dataPath};
+    QFile data(dataPath);
+    if (!data.open(QIODevice::WriteOnly)) {
         result.status = DownloadStatus::FileFailure;
         result.detail = data.errorString();
         return result;
     }
-    // Half a transfer is of no use: a signal that ends the program takes it along.
-    const RegisteredTemporaryFile receiving(data.fileName());
 
     status_.showStatus(StringId::ReadingFromDevice);
     result = DownloadReceiver(*port, timing_).receive(data, progress);
@@ -95,7 +110,7 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
     }
     if (!result.ok())
         return result;
-    data.setAutoRemove(false);
-    result.path = data.fileName();
+    receiving.keep = true;
+    result.path = dataPath;
     return result;
 }
