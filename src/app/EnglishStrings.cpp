@@ -39,6 +39,11 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {MeterSentNoData, "The meter sent no data."},
     {ImportReadingsNotFinite, "Readings left out: %1 (damaged: not a number)."},
     {DownloadDataKeptIn, "The downloaded data are kept in %1."},
+    {OperationCancelled, "Cancelled; nothing was changed."},
+    {ReadingCircuits, "Reading the circuits"},
+    {StoringDownload, "Storing the download"},
+    {SavingFile, "Saving"},
+    {PrintingPage, "Printing page %1 of %2"},
     {DownloadIncomplete, "The download is incomplete: its data end in the middle of a record. Nothing was "
                          "stored; the data are kept in %1."},
 

@@ -8,7 +8,12 @@
 // One long operation (meter search, download, import, save, printing): it
 // reports what it is doing and checks for a cancel request between steps. The
 // GUI shows a progress dialog, the command line prints to a terminal. Each job
-// has its own cancel flag, settable from any thread.
+// has its own cancel flag.
+//
+// Threads: report() is called on the thread the job runs on, which may be a
+// worker; an implementation that shows something marshals it to its own
+// thread (SignallingProgress does, through a queued signal). cancel() and
+// isCancelled() may be called from any thread at any time.
 class JobProgress
 {
 public:

@@ -4,6 +4,10 @@
 
 // Where the core writes the status-bar texts: the main frame in the GUI,
 // standard error or nothing on the command line, a recorder in tests.
+//
+// Threads: the core writes on the thread its operation runs on; a job on a
+// worker gets a ThreadBoundStatus around the window's sink, which posts the
+// texts to the window's thread.
 class StatusSink
 {
 public:

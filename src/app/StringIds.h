@@ -30,6 +30,11 @@ enum : int
     MeterSentNoData = 45051,
     ImportReadingsNotFinite = 45053,
     DownloadDataKeptIn = 45054,
+    OperationCancelled = 45055,
+    ReadingCircuits = 45056,
+    StoringDownload = 45057,
+    SavingFile = 45058,
+    PrintingPage = 45059,
     DownloadIncomplete = 45052,
 
     // Opening and saving files

@@ -7,6 +7,11 @@
 // How the core asks the user something or tells him something. The GUI answers
 // with Qt dialogs, the command line and the tests with scripted answers; the
 // core itself never shows a window.
+//
+// Threads: the core calls a prompt on the thread its operation runs on. A
+// dialog-showing prompt belongs to the window's thread, so a job on a worker
+// gets a ThreadBoundPrompt around it, which carries each question there and
+// waits for the answer.
 
 enum class PromptIcon
 {

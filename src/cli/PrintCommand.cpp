@@ -48,9 +48,10 @@ bool readCircuits(const QString& path, FiberCursor& cursor, QTextStream& err)
         return false;
     StandardsCatalog catalog;
     loadCatalogue(catalog, &db, err);
-    QString error;
-    if (!cursor.build(db, catalog, &error)) {
-        err << "fibrolog-cli: the circuits of " << path << " could not all be read: " << error << '\n';
+    const OperationResult built = cursor.build(db, catalog);
+    if (!built) {
+        err << "fibrolog-cli: the circuits of " << path << " could not all be read: " << built.message()
+            << '\n';
         return false;
     }
     return true;

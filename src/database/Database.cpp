@@ -172,6 +172,21 @@ void Database::open(const QString& path, bool exclusive, bool readOnly, const QS
     }
 }
 
+void Database::setInterruptCheck(std::function<bool()> stop)
+{
+    requireOpen();
+    interruptCheck_ = std::move(stop);
+    if (!interruptCheck_) {
+        sqlite3_progress_handler(db_, 0, nullptr, nullptr);
+        return;
+    }
+    // Asked every few thousand virtual machine steps: often enough to stop
+    // within a fraction of a second, seldom enough to cost nothing measurable.
+    sqlite3_progress_handler(
+        db_, 10000, [](void* self) -> int { return static_cast<Database*>(self)->interruptCheck_() ? 1 : 0; },
+        this);
+}
+
 void Database::applyCacheSize()
 {
     // Bulk imports touch index pages all over the file; a page cache of 32 MB

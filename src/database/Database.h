@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -74,6 +75,11 @@ public:
     // they loaded may be stale.
     std::int64_t changeCount() const;
 
+    // While set, long statements ask `stop` now and then and end with an
+    // "interrupted" error when it answers true; the transaction around them
+    // then rolls back. An empty function removes the check.
+    void setInterruptCheck(std::function<bool()> stop);
+
     // A prepared statement kept for reuse, ready to bind; give it back with
     // reset() (StatementLease does) before another use.
     std::shared_ptr<Statement> cachedStatement(const QString& sql);
@@ -95,6 +101,7 @@ private:
     void forgetSchema();
 
     sqlite3* db_ = nullptr;
+    std::function<bool()> interruptCheck_;
     QString path_;
     bool fresh_ = false; // created and not yet written
     bool exclusive_ = false;

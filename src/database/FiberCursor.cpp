@@ -1,16 +1,20 @@
 #include "database/FiberCursor.h"
 
+#include "app/JobProgress.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "database/CircuitRows.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
 #include "standards/StandardsCatalog.h"
 
-#include <QtDebug>
-
 #include <algorithm>
 #include <limits>
 
 namespace {
+
+// How many fibers are read between two looks at the job's progress.
+constexpr std::size_t kProgressStep = 2048;
 
 // A plain decimal integer: the text "%d" would print for its value.
 bool plainInteger(const QString& text, long long* value)
@@ -56,7 +60,7 @@ bool FiberCursor::sortsBefore(const CircuitRecord& a, const CircuitRecord& b)
     return compareTimes(a.uploadDate, b.uploadDate) < 0;
 }
 
-bool FiberCursor::build(Database& db, const StandardsCatalog& catalogue, QString* error)
+OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalogue, JobProgress* progress)
 {
     using namespace CircuitRows;
     clear();
@@ -64,8 +68,10 @@ bool FiberCursor::build(Database& db, const StandardsCatalog& catalogue, QString
         const Companies companies = readCompanies(db);
         Sites sites = readSites(db);
 
+        const qint64 total = db.countRows(QStringLiteral("Fiber"));
+        const QString what = loadString(StringId::ReadingCircuits);
         std::vector<FiberRow> fibers;
-        fibers.reserve(static_cast<std::size_t>(db.countRows(QStringLiteral("Fiber"))));
+        fibers.reserve(static_cast<std::size_t>(total));
         FiberReader reader(db);
         FiberRow row;
         while (reader.next(row)) {
@@ -73,6 +79,13 @@ bool FiberCursor::build(Database& db, const StandardsCatalog& catalogue, QString
             if (site != sites.end())
                 collectSiteSlots(*site, row.readings);
             fibers.push_back(std::move(row));
+            if (progress && fibers.size() % kProgressStep == 0) {
+                if (progress->isCancelled()) {
+                    clear();
+                    return OperationResult::failure(loadString(StringId::OperationCancelled));
+                }
+                progress->report(what, static_cast<std::int64_t>(fibers.size()), total);
+            }
         }
         records_.reserve(fibers.size());
         for (FiberRow& fiber : fibers) {
@@ -80,13 +93,11 @@ bool FiberCursor::build(Database& db, const StandardsCatalog& catalogue, QString
             fiber = FiberRow{}; // its texts now live in the record
         }
     } catch (const DatabaseException& e) {
-        qWarning().noquote() << "Building the circuit list stopped:" << e.description();
-        if (error)
-            *error = e.description();
-        return false;
+        clear();
+        return OperationResult::failure(e.description());
     }
     sortRecords();
-    return true;
+    return OperationResult::success();
 }
 
 void FiberCursor::sortRecords()
@@ -176,11 +187,30 @@ void FiberCursor::removeCurrent()
         position_ = count() - 1;
 }
 
-void FiberCursor::replaceSite(const CircuitRecord& r)
+int FiberCursor::setPosition(int index)
 {
-    for (CircuitRecord& record : records_) {
+    position_ = std::clamp(index, 0, std::max(count() - 1, 0));
+    return position_;
+}
+
+void FiberCursor::removeAt(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    records_.erase(records_.begin() + index);
+    if (index < position_ || position_ >= count())
+        --position_;
+    position_ = std::clamp(position_, 0, std::max(count() - 1, 0));
+}
+
+std::vector<int> FiberCursor::replaceSite(const CircuitRecord& r)
+{
+    std::vector<int> changed;
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        CircuitRecord& record = records_[i];
         if (record.siteNumber != r.siteNumber)
             continue;
+        changed.push_back(static_cast<int>(i));
         record.linkId = r.linkId;
         record.siteNumber = r.siteNumber;
         record.companyName = r.companyName;
@@ -200,17 +230,22 @@ void FiberCursor::replaceSite(const CircuitRecord& r)
         record.customStandardId = r.customStandardId;
         record.linkComment = r.linkComment;
     }
+    return changed;
 }
 
-void FiberCursor::replaceCompany(const CircuitRecord& r)
+std::vector<int> FiberCursor::replaceCompany(const CircuitRecord& r)
 {
-    for (CircuitRecord& record : records_) {
+    std::vector<int> changed;
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        CircuitRecord& record = records_[i];
         if (record.companyNumber != r.companyNumber)
             continue;
+        changed.push_back(static_cast<int>(i));
         record.companyName = r.companyName;
         record.companyNumber = r.companyNumber;
         record.companyPhone = r.companyPhone;
         record.serialNumber = r.serialNumber;
         record.firmwareVersion = r.firmwareVersion;
     }
+    return changed;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/OperationResult.h"
 #include "database/CircuitRecord.h"
 
 #include <vector>
 
 class Database;
+class JobProgress;
 class StandardsCatalog;
 
 // The evaluated circuits of a test database, one per Fiber row, sorted by
@@ -15,9 +17,9 @@ class FiberCursor
 {
 public:
     // Reads the Company, Site and Fiber tables once and evaluates every
-    // fiber. False when a database error interrupted it, with the engine's
-    // description in `error`; the records built so far stay, unsorted.
-    bool build(Database& db, const StandardsCatalog& catalogue, QString* error = nullptr);
+    // fiber, reporting the fibers read to `progress`. A database error or a
+    // cancel leaves the cursor empty and says why.
+    OperationResult build(Database& db, const StandardsCatalog& catalogue, JobProgress* progress = nullptr);
     void clear();
 
     int count() const { return static_cast<int>(records_.size()); }
@@ -33,11 +35,18 @@ public:
     // No copy, for printing thousands of pages.
     const CircuitRecord& recordAt(int i) const { return records_.at(static_cast<std::size_t>(i)); }
 
+    // Moves to `index`, clamped to the list; returns the position.
+    int setPosition(int index);
+
     void replaceCurrent(const CircuitRecord& record);
     void removeCurrent();
-    // Copies the site's (or company's) fields into every record of that site (company).
-    void replaceSite(const CircuitRecord& record);
-    void replaceCompany(const CircuitRecord& record);
+    // Removes the circuit at `index`; the position stays on the circuit it
+    // was on, or on the new last one when that one went.
+    void removeAt(int index);
+    // Copies the site's (or company's) fields into every record of that site
+    // (company); returns the indexes of the records changed.
+    std::vector<int> replaceSite(const CircuitRecord& record);
+    std::vector<int> replaceCompany(const CircuitRecord& record);
 
     // The sort order: link ID without regard to case, circuit ID as a number
     // when both are plain integers (else as text), then newest test and upload first.

@@ -1,5 +1,6 @@
 #include "database/FileUpgrade.h"
 
+#include "app/JobProgress.h"
 #include "app/ProcessFiles.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -19,7 +20,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool copyFileOver(const QString& source, const QString& target, QString* error, CopyMode mode)
+bool copyFileOver(const QString& source, const QString& target, QString* error, CopyMode mode,
+                  JobProgress* progress)
 {
     auto fail = [&](const QString& what, const QString& path) {
         if (error)
@@ -47,8 +49,18 @@ bool copyFileOver(const QString& source, const QString& target, QString* error, 
     ::fchmod(out, permissions);
     char block[64 * 1024];
     bool ok = true;
-    QString failedPath;
+    std::int64_t copied = 0;
+    const QString what = progress ? loadString(StringId::SavingFile) : QString();
     for (;;) {
+        if (progress) {
+            if (progress->isCancelled()) {
+                if (error)
+                    *error = loadString(StringId::OperationCancelled);
+                ok = false;
+                break;
+            }
+            progress->report(what, copied, sourceInfo.st_size);
+        }
         const ssize_t got = ::read(in, block, sizeof block);
         if (got == 0)
             break;
@@ -70,6 +82,7 @@ bool copyFileOver(const QString& source, const QString& target, QString* error, 
         }
         if (!ok)
             break;
+        copied += got;
     }
     ::close(in);
     if (::close(out) != 0 && ok)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class JobProgress;
+
 // Brings a test database file of schema 1.x or 2.0 to the current schema in
 // place, the way opening it does: the original is kept beside it with
 // ".backup" appended, the work is done on copies in the temporary folder, and
@@ -31,9 +33,10 @@ enum class CopyMode
 };
 
 // Copies `source` to `target`, replacing an existing target; `error` gives
-// the system's reason ("No space left on device").
+// the system's reason ("No space left on device"). `progress` hears of the
+// bytes copied and may stop the copy, which then removes the target.
 bool copyFileOver(const QString& source, const QString& target, QString* error = nullptr,
-                  CopyMode mode = CopyMode::OwnerOnly);
+                  CopyMode mode = CopyMode::OwnerOnly, JobProgress* progress = nullptr);
 
 // The ".backup" copy of a user's file kept before it is converted or upgraded.
 bool writeBackup(const QString& path, QString* error = nullptr);

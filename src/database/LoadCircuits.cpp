@@ -8,5 +8,8 @@ bool loadCircuits(Database& db, FiberCursor& cursor, QString* error)
 {
     StandardsCatalog catalogue;
     reload(catalogue, db);
-    return cursor.build(db, catalogue, error);
+    const OperationResult built = cursor.build(db, catalogue);
+    if (!built && error)
+        *error = built.message();
+    return built.ok();
 }

@@ -1,5 +1,6 @@
 #include "document/CFibrologDoc.h"
 
+#include "app/JobProgress.h"
 #include "app/StatusSink.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -8,13 +9,14 @@
 #include "database/CKAVFiberSet2.h"
 #include "database/CKAVSiteSet2_1.h"
 #include "database/CKAVStandardsSet2.h"
+#include "database/CircuitRowWriter.h"
 #include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
+#include "database/DatabaseFileWriter.h"
 #include "database/FileUpgrade.h"
 #include "database/SchemaVersions.h"
 #include "database/TestDatabaseSchema.h"
-#include "document/DatabaseFileWriter.h"
 #include "document/DownloadImporter.h"
 
 #include <QDir>
@@ -97,21 +99,19 @@ bool CFibrologDoc::onOpenDocument(const QString& path)
 {
     if (hasExtension(path, ".kav") || hasExtension(path, ".kavw"))
         return false;
-    Q_EMIT updateAllViews(kHintReload);
     if (!loadFile(path))
         return false;
     setPathName(QFileInfo(path).absoluteFilePath());
     setModifiedFlag(false);
-    Q_EMIT updateAllViews(kHintReload);
     return true;
 }
 
-bool CFibrologDoc::loadFile(const QString& path)
+bool CFibrologDoc::loadFile(const QString& path, JobProgress* progress)
 {
     lastError_.clear();
     const QString name = QFileInfo(path).fileName();
     if (!name.contains(QLatin1Char('.')) || hasExtension(name, ".kav"))
-        return importDownload(path);
+        return importDownload(path, progress);
     if (hasExtension(name, ".kavw"))
         return importCorvinaDownload(path);
     return loadDatabase(path);
@@ -119,6 +119,8 @@ bool CFibrologDoc::loadFile(const QString& path)
 
 void CFibrologDoc::releaseDatabase()
 {
+    const bool hadDatabase = database_ != nullptr;
+    cursor_.clear();
     standards_.reset();
     sites_.reset();
     companies_.reset();
@@ -128,6 +130,8 @@ void CFibrologDoc::releaseDatabase()
     database_.reset();
     workingFiles_.remove(workingPath_);
     workingPath_.clear();
+    if (hadDatabase)
+        Q_EMIT circuitsReset();
 }
 
 void CFibrologDoc::closeDatabase()
@@ -226,6 +230,7 @@ bool CFibrologDoc::openWorkingDatabase(const QString& workingPath)
         standards_->open();
         reportStandardsProblem(reload(catalog_, *standards_));
         workingPath_ = workingPath;
+        resetCircuits();
         return true;
     } catch (const DatabaseException& e) {
         workingPath_ = workingPath;
@@ -236,15 +241,12 @@ bool CFibrologDoc::openWorkingDatabase(const QString& workingPath)
     }
 }
 
-bool CFibrologDoc::importDownload(const QString& path)
+bool CFibrologDoc::importDownload(const QString& path, JobProgress* progress)
 {
     const QString target = workingFiles_.newPath();
-    const ImportResult result = DownloadImporter::importFile(path, target);
+    const ImportResult result = DownloadImporter::importFile(path, target, progress);
     shortenedFields_ = result.shortened;
     importOmissions_ = result.omissions.describe();
-    if (!result.shortened.isEmpty())
-        qWarning().noquote() << "Texts too long for their field were shortened:"
-                             << result.shortened.join(u", ");
     if (!result.stored()) {
         workingFiles_.remove(target);
         lastError_ = result.message;
@@ -262,24 +264,30 @@ bool CFibrologDoc::importCorvinaDownload(const QString& path)
     return false;
 }
 
-bool CFibrologDoc::download(JobProgress& progress)
+DownloadResult CFibrologDoc::transferDownload(JobProgress& progress)
 {
     status_.showStatus(StringId::InitiatingDownload);
     const DownloadResult transfer = meterLink_.downloadToFile(progress);
     if (!transfer.ok()) {
         // A meter that answered with nothing had no data to give: that is
         // said as such, not as a failure of the line.
-        lastError_ = transfer.status == DownloadStatus::NoData ? transfer.detail
-                                                               : loadString(StringId::CouldNotGetData);
-        status_.showStatusText(lastError_);
-        return false;
+        const QString text = transfer.status == DownloadStatus::NoData
+                                 ? transfer.detail
+                                 : loadString(StringId::CouldNotGetData);
+        status_.showStatusText(text);
     }
-    Q_EMIT downloadReceived(transfer.path);
+    return transfer;
+}
+
+bool CFibrologDoc::storeDownload(const QString& dataPath, JobProgress& progress)
+{
+    Q_EMIT downloadReceived(dataPath);
     const bool wasModified = modified_;
     setModifiedFlag(true);
-    const bool stored = loadFile(transfer.path);
+    lastError_.clear();
+    const bool stored = importDownload(dataPath, &progress);
     if (stored) {
-        QFile::remove(transfer.path);
+        QFile::remove(dataPath);
         // What was left out is said in the same breath, so it cannot be missed.
         QStringList status{loadString(StringId::DownloadSuccessful)};
         status << importOmissions_;
@@ -288,16 +296,127 @@ bool CFibrologDoc::download(JobProgress& progress)
         // Nothing was stored: the document is as it was, and the raw data
         // stay in the temporary folder.
         setModifiedFlag(wasModified);
-        if (!lastError_.contains(transfer.path))
+        if (!lastError_.contains(dataPath))
             lastError_ += QLatin1Char(' ') + formatMessage(loadString(StringId::DownloadDataKeptIn),
-                                                           {QDir::toNativeSeparators(transfer.path)});
+                                                           {QDir::toNativeSeparators(dataPath)});
         status_.showStatusText(lastError_);
     }
-    Q_EMIT updateAllViews(kHintReload);
     return stored;
 }
 
-bool CFibrologDoc::onSaveDocument(const QString& path)
+bool CFibrologDoc::download(JobProgress& progress)
+{
+    lastError_.clear();
+    const DownloadResult transfer = transferDownload(progress);
+    if (!transfer.ok()) {
+        lastError_ = transfer.status == DownloadStatus::NoData ? transfer.detail
+                                                               : loadString(StringId::CouldNotGetData);
+        return false;
+    }
+    return storeDownload(transfer.path, progress);
+}
+
+void CFibrologDoc::resetCircuits()
+{
+    cursor_.clear();
+    if (database_) {
+        const OperationResult built = cursor_.build(*database_, catalog_);
+        if (!built)
+            status_.showStatusText(loadString(StringId::ErrorOccurred) + built.message());
+    }
+    Q_EMIT circuitsReset();
+    Q_EMIT currentIndexChanged(cursor_.position());
+}
+
+void CFibrologDoc::setCurrentIndex(int index)
+{
+    const int before = cursor_.position();
+    if (cursor_.setPosition(index) != before)
+        Q_EMIT currentIndexChanged(cursor_.position());
+}
+
+void CFibrologDoc::emitChanged(const std::vector<int>& indexes)
+{
+    for (int index : indexes)
+        Q_EMIT circuitChanged(index);
+}
+
+namespace {
+
+OperationResult noSuchCircuit()
+{
+    return OperationResult::failure(QStringLiteral("There is no such circuit."));
+}
+
+} // namespace
+
+OperationResult CFibrologDoc::renameCircuit(int index, const QString& circuitId)
+{
+    if (!database_ || index < 0 || index >= cursor_.count())
+        return noSuchCircuit();
+    CircuitRecord record = cursor_.at(index);
+    const OperationResult written = CircuitRowWriter(*database_).renameFiber(record.fiberNumber, circuitId);
+    if (!written)
+        return written;
+    record.circuitId = circuitId;
+    const int current = cursor_.position();
+    cursor_.setPosition(index);
+    cursor_.replaceCurrent(record);
+    cursor_.setPosition(current);
+    setModifiedFlag(true);
+    Q_EMIT circuitChanged(index);
+    return written;
+}
+
+OperationResult CFibrologDoc::setLink(int index, const QString& linkId, const QString& comment)
+{
+    if (!database_ || index < 0 || index >= cursor_.count())
+        return noSuchCircuit();
+    CircuitRecord record = cursor_.at(index);
+    const OperationResult written = CircuitRowWriter(*database_).setLink(record.siteNumber, linkId, comment);
+    if (!written)
+        return written;
+    record.linkId = linkId;
+    record.linkComment = CircuitRowWriter::storedBlankable(comment);
+    setModifiedFlag(true);
+    emitChanged(cursor_.replaceSite(record));
+    return written;
+}
+
+OperationResult CFibrologDoc::setCompany(int index, const QString& name, const QString& telephone)
+{
+    if (!database_ || index < 0 || index >= cursor_.count())
+        return noSuchCircuit();
+    CircuitRecord record = cursor_.at(index);
+    const OperationResult written =
+        CircuitRowWriter(*database_).setCompany(record.companyNumber, name, telephone);
+    if (!written)
+        return written;
+    record.companyName = name;
+    record.companyPhone = CircuitRowWriter::storedBlankable(telephone);
+    setModifiedFlag(true);
+    emitChanged(cursor_.replaceCompany(record));
+    return written;
+}
+
+OperationResult CFibrologDoc::deleteCircuit(int index)
+{
+    if (!database_ || index < 0 || index >= cursor_.count())
+        return noSuchCircuit();
+    const OperationResult written = CircuitRowWriter(*database_).deleteFiber(cursor_.at(index).fiberNumber);
+    if (!written)
+        return written;
+    const int before = cursor_.position();
+    Q_EMIT circuitAboutToBeRemoved(index);
+    cursor_.removeAt(index);
+    Q_EMIT circuitRemoved(index);
+    setModifiedFlag(true);
+    if (cursor_.position() != before || index == before)
+        Q_EMIT currentIndexChanged(cursor_.position());
+    return written;
+}
+
+bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
 {
     lastError_.clear();
     lastMerge_ = {};
@@ -356,10 +475,15 @@ bool CFibrologDoc::onSaveDocument(const QString& path)
         }
     }
     QString error;
-    const bool saved =
-        merge ? writer.mergeInto(*database_, &error, &lastMerge_) : writer.writeCopy(workingPath_, &error);
-    if (!saved)
+    const bool saved = merge ? writer.mergeInto(*database_, &error, &lastMerge_, progress)
+                             : writer.writeCopy(workingPath_, &error, progress);
+    if (!saved) {
+        if (progress && progress->isCancelled()) {
+            lastError_ = error; // the user's own choice: no error box
+            return false;
+        }
         return failed(error);
+    }
     setModifiedFlag(false);
     setPathName(QFileInfo(path).absoluteFilePath());
     return true;

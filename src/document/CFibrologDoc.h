@@ -1,7 +1,10 @@
 #pragma once
 
-#include "document/DatabaseFileWriter.h"
+#include "app/OperationResult.h"
+#include "database/DatabaseFileWriter.h"
+#include "database/FiberCursor.h"
 #include "document/WorkingFiles.h"
+#include "meter/DownloadResult.h"
 #include "meter/MeterLink.h"
 #include "standards/StandardsCatalog.h"
 
@@ -24,16 +27,20 @@ class UserPrompt;
 // open copies it to a working copy in the temporary folder, edits and
 // downloads change the working copy, and Save writes it into the file the user
 // chooses, merged or overwritten. The document also owns the link to the
-// meter. It shows nothing itself: questions and messages go through the
-// UserPrompt, status texts through the StatusSink.
+// meter and the evaluated circuits of the working database, which views
+// follow through its signals. It shows nothing itself: questions and messages
+// go through the UserPrompt, status texts through the StatusSink.
+//
+// Threads: the document lives on one thread (the window's). Only
+// transferDownload() may run on another while the document is otherwise left
+// alone; it reaches the user through the prompt and status sink, which must
+// then be thread-bound ones (ThreadBoundPrompt, ThreadBoundStatus). Every
+// other call, and every signal, belongs to the document's thread.
 class CFibrologDoc : public QObject
 {
     Q_OBJECT
 
 public:
-    // The view refresh hint for "everything changed".
-    static constexpr int kHintReload = 57601;
-
     CFibrologDoc(UserPrompt& prompt, StatusSink& status, SerialPortOpener& ports, QObject* parent = nullptr);
     ~CFibrologDoc() override;
 
@@ -43,24 +50,49 @@ public:
     // the path is the opened file and the document is unmodified.
     bool onOpenDocument(const QString& path);
     // Loads by extension: ".kav" is a Pendra or Lintel download, ".kavw" a
-    // Corvina download, anything else a test database.
-    bool loadFile(const QString& path);
+    // Corvina download, anything else a test database. `progress` hears of a
+    // download being stored and may cancel it.
+    bool loadFile(const QString& path, JobProgress* progress = nullptr);
     // Writes the working database into `path` (".mdb" only). False when
-    // nothing was saved; the document then stays modified.
-    bool onSaveDocument(const QString& path);
+    // nothing was saved; the document then stays modified. `progress` hears
+    // of the work and may cancel it, which leaves the file as it was.
+    bool onSaveDocument(const QString& path, JobProgress* progress = nullptr);
     // Save: the current path when it can be written to, else Save As.
     bool save();
     bool saveAs();
     // The question before New, Open or Exit when there are unsaved changes.
     // False cancels the pending operation.
     bool saveModified();
-    // The Download command: meter to working database. True when a download
-    // was stored.
+    // The Download command: transferDownload() then storeDownload(). True
+    // when a download was stored.
     bool download(JobProgress& progress);
+    // The meter's part of a download: the search for the meter (when none is
+    // known yet) and the transfer into a data file. May run on a worker thread.
+    DownloadResult transferDownload(JobProgress& progress);
+    // Stores a transferred data file as the new working database; on the
+    // document's thread. The data file goes once it is stored; otherwise it
+    // stays, and the status text names it.
+    bool storeDownload(const QString& dataPath, JobProgress& progress);
     // Closes the working database and removes the document's temporary files.
     void closeDatabase();
 
     bool hasDatabase() const;
+
+    // The evaluated circuits of the working database, sorted, with the current one.
+    const FiberCursor& circuits() const { return cursor_; }
+    int currentIndex() const { return cursor_.position(); }
+    // Makes the circuit at `index` (clamped) the current one.
+    void setCurrentIndex(int index);
+
+    // Edits and the delete of the view, written to the working database at
+    // once; each marks the document modified on success. A failure leaves the
+    // database and the circuits as they were and gives the reason.
+    OperationResult renameCircuit(int index, const QString& circuitId);
+    // The link (site) of the circuit at `index`: its ID and its comment.
+    OperationResult setLink(int index, const QString& linkId, const QString& comment);
+    // The company of the circuit at `index`: the one whose values are shown.
+    OperationResult setCompany(int index, const QString& name, const QString& telephone);
+    OperationResult deleteCircuit(int index);
     Database* database() const { return database_.get(); }
     CKAVFiberSet2* fiberSet() const { return fibers_.get(); }
     CKAVCompanySet2* companySet() const { return companies_.get(); }
@@ -86,7 +118,14 @@ public:
     const QStringList& importOmissions() const { return importOmissions_; }
 
 Q_SIGNALS:
-    void updateAllViews(int hint);
+    // The circuits were built anew (a file opened, a download stored, the
+    // document closed): views start again from the current index.
+    void circuitsReset();
+    // The circuit at `index` shows new values.
+    void circuitChanged(int index);
+    void circuitAboutToBeRemoved(int index);
+    void circuitRemoved(int index);
+    void currentIndexChanged(int index);
     void modifiedChanged(bool modified);
     void pathChanged(const QString& path);
     // The meter's data arrived in this file, which goes once they are stored.
@@ -100,7 +139,10 @@ private:
     QString convertVersion1(const QString& path, const QString& workingCopy);
     bool upgradeVersion2(const QString& path, const QString& workingCopy);
     bool openWorkingDatabase(const QString& workingPath);
-    bool importDownload(const QString& path);
+    // Builds the circuits of the working database (none without one) and tells the views.
+    void resetCircuits();
+    void emitChanged(const std::vector<int>& indexes);
+    bool importDownload(const QString& path, JobProgress* progress = nullptr);
     bool importCorvinaDownload(const QString& path);
     void setPathName(const QString& path);
     void warn(int textId, int captionId);
@@ -124,4 +166,5 @@ private:
     QStringList importOmissions_;
     QString standardsProblem_;
     DatabaseFileWriter::MergeReport lastMerge_;
+    FiberCursor cursor_;
 };

@@ -1,5 +1,6 @@
 #include "document/DownloadImporter.h"
 
+#include "app/JobProgress.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "database/CKAVCompanySet2.h"
@@ -26,12 +27,19 @@ constexpr int kUserLinkBudgetStandard = 15;
 const QString kReturnLossStandardName = QStringLiteral("EIA/TIA FOTP107A");
 const QString kUnusedSlotName = QStringLiteral("9999nm");
 constexpr float kReturnLossMaxDistance = -10000000000.0f;
+// Fibers written between two looks at the job's progress.
+constexpr int kProgressStep = 1024;
+
+// Thrown between two rows when the user cancels: the transaction rolls back.
+struct ImportCancelled
+{
+};
 
 class Writer
 {
 public:
-    Writer(Database& db, const DownloadModel& model)
-        : db_(db), model_(model), plan_(DownloadSlotPlan::make(model))
+    Writer(Database& db, const DownloadModel& model, JobProgress* progress)
+        : db_(db), model_(model), plan_(DownloadSlotPlan::make(model)), progress_(progress)
     {
     }
 
@@ -203,6 +211,10 @@ private:
         CKAVFiberSet2 fibers(db_);
         fibers.open();
         int written = 0;
+        std::int64_t total = 0;
+        for (const FiberList& list : model_.fiberLists)
+            total += list.fibers.size();
+        const QString what = loadString(StringId::StoringDownload);
         for (int listIndex = 0; listIndex < model_.fiberLists.size(); ++listIndex) {
             if (!plan_.storesList(listIndex))
                 continue;
@@ -216,7 +228,11 @@ private:
                 fibers.fiberType = static_cast<std::int16_t>(list.fiberType);
                 fibers.powers = plan_.powers(listIndex, fiber);
                 fibers.update();
-                ++written;
+                if (++written % kProgressStep == 0 && progress_) {
+                    if (progress_->isCancelled())
+                        throw ImportCancelled();
+                    progress_->report(what, written, total);
+                }
             }
         }
         return written;
@@ -239,6 +255,7 @@ private:
     Database& db_;
     const DownloadModel& model_;
     const DownloadSlotPlan plan_;
+    JobProgress* progress_;
     QStringList shortened_;
 };
 
@@ -268,7 +285,8 @@ bool endsWithLineEnd(const QString& path)
 
 } // namespace
 
-ImportResult DownloadImporter::importFile(const QString& downloadPath, const QString& databasePath)
+ImportResult DownloadImporter::importFile(const QString& downloadPath, const QString& databasePath,
+                                          JobProgress* progress)
 {
     QString error;
     std::optional<DownloadModel> model = DownloadParser::parseFile(downloadPath, &error);
@@ -278,10 +296,10 @@ ImportResult DownloadImporter::importFile(const QString& downloadPath, const QSt
         return failure(ImportResult::Status::Incomplete,
                        formatMessage(loadString(StringId::DownloadIncomplete),
                                      {QDir::toNativeSeparators(QFileInfo(downloadPath).absoluteFilePath())}));
-    return store(std::move(*model), databasePath);
+    return store(std::move(*model), databasePath, progress);
 }
 
-ImportResult DownloadImporter::store(DownloadModel model, const QString& databasePath)
+ImportResult DownloadImporter::store(DownloadModel model, const QString& databasePath, JobProgress* progress)
 {
     DownloadPreparation::prune(model);
     DownloadPreparation::restoreOldReferences(model);
@@ -291,9 +309,11 @@ ImportResult DownloadImporter::store(DownloadModel model, const QString& databas
             return failure(ImportResult::Status::DatabaseError, loadString(StringId::FailedToSave));
         Database db;
         db.open(databasePath, true, false, kConnectString);
-        Writer writer(db, model);
+        Writer writer(db, model, progress);
         result = writer.write();
         result.shortened = writer.shortened();
+    } catch (const ImportCancelled&) {
+        result = failure(ImportResult::Status::Cancelled, loadString(StringId::OperationCancelled));
     } catch (const DatabaseException& e) {
         result = failure(ImportResult::Status::DatabaseError,
                          loadString(StringId::ErrorOccurred) + e.description());

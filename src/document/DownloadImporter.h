@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class JobProgress;
+
 // How storing a download ended.
 struct ImportResult
 {
@@ -16,6 +18,7 @@ struct ImportResult
         NotReadable,   // the file has no readable header
         Incomplete,    // the data end inside a record: the transfer was cut short
         DatabaseError, // the new database could not be made or written
+        Cancelled,     // the user stopped it; nothing was stored
     };
 
     Status status = Status::NotReadable;
@@ -41,7 +44,10 @@ class DownloadImporter
 {
 public:
     // Parses the ".kav" file at `downloadPath` and stores it at `databasePath`,
-    // where no file may exist yet.
-    static ImportResult importFile(const QString& downloadPath, const QString& databasePath);
-    static ImportResult store(DownloadModel model, const QString& databasePath);
+    // where no file may exist yet. `progress` hears of the fibers written and
+    // may cancel; a cancelled import leaves no database behind.
+    static ImportResult importFile(const QString& downloadPath, const QString& databasePath,
+                                   JobProgress* progress = nullptr);
+    static ImportResult store(DownloadModel model, const QString& databasePath,
+                              JobProgress* progress = nullptr);
 };

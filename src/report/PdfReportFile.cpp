@@ -11,7 +11,8 @@
 
 PdfReportFile::PdfReportFile(const QString& path, QPageSize::PageSizeId paper) : path_(path), paper_(paper) {}
 
-int PdfReportFile::write(PagedReport& report, const LogoSource& logos, QString* error) const
+int PdfReportFile::write(PagedReport& report, const LogoSource& logos, QString* error,
+                         JobProgress* progress) const
 {
     OutputFile file(path_);
     if (!file.open(error))
@@ -24,7 +25,7 @@ int PdfReportFile::write(PagedReport& report, const LogoSource& logos, QString* 
         // so the reports keep their own three-quarter-inch margins.
         writer.setPageLayout(QPageLayout(QPageSize(paper_), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setCreator(QCoreApplication::applicationName());
-        result = ReportPrinter::print(report, writer, logos);
+        result = ReportPrinter::print(report, writer, logos, 1, 0, progress);
     }
     if (!result.ok) {
         file.cancel();

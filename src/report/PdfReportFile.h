@@ -3,6 +3,7 @@
 #include <QPageSize>
 #include <QString>
 
+class JobProgress;
 class LogoSource;
 class PagedReport;
 class QLocale;
@@ -18,8 +19,10 @@ public:
 
     PdfReportFile(const QString& path, QPageSize::PageSizeId paper);
 
-    // Returns the number of pages written; 0, with `error` set, on failure.
-    int write(PagedReport& report, const LogoSource& logos, QString* error) const;
+    // Returns the number of pages written; 0, with `error` set, on failure or
+    // when `progress` was cancelled.
+    int write(PagedReport& report, const LogoSource& logos, QString* error,
+              JobProgress* progress = nullptr) const;
 
     // Letter where the locale's country uses it, else A4.
     static QPageSize::PageSizeId paperFor(const QLocale& locale);

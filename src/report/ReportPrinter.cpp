@@ -1,5 +1,8 @@
 #include "report/ReportPrinter.h"
 
+#include "app/JobProgress.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "report/PageMetrics.h"
 #include "report/PagePainter.h"
 #include "report/PagedReport.h"
@@ -10,7 +13,8 @@
 #include <algorithm>
 
 ReportPrinter::Result ReportPrinter::print(PagedReport& report, QPagedPaintDevice& device,
-                                           const LogoSource& logos, int firstPage, int lastPage)
+                                           const LogoSource& logos, int firstPage, int lastPage,
+                                           JobProgress* progress)
 {
     Result result;
     const PageMetrics metrics = PageMetrics::fromDevice(device);
@@ -33,6 +37,16 @@ ReportPrinter::Result ReportPrinter::print(PagedReport& report, QPagedPaintDevic
     }
     PagePainter pagePainter(painter, metrics, logos);
     for (int page = firstPage; page <= lastPage; ++page) {
+        if (progress) {
+            if (progress->isCancelled()) {
+                painter.end();
+                result.error = loadString(StringId::OperationCancelled);
+                return result;
+            }
+            progress->report(formatMessage(loadString(StringId::PrintingPage),
+                                           {QString::number(page), QString::number(lastPage)}),
+                             page - firstPage, lastPage - firstPage + 1);
+        }
         if (page > firstPage && !device.newPage()) {
             result.error = QStringLiteral("page %1 could not be started").arg(page);
             painter.end();

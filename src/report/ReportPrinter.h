@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class JobProgress;
 class LogoSource;
 class PagedReport;
 class QPagedPaintDevice;
@@ -19,6 +20,7 @@ public:
     };
 
     // Pages firstPage..lastPage (from 1; lastPage 0 for the last page).
+    // `progress` hears "page k of n" and may stop the job between pages.
     static Result print(PagedReport& report, QPagedPaintDevice& device, const LogoSource& logos,
-                        int firstPage = 1, int lastPage = 0);
+                        int firstPage = 1, int lastPage = 0, JobProgress* progress = nullptr);
 };

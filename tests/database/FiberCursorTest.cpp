@@ -26,7 +26,7 @@ protected:
         Database& db = builder_->database();
         reload(catalog_, db);
         FiberCursor cursor;
-        EXPECT_TRUE(cursor.build(db, catalog_));
+        EXPECT_TRUE(cursor.build(db, catalog_).ok());
         QStringList streamed;
         EXPECT_TRUE(CircuitStream::forEach(db, catalog_, [&](const CircuitRecord& r) {
             streamed << describe(r);

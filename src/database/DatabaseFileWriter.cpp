@@ -1,5 +1,8 @@
-#include "document/DatabaseFileWriter.h"
+#include "database/DatabaseFileWriter.h"
 
+#include "app/JobProgress.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
 #include "database/FileUpgrade.h"
@@ -80,19 +83,20 @@ DatabaseFileWriter::TargetState DatabaseFileWriter::inspect(QString* description
     }
 }
 
-bool DatabaseFileWriter::writeCopy(const QString& workingPath, QString* error)
+bool DatabaseFileWriter::writeCopy(const QString& workingPath, QString* error, JobProgress* progress)
 {
     const QString sibling = target_.createSibling(error);
     if (sibling.isEmpty())
         return false;
-    if (!copyFileOver(workingPath, sibling, error)) {
+    if (!copyFileOver(workingPath, sibling, error, CopyMode::OwnerOnly, progress)) {
         target_.discardSibling();
         return false;
     }
     return target_.commit(error);
 }
 
-bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeReport* report)
+bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeReport* report,
+                                   JobProgress* progress)
 {
     const QString& target = target_.path();
     const float version = detectVersion(target);
@@ -107,10 +111,21 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
         return false;
     int replaced = 0;
     bool attached = false;
+    // The merge is one statement per table; the engine asks between its steps
+    // whether the user stopped it, and the transaction then rolls back.
+    struct InterruptCheck
+    {
+        Database& db;
+        ~InterruptCheck() { db.setInterruptCheck({}); }
+    } interruptCheck{working};
+    if (progress)
+        working.setInterruptCheck([progress] { return progress->isCancelled(); });
     try {
         QString why;
-        if (!copyFileOver(target, partial, &why))
+        if (!copyFileOver(target, partial, &why, CopyMode::OwnerOnly, progress))
             throw DatabaseException(why);
+        if (progress)
+            progress->report(loadString(StringId::SavingFile), 0, -1);
         if (version == kSchemaVersion2 && !upgradeToCurrent(partial, &why))
             throw DatabaseException(
                 QStringLiteral("Cannot bring %1 to the current format: %2").arg(target, why));
@@ -143,6 +158,7 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
         working.detachDatabase(kAlias);
         attached = false;
     } catch (const DatabaseException& e) {
+        working.setInterruptCheck({});
         if (attached) {
             try {
                 working.execute(QStringLiteral("DROP TABLE IF EXISTS temp.replaced_links"));
@@ -151,7 +167,8 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
             }
         }
         target_.discardSibling();
-        *error = e.description();
+        *error =
+            progress && progress->isCancelled() ? loadString(StringId::OperationCancelled) : e.description();
         return false;
     }
     // A file of the older schema is kept as it was, as opening it would.

@@ -5,6 +5,7 @@
 #include <QString>
 
 class Database;
+class JobProgress;
 
 // Writes the working database into the file the user saves to, whole or not
 // at all: the new file is built beside the target and renamed over it, so a
@@ -41,8 +42,9 @@ public:
     // What the target is; `description` says why it is not usable.
     TargetState inspect(QString* description);
 
-    // The target becomes a copy of the working database.
-    bool writeCopy(const QString& workingPath, QString* error);
+    // The target becomes a copy of the working database. `progress` hears of
+    // the work and may stop it: the target then stays as it was.
+    bool writeCopy(const QString& workingPath, QString* error, JobProgress* progress = nullptr);
 
     // The working database's rows are added to the target's, in one
     // transaction. A row already in the target (same identity) is replaced by
@@ -50,7 +52,8 @@ public:
     // with the same name, test date and meter serial number, whose circuits
     // are replaced rather than added twice. A schema 2.0 target is upgraded
     // on the way and kept as ".backup".
-    bool mergeInto(Database& working, QString* error, MergeReport* report = nullptr);
+    bool mergeInto(Database& working, QString* error, MergeReport* report = nullptr,
+                   JobProgress* progress = nullptr);
 
 private:
     TargetFile target_;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/OperationResult.h"
+#include "standards/RecordId.h"
+
+#include <QString>
+
+class Database;
+
+// The edits and the delete a user makes to one circuit, each written to its
+// row found by the row's key (never by the texts it holds, so a name with a
+// quote is found like any other) in a transaction of its own. A failure
+// leaves the row as it was and says why in the engine's words.
+class CircuitRowWriter
+{
+public:
+    explicit CircuitRowWriter(Database& db) : db_(db) {}
+
+    OperationResult renameFiber(const RecordId& fiberNumber, const QString& circuitId);
+    // An empty comment is stored as a single blank: the engine refuses an
+    // empty text, and a link's comment must be clearable.
+    OperationResult setLink(const RecordId& siteNumber, const QString& linkId, const QString& comment);
+    // An empty telephone is stored blank, for the same reason.
+    OperationResult setCompany(const RecordId& companyNumber, const QString& name, const QString& telephone);
+    OperationResult deleteFiber(const RecordId& fiberNumber);
+
+    // What a cleared comment or telephone is stored as.
+    static QString storedBlankable(const QString& text);
+
+private:
+    template <typename Write>
+    OperationResult inTransaction(Write write);
+
+    Database& db_;
+};

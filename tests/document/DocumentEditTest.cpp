@@ -1,0 +1,158 @@
+#include "DocumentFixture.h"
+
+#include "database/CKAVCompanySet2.h"
+#include "support/TestDatabaseBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the document told its views.
+struct ViewLog
+{
+    explicit ViewLog(CFibrologDoc& document)
+    {
+        QObject::connect(&document, &CFibrologDoc::circuitsReset, &context, [this] { events << "reset"; });
+        QObject::connect(&document, &CFibrologDoc::circuitChanged, &context,
+                         [this](int i) { events << QStringLiteral("changed %1").arg(i); });
+        QObject::connect(&document, &CFibrologDoc::circuitAboutToBeRemoved, &context,
+                         [this](int i) { events << QStringLiteral("removing %1").arg(i); });
+        QObject::connect(&document, &CFibrologDoc::circuitRemoved, &context,
+                         [this](int i) { events << QStringLiteral("removed %1").arg(i); });
+        QObject::connect(&document, &CFibrologDoc::currentIndexChanged, &context,
+                         [this](int i) { events << QStringLiteral("current %1").arg(i); });
+    }
+    QObject context; // the connections end with the log
+    QStringList events;
+};
+
+class DocumentEditTest : public DocumentTest
+{
+protected:
+    // Two links of two companies; names with quotes, as installers write them.
+    void SetUp() override
+    {
+        DocumentTest::SetUp();
+        file_ = path("links.mdb");
+        {
+            TestDatabaseBuilder builder(file_);
+            TestDatabaseBuilder::Site a;
+            a.name = "O'Brien's Riser";
+            a.company = builder.addCompany("Fibre 'n' Co", "SN:P1", "2.10", "555-0101");
+            const RecordId siteA = builder.addSite(a);
+            TestDatabaseBuilder::Site b;
+            b.name = "Tower";
+            b.company = builder.addCompany("Second Co", "SN:P2", "2.10", "555-0202");
+            const RecordId siteB = builder.addSite(b);
+            for (const char* name : {"1", "2'a", "3"})
+                builder.addFiber(siteA, name, 0, {-25.0f, 0, 0, 0, 0});
+            builder.addFiber(siteB, "T1", 0, {-25.0f, 0, 0, 0, 0});
+        }
+        ASSERT_TRUE(document_->onOpenDocument(file_));
+        ASSERT_EQ(document_->circuits().count(), 4);
+    }
+
+    QStringList circuitIds() const
+    {
+        QStringList ids;
+        for (int i = 0; i < document_->circuits().count(); ++i)
+            ids << document_->circuits().recordAt(i).circuitId;
+        return ids;
+    }
+
+    // The file as saved and opened again: what the user finds next time.
+    std::unique_ptr<CFibrologDoc> savedAndReopened()
+    {
+        prompt_.addAnswer(PromptAnswer::Overwrite);
+        EXPECT_TRUE(document_->onSaveDocument(file_)) << document_->lastError().toStdString();
+        auto reopened = std::make_unique<CFibrologDoc>(prompt_, status_, ports_);
+        EXPECT_TRUE(reopened->onOpenDocument(file_));
+        return reopened;
+    }
+
+    QString file_;
+};
+
+} // namespace
+
+TEST_F(DocumentEditTest, ACircuitWithAQuoteInItsNameIsRenamedAndTheRenameIsSaved)
+{
+    ViewLog log(*document_);
+    EXPECT_EQ(circuitIds(), (QStringList{"1", "2'a", "3", "T1"}));
+    const OperationResult renamed = document_->renameCircuit(1, "2'b");
+    ASSERT_TRUE(renamed.ok()) << renamed.message().toStdString();
+    EXPECT_EQ(document_->circuits().recordAt(1).circuitId, "2'b");
+    EXPECT_EQ(log.events, QStringList{"changed 1"});
+    EXPECT_TRUE(document_->isModified());
+    EXPECT_EQ(document_->currentIndex(), 0) << "editing another row does not move the view";
+
+    const auto reopened = savedAndReopened();
+    EXPECT_EQ(reopened->circuits().recordAt(1).circuitId, "2'b");
+}
+
+TEST_F(DocumentEditTest, ALinkEditReachesEveryCircuitOfTheLinkAndAnEmptyCommentIsABlank)
+{
+    ViewLog log(*document_);
+    ASSERT_TRUE(document_->setLink(0, "O'Brien's Riser B", QString()).ok());
+    EXPECT_EQ(log.events, (QStringList{"changed 0", "changed 1", "changed 2"}));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(document_->circuits().recordAt(i).linkId, "O'Brien's Riser B");
+        EXPECT_EQ(document_->circuits().recordAt(i).linkComment, " ");
+    }
+    EXPECT_EQ(document_->circuits().recordAt(3).linkId, "Tower");
+    const auto reopened = savedAndReopened();
+    EXPECT_EQ(reopened->circuits().recordAt(0).linkComment, " ");
+    EXPECT_EQ(reopened->circuits().recordAt(2).linkId, "O'Brien's Riser B");
+}
+
+TEST_F(DocumentEditTest, ACompanyEditWritesToTheCompanyOfTheGivenCircuit)
+{
+    // The summary page shows its last circuit's company: index 3, Second Co.
+    ASSERT_TRUE(document_->setCompany(3, "Second Company", QString()).ok());
+    EXPECT_EQ(document_->circuits().recordAt(3).companyName, "Second Company");
+    EXPECT_EQ(document_->circuits().recordAt(0).companyName, "Fibre 'n' Co");
+    CKAVCompanySet2 companies(*document_->database());
+    companies.open();
+    QStringList names;
+    for (; !companies.isEOF(); companies.moveNext())
+        names << companies.companyName + "/" + companies.companyPhone.trimmed();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"Fibre 'n' Co/555-0101", "Second Company/"}));
+}
+
+TEST_F(DocumentEditTest, AnEditTheEngineRefusesChangesNothingAndSaysWhy)
+{
+    ViewLog log(*document_);
+    const QByteArray before = fileBytes(document_->workingPath());
+    for (const OperationResult& refused :
+         {document_->renameCircuit(0, QString()), document_->setLink(0, QString(), "x"),
+          document_->setCompany(0, QString(), "555"),
+          document_->renameCircuit(0, QString(60, QLatin1Char('x')))}) {
+        EXPECT_FALSE(refused.ok());
+        EXPECT_FALSE(refused.message().isEmpty());
+    }
+    EXPECT_FALSE(document_->renameCircuit(9, "x").ok()) << "no such circuit";
+    EXPECT_EQ(circuitIds(), (QStringList{"1", "2'a", "3", "T1"}));
+    EXPECT_EQ(document_->circuits().recordAt(0).linkId, "O'Brien's Riser");
+    EXPECT_TRUE(log.events.isEmpty());
+    EXPECT_FALSE(document_->isModified());
+    EXPECT_EQ(fileBytes(document_->workingPath()), before);
+}
+
+TEST_F(DocumentEditTest, DeletingTheLastCircuitLeavesThePositionOnTheNewLast)
+{
+    ViewLog log(*document_);
+    document_->setCurrentIndex(3);
+    ASSERT_TRUE(document_->deleteCircuit(3).ok());
+    EXPECT_EQ(document_->circuits().count(), 3);
+    EXPECT_EQ(document_->currentIndex(), 2) << "Record 3 of 3, never 4 of 3";
+    EXPECT_EQ(log.events, (QStringList{"current 3", "removing 3", "removed 3", "current 2"}));
+
+    // A circuit before the current one: the view stays on its circuit.
+    ASSERT_TRUE(document_->deleteCircuit(1).ok()); // "2'a": its quote is no obstacle
+    EXPECT_EQ(circuitIds(), (QStringList{"1", "3"}));
+    EXPECT_EQ(document_->currentIndex(), 1);
+    EXPECT_EQ(document_->circuits().recordAt(document_->currentIndex()).circuitId, "3");
+    const auto reopened = savedAndReopened();
+    EXPECT_EQ(reopened->circuits().count(), 2);
+}
