@@ -44,6 +44,9 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {StoringDownload, "Storing the download"},
     {SavingFile, "Saving"},
     {PrintingPage, "Printing page %1 of %2"},
+    {WritingCircuits, "Writing the circuits"},
+    {OlderSchemaToConvert, "%1 has the older format of schema %2. Open it in Fibrolog, or run "
+                           "\"fibrolog-cli upgrade %1\", to convert it first."},
     {DownloadIncomplete, "The download is incomplete: its data end in the middle of a record. Nothing was "
                          "stored; the data are kept in %1."},
 

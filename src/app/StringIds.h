@@ -35,6 +35,8 @@ enum : int
     StoringDownload = 45057,
     SavingFile = 45058,
     PrintingPage = 45059,
+    WritingCircuits = 45080,
+    OlderSchemaToConvert = 45081,
     DownloadIncomplete = 45052,
 
     // Opening and saving files

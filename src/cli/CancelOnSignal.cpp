@@ -1,6 +1,7 @@
 #include "cli/CancelOnSignal.h"
 
 #include "app/JobProgress.h"
+#include "app/TemporaryFileRegistry.h"
 
 #include <atomic>
 
@@ -8,11 +9,17 @@ namespace {
 
 std::atomic<JobProgress*> cancelledBySignal{nullptr};
 
-void cancelJob(int)
+void cancelJob(int signalNumber)
 {
-    // A lock-free atomic store: safe inside a signal handler.
-    if (JobProgress* job = cancelledBySignal.load())
+    // Lock-free atomics, unlink and raise: all safe inside a signal handler.
+    JobProgress* job = cancelledBySignal.load();
+    if (job && !job->isCancelled()) {
         job->cancel();
+        return;
+    }
+    TemporaryFileRegistry::removeAllNow();
+    std::signal(signalNumber, SIG_DFL);
+    std::raise(signalNumber);
 }
 
 } // namespace

@@ -9,6 +9,7 @@ enum CliExit : int
     ExitOk = 0,
     ExitError = 1,
     ExitUsage = 2,
+    ExitCancelled = 130, // stopped by Ctrl+C or SIGTERM, as a shell reports SIGINT
 };
 
 // Runs fibrolog-cli with its arguments (without the program name), writing to

@@ -37,8 +37,11 @@ int runExportCsv(const CommandLine& line, CliContext& context);
 class CFibrologDoc;
 // Says on standard error what the document's last stored download shortened or left out.
 void reportImportOmissions(const CFibrologDoc& document, CliContext& context);
-// Saves the document's working database into `target` and says what it holds.
-int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& context);
+class CommandJob;
+// Saves the document's working database into `target` and says what it holds;
+// with a job, with its progress and cancel.
+int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& context,
+                     CommandJob* job = nullptr);
 
 int runFindMeter(const CommandLine& line, CliContext& context);
 int runDownload(const CommandLine& line, CliContext& context);
@@ -46,7 +49,3 @@ int runDownload(const CommandLine& line, CliContext& context);
 extern const CommandSpec kPrintSpec;
 
 int runPrint(const CommandLine& line, CliContext& context);
-
-// Why the file at `path` cannot be used as a test database, in the words the
-// user should see.
-QString whyNotATestDatabase(const QString& path);

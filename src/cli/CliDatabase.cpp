@@ -1,34 +1,26 @@
 #include "cli/CliDatabase.h"
 
-#include "app/StringIds.h"
-#include "app/StringTable.h"
-#include "cli/CliCommands.h"
+#include "database/CircuitFile.h"
 #include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
-#include "database/SchemaVersions.h"
-#include "database/TestDatabaseSchema.h"
 #include "standards/StandardsCatalog.h"
 
-bool openCurrentTestDatabase(const QString& path, Database& db, QTextStream& err)
+bool openCircuitFile(const QString& path, Database& db, StandardsCatalog& catalog, QTextStream& err)
 {
-    const float version = detectVersion(path);
-    if (version == 0.0f) {
-        err << "fibrolog-cli: " << whyNotATestDatabase(path) << '\n';
+    QString standardsProblem;
+    const OperationResult opened = CircuitFile::open(path, db, catalog, &standardsProblem);
+    if (!opened) {
+        err << "fibrolog-cli: " << opened.message() << '\n';
         return false;
     }
-    if (version != kCurrentSchemaVersion) {
-        err << "fibrolog-cli: " << path << " has schema "
-            << QString::number(static_cast<double>(version), 'f', 1) << "; run 'fibrolog-cli upgrade " << path
-            << "' first\n";
-        return false;
-    }
-    db.open(path, true, true, kConnectString);
+    if (!standardsProblem.isEmpty())
+        err << "fibrolog-cli: " << standardsProblem << '\n';
     return true;
 }
 
-void loadCatalogue(StandardsCatalog& catalog, Database* db, QTextStream& err)
+void loadSharedCatalogue(StandardsCatalog& catalog, QTextStream& err)
 {
-    const QString problem = db ? reload(catalog, *db) : loadSharedStandards(catalog);
+    const QString problem = loadSharedStandards(catalog);
     if (!problem.isEmpty())
         err << "fibrolog-cli: " << problem << '\n';
 }

@@ -3,6 +3,7 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "cli/CliApp.h"
+#include "database/CircuitFile.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
 #include "database/FileUpgrade.h"
@@ -23,23 +24,6 @@ QString versionText(float version)
 }
 
 } // namespace
-
-// The engine's own words when they say more than "not a test database" (a
-// missing file, a file in use), else the program's message.
-QString whyNotATestDatabase(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        return QStringLiteral("Could not find file '%1'.").arg(path);
-    try {
-        Database db;
-        db.open(path, true, false, kConnectString);
-    } catch (const DatabaseException& e) {
-        if (e.description().contains(QLatin1String("in use")) ||
-            e.description().contains(QLatin1String("read-only")))
-            return e.description();
-    }
-    return loadString(StringId::NotCreatedBySoftware);
-}
 
 int runCreate(const CommandLine& line, CliContext& context)
 {
@@ -73,7 +57,7 @@ int runInfo(const CommandLine& line, CliContext& context)
     const QString path = line.positional().at(0);
     const float version = detectVersion(path);
     if (version == 0.0f) {
-        context.err << "fibrolog-cli: " << whyNotATestDatabase(path) << '\n';
+        context.err << "fibrolog-cli: " << CircuitFile::whyNotATestDatabase(path) << '\n';
         return ExitError;
     }
     try {
@@ -97,7 +81,8 @@ int runUpgrade(const CommandLine& line, CliContext& context)
     const FileUpgradeResult result = upgradeFileInPlace(path);
     if (!result.ok) {
         context.err << "fibrolog-cli: "
-                    << (result.fromVersion == 0.0f ? whyNotATestDatabase(path) : result.error) << '\n';
+                    << (result.fromVersion == 0.0f ? CircuitFile::whyNotATestDatabase(path) : result.error)
+                    << '\n';
         return ExitError;
     }
     if (result.backupPath.isEmpty()) {

@@ -7,6 +7,7 @@
 #include "cli/CliApp.h"
 #include "cli/CliDatabase.h"
 #include "cli/CliPrompt.h"
+#include "cli/CommandJob.h"
 #include "database/Database.h"
 #include "document/CFibrologDoc.h"
 #include "document/CircuitCsvExport.h"
@@ -50,9 +51,14 @@ void reportImportOmissions(const CFibrologDoc& document, CliContext& context)
         context.err << "fibrolog-cli: " << omission << '\n';
 }
 
-int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& context)
+int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& context, CommandJob* job)
 {
-    if (!document.onSaveDocument(target))
+    const bool saved = document.onSaveDocument(target, job ? &job->progress() : nullptr);
+    if (job)
+        job->progress().finishLine();
+    if (!saved && job && job->cancelled())
+        return job->cancelledExit(context);
+    if (!saved)
         return fail(context, document.lastError().isEmpty()
                                  ? QStringLiteral("%1 was not written.").arg(target)
                                  : document.lastError());
@@ -81,10 +87,15 @@ int runImport(const CommandLine& line, CliContext& context)
     CliDocument cli(context);
     cli.prompt.answerMergeOverwrite(line.has(QStringLiteral("overwrite")) ? PromptAnswer::Overwrite
                                                                           : PromptAnswer::Merge);
-    if (!cli.document.loadFile(download))
+    CommandJob job(context);
+    const bool loaded = cli.document.loadFile(download, &job.progress());
+    job.progress().finishLine();
+    if (!loaded && job.cancelled())
+        return job.cancelledExit(context);
+    if (!loaded)
         return fail(context, QStringLiteral("%1: %2").arg(download, cli.document.lastError()));
     reportImportOmissions(cli.document, context);
-    return saveDocumentInto(cli.document, target, context);
+    return saveDocumentInto(cli.document, target, context, &job);
 }
 
 int runExportCsv(const CommandLine& line, CliContext& context)
@@ -97,12 +108,16 @@ int runExportCsv(const CommandLine& line, CliContext& context)
     if (!OutputFile::check(csv, file, &refused))
         return fail(context, refused);
     Database db;
-    if (!openCurrentTestDatabase(file, db, context.err))
-        return ExitError;
     StandardsCatalog catalog;
-    loadCatalogue(catalog, &db, context.err);
+    if (!openCircuitFile(file, db, catalog, context.err))
+        return ExitError;
+    CommandJob job(context);
     QString error;
-    if (!exportCircuitsCsv(db, catalog, csv, &error))
+    const bool written = exportCircuitsCsv(db, catalog, csv, &error, &job.progress());
+    job.progress().finishLine();
+    if (!written && job.cancelled())
+        return job.cancelledExit(context);
+    if (!written)
         return fail(context, error);
     return ExitOk;
 }

@@ -6,6 +6,7 @@
 #include "cli/CancelOnSignal.h"
 #include "cli/CliApp.h"
 #include "cli/CliPrompt.h"
+#include "cli/CommandJob.h"
 #include "cli/TerminalProgress.h"
 #include "document/CFibrologDoc.h"
 #include "meter/DevicePortOpener.h"
@@ -21,18 +22,12 @@ const CommandSpec kDownloadSpec{
 
 namespace {
 
-// Progress goes to a terminal only; the tests' in-memory streams never are one.
-bool errIsTerminal(const QTextStream& err)
-{
-    return err.string() == nullptr && ::isatty(STDERR_FILENO) == 1;
-}
-
 // Everything one meter command needs, in the order it must be torn down.
 struct MeterSession
 {
     explicit MeterSession(CliContext& context)
-        : progress(context.err, errIsTerminal(context.err)), prompt(context.err),
-          link(opener, prompt, progress), cancelOnSignal(progress)
+        : progress(context.err, isTerminal(context.err)), prompt(context.err), link(opener, prompt, progress),
+          cancelOnSignal(progress)
     {
     }
 

@@ -3,6 +3,7 @@
 #include "app/OutputFile.h"
 #include "cli/CliApp.h"
 #include "cli/CliDatabase.h"
+#include "cli/CommandJob.h"
 #include "database/Database.h"
 #include "database/FiberCursor.h"
 #include "report/CircuitDetailReport.h"
@@ -40,21 +41,19 @@ QPageSize::PageSizeId paperOption(const CommandLine& line)
 }
 
 // The circuits of a current test database, evaluated and sorted. False, with
-// the reason written, when they cannot be read.
-bool readCircuits(const QString& path, FiberCursor& cursor, QTextStream& err)
+// the reason written, when they cannot be read or the job was cancelled.
+bool readCircuits(const QString& path, FiberCursor& cursor, QTextStream& err, JobProgress& progress)
 {
     Database db;
-    if (!openCurrentTestDatabase(path, db, err))
-        return false;
     StandardsCatalog catalog;
-    loadCatalogue(catalog, &db, err);
-    const OperationResult built = cursor.build(db, catalog);
-    if (!built) {
+    if (!openCircuitFile(path, db, catalog, err))
+        return false;
+    const OperationResult built = cursor.build(db, catalog, &progress);
+    if (!built && !progress.isCancelled()) {
         err << "fibrolog-cli: the circuits of " << path << " could not all be read: " << built.message()
             << '\n';
-        return false;
     }
-    return true;
+    return built.ok();
 }
 
 } // namespace
@@ -77,9 +76,10 @@ int runPrint(const CommandLine& line, CliContext& context)
         context.err << "fibrolog-cli: " << refused << '\n';
         return ExitError;
     }
+    CommandJob job(context);
     FiberCursor cursor;
-    if (!readCircuits(path, cursor, context.err))
-        return ExitError;
+    if (!readCircuits(path, cursor, context.err, job.progress()))
+        return job.cancelled() ? job.cancelledExit(context) : ExitError;
     if (cursor.isEmpty()) {
         context.err << "fibrolog-cli: " << path << " holds no circuits; there is nothing to print\n";
         return ExitError;
@@ -101,7 +101,10 @@ int runPrint(const CommandLine& line, CliContext& context)
         report = std::make_unique<CircuitDetailReport>(cursor, options);
 
     QString error;
-    const int pages = PdfReportFile(out, paper).write(*report, logos, &error);
+    const int pages = PdfReportFile(out, paper).write(*report, logos, &error, &job.progress());
+    job.progress().finishLine();
+    if (pages == 0 && job.cancelled())
+        return job.cancelledExit(context);
     if (pages == 0) {
         context.err << "fibrolog-cli: " << error << '\n';
         return ExitError;

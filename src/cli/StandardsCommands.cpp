@@ -44,14 +44,11 @@ RecordId customIdOption(const CommandLine& line)
 bool loadCommandCatalogue(const CommandLine& line, StandardsCatalog& catalog, CliContext& context)
 {
     if (!line.has(QStringLiteral("db"))) {
-        loadCatalogue(catalog, nullptr, context.err);
+        loadSharedCatalogue(catalog, context.err);
         return true;
     }
     Database db;
-    if (!openCurrentTestDatabase(line.value(QStringLiteral("db")), db, context.err))
-        return false;
-    loadCatalogue(catalog, &db, context.err);
-    return true;
+    return openCircuitFile(line.value(QStringLiteral("db")), db, catalog, context.err);
 }
 
 } // namespace

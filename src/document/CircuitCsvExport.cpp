@@ -1,7 +1,11 @@
 #include "document/CircuitCsvExport.h"
 
+#include "app/JobProgress.h"
 #include "app/OutputFile.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "database/CircuitStream.h"
+#include "database/Database.h"
 #include "standards/VerdictCell.h"
 
 #include <charconv>
@@ -129,7 +133,8 @@ QString circuitCsvHeader()
         "margin_percent,verdict");
 }
 
-bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error)
+bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error,
+                       JobProgress* progress)
 {
     OutputFile file(path);
     if (!file.open(error))
@@ -142,6 +147,9 @@ bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QS
     QDateTime lastDate;
     QString lastDateText;
     bool haveDate = false;
+    std::int64_t circuits = 0;
+    const std::int64_t total = progress ? db.countRows(QStringLiteral("Fiber")) : 0;
+    const QString what = progress ? loadString(StringId::WritingCircuits) : QString();
     const bool read = CircuitStream::forEach(
         db, catalogue,
         [&](const CircuitRecord& record) {
@@ -156,9 +164,18 @@ bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QS
                 if (record.isMeasured(slot))
                     writeRow(out, record, slot, lastDateText);
             }
+            if (progress && ++circuits % 4096 == 0) {
+                if (progress->isCancelled())
+                    return false;
+                progress->report(what, circuits, total);
+            }
             return !out.failed();
         },
         error);
+    if (progress && progress->isCancelled()) {
+        *error = loadString(StringId::OperationCancelled);
+        return false;
+    }
     if (out.failed()) {
         *error = QStringLiteral("Cannot write %1: %2").arg(path, file.device().errorString());
         return false;

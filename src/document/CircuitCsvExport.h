@@ -3,6 +3,7 @@
 #include <QString>
 
 class Database;
+class JobProgress;
 class StandardsCatalog;
 
 // Writes the evaluated circuits of an open test database as CSV (RFC 4180,
@@ -11,8 +12,10 @@ class StandardsCatalog;
 // "." and two decimals whatever the locale; a text a spreadsheet would run as
 // a formula gets a leading "'". The circuits are streamed one link at a time,
 // so memory stays flat however large the file; the file is written whole or
-// not at all. False with the reason in `error`.
-bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error);
+// not at all. False with the reason in `error`. `progress` hears of the
+// circuits written and may stop the export, which then leaves no file.
+bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error,
+                       JobProgress* progress = nullptr);
 
 // The header line's columns.
 QString circuitCsvHeader();

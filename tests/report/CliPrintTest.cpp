@@ -79,7 +79,9 @@ TEST_F(CliPrintTest, FilesThatAreNotCurrentTestDatabasesAreRefused)
     ASSERT_TRUE(createTestDatabase(path("old.mdb"), kSchemaVersion2));
     CliRun run = print({path("old.mdb"), path("out.pdf")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("has schema 2.0; run 'fibrolog-cli upgrade " + path("old.mdb") + "' first"))
+    EXPECT_TRUE(run.err.contains(
+        "has the older format of schema 2.0. Open it in Fibrolog, or run \"fibrolog-cli upgrade " +
+        path("old.mdb") + "\", to convert it first."))
         << run.err.toStdString();
 
     writeFile(path("notes.mdb"), QByteArray(4096, 'x'));
