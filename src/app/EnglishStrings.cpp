@@ -433,6 +433,23 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {MenuManualPendra, "&Pendra"},
     {MenuManualCorvina, "&Corvina"},
     {MenuManualInvalidMargin, "&Invalid &Operating Margin (Note 1)"},
+
+    {ViewCaptionCompany, "Company"},
+    {ViewCaptionTelephone, "Telephone"},
+    {ViewCaptionMeterType, "Meter Type"},
+    {ViewCaptionSerialNumber, "Serial Number"},
+    {ViewCaptionFirmwareVersion, "Firmware Version"},
+    {ViewCaptionLinkId, "Link ID"},
+    {ViewCaptionLinkComment, "Link Comment"},
+    {ViewCaptionCircuitId, "Circuit ID"},
+    {ViewCaptionDateOfTest, "Date of Test"},
+    {ViewCaptionCalibrationDate, "Calibration Date"},
+    {ViewCaptionDateOfDownload, "Date of Download"},
+    {ViewCaptionTemperature, "Temperature"},
+    {ViewCaptionConnectorPairs, "Connector Pairs"},
+    {ViewCaptionSplices, "Splices"},
+    {ViewCaptionCableType, "Cable Type"},
+    {ViewCaptionStandard, "Standard"},
 });
 
 } // namespace

@@ -419,5 +419,23 @@ enum : int
     MenuManualPendra = 47036,
     MenuManualCorvina = 47037,
     MenuManualInvalidMargin = 47038,
+
+    // View captions
+    ViewCaptionCompany = 45060,
+    ViewCaptionTelephone = 45061,
+    ViewCaptionMeterType = 45062,
+    ViewCaptionSerialNumber = 45063,
+    ViewCaptionFirmwareVersion = 45064,
+    ViewCaptionLinkId = 45065,
+    ViewCaptionLinkComment = 45066,
+    ViewCaptionCircuitId = 45067,
+    ViewCaptionDateOfTest = 45068,
+    ViewCaptionCalibrationDate = 45069,
+    ViewCaptionDateOfDownload = 45070,
+    ViewCaptionTemperature = 45071,
+    ViewCaptionConnectorPairs = 45072,
+    ViewCaptionSplices = 45073,
+    ViewCaptionCableType = 45074,
+    ViewCaptionStandard = 45075,
 };
 } // namespace StringId
