@@ -11,6 +11,9 @@ namespace {
 
 using namespace CircuitRows;
 
+// Circuits built between two looks at the stop check.
+constexpr std::size_t kStopCheckStep = 2048;
+
 // Fibers whose site number names no site row: the cursor shows them without
 // a link ID, so they belong to the group of the empty link ID.
 const QString kOrphanFibers = QStringLiteral(
@@ -27,8 +30,8 @@ struct GroupMember
 class LinkGroups
 {
 public:
-    LinkGroups(Database& db, const StandardsCatalog& catalogue)
-        : companies_(readCompanies(db)), sites_(readSites(db)), catalogue_(catalogue),
+    LinkGroups(Database& db, const StandardsCatalog& catalogue, const CircuitStream::StopCheck& stopped)
+        : stopped_(stopped), companies_(readCompanies(db)), sites_(readSites(db)), catalogue_(catalogue),
           siteFibers_(db, kFibersOfSite), orphanFibers_(db, kOrphanFibers)
     {
         for (auto it = sites_.begin(); it != sites_.end(); ++it) {
@@ -79,12 +82,17 @@ private:
                 if (site)
                     collectSiteSlots(*site, row.readings);
                 fibers_.push_back(std::move(row));
+                if (fibers_.size() % kStopCheckStep == 0 && stopped_ && stopped_())
+                    return false;
             }
         }
         built_.clear();
         built_.reserve(fibers_.size());
-        for (const FiberRow& fiber : fibers_)
+        for (const FiberRow& fiber : fibers_) {
             built_.push_back({fiber.rowId, makeRecord(fiber, sites_, companies_, catalogue_)});
+            if (built_.size() % kStopCheckStep == 0 && stopped_ && stopped_())
+                return false;
+        }
         std::sort(built_.begin(), built_.end(), [](const Built& a, const Built& b) {
             if (FiberCursor::sortsBefore(a.record, b.record))
                 return true;
@@ -99,6 +107,7 @@ private:
         return true;
     }
 
+    const CircuitStream::StopCheck& stopped_;
     const Companies companies_;
     Sites sites_;
     const StandardsCatalog& catalogue_;
@@ -112,10 +121,10 @@ private:
 } // namespace
 
 bool CircuitStream::forEach(Database& db, const StandardsCatalog& catalogue, const Visitor& visit,
-                            QString* error)
+                            QString* error, const StopCheck& stopped)
 {
     try {
-        LinkGroups groups(db, catalogue);
+        LinkGroups groups(db, catalogue, stopped);
         groups.visitAll(visit);
         return true;
     } catch (const DatabaseException& e) {

@@ -19,8 +19,12 @@ public:
     // Returns false to stop early.
     using Visitor = std::function<bool(const CircuitRecord&)>;
 
+    // Asked now and then while a link's circuits are built; true stops.
+    using StopCheck = std::function<bool()>;
+
     // False when a database error stopped it, with the engine's description
-    // in `error`; true when every circuit was visited or the visitor stopped.
+    // in `error`; true when every circuit was visited, or the visitor or the
+    // stop check stopped it.
     static bool forEach(Database& db, const StandardsCatalog& catalogue, const Visitor& visit,
-                        QString* error = nullptr);
+                        QString* error = nullptr, const StopCheck& stopped = {});
 };

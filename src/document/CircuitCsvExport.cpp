@@ -171,7 +171,7 @@ bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QS
             }
             return !out.failed();
         },
-        error);
+        error, [progress] { return progress && progress->isCancelled(); });
     if (progress && progress->isCancelled()) {
         *error = loadString(StringId::OperationCancelled);
         return false;

@@ -11,10 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
 
 #include <csignal>
+#include <cstdio>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -374,4 +376,40 @@ TEST_F(CliSafetyTest, PrintingLeavesNothingInTheTemporaryFolder)
     const Outcome r = cli({"print", path("db.mdb"), path("out.pdf")});
     ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
     EXPECT_TRUE(leftInTemporaryFolder().isEmpty()) << leftInTemporaryFolder().join(' ').toStdString();
+}
+
+TEST_F(CliSafetyTest, CtrlCStopsALargeImportExportOrPrintWithinASecond)
+{
+    // 200,000 fibers: long enough that the signal comes in the middle of the work.
+    const QString download = largeDownload(200000);
+    const QString database = path("large.mdb");
+    ASSERT_EQ(cli({"import", download, database}).status, ExitOk);
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("target.mdb")}).status, ExitOk);
+    writeFile(path("old.csv"), "older export");
+    const QByteArray targetBefore = fileBytes(path("target.mdb"));
+
+    const QList<QStringList> commands = {{"import", download, path("target.mdb")},
+                                         {"export-csv", database, path("old.csv")},
+                                         {"print", database, path("new.pdf")}};
+    for (const QStringList& command : commands) {
+        QProcess process;
+        start(process, command);
+        QThread::msleep(700);
+        ASSERT_EQ(process.state(), QProcess::Running) << command.first().toStdString() << " ended too soon";
+        QElapsedTimer sinceSignal;
+        sinceSignal.start();
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        const Outcome r = finish(process);
+        const qint64 stopMs = sinceSignal.elapsed();
+        std::printf("%s stopped %lld ms after Ctrl+C\n", qPrintable(command.first()),
+                    static_cast<long long>(stopMs));
+        EXPECT_EQ(r.status, ExitCancelled) << command.first().toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("Cancelled; nothing was changed.")) << r.err.toStdString();
+        EXPECT_LT(stopMs, 1000) << command.first().toStdString();
+        EXPECT_TRUE(leftInTemporaryFolder().isEmpty()) << leftInTemporaryFolder().join(' ').toStdString();
+        EXPECT_TRUE(siblingsIn(path("")).isEmpty()) << siblingsIn(path("")).join(' ').toStdString();
+    }
+    EXPECT_EQ(fileBytes(path("target.mdb")), targetBefore);
+    EXPECT_EQ(fileBytes(path("old.csv")), QByteArray("older export"));
+    EXPECT_FALSE(QFile::exists(path("new.pdf")));
 }
