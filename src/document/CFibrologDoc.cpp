@@ -9,6 +9,7 @@
 #include "database/CKAVFiberSet2.h"
 #include "database/CKAVSiteSet2_1.h"
 #include "database/CKAVStandardsSet2.h"
+#include "database/CircuitFile.h"
 #include "database/CircuitRowWriter.h"
 #include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
@@ -142,7 +143,15 @@ void CFibrologDoc::closeDatabase()
 
 bool CFibrologDoc::loadDatabase(const QString& path)
 {
-    QString working = workingFiles_.copyOf(path);
+    const float version = detectVersion(path);
+    if (version == 0.0f) {
+        warn(StringId::NotCreatedBySoftware, StringId::ErrorOpeningFileCaption);
+        lastError_ = CircuitFile::whyNotATestDatabase(path);
+        return false;
+    }
+    if (version != kCurrentSchemaVersion && !convertOlderFile(path, version))
+        return false;
+    const QString working = workingFiles_.copyOf(path);
     if (working.isEmpty()) {
         // Working on the user's file itself would turn a later save into a
         // merge of the file with itself; refuse instead.
@@ -151,67 +160,30 @@ bool CFibrologDoc::loadDatabase(const QString& path)
         prompt_.message(lastError_, loadString(StringId::ErrorLoadingFileCaption), PromptIcon::Exclamation);
         return false;
     }
-    const float version = detectVersion(working);
-    if (version == 0.0f) {
-        workingFiles_.remove(working);
-        warn(StringId::NotCreatedBySoftware, StringId::ErrorOpeningFileCaption);
-        return false;
-    }
-    if (version < kSchemaVersion2) {
-        working = convertVersion1(path, working);
-        if (working.isEmpty())
-            return false;
-    }
-
     releaseDatabase();
-
-    if (version == kSchemaVersion2 && !upgradeVersion2(path, working)) {
-        workingFiles_.remove(working);
-        return false;
-    }
     return openWorkingDatabase(working);
 }
 
-QString CFibrologDoc::convertVersion1(const QString& path, const QString& workingCopy)
+bool CFibrologDoc::convertOlderFile(const QString& path, float version)
 {
-    if (prompt_.askYesNo(loadString(StringId::ConvertVersion1Question), QString(), PromptIcon::Exclamation) !=
-        PromptAnswer::Yes) {
-        workingFiles_.remove(workingCopy);
-        lastError_ = loadString(StringId::ConvertVersion1Question);
-        return QString();
-    }
-    const QString converted = workingFiles_.newPath();
-    QString why;
-    const bool ok = writeBackup(path, &why) && convertSchema1(workingCopy, converted, &why);
-    workingFiles_.remove(workingCopy);
-    if (!ok) {
-        workingFiles_.remove(converted);
-        warn(StringId::UnableToConvert, StringId::ErrorOpeningFileCaption);
-        lastError_ += QLatin1Char('\n') + why;
-        return QString();
-    }
-    if (!replaceFileWithCopy(converted, path, &why))
-        qWarning().noquote() << "The converted database could not replace" << path << ":" << why
-                             << "; it is kept as the working copy";
-    return converted;
-}
-
-bool CFibrologDoc::upgradeVersion2(const QString& path, const QString& workingCopy)
-{
-    if (prompt_.askYesNo(loadString(StringId::ConvertVersion2Question), QString(), PromptIcon::Exclamation) !=
-        PromptAnswer::Yes) {
-        lastError_ = loadString(StringId::ConvertVersion2Question);
+    const bool version1 = version < kSchemaVersion2;
+    // Before the question about a 2.0 file the open database is already
+    // closed: answering No leaves the document without one.
+    if (!version1)
+        releaseDatabase();
+    const int question = version1 ? StringId::ConvertVersion1Question : StringId::ConvertVersion2Question;
+    if (prompt_.askYesNo(loadString(question), QString(), PromptIcon::Exclamation) != PromptAnswer::Yes) {
+        lastError_ = loadString(question);
         return false;
     }
-    QString why;
-    if (!upgradeToCurrent(workingCopy, &why)) {
+    // The one way a file is converted: a backup beside it, the work on a
+    // copy, the file replaced whole, the way "fibrolog-cli upgrade" does it.
+    const FileUpgradeResult upgraded = upgradeFileInPlace(path);
+    if (!upgraded.ok) {
         warn(StringId::UnableToConvert, StringId::ErrorOpeningFileCaption);
-        lastError_ += QLatin1Char('\n') + why;
+        lastError_ += QLatin1Char('\n') + upgraded.error;
         return false;
     }
-    if (!writeBackup(path, &why) || !replaceFileWithCopy(workingCopy, path, &why))
-        qWarning().noquote() << "The upgraded database could not replace" << path << ":" << why
-                             << "; it is kept as the working copy";
     return true;
 }
 

@@ -135,9 +135,9 @@ private:
     bool loadDatabase(const QString& path);
     // Closes the working database and removes its working file.
     void releaseDatabase();
-    // Converts a schema 1.x file into a working copy; empty when refused or failed.
-    QString convertVersion1(const QString& path, const QString& workingCopy);
-    bool upgradeVersion2(const QString& path, const QString& workingCopy);
+    // Asks, then brings a file of an older schema to the current one in place
+    // (keeping its ".backup"); false when refused or failed.
+    bool convertOlderFile(const QString& path, float version);
     bool openWorkingDatabase(const QString& workingPath);
     // Builds the circuits of the working database (none without one) and tells the views.
     void resetCircuits();
