@@ -9,7 +9,7 @@
 //   export  - export-csv of 200,000 and 400,000 fibers (8 and 16 links, three
 //             wavelengths) / one raw join writing the same rows
 // Usage: bench-document [import|project|cursor|save|exportdb|export8|export16 WORKDIR]
-#include "app/ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 #include "database/CKAVCompanySet2.h"
 #include "database/CKAVFiberSet2.h"
 #include "database/CKAVSiteSet2_1.h"

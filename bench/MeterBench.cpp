@@ -14,7 +14,7 @@
 #include "MeterSimProcess.h"
 
 #include "app/JobProgress.h"
-#include "app/ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 #include "meter/DevicePortOpener.h"
 #include "meter/DownloadParser.h"
 #include "meter/MeterLink.h"

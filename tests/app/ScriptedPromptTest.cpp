@@ -1,4 +1,4 @@
-#include "app/ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 #include "app/StringIds.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "app/ThreadBoundPrompt.h"
-#include "app/ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 #include "app/SignallingProgress.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 #include "database/CKAVCompanySet2.h"
 #include "database/CKAVFiberSet2.h"
 #include "database/CKAVSiteSet2_1.h"
@@ -9,8 +9,8 @@
 #include "document/CFibrologDoc.h"
 #include "support/TestFiles.h"
 
-#include "ScriptedPortOpener.h"
-#include "TempFolderGuard.h"
+#include "support/ScriptedPortOpener.h"
+#include "support/TempFolderGuard.h"
 
 #include <memory>
 

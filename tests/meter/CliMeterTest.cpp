@@ -1,7 +1,7 @@
 // fibrolog-cli find-meter and download against simulated meters, with the
 // program's real timing (a meter's answer ends after about 2 s of silence).
 #include "MeterSimProcess.h"
-#include "TempFolderGuard.h"
+#include "support/TempFolderGuard.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"

@@ -1,7 +1,7 @@
 // The whole road on the command line: a simulated meter, a download stored
 // into a test database, its row counts and its evaluated circuits.
 #include "MeterSimProcess.h"
-#include "TempFolderGuard.h"
+#include "support/TempFolderGuard.h"
 
 #include "cli/CliRun.h"
 

@@ -1,8 +1,8 @@
-#include "ScriptedPortOpener.h"
-#include "TempFolderGuard.h"
+#include "support/ScriptedPortOpener.h"
+#include "support/TempFolderGuard.h"
 
 #include "app/JobProgress.h"
-#include "app/ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "meter/DownloadReceiver.h"

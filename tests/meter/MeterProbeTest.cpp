@@ -1,4 +1,4 @@
-#include "ScriptedPortOpener.h"
+#include "support/ScriptedPortOpener.h"
 
 #include "app/JobProgress.h"
 #include "meter/MeterProbe.h"

@@ -1,10 +1,10 @@
 // The meter link against simulated meters on pseudo-terminals: the real
 // termios port, the real search and transfer, with a shortened silence.
 #include "MeterSimProcess.h"
-#include "TempFolderGuard.h"
+#include "support/TempFolderGuard.h"
 
 #include "app/JobProgress.h"
-#include "app/ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 #include "meter/DevicePortOpener.h"
 #include "meter/MeterLink.h"
 

@@ -1,4 +1,4 @@
-#include "ScriptedSerialPort.h"
+#include "support/ScriptedSerialPort.h"
 
 #include <algorithm>
 

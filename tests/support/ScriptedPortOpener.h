@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptedSerialPort.h"
+#include "support/ScriptedSerialPort.h"
 #include "meter/SerialPortOpener.h"
 
 #include <QList>

@@ -1,4 +1,4 @@
-#include "app/ScriptedPrompt.h"
+#include "support/ScriptedPrompt.h"
 
 QStringList ScriptedPrompt::texts() const
 {
