@@ -9,7 +9,6 @@
 //   export  - export-csv of 200,000 and 400,000 fibers (8 and 16 links, three
 //             wavelengths) / one raw join writing the same rows
 // Usage: bench-document [import|project|cursor|save|exportdb|export8|export16 WORKDIR]
-#include "support/ScriptedPrompt.h"
 #include "database/CKAVCompanySet2.h"
 #include "database/CKAVFiberSet2.h"
 #include "database/CKAVSiteSet2_1.h"
@@ -22,6 +21,7 @@
 #include "document/DownloadImporter.h"
 #include "meter/DevicePortOpener.h"
 #include "meter/DownloadParser.h"
+#include "support/ScriptedPrompt.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -390,7 +390,7 @@ int stageExport(const QString& dir, int links)
     Database db;
     db.open(file, true, true, kConnectString);
     StandardsCatalog catalog;
-    reload(catalog, db);
+    CustomStandards::reload(catalog, db);
     QString error;
     if (!exportCircuitsCsv(db, catalog, csv, &error)) {
         std::printf("export failed: %s\n", qPrintable(error));

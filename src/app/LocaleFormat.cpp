@@ -221,7 +221,8 @@ QString LocalNumber(QStringView format, int value)
 
 QString FormatLocalNumber(int templateId, int formatId, double value)
 {
-    return formatMessage(loadString(templateId), {LocalNumber(loadString(formatId), value)});
+    return Strings::formatMessage(Strings::loadString(templateId),
+                                  {LocalNumber(Strings::loadString(formatId), value)});
 }
 
 QString FormatLocalNumber(int templateId, int formatId, float value)
@@ -231,7 +232,8 @@ QString FormatLocalNumber(int templateId, int formatId, float value)
 
 QString FormatLocalNumber(int templateId, int formatId, int value)
 {
-    return formatMessage(loadString(templateId), {LocalNumber(loadString(formatId), value)});
+    return Strings::formatMessage(Strings::loadString(templateId),
+                                  {LocalNumber(Strings::loadString(formatId), value)});
 }
 
 QString DecimalSeparator()

@@ -103,7 +103,7 @@ bool isRecordPositionTemplate(QStringView templ)
 
 QString recordPositionText(int position, int count)
 {
-    const QString loaded = loadString(StringId::RecordPosition);
+    const QString loaded = Strings::loadString(StringId::RecordPosition);
     if (const auto split = firstConversionEnd(loaded))
         return render(loaded, *split, position, count);
     const QString english = englishText(StringId::RecordPosition);

@@ -4,5 +4,5 @@
 
 void StatusSink::showStatus(int stringId)
 {
-    showStatusText(loadString(stringId));
+    showStatusText(Strings::loadString(stringId));
 }

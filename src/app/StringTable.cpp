@@ -160,12 +160,12 @@ QByteArray StringTable::englishAsText()
     return out.toUtf8();
 }
 
-QString loadString(int id)
+QString Strings::loadString(int id)
 {
     return StringTable::current().text(id);
 }
 
-QString formatMessage(const QString& templ, const QStringList& arguments)
+QString Strings::formatMessage(const QString& templ, const QStringList& arguments)
 {
     QString out;
     out.reserve(templ.size() + 16);

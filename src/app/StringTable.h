@@ -39,9 +39,13 @@ private:
     QHash<int, QString> overrides_;
 };
 
+namespace Strings {
+
 // Shorthand for StringTable::current().text(id).
 QString loadString(int id);
 
 // Message-template rules: "%1" .. "%99" are the arguments, "%%" a percent sign;
 // any other "%" stays as it is. A missing argument leaves its "%n" in place.
 QString formatMessage(const QString& templ, const QStringList& arguments);
+
+} // namespace Strings

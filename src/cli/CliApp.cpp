@@ -106,7 +106,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
     } catch (const DatabaseException& e) {
         // A database failure that no command step caught ends this command
         // with the engine's words, never the process.
-        err << "fibrolog-cli: " << loadString(StringId::ErrorOccurred) << e.description() << '\n';
+        err << "fibrolog-cli: " << Strings::loadString(StringId::ErrorOccurred) << e.description() << '\n';
         return ExitError;
     } catch (const std::exception& e) {
         err << "fibrolog-cli: " << QString::fromLocal8Bit(e.what()) << '\n';

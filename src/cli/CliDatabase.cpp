@@ -20,7 +20,7 @@ bool openCircuitFile(const QString& path, Database& db, StandardsCatalog& catalo
 
 void loadSharedCatalogue(StandardsCatalog& catalog, QTextStream& err)
 {
-    const QString problem = loadSharedStandards(catalog);
+    const QString problem = CustomStandards::loadSharedStandards(catalog);
     if (!problem.isEmpty())
         err << "fibrolog-cli: " << problem << '\n';
 }

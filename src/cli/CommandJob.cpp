@@ -19,6 +19,6 @@ CommandJob::CommandJob(CliContext& context)
 int CommandJob::cancelledExit(CliContext& context)
 {
     progress_.finishLine();
-    context.err << "fibrolog-cli: " << loadString(StringId::OperationCancelled) << '\n';
+    context.err << "fibrolog-cli: " << Strings::loadString(StringId::OperationCancelled) << '\n';
     return ExitCancelled;
 }

@@ -46,7 +46,8 @@ int runCreate(const CommandLine& line, CliContext& context)
     try {
         createTestDatabase(path, version);
     } catch (const DatabaseException& e) {
-        context.err << "fibrolog-cli: " << loadString(StringId::ErrorOccurred) << e.description() << '\n';
+        context.err << "fibrolog-cli: " << Strings::loadString(StringId::ErrorOccurred) << e.description()
+                    << '\n';
         return ExitError;
     }
     return ExitOk;
@@ -55,7 +56,7 @@ int runCreate(const CommandLine& line, CliContext& context)
 int runInfo(const CommandLine& line, CliContext& context)
 {
     const QString path = line.positional().at(0);
-    const float version = detectVersion(path);
+    const float version = SchemaVersions::detectVersion(path);
     if (version == 0.0f) {
         context.err << "fibrolog-cli: " << CircuitFile::whyNotATestDatabase(path) << '\n';
         return ExitError;
@@ -69,7 +70,8 @@ int runInfo(const CommandLine& line, CliContext& context)
             context.out << name << ' ' << (db.hasTable(name) ? db.countRows(name) : 0) << '\n';
         }
     } catch (const DatabaseException& e) {
-        context.err << "fibrolog-cli: " << loadString(StringId::ErrorOccurred) << e.description() << '\n';
+        context.err << "fibrolog-cli: " << Strings::loadString(StringId::ErrorOccurred) << e.description()
+                    << '\n';
         return ExitError;
     }
     return ExitOk;

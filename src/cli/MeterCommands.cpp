@@ -74,7 +74,7 @@ int fail(CliContext& context, const QString& message)
 
 int couldNotGetData(CliContext& context, const QString& detail)
 {
-    context.err << loadString(StringId::CouldNotGetData) << '\n';
+    context.err << Strings::loadString(StringId::CouldNotGetData) << '\n';
     if (!detail.isEmpty())
         context.err << "fibrolog-cli: " << detail << '\n';
     return ExitError;
@@ -104,7 +104,7 @@ int downloadInto(const QString& database, const QString& copy, int port, CliCont
     if (!copyError.isEmpty())
         context.err << "fibrolog-cli: " << copyError << '\n';
     if (!stored) {
-        if (document.lastError() == loadString(StringId::CouldNotGetData))
+        if (document.lastError() == Strings::loadString(StringId::CouldNotGetData))
             return couldNotGetData(context, QString());
         context.err << "fibrolog-cli: " << document.lastError() << '\n';
         return ExitError;
@@ -141,7 +141,7 @@ int runDownload(const CommandLine& line, CliContext& context)
     if (line.has(QStringLiteral("into"))) {
         const QString database = line.value(QStringLiteral("into"));
         if (!database.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive))
-            return fail(context, loadString(StringId::ExtensionMustBeMdb));
+            return fail(context, Strings::loadString(StringId::ExtensionMustBeMdb));
         if (!OutputFile::check(database, QString(), &refused))
             return fail(context, refused);
         return downloadInto(database, target, port, context);
@@ -163,7 +163,8 @@ int runDownload(const CommandLine& line, CliContext& context)
     if (!copyWhole(result.path, target, &error)) {
         // The meter's data were received; they are not thrown away with OUT.
         return fail(context, error + QLatin1Char('\n') +
-                                 formatMessage(loadString(StringId::DownloadDataKeptIn), {result.path}));
+                                 Strings::formatMessage(Strings::loadString(StringId::DownloadDataKeptIn),
+                                                        {result.path}));
     }
     QFile::remove(result.path);
     session.progress.showStatus(StringId::DownloadSuccessful);

@@ -24,27 +24,27 @@ QString CircuitFile::whyNotATestDatabase(const QString& path)
             e.description().contains(QLatin1String("read-only")))
             return e.description();
     }
-    return loadString(StringId::NotCreatedBySoftware);
+    return Strings::loadString(StringId::NotCreatedBySoftware);
 }
 
 OperationResult CircuitFile::open(const QString& path, Database& db, StandardsCatalog& catalogue,
                                   QString* standardsProblem)
 {
-    const float version = detectVersion(path);
+    const float version = SchemaVersions::detectVersion(path);
     if (version == 0.0f)
         return OperationResult::failure(whyNotATestDatabase(path));
     if (version != kCurrentSchemaVersion)
-        return OperationResult::failure(formatMessage(
-            loadString(StringId::OlderSchemaToConvert),
+        return OperationResult::failure(Strings::formatMessage(
+            Strings::loadString(StringId::OlderSchemaToConvert),
             {QDir::toNativeSeparators(path), QString::number(static_cast<double>(version), 'f', 1)}));
     try {
         db.open(path, true, true, kConnectString);
-        const QString problem = reload(catalogue, db);
+        const QString problem = CustomStandards::reload(catalogue, db);
         if (standardsProblem)
             *standardsProblem = problem;
     } catch (const DatabaseException& e) {
         db.close();
-        return OperationResult::failure(loadString(StringId::ErrorOccurred) + e.description());
+        return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) + e.description());
     }
     return OperationResult::success();
 }

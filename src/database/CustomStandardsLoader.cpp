@@ -19,7 +19,7 @@ const QString kSharedFileName = QStringLiteral("shareddata.mdb");
 
 } // namespace
 
-QString sharedStandardsPath()
+QString CustomStandards::sharedStandardsPath()
 {
     const QString configured = qEnvironmentVariable("FIBROLOG_SHARED_STANDARDS");
     if (!configured.isEmpty())
@@ -30,7 +30,7 @@ QString sharedStandardsPath()
     return QDir(userDataFolder()).filePath(kSharedFileName);
 }
 
-void loadStandardsRows(StandardsCatalog& catalog, CKAVStandardsSet2& standards)
+void CustomStandards::loadStandardsRows(StandardsCatalog& catalog, CKAVStandardsSet2& standards)
 {
     standards.setFilter(QString());
     standards.requery();
@@ -41,27 +41,27 @@ void loadStandardsRows(StandardsCatalog& catalog, CKAVStandardsSet2& standards)
     }
 }
 
-QString reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset)
+QString CustomStandards::reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset)
 {
     catalog.resetToBuiltIn();
     try {
-        loadStandardsRows(catalog, standardsRecordset);
+        CustomStandards::loadStandardsRows(catalog, standardsRecordset);
     } catch (const DatabaseException& e) {
         qWarning().noquote() << "Custom standards of the test database not loaded:" << e.description();
     }
-    return loadSharedStandards(catalog);
+    return CustomStandards::loadSharedStandards(catalog);
 }
 
-QString reload(StandardsCatalog& catalog, Database& testDatabase)
+QString CustomStandards::reload(StandardsCatalog& catalog, Database& testDatabase)
 {
     CKAVStandardsSet2 standards(testDatabase);
     standards.open();
-    return reload(catalog, standards);
+    return CustomStandards::reload(catalog, standards);
 }
 
-QString loadSharedStandards(StandardsCatalog& catalog)
+QString CustomStandards::loadSharedStandards(StandardsCatalog& catalog)
 {
-    const QString path = sharedStandardsPath();
+    const QString path = CustomStandards::sharedStandardsPath();
     const QFileInfo info(path);
     if (!info.exists())
         return QString();
@@ -72,11 +72,11 @@ QString loadSharedStandards(StandardsCatalog& catalog)
         db.open(path, true, false, kConnectString);
         CKAVStandardsSet2 standards(db);
         standards.open();
-        loadStandardsRows(catalog, standards);
+        CustomStandards::loadStandardsRows(catalog, standards);
     } catch (const DatabaseException& e) {
         // Nothing is written here, so nothing is lost: the entries read so far stay.
-        return formatMessage(loadString(StringId::SharedStandardsNotRead),
-                             {QDir::toNativeSeparators(path), e.description()});
+        return Strings::formatMessage(Strings::loadString(StringId::SharedStandardsNotRead),
+                                      {QDir::toNativeSeparators(path), e.description()});
     }
     return QString();
 }

@@ -10,6 +10,8 @@ class StandardsCatalog;
 // shared standards file. Later sources replace entries of earlier ones with
 // an equal key, so the shared file has the last word.
 
+namespace CustomStandards {
+
 // The shared standards file, as the window and the command line both find
 // it: the file FIBROLOG_SHARED_STANDARDS names; else "shareddata.mdb" in the
 // working folder when there is one; else "shareddata.mdb" in the per-user
@@ -31,3 +33,5 @@ QString reload(StandardsCatalog& catalog, Database& testDatabase);
 // or no Standards table adds nothing (rows read before a failure stay) and
 // is reported: the result is the sentence for the user, empty when all went well.
 QString loadSharedStandards(StandardsCatalog& catalog);
+
+} // namespace CustomStandards

@@ -99,7 +99,7 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
                                    JobProgress* progress)
 {
     const QString& target = target_.path();
-    const float version = detectVersion(target);
+    const float version = SchemaVersions::detectVersion(target);
     if (version != kSchemaVersion2 && version != kCurrentSchemaVersion) {
         *error = version == 0.0f
                      ? QStringLiteral("%1 is not a test database, or it is in use.").arg(target)
@@ -125,8 +125,8 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
         if (!copyFileOver(target, partial, &why, CopyMode::OwnerOnly, progress))
             throw DatabaseException(why);
         if (progress)
-            progress->report(loadString(StringId::SavingFile), 0, -1);
-        if (version == kSchemaVersion2 && !upgradeToCurrent(partial, &why))
+            progress->report(Strings::loadString(StringId::SavingFile), 0, -1);
+        if (version == kSchemaVersion2 && !SchemaVersions::upgradeToCurrent(partial, &why))
             throw DatabaseException(
                 QStringLiteral("Cannot bring %1 to the current format: %2").arg(target, why));
         createTestDatabase(partial, kCurrentSchemaVersion); // adds a missing table or index
@@ -167,8 +167,8 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
             }
         }
         target_.discardSibling();
-        *error =
-            progress && progress->isCancelled() ? loadString(StringId::OperationCancelled) : e.description();
+        *error = progress && progress->isCancelled() ? Strings::loadString(StringId::OperationCancelled)
+                                                     : e.description();
         return false;
     }
     // A file of the older schema is kept as it was, as opening it would.

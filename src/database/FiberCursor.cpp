@@ -69,7 +69,7 @@ OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalog
         Sites sites = readSites(db);
 
         const qint64 total = db.countRows(QStringLiteral("Fiber"));
-        const QString what = loadString(StringId::ReadingCircuits);
+        const QString what = Strings::loadString(StringId::ReadingCircuits);
         std::vector<FiberRow> fibers;
         fibers.reserve(static_cast<std::size_t>(total));
         FiberReader reader(db);
@@ -82,7 +82,7 @@ OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalog
             if (progress && fibers.size() % kProgressStep == 0) {
                 if (progress->isCancelled()) {
                     clear();
-                    return OperationResult::failure(loadString(StringId::OperationCancelled));
+                    return OperationResult::failure(Strings::loadString(StringId::OperationCancelled));
                 }
                 progress->report(what, static_cast<std::int64_t>(fibers.size()), total);
             }

@@ -50,12 +50,12 @@ bool copyFileOver(const QString& source, const QString& target, QString* error, 
     char block[64 * 1024];
     bool ok = true;
     std::int64_t copied = 0;
-    const QString what = progress ? loadString(StringId::SavingFile) : QString();
+    const QString what = progress ? Strings::loadString(StringId::SavingFile) : QString();
     for (;;) {
         if (progress) {
             if (progress->isCancelled()) {
                 if (error)
-                    *error = loadString(StringId::OperationCancelled);
+                    *error = Strings::loadString(StringId::OperationCancelled);
                 ok = false;
                 break;
             }
@@ -130,9 +130,9 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
     TargetFile target(path);
     if (!target.isReplaceable(&result.error) || !target.lock(&result.error))
         return result;
-    result.fromVersion = detectVersion(target.path());
+    result.fromVersion = SchemaVersions::detectVersion(target.path());
     if (result.fromVersion == 0.0f) {
-        result.error = loadString(StringId::NotCreatedBySoftware);
+        result.error = Strings::loadString(StringId::NotCreatedBySoftware);
         return result;
     }
     if (result.fromVersion == kCurrentSchemaVersion) {
@@ -157,13 +157,14 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
             result.error = why;
             return result;
         }
-        if (!convertSchema1(target.path(), converted, &why)) {
-            result.error = loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
+        if (!SchemaVersions::convertSchema1(target.path(), converted, &why)) {
+            result.error = Strings::loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
             return result;
         }
     } else {
-        if (!copyFileOver(target.path(), converted, &why) || !upgradeToCurrent(converted, &why)) {
-            result.error = loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
+        if (!copyFileOver(target.path(), converted, &why) ||
+            !SchemaVersions::upgradeToCurrent(converted, &why)) {
+            result.error = Strings::loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
             return result;
         }
         if (!writeBackup(target.path(), &why)) {

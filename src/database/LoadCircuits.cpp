@@ -7,7 +7,7 @@
 bool loadCircuits(Database& db, FiberCursor& cursor, QString* error)
 {
     StandardsCatalog catalogue;
-    reload(catalogue, db);
+    CustomStandards::reload(catalogue, db);
     const OperationResult built = cursor.build(db, catalogue);
     if (!built && error)
         *error = built.message();

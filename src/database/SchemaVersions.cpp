@@ -64,7 +64,7 @@ void convertSite(const CKAVSiteSet1& source, SiteConversion& c)
     if (packed & 4)
         wizard |= 16;
     const float meterVersion =
-        meterVersionNumber(c.companyVersions.value(source.companyNumber)).value_or(0.0f);
+        SchemaVersions::meterVersionNumber(c.companyVersions.value(source.companyNumber)).value_or(0.0f);
 
     for (int g = 0; g < 4; ++g) {
         newSites[static_cast<std::size_t>(g)] = newRecordId();
@@ -159,7 +159,7 @@ void convertRows(Database& source, Database& target)
 
 } // namespace
 
-float detectVersion(const QString& path)
+float SchemaVersions::detectVersion(const QString& path)
 {
     // Only read: a file the user may only read has a version too, and a
     // reader holds a shared lock, so other readers are not refused.
@@ -178,7 +178,7 @@ float detectVersion(const QString& path)
     return 0.0f;
 }
 
-bool upgradeToCurrent(const QString& path, QString* error)
+bool SchemaVersions::upgradeToCurrent(const QString& path, QString* error)
 {
     try {
         Database db;
@@ -194,7 +194,7 @@ bool upgradeToCurrent(const QString& path, QString* error)
     }
 }
 
-bool convertSchema1(const QString& sourcePath, const QString& targetPath, QString* error)
+bool SchemaVersions::convertSchema1(const QString& sourcePath, const QString& targetPath, QString* error)
 {
     const bool targetExisted = QFileInfo::exists(targetPath);
     bool converted = false;
@@ -222,7 +222,7 @@ bool convertSchema1(const QString& sourcePath, const QString& targetPath, QStrin
     return converted;
 }
 
-std::optional<float> meterVersionNumber(const QString& versionText)
+std::optional<float> SchemaVersions::meterVersionNumber(const QString& versionText)
 {
     qsizetype i = 0;
     while (i < versionText.size() && !isNumberCharacter(versionText.at(i)))

@@ -5,6 +5,7 @@
 #include <optional>
 
 // Test databases come in schema versions 1.0, 2.0 and 2.1 (current).
+namespace SchemaVersions {
 
 // 0 when the file cannot be opened with the password or is not a test
 // database of a known version.
@@ -22,3 +23,5 @@ bool convertSchema1(const QString& sourcePath, const QString& targetPath, QStrin
 // point make the whole part, digits after it the hundredths ("1.30" is 1.30,
 // "1.3" is 1.03). No value when the text holds no number character.
 std::optional<float> meterVersionNumber(const QString& versionText);
+
+} // namespace SchemaVersions

@@ -37,7 +37,7 @@ bool hasExtension(const QString& path, const char* extension)
 CFibrologDoc::CFibrologDoc(UserPrompt& prompt, StatusSink& status, SerialPortOpener& ports, QObject* parent)
     : QObject(parent), prompt_(prompt), status_(status), meterLink_(ports, prompt, status)
 {
-    reportStandardsProblem(loadSharedStandards(catalog_));
+    reportStandardsProblem(CustomStandards::loadSharedStandards(catalog_));
 }
 
 void CFibrologDoc::reportStandardsProblem(const QString& problem)
@@ -85,8 +85,8 @@ const QString& CFibrologDoc::lastError() const
 
 void CFibrologDoc::warn(int textId, int captionId)
 {
-    lastError_ = loadString(textId);
-    prompt_.message(lastError_, loadString(captionId), PromptIcon::Exclamation);
+    lastError_ = Strings::loadString(textId);
+    prompt_.message(lastError_, Strings::loadString(captionId), PromptIcon::Exclamation);
 }
 
 bool CFibrologDoc::onNewDocument()
@@ -143,7 +143,7 @@ void CFibrologDoc::closeDatabase()
 
 bool CFibrologDoc::loadDatabase(const QString& path)
 {
-    const float version = detectVersion(path);
+    const float version = SchemaVersions::detectVersion(path);
     if (version == 0.0f) {
         warn(StringId::NotCreatedBySoftware, StringId::ErrorOpeningFileCaption);
         lastError_ = CircuitFile::whyNotATestDatabase(path);
@@ -155,9 +155,10 @@ bool CFibrologDoc::loadDatabase(const QString& path)
     if (working.isEmpty()) {
         // Working on the user's file itself would turn a later save into a
         // merge of the file with itself; refuse instead.
-        lastError_ = loadString(StringId::ErrorOccurred) +
+        lastError_ = Strings::loadString(StringId::ErrorOccurred) +
                      QStringLiteral("Cannot copy %1 to the temporary folder.").arg(path);
-        prompt_.message(lastError_, loadString(StringId::ErrorLoadingFileCaption), PromptIcon::Exclamation);
+        prompt_.message(lastError_, Strings::loadString(StringId::ErrorLoadingFileCaption),
+                        PromptIcon::Exclamation);
         return false;
     }
     releaseDatabase();
@@ -172,8 +173,9 @@ bool CFibrologDoc::convertOlderFile(const QString& path, float version)
     if (!version1)
         releaseDatabase();
     const int question = version1 ? StringId::ConvertVersion1Question : StringId::ConvertVersion2Question;
-    if (prompt_.askYesNo(loadString(question), QString(), PromptIcon::Exclamation) != PromptAnswer::Yes) {
-        lastError_ = loadString(question);
+    if (prompt_.askYesNo(Strings::loadString(question), QString(), PromptIcon::Exclamation) !=
+        PromptAnswer::Yes) {
+        lastError_ = Strings::loadString(question);
         return false;
     }
     // The one way a file is converted: a backup beside it, the work on a
@@ -200,15 +202,16 @@ bool CFibrologDoc::openWorkingDatabase(const QString& workingPath)
         companies_->open();
         sites_->open();
         standards_->open();
-        reportStandardsProblem(reload(catalog_, *standards_));
+        reportStandardsProblem(CustomStandards::reload(catalog_, *standards_));
         workingPath_ = workingPath;
         resetCircuits();
         return true;
     } catch (const DatabaseException& e) {
         workingPath_ = workingPath;
         releaseDatabase();
-        lastError_ = loadString(StringId::ErrorOccurred) + e.description();
-        prompt_.message(lastError_, loadString(StringId::ErrorLoadingFileCaption), PromptIcon::Exclamation);
+        lastError_ = Strings::loadString(StringId::ErrorOccurred) + e.description();
+        prompt_.message(lastError_, Strings::loadString(StringId::ErrorLoadingFileCaption),
+                        PromptIcon::Exclamation);
         return false;
     }
 }
@@ -231,8 +234,8 @@ bool CFibrologDoc::importDownload(const QString& path, JobProgress* progress)
 bool CFibrologDoc::importCorvinaDownload(const QString& path)
 {
     Q_UNUSED(path);
-    lastError_ = loadString(StringId::CorvinaNotSupported);
-    prompt_.message(lastError_, loadString(StringId::AppTitle), PromptIcon::Information);
+    lastError_ = Strings::loadString(StringId::CorvinaNotSupported);
+    prompt_.message(lastError_, Strings::loadString(StringId::AppTitle), PromptIcon::Information);
     return false;
 }
 
@@ -245,7 +248,7 @@ DownloadResult CFibrologDoc::transferDownload(JobProgress& progress)
         // said as such, not as a failure of the line.
         const QString text = transfer.status == DownloadStatus::NoData
                                  ? transfer.detail
-                                 : loadString(StringId::CouldNotGetData);
+                                 : Strings::loadString(StringId::CouldNotGetData);
         status_.showStatusText(text);
     }
     return transfer;
@@ -261,7 +264,7 @@ bool CFibrologDoc::storeDownload(const QString& dataPath, JobProgress& progress)
     if (stored) {
         QFile::remove(dataPath);
         // What was left out is said in the same breath, so it cannot be missed.
-        QStringList status{loadString(StringId::DownloadSuccessful)};
+        QStringList status{Strings::loadString(StringId::DownloadSuccessful)};
         status << importOmissions_;
         status_.showStatusText(status.join(QLatin1Char(' ')));
     } else {
@@ -269,8 +272,9 @@ bool CFibrologDoc::storeDownload(const QString& dataPath, JobProgress& progress)
         // stay in the temporary folder.
         setModifiedFlag(wasModified);
         if (!lastError_.contains(dataPath))
-            lastError_ += QLatin1Char(' ') + formatMessage(loadString(StringId::DownloadDataKeptIn),
-                                                           {QDir::toNativeSeparators(dataPath)});
+            lastError_ +=
+                QLatin1Char(' ') + Strings::formatMessage(Strings::loadString(StringId::DownloadDataKeptIn),
+                                                          {QDir::toNativeSeparators(dataPath)});
         status_.showStatusText(lastError_);
     }
     return stored;
@@ -281,8 +285,9 @@ bool CFibrologDoc::download(JobProgress& progress)
     lastError_.clear();
     const DownloadResult transfer = transferDownload(progress);
     if (!transfer.ok()) {
-        lastError_ = transfer.status == DownloadStatus::NoData ? transfer.detail
-                                                               : loadString(StringId::CouldNotGetData);
+        lastError_ = transfer.status == DownloadStatus::NoData
+                         ? transfer.detail
+                         : Strings::loadString(StringId::CouldNotGetData);
         return false;
     }
     return storeDownload(transfer.path, progress);
@@ -294,7 +299,7 @@ void CFibrologDoc::resetCircuits()
     if (database_) {
         const OperationResult built = cursor_.build(*database_, catalog_);
         if (!built)
-            status_.showStatusText(loadString(StringId::ErrorOccurred) + built.message());
+            status_.showStatusText(Strings::loadString(StringId::ErrorOccurred) + built.message());
     }
     Q_EMIT circuitsReset();
     Q_EMIT currentIndexChanged(cursor_.position());
@@ -404,8 +409,8 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
     }
     auto failed = [this](const QString& why) {
         lastError_ = why;
-        prompt_.message(loadString(StringId::FailedToSave), loadString(StringId::ErrorSavingFileCaption),
-                        PromptIcon::Exclamation);
+        prompt_.message(Strings::loadString(StringId::FailedToSave),
+                        Strings::loadString(StringId::ErrorSavingFileCaption), PromptIcon::Exclamation);
         qWarning().noquote() << "Saving failed:" << why;
         return false;
     };
@@ -423,8 +428,9 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
             warn(StringId::ReadOnlyDatabase, StringId::AppTitle);
             return false;
         }
-        const PromptAnswer answer = prompt_.askMergeOverwrite(
-            loadString(StringId::FileExistsMergeOrOverwrite), loadString(StringId::AppTitle));
+        const PromptAnswer answer =
+            prompt_.askMergeOverwrite(Strings::loadString(StringId::FileExistsMergeOrOverwrite),
+                                      Strings::loadString(StringId::AppTitle));
         // Closing the question is no instruction to empty the user's file:
         // nothing is saved, and the changes stay unsaved.
         if (answer != PromptAnswer::Merge && answer != PromptAnswer::Overwrite) {
@@ -439,8 +445,9 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
             // Whatever the file is, it is not the program's to replace.
             lastError_ = QStringLiteral("%1 is not a test database of this program; it was not replaced.\n%2")
                              .arg(writer.targetPath(), why);
-            prompt_.message(loadString(StringId::ErrorOccurred) + lastError_,
-                            loadString(StringId::ErrorSavingFileOverwriteCaption), PromptIcon::Exclamation);
+            prompt_.message(Strings::loadString(StringId::ErrorOccurred) + lastError_,
+                            Strings::loadString(StringId::ErrorSavingFileOverwriteCaption),
+                            PromptIcon::Exclamation);
             return false;
         default:
             break;
@@ -482,8 +489,8 @@ bool CFibrologDoc::saveModified()
 {
     if (!modified_)
         return true;
-    switch (prompt_.askYesNoCancel(loadString(StringId::SaveNowQuestion), loadString(StringId::SaveCaption),
-                                   PromptIcon::Question)) {
+    switch (prompt_.askYesNoCancel(Strings::loadString(StringId::SaveNowQuestion),
+                                   Strings::loadString(StringId::SaveCaption), PromptIcon::Question)) {
     case PromptAnswer::Yes:
         // A cancelled or failed Save As keeps the document, and its changes, open.
         return saveAs();

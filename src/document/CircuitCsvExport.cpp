@@ -149,7 +149,7 @@ bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QS
     bool haveDate = false;
     std::int64_t circuits = 0;
     const std::int64_t total = progress ? db.countRows(QStringLiteral("Fiber")) : 0;
-    const QString what = progress ? loadString(StringId::WritingCircuits) : QString();
+    const QString what = progress ? Strings::loadString(StringId::WritingCircuits) : QString();
     const bool read = CircuitStream::forEach(
         db, catalogue,
         [&](const CircuitRecord& record) {
@@ -173,7 +173,7 @@ bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QS
         },
         error, [progress] { return progress && progress->isCancelled(); });
     if (progress && progress->isCancelled()) {
-        *error = loadString(StringId::OperationCancelled);
+        *error = Strings::loadString(StringId::OperationCancelled);
         return false;
     }
     if (out.failed()) {

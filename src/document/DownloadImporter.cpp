@@ -56,7 +56,7 @@ public:
         result.fibers = writeFibers(siteIds);
         if (result.fibers == 0) {
             result.status = ImportResult::Status::NoTestData;
-            result.message = loadString(StringId::NoTestDataInDownload);
+            result.message = Strings::loadString(StringId::NoTestDataInDownload);
             return result; // the transaction rolls back
         }
         transaction.commit();
@@ -214,7 +214,7 @@ private:
         std::int64_t total = 0;
         for (const FiberList& list : model_.fiberLists)
             total += list.fibers.size();
-        const QString what = loadString(StringId::StoringDownload);
+        const QString what = Strings::loadString(StringId::StoringDownload);
         for (int listIndex = 0; listIndex < model_.fiberLists.size(); ++listIndex) {
             if (!plan_.storesList(listIndex))
                 continue;
@@ -291,11 +291,13 @@ ImportResult DownloadImporter::importFile(const QString& downloadPath, const QSt
     QString error;
     std::optional<DownloadModel> model = DownloadParser::parseFile(downloadPath, &error);
     if (!model)
-        return failure(ImportResult::Status::NotReadable, loadString(StringId::NoTestDataInDownload));
+        return failure(ImportResult::Status::NotReadable,
+                       Strings::loadString(StringId::NoTestDataInDownload));
     if (!endsWithLineEnd(downloadPath))
-        return failure(ImportResult::Status::Incomplete,
-                       formatMessage(loadString(StringId::DownloadIncomplete),
-                                     {QDir::toNativeSeparators(QFileInfo(downloadPath).absoluteFilePath())}));
+        return failure(
+            ImportResult::Status::Incomplete,
+            Strings::formatMessage(Strings::loadString(StringId::DownloadIncomplete),
+                                   {QDir::toNativeSeparators(QFileInfo(downloadPath).absoluteFilePath())}));
     return store(std::move(*model), databasePath, progress);
 }
 
@@ -306,17 +308,17 @@ ImportResult DownloadImporter::store(DownloadModel model, const QString& databas
     ImportResult result;
     try {
         if (!createTestDatabase(databasePath, kCurrentSchemaVersion))
-            return failure(ImportResult::Status::DatabaseError, loadString(StringId::FailedToSave));
+            return failure(ImportResult::Status::DatabaseError, Strings::loadString(StringId::FailedToSave));
         Database db;
         db.open(databasePath, true, false, kConnectString);
         Writer writer(db, model, progress);
         result = writer.write();
         result.shortened = writer.shortened();
     } catch (const ImportCancelled&) {
-        result = failure(ImportResult::Status::Cancelled, loadString(StringId::OperationCancelled));
+        result = failure(ImportResult::Status::Cancelled, Strings::loadString(StringId::OperationCancelled));
     } catch (const DatabaseException& e) {
         result = failure(ImportResult::Status::DatabaseError,
-                         loadString(StringId::ErrorOccurred) + e.description());
+                         Strings::loadString(StringId::ErrorOccurred) + e.description());
     }
     if (!result.stored()) {
         QFile::remove(databasePath);

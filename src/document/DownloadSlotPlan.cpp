@@ -38,7 +38,7 @@ QStringList ImportOmissions::describe() const
     QStringList texts;
     const auto add = [&texts](int count, int textId) {
         if (count > 0)
-            texts << formatMessage(loadString(textId), {QString::number(count)});
+            texts << Strings::formatMessage(Strings::loadString(textId), {QString::number(count)});
     };
     add(fibersWithoutLink, StringId::ImportFibersWithoutLink);
     add(readingsWithoutReference, StringId::ImportReadingsWithoutReference);

@@ -29,7 +29,7 @@ QMessageBox::Icon boxIcon(PromptIcon icon)
 // An empty caption shows the program's name, as message boxes always have.
 QString captionOrTitle(const QString& caption)
 {
-    return caption.isEmpty() ? loadString(StringId::AppTitle) : caption;
+    return caption.isEmpty() ? Strings::loadString(StringId::AppTitle) : caption;
 }
 
 QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QString& caption, PromptIcon icon,
@@ -79,8 +79,9 @@ PromptAnswer DialogPrompt::askRetryCancel(const QString& text, const QString& ca
 PromptAnswer DialogPrompt::askMergeOverwrite(const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::Question, captionOrTitle(caption), text, QMessageBox::NoButton, parent_);
-    QPushButton* merge = box.addButton(loadString(StringId::MergeButton), QMessageBox::AcceptRole);
-    QPushButton* overwrite = box.addButton(loadString(StringId::OverwriteButton), QMessageBox::DestructiveRole);
+    QPushButton* merge = box.addButton(Strings::loadString(StringId::MergeButton), QMessageBox::AcceptRole);
+    QPushButton* overwrite =
+        box.addButton(Strings::loadString(StringId::OverwriteButton), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(merge);
     box.setEscapeButton(cancel);

@@ -28,7 +28,7 @@ DownloadResult DownloadReceiver::receive(QIODevice& sink, JobProgress& progress)
         return endWith(DownloadStatus::PortFailure, port_.errorString());
     port_.drain();
 
-    const QString what = loadString(StringId::ReadingFromDevice);
+    const QString what = Strings::loadString(StringId::ReadingFromDevice);
     progress.report(what, 0, -1);
     std::array<char, kBlockSize> block{};
     int silentReads = 0;

@@ -31,7 +31,7 @@ int MeterLink::findMeter(JobProgress& progress)
         }
         if (progress.isCancelled())
             return -1;
-        const PromptAnswer answer = prompt_.askRetryCancel(loadString(StringId::UnableToFindDevice),
+        const PromptAnswer answer = prompt_.askRetryCancel(Strings::loadString(StringId::UnableToFindDevice),
                                                            QString(), PromptIcon::Exclamation);
         if (answer != PromptAnswer::Retry)
             return -1;
@@ -41,7 +41,9 @@ int MeterLink::findMeter(JobProgress& progress)
 bool MeterLink::identifyPort(int portNumber, JobProgress& progress)
 {
     MeterProbe probe(opener_, timing_);
-    progress.report(formatMessage(loadString(StringId::ProbingPort), {QString::number(portNumber)}), 0, 1);
+    progress.report(
+        Strings::formatMessage(Strings::loadString(StringId::ProbingPort), {QString::number(portNumber)}), 0,
+        1);
     if (!probe.probePort(portNumber, progress))
         return false;
     port_ = portNumber;
@@ -106,7 +108,7 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
     }
     if (result.ok() && result.bytes == 0) {
         result.status = DownloadStatus::NoData;
-        result.detail = loadString(StringId::MeterSentNoData);
+        result.detail = Strings::loadString(StringId::MeterSentNoData);
     }
     if (!result.ok())
         return result;

@@ -65,8 +65,9 @@ int MeterProbe::scanPorts(JobProgress& progress)
     for (int port = SerialPortPaths::kFirstPort; port <= SerialPortPaths::kLastPort; ++port) {
         if (progress.isCancelled())
             return -1;
-        progress.report(formatMessage(loadString(StringId::ProbingPort), {QString::number(port)}),
-                        port - SerialPortPaths::kFirstPort, count);
+        progress.report(
+            Strings::formatMessage(Strings::loadString(StringId::ProbingPort), {QString::number(port)}),
+            port - SerialPortPaths::kFirstPort, count);
         if (probePort(port, progress))
             found = port;
     }

@@ -44,7 +44,8 @@ CircuitDetailReport::~CircuitDetailReport() = default;
 
 int CircuitDetailReport::paginate(const PageMetrics& metrics)
 {
-    layout_ = std::make_unique<ReportLayout>(metrics, FontFaceLookup::find(loadString(ReportFontFace)));
+    layout_ =
+        std::make_unique<ReportLayout>(metrics, FontFaceLookup::find(Strings::loadString(ReportFontFace)));
     const ReportPageGeometry& g = layout_->geometry();
     captionTabs_ = {g.left,         g.left + g.width / 32, g.left + g.width / 16, g.atWidth(0.6),
                     g.atWidth(0.7), g.atWidth(0.8),        g.atWidth(0.9)};
@@ -90,7 +91,7 @@ int CircuitDetailReport::drawIdentification(PagePainter& painter, const CircuitR
 
     layout_->drawLogoAndTitle(painter, circuit.serialNumber, DetailTitle);
     // The address band of one body line stays above the base even when empty.
-    const int addressY = base - step - painter.textHeight(loadString(DetailVendorAddress));
+    const int addressY = base - step - painter.textHeight(Strings::loadString(DetailVendorAddress));
     if (cross)
         painter.drawTextById(layout_->titleX(), addressY, DetailVendorAddress);
     layout_->drawVendorName(painter, cross ? DetailVendorNameX : DetailVendorName, addressY);
@@ -138,7 +139,7 @@ int CircuitDetailReport::drawCharacteristics(PagePainter& painter, const Circuit
          LineItem::string(DetailTemperature),
          LineItem::literal(
              figures ? FormatLocalNumber(TemperatureTemplate, TemperatureFormat, circuit.temperature)
-                     : loadString(TemperatureNone))});
+                     : Strings::loadString(TemperatureNone))});
     y = layout_->drawLinkComment(painter, y + step, circuit.linkComment);
 
     y = drawSectionHead(painter, y, DetailCircuitCharacteristics, rules);
@@ -151,13 +152,13 @@ int CircuitDetailReport::drawCharacteristics(PagePainter& painter, const Circuit
          lengthText(circuit, figures)},
         {DetailConnectorPairs, figures ? FormatLocalNumber(ViewConnectorPairsTemplate,
                                                            ViewConnectorPairsFormat, circuit.connectorPairs)
-                                       : loadString(ViewConnectorPairsNone)},
+                                       : Strings::loadString(ViewConnectorPairsNone)},
         {DetailSplices, figures ? FormatLocalNumber(ViewSplicesTemplate, ViewSplicesFormat, circuit.splices)
-                                : loadString(ViewSplicesNone)},
+                                : Strings::loadString(ViewSplicesNone)},
         {DetailCableType,
-         circuit.isReturnLossCircuit() ? loadString(ViewCableTypeNone) : circuit.cableTypeName},
+         circuit.isReturnLossCircuit() ? Strings::loadString(ViewCableTypeNone) : circuit.cableTypeName},
         {DetailStandard, circuit.standardNumber == kUserDefinedStandardNumber
-                             ? loadString(UserDefinedLinkBudget)
+                             ? Strings::loadString(UserDefinedLinkBudget)
                              : circuit.standardName},
     };
     for (const auto& line : characteristics) {
@@ -179,14 +180,14 @@ int CircuitDetailReport::drawResults(PagePainter& painter, const CircuitRecord& 
         const int slot = columnSlot(circuit, column);
         painter.drawDecimalAligned(valueColumns_[static_cast<std::size_t>(column)], y,
                                    slot >= 0 ? circuit.wavelengthNames[static_cast<std::size_t>(slot)]
-                                             : loadString(ViewWavelengthHeadBlank));
+                                             : Strings::loadString(ViewWavelengthHeadBlank));
     }
     y += step;
-    painter.drawTabbedText(captionTabs_[0], y, loadString(DetailResultsCaption), captionTabs_, 0);
+    painter.drawTabbedText(captionTabs_[0], y, Strings::loadString(DetailResultsCaption), captionTabs_, 0);
 
     y += step;
     for (const int row : DetailResultTable::rowsOf(circuit)) {
-        painter.drawTabbedText(captionTabs_[0], y, loadString(DetailResultTable::captionId(row)),
+        painter.drawTabbedText(captionTabs_[0], y, Strings::loadString(DetailResultTable::captionId(row)),
                                captionTabs_, 0);
         for (int column = 0; column < 4; ++column) {
             painter.drawDecimalAligned(
@@ -196,7 +197,7 @@ int CircuitDetailReport::drawResults(PagePainter& painter, const CircuitRecord& 
         y += step;
     }
     // The bottom of the last row's text.
-    return y - step + painter.textHeight(loadString(DetailRowPassFail));
+    return y - step + painter.textHeight(Strings::loadString(DetailRowPassFail));
 }
 
 int CircuitDetailReport::drawSectionHead(PagePainter& painter, int y, int headId,
@@ -208,7 +209,7 @@ int CircuitDetailReport::drawSectionHead(PagePainter& painter, int y, int headId
     rules.push_back(y);
     y += g.ruleGap / 2 + step / 2;
     painter.selectFont(layout_->fonts().section);
-    const QString head = loadString(headId);
+    const QString head = Strings::loadString(headId);
     painter.drawAligned(centreX_, y, head, PagePainter::ItemCentred);
     y += painter.textHeight(head);
     painter.selectFont(layout_->fonts().body);
@@ -220,7 +221,7 @@ int CircuitDetailReport::drawSectionHead(PagePainter& painter, int y, int headId
 QString CircuitDetailReport::lengthText(const CircuitRecord& circuit, bool figures) const
 {
     if (!figures)
-        return loadString(ViewLengthNone);
+        return Strings::loadString(ViewLengthNone);
     if (options_.lengthInKilometers)
         return FormatLocalNumber(ViewLengthKmTemplate, ViewLengthKmFormat, circuit.lengthKm);
     return FormatLocalNumber(ViewLengthFeetTemplate, ViewLengthFeetFormat,

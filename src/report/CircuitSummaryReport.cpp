@@ -47,7 +47,8 @@ CircuitSummaryReport::~CircuitSummaryReport() = default;
 
 int CircuitSummaryReport::paginate(const PageMetrics& metrics)
 {
-    layout_ = std::make_unique<ReportLayout>(metrics, FontFaceLookup::find(loadString(ReportFontFace)));
+    layout_ =
+        std::make_unique<ReportLayout>(metrics, FontFaceLookup::find(Strings::loadString(ReportFontFace)));
     const ReportPageGeometry& g = layout_->geometry();
     const int groupWidth = (g.right - g.pairColumns[1]) / kGroups;
     for (int k = 0; k < kGroups; ++k) {
@@ -119,7 +120,7 @@ int CircuitSummaryReport::drawTableHead(PagePainter& painter, const CircuitRecor
         const int slot = groupSlot(first, k);
         painter.drawAligned(overheadColumns_[static_cast<std::size_t>(k)], y,
                             slot >= 0 ? first.wavelengthNames[static_cast<std::size_t>(slot)]
-                                      : loadString(SummaryReportHeadBlank),
+                                      : Strings::loadString(SummaryReportHeadBlank),
                             PagePainter::ItemCentred);
     }
     y += step;
@@ -152,16 +153,16 @@ void CircuitSummaryReport::drawCircuitLine(PagePainter& painter, const CircuitRe
         const VerdictCell verdict = verdictCellFor(circuit, slot);
         notes.mark(verdict);
         painter.drawDecimalAligned(verdictColumns_[column], y,
-                                   loadString(verdictTextId(kVerdictTexts, verdict)));
+                                   Strings::loadString(verdictTextId(kVerdictTexts, verdict)));
 
         QString overhead;
         if (slot < 0)
-            overhead = loadString(SummaryReportOverheadBeyondSlots);
+            overhead = Strings::loadString(SummaryReportOverheadBeyondSlots);
         else if (circuit.hasEvaluatedVerdict(slot))
             overhead = FormatLocalNumber(SummaryReportOverheadTemplate, SummaryReportOverheadFormat,
                                          circuit.at(slot).overhead);
         else
-            overhead = loadString(SummaryReportOverheadNone);
+            overhead = Strings::loadString(SummaryReportOverheadNone);
         painter.drawDecimalAligned(overheadColumns_[column], y, overhead);
 
         painter.drawDecimalAligned(lossColumns_[column], y, lastColumnText(first, k, circuit, slot));
@@ -176,14 +177,14 @@ QString CircuitSummaryReport::lastColumnText(const CircuitRecord& first, int gro
             return FormatLocalNumber(SummaryReportReturnLossTemplate, SummaryReportReturnLossFormat,
                                      circuit.at(slot).returnLoss);
         if (slot >= 0 && circuit.hasReturnLossResult(slot))
-            return loadString(SummaryReportOrlNotReturnLossOnly);
-        return loadString(SummaryReportOrlBeyondSlots);
+            return Strings::loadString(SummaryReportOrlNotReturnLossOnly);
+        return Strings::loadString(SummaryReportOrlBeyondSlots);
     }
     if (slot < 0)
-        return loadString(SummaryReportLossBeyondSlots);
+        return Strings::loadString(SummaryReportLossBeyondSlots);
     // A slot this fiber was not measured in has no loss; 0.00 would pass for a perfect fiber.
     if (!circuit.isMeasured(slot))
-        return loadString(SummaryReportLossNotMeasured);
+        return Strings::loadString(SummaryReportLossNotMeasured);
     return FormatLocalNumber(SummaryReportLossTemplate, SummaryReportLossFormat,
                              circuit.at(slot).opticalLoss);
 }

@@ -138,9 +138,9 @@ bool DetailResultTable::applies(int row, const CircuitResults& circuit, int slot
 QString DetailResultTable::cell(int row, const CircuitResults& circuit, int slot, PageNotes& notes)
 {
     if (slot < 0)
-        return loadString(ViewCellBlank);
+        return Strings::loadString(ViewCellBlank);
     if (!applies(row, circuit, slot))
-        return loadString(ViewCellNotApplicable);
+        return Strings::loadString(ViewCellNotApplicable);
     return value(row, circuit, slot, notes);
 }
 
@@ -181,12 +181,12 @@ QString DetailResultTable::value(int row, const CircuitResults& circuit, int slo
     case PassFail: {
         const VerdictCell verdict = verdictCellFor(circuit, slot);
         notes.mark(verdict);
-        return loadString(verdictTextId(kVerdictTexts, verdict));
+        return Strings::loadString(verdictTextId(kVerdictTexts, verdict));
     }
     case OperatingMarginPercent:
         return marginPercent(s.marginPercent, notes);
     default:
-        return loadString(ViewCellBlank);
+        return Strings::loadString(ViewCellBlank);
     }
 }
 

@@ -15,7 +15,7 @@ QString PageNotes::line(const std::array<int, 3>& noteTextIds) const
     QStringList texts;
     for (std::size_t i = 0; i < seen_.size(); ++i) {
         if (seen_[i])
-            texts << loadString(noteTextIds[i]);
+            texts << Strings::loadString(noteTextIds[i]);
     }
     return texts.join(QStringLiteral("       "));
 }

@@ -54,12 +54,12 @@ void PagePainter::drawTabbedText(int x, int y, const QString& text, std::span<co
 void PagePainter::drawFormattedTabbedText(int x, int y, const QString& templ, const QStringList& arguments,
                                           std::span<const int> tabs, int origin)
 {
-    drawTabbedText(x, y, formatMessage(templ, arguments), tabs, origin);
+    drawTabbedText(x, y, Strings::formatMessage(templ, arguments), tabs, origin);
 }
 
 void PagePainter::drawTextById(int x, int y, int stringId)
 {
-    drawText(x, y, loadString(stringId));
+    drawText(x, y, Strings::loadString(stringId));
 }
 
 void PagePainter::drawText(int x, int y, const QString& text)
@@ -103,7 +103,7 @@ void PagePainter::drawDecimalAligned(int x, int y, const QString& text)
 
 void PagePainter::drawAlignedById(int x, int y, int stringId, int align)
 {
-    drawAligned(x, y, loadString(stringId), align);
+    drawAligned(x, y, Strings::loadString(stringId), align);
 }
 
 void PagePainter::drawAligned(int x, int y, const QString& text, int align)

@@ -47,7 +47,7 @@ void ReportLayout::drawLogoAndTitle(PagePainter& painter, const QString& serialN
 void ReportLayout::drawVendorName(PagePainter& painter, int vendorNameId, int y) const
 {
     painter.selectFont(fonts_.vendor);
-    const QString name = loadString(vendorNameId);
+    const QString name = Strings::loadString(vendorNameId);
     painter.drawText(titleX_, y - static_cast<int>(1.5 * painter.textHeight(name)), name);
     painter.selectFont(fonts_.body);
 }
@@ -66,7 +66,7 @@ void ReportLayout::drawRules(PagePainter& painter, const std::vector<int>& rules
 int ReportLayout::footerLineY(const PagePainter& painter, int linesUp) const
 {
     return geometry_.bottom - linesUp * geometry_.lineStep -
-           painter.textHeight(loadString(StringId::FooterInstallerDate));
+           painter.textHeight(Strings::loadString(StringId::FooterInstallerDate));
 }
 
 void ReportLayout::drawFooter(PagePainter& painter, const QString& notes) const
@@ -75,7 +75,7 @@ void ReportLayout::drawFooter(PagePainter& painter, const QString& notes) const
     const auto& c = geometry_.pairColumns;
     const int step = geometry_.lineStep;
     const int bottom = geometry_.bottom;
-    const int h = painter.textHeight(loadString(StringId::FooterInstallerDate));
+    const int h = painter.textHeight(Strings::loadString(StringId::FooterInstallerDate));
 
     const struct
     {
@@ -87,7 +87,7 @@ void ReportLayout::drawFooter(PagePainter& painter, const QString& notes) const
         {StringId::FooterCustomer, StringId::FooterCustomerDate, bottom},
     };
     for (const auto& line : signatures) {
-        const QString date = loadString(line.dateId);
+        const QString date = Strings::loadString(line.dateId);
         painter.drawTextById(c[0], line.underline - h, line.labelId);
         painter.drawText(c[2], line.underline - h, date);
         painter.drawLine(c[1], line.underline, c[2] - halfInchX_, line.underline);

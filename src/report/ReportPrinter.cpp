@@ -40,11 +40,11 @@ ReportPrinter::Result ReportPrinter::print(PagedReport& report, QPagedPaintDevic
         if (progress) {
             if (progress->isCancelled()) {
                 painter.end();
-                result.error = loadString(StringId::OperationCancelled);
+                result.error = Strings::loadString(StringId::OperationCancelled);
                 return result;
             }
-            progress->report(formatMessage(loadString(StringId::PrintingPage),
-                                           {QString::number(page), QString::number(lastPage)}),
+            progress->report(Strings::formatMessage(Strings::loadString(StringId::PrintingPage),
+                                                    {QString::number(page), QString::number(lastPage)}),
                              page - firstPage, lastPage - firstPage + 1);
         }
         if (page > firstPage && !device.newPage()) {

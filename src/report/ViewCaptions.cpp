@@ -43,7 +43,7 @@ QString viewCaptionText(int captionControlId)
     const auto it = std::find_if(kCaptions.begin(), kCaptions.end(), [&](const ViewCaption& caption) {
         return caption.captionControlId == captionControlId;
     });
-    return it != kCaptions.end() ? loadString(it->stringId) : QString();
+    return it != kCaptions.end() ? Strings::loadString(it->stringId) : QString();
 }
 
 QString viewCaptionTextForValue(int valueControlId)
@@ -51,5 +51,5 @@ QString viewCaptionTextForValue(int valueControlId)
     const auto it = std::find_if(kCaptions.begin(), kCaptions.end(), [&](const ViewCaption& caption) {
         return caption.valueControlId == valueControlId;
     });
-    return it != kCaptions.end() ? loadString(it->stringId) : QString();
+    return it != kCaptions.end() ? Strings::loadString(it->stringId) : QString();
 }

@@ -45,10 +45,10 @@ void fillLinkFigures(ViewDetailsPage& page, const CircuitRecord& circuit, bool l
     page.temperature = FormatLocalNumber(TemperatureTemplate, TemperatureFormat, circuit.temperature);
     // A return-loss standard does not depend on the link's makeup.
     if (circuit.isReturnLossCircuit()) {
-        page.length = loadString(ViewLengthNone);
-        page.splices = loadString(ViewSplicesNone);
-        page.connectorPairs = loadString(ViewConnectorPairsNone);
-        page.cableType = loadString(ViewCableTypeNone);
+        page.length = Strings::loadString(ViewLengthNone);
+        page.splices = Strings::loadString(ViewSplicesNone);
+        page.connectorPairs = Strings::loadString(ViewConnectorPairsNone);
+        page.cableType = Strings::loadString(ViewCableTypeNone);
     } else {
         page.length = lengthText(circuit, lengthInKilometers);
         page.splices = FormatLocalNumber(ViewSplicesTemplate, ViewSplicesFormat, circuit.splices);
@@ -57,16 +57,17 @@ void fillLinkFigures(ViewDetailsPage& page, const CircuitRecord& circuit, bool l
         page.cableType = circuit.cableTypeName;
     }
     if (!hasJudgedColumn(circuit)) {
-        page.temperature = loadString(TemperatureNone);
-        page.length = loadString(ViewLengthNone);
-        page.connectorPairs = loadString(ViewConnectorPairsNone);
-        page.splices = loadString(ViewSplicesNone);
+        page.temperature = Strings::loadString(TemperatureNone);
+        page.length = Strings::loadString(ViewLengthNone);
+        page.connectorPairs = Strings::loadString(ViewConnectorPairsNone);
+        page.splices = Strings::loadString(ViewSplicesNone);
     }
 }
 
 void fillResults(ViewDetailsPage& page, const CircuitRecord& circuit)
 {
-    page.title = loadString(circuit.isReturnLossCircuit() ? ViewResultsTitleReturnLoss : ViewResultsTitle);
+    page.title =
+        Strings::loadString(circuit.isReturnLossCircuit() ? ViewResultsTitleReturnLoss : ViewResultsTitle);
     const auto rows = ViewResultRows::rowsOf(circuit);
     page.rows.assign(rows.begin(), rows.end());
 
@@ -74,15 +75,16 @@ void fillResults(ViewDetailsPage& page, const CircuitRecord& circuit)
         const int slot = columnSlot(circuit, column);
         page.heads[static_cast<std::size_t>(column)] =
             slot >= 0 ? circuit.wavelengthNames[static_cast<std::size_t>(slot)]
-                      : loadString(ViewWavelengthHeadBlank);
+                      : Strings::loadString(ViewWavelengthHeadBlank);
     }
 
-    const QString notApplicable = loadString(ViewCellNotApplicable);
-    const QString blank = loadString(ViewCellBlank);
+    const QString notApplicable = Strings::loadString(ViewCellNotApplicable);
+    const QString blank = Strings::loadString(ViewCellBlank);
     for (int r = 0; r < ViewDetailsPage::kRowCount; ++r) {
         const auto index = static_cast<std::size_t>(r);
         const bool usedRow = index < rows.size();
-        page.rowCaptions[index] = usedRow ? loadString(ViewResultRows::captionId(rows[index])) : QString();
+        page.rowCaptions[index] =
+            usedRow ? Strings::loadString(ViewResultRows::captionId(rows[index])) : QString();
         for (int column = 0; column < ViewDetailsPage::kColumnCount; ++column) {
             const int slot = columnSlot(circuit, column);
             QString& cell = page.cells[index][static_cast<std::size_t>(column)];
@@ -112,8 +114,10 @@ ViewDetailsPage ViewDetailsPage::of(const CircuitRecord& circuit, bool lengthInK
     page.dateOfTest = circuit.testDateText;
     page.calibrationDate = circuit.calibrationDateText;
     page.dateOfDownload = circuit.uploadDateText;
-    page.standard = circuit.isUserDefined() ? loadString(UserDefinedLinkBudget) : circuit.standardName;
-    page.lengthCaption = loadString(lengthInKilometers ? LengthCaptionKilometers : LengthCaptionFeet);
+    page.standard =
+        circuit.isUserDefined() ? Strings::loadString(UserDefinedLinkBudget) : circuit.standardName;
+    page.lengthCaption =
+        Strings::loadString(lengthInKilometers ? LengthCaptionKilometers : LengthCaptionFeet);
     fillLinkFigures(page, circuit, lengthInKilometers);
     fillResults(page, circuit);
     return page;

@@ -151,8 +151,8 @@ QString ViewResultRows::value(int row, const CircuitResults& circuit, int slot)
     case OpticalLoss:
         return FormatLocalNumber(ViewOpticalLossTemplate, ViewOpticalLossFormat, s.opticalLoss);
     case PassFail:
-        return loadString(verdictTextId(kVerdictTexts, verdictCellFor(circuit, slot)));
+        return Strings::loadString(verdictTextId(kVerdictTexts, verdictCellFor(circuit, slot)));
     default:
-        return loadString(ViewCellBlank);
+        return Strings::loadString(ViewCellBlank);
     }
 }

@@ -84,16 +84,16 @@ QString cellText(const CircuitRecord& circuit, const QString& wavelength, Summar
 {
     const int slot = measuredSlotOf(circuit, wavelength);
     if (slot < 0)
-        return loadString(SummaryCellNoMeasurement);
+        return Strings::loadString(SummaryCellNoMeasurement);
     switch (mode) {
     case SummaryMode::PassFail:
-        return loadString(verdictTextId(kVerdictTexts, verdictCellFor(circuit, slot)));
+        return Strings::loadString(verdictTextId(kVerdictTexts, verdictCellFor(circuit, slot)));
     case SummaryMode::SystemOverhead:
         return overheadText(circuit.at(slot));
     case SummaryMode::OpticalLoss:
         return FormatLocalNumber(ViewOverheadTemplate, ViewOverheadFormat, circuit.at(slot).opticalLoss);
     }
-    return loadString(SummaryCellNoMeasurement);
+    return Strings::loadString(SummaryCellNoMeasurement);
 }
 
 int titleId(SummaryMode mode)
@@ -119,7 +119,8 @@ void fillRow(ViewSummaryPage::Row& row, const FiberCursor& cursor, int index, co
 {
     const CircuitRecord& circuit = cursor.recordAt(index);
     row.circuitIndex = index;
-    row.caption = formatMessage(loadString(SummaryRowCaption), {circuit.linkId, circuit.circuitId});
+    row.caption =
+        Strings::formatMessage(Strings::loadString(SummaryRowCaption), {circuit.linkId, circuit.circuitId});
     for (qsizetype c = 0; c < wavelengths.size(); ++c)
         row.cells[static_cast<std::size_t>(c)] = cellText(circuit, wavelengths.at(c), mode);
     row.meterType = circuit.meterModel;
@@ -148,10 +149,10 @@ ViewSummaryPage ViewSummaryPage::of(const FiberCursor& cursor, int start, Summar
     ViewSummaryPage page;
     page.start = start;
     page.end = start;
-    page.title = loadString(titleId(mode));
-    page.heads.fill(loadString(SummaryHeadBlank));
+    page.title = Strings::loadString(titleId(mode));
+    page.heads.fill(Strings::loadString(SummaryHeadBlank));
     for (Row& row : page.rows)
-        row.cells.fill(loadString(SummaryCellBlank));
+        row.cells.fill(Strings::loadString(SummaryCellBlank));
     if (start < 0 || start >= cursor.count())
         return page;
 

@@ -65,7 +65,7 @@ void evaluateCircuit(const LinkConditions& link, const FiberReadings& fiber,
     results.siteFiberType = link.fiberType;
     const bool userDefined = link.standardNumber == kUserDefinedStandardNumber;
     if (userDefined)
-        results.standardName = loadString(StringId::UserDefinedLinkBudget);
+        results.standardName = Strings::loadString(StringId::UserDefinedLinkBudget);
 
     for (int s = 0; s < kSlotCount; ++s) {
         const auto index = static_cast<std::size_t>(s);

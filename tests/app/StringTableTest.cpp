@@ -73,14 +73,14 @@ TEST(StringTable, EnglishTextFormRoundTrips)
 
 TEST(MessageTemplate, InsertsArgumentsAndPercentSigns)
 {
-    EXPECT_EQ(formatMessage("%1dB", {"-3.46"}), "-3.46dB");
-    EXPECT_EQ(formatMessage("( %1dB )", {"1.25"}), "( 1.25dB )");
-    EXPECT_EQ(formatMessage("%1%%**", {"150.00"}), "150.00%**");
-    EXPECT_EQ(formatMessage("%1   :   %2", {"Main", "07"}), "Main   :   07");
-    EXPECT_EQ(formatMessage("%2-%1", {"a", "b"}), "b-a");
-    EXPECT_EQ(formatMessage("%3 left", {"a"}), "%3 left");
-    EXPECT_EQ(formatMessage("100%", {}), "100%");
-    EXPECT_EQ(formatMessage("%x %0", {"a"}), "%x %0");
+    EXPECT_EQ(Strings::formatMessage("%1dB", {"-3.46"}), "-3.46dB");
+    EXPECT_EQ(Strings::formatMessage("( %1dB )", {"1.25"}), "( 1.25dB )");
+    EXPECT_EQ(Strings::formatMessage("%1%%**", {"150.00"}), "150.00%**");
+    EXPECT_EQ(Strings::formatMessage("%1   :   %2", {"Main", "07"}), "Main   :   07");
+    EXPECT_EQ(Strings::formatMessage("%2-%1", {"a", "b"}), "b-a");
+    EXPECT_EQ(Strings::formatMessage("%3 left", {"a"}), "%3 left");
+    EXPECT_EQ(Strings::formatMessage("100%", {}), "100%");
+    EXPECT_EQ(Strings::formatMessage("%x %0", {"a"}), "%x %0");
     // An argument holding "%1" is not expanded again.
-    EXPECT_EQ(formatMessage("%1", {"%1%%"}), "%1%%");
+    EXPECT_EQ(Strings::formatMessage("%1", {"%1%%"}), "%1%%");
 }

@@ -58,7 +58,7 @@ TEST_F(CustomStandardsTest, TestDatabaseRowsJoinTheBuiltInTable)
     CKAVStandardsSet2 standards(db);
     standards.open();
     standards.setFilter("[FiberType]=7");
-    reload(catalog, standards);
+    CustomStandards::reload(catalog, standards);
     EXPECT_EQ(catalog.builtInCount(), 90);
     EXPECT_EQ(catalog.customCount(), 2); // the stale entry is gone, the filter was cleared
     ASSERT_TRUE(catalog.lookup(0, id, 1, "1300nm"));
@@ -82,7 +82,7 @@ TEST_F(CustomStandardsTest, SharedFileEntriesReplaceTheTestDatabases)
     StandardsCatalog catalog;
     CKAVStandardsSet2 standards(db);
     standards.open();
-    reload(catalog, standards);
+    CustomStandards::reload(catalog, standards);
     EXPECT_EQ(catalog.customCount(), 2);
     EXPECT_FLOAT_EQ(catalog.lookup(0, id, 2, "1310nm")->maxLoss, 6.5f);
 }
@@ -90,11 +90,11 @@ TEST_F(CustomStandardsTest, SharedFileEntriesReplaceTheTestDatabases)
 TEST_F(CustomStandardsTest, UnusableSharedFilesAddNothingAndSayWhy)
 {
     StandardsCatalog catalog;
-    EXPECT_TRUE(loadSharedStandards(catalog).isEmpty()) << "no file is no problem";
+    EXPECT_TRUE(CustomStandards::loadSharedStandards(catalog).isEmpty()) << "no file is no problem";
     EXPECT_EQ(catalog.count(), 90);
 
     writeFile(path("shareddata.mdb"), "this is not a database");
-    const QString problem = loadSharedStandards(catalog);
+    const QString problem = CustomStandards::loadSharedStandards(catalog);
     EXPECT_TRUE(
         problem.startsWith("The shared standards file " + path("shareddata.mdb") + " could not be read: "))
         << problem.toStdString();
@@ -104,7 +104,7 @@ TEST_F(CustomStandardsTest, UnusableSharedFilesAddNothingAndSayWhy)
 
     QFile::remove(path("shareddata.mdb"));
     ASSERT_TRUE(createTestDatabase(path("shareddata.mdb"), kSchemaVersion1)); // no Standards table
-    EXPECT_FALSE(loadSharedStandards(catalog).isEmpty());
+    EXPECT_FALSE(CustomStandards::loadSharedStandards(catalog).isEmpty());
     EXPECT_EQ(catalog.count(), 90);
 }
 
@@ -115,12 +115,12 @@ TEST_F(CustomStandardsTest, SharedFileIsTheNamedOneElseTheWorkingFoldersElseTheP
     qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(path(""));
-    EXPECT_EQ(sharedStandardsPath(),
+    EXPECT_EQ(CustomStandards::sharedStandardsPath(),
               path("data/Local AppWizard-Generated Applications/Fibrolog/shareddata.mdb"));
     writeFile(path("shareddata.mdb"), "here");
-    EXPECT_EQ(sharedStandardsPath(), QDir::current().filePath("shareddata.mdb"));
+    EXPECT_EQ(CustomStandards::sharedStandardsPath(), QDir::current().filePath("shareddata.mdb"));
     qputenv("FIBROLOG_SHARED_STANDARDS", "/somewhere/else.mdb");
-    EXPECT_EQ(sharedStandardsPath(), "/somewhere/else.mdb");
+    EXPECT_EQ(CustomStandards::sharedStandardsPath(), "/somewhere/else.mdb");
     QDir::setCurrent(previous);
     qputenv("XDG_DATA_HOME", dataHome);
 }

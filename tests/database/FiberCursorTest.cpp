@@ -24,7 +24,7 @@ protected:
     FiberCursor build()
     {
         Database& db = builder_->database();
-        reload(catalog_, db);
+        CustomStandards::reload(catalog_, db);
         FiberCursor cursor;
         EXPECT_TRUE(cursor.build(db, catalog_).ok());
         QStringList streamed;

@@ -60,9 +60,9 @@ TEST_F(SchemaVersionsTest, DetectsEachVersionAndRefusesForeignFiles)
     ASSERT_TRUE(createTestDatabase(path("v1.mdb"), kSchemaVersion1));
     ASSERT_TRUE(createTestDatabase(path("v2.mdb"), kSchemaVersion2));
     ASSERT_TRUE(createTestDatabase(path("v21.mdb"), kCurrentSchemaVersion));
-    EXPECT_EQ(detectVersion(path("v1.mdb")), 1.0f);
-    EXPECT_EQ(detectVersion(path("v2.mdb")), 2.0f);
-    EXPECT_EQ(detectVersion(path("v21.mdb")), 2.1f);
+    EXPECT_EQ(SchemaVersions::detectVersion(path("v1.mdb")), 1.0f);
+    EXPECT_EQ(SchemaVersions::detectVersion(path("v2.mdb")), 2.0f);
+    EXPECT_EQ(SchemaVersions::detectVersion(path("v21.mdb")), 2.1f);
 
     writeFile(path("text.mdb"), "Fibrolog\n");
     writeFile(path("empty.mdb"), QByteArray());
@@ -72,34 +72,34 @@ TEST_F(SchemaVersionsTest, DetectsEachVersionAndRefusesForeignFiles)
     sqlite3_close(plain);
     ASSERT_TRUE(createSharedStandardsFile(path("shared.mdb")));
     for (const char* name : {"text.mdb", "empty.mdb", "plain.mdb", "shared.mdb", "missing.mdb"})
-        EXPECT_EQ(detectVersion(path(name)), 0.0f) << name;
+        EXPECT_EQ(SchemaVersions::detectVersion(path(name)), 0.0f) << name;
 
     Database holder;
     holder.open(path("v21.mdb"), true, false, kConnectString);
-    EXPECT_EQ(detectVersion(path("v21.mdb")), 0.0f); // in use
+    EXPECT_EQ(SchemaVersions::detectVersion(path("v21.mdb")), 0.0f); // in use
 }
 
 TEST_F(SchemaVersionsTest, UpgradeAddsTheLinkComment)
 {
     const QString file = path("old.mdb");
     ASSERT_TRUE(createTestDatabase(file, kSchemaVersion2));
-    EXPECT_TRUE(upgradeToCurrent(file));
-    EXPECT_EQ(detectVersion(file), 2.1f);
-    EXPECT_FALSE(upgradeToCurrent(file)); // the column exists already
-    EXPECT_FALSE(upgradeToCurrent(path("missing.mdb")));
+    EXPECT_TRUE(SchemaVersions::upgradeToCurrent(file));
+    EXPECT_EQ(SchemaVersions::detectVersion(file), 2.1f);
+    EXPECT_FALSE(SchemaVersions::upgradeToCurrent(file)); // the column exists already
+    EXPECT_FALSE(SchemaVersions::upgradeToCurrent(path("missing.mdb")));
 }
 
 TEST_F(SchemaVersionsTest, MeterVersionNumbersCountTheFractionInHundredths)
 {
-    EXPECT_EQ(meterVersionNumber("1.30"), 1.3f);
-    EXPECT_EQ(meterVersionNumber("1.3"), 1.03f);
-    EXPECT_EQ(meterVersionNumber("2.05"), 2.05f);
-    EXPECT_EQ(meterVersionNumber("V2.10 beta"), 2.1f);
-    EXPECT_EQ(meterVersionNumber("1.2.7"), 1.27f);
-    EXPECT_EQ(meterVersionNumber("-3"), 3.0f);
-    EXPECT_FALSE(meterVersionNumber("unknown"));
-    EXPECT_FALSE(meterVersionNumber(""));
-    EXPECT_TRUE(meterVersionNumber(QString(400, '9'))); // clamped, no overflow
+    EXPECT_EQ(SchemaVersions::meterVersionNumber("1.30"), 1.3f);
+    EXPECT_EQ(SchemaVersions::meterVersionNumber("1.3"), 1.03f);
+    EXPECT_EQ(SchemaVersions::meterVersionNumber("2.05"), 2.05f);
+    EXPECT_EQ(SchemaVersions::meterVersionNumber("V2.10 beta"), 2.1f);
+    EXPECT_EQ(SchemaVersions::meterVersionNumber("1.2.7"), 1.27f);
+    EXPECT_EQ(SchemaVersions::meterVersionNumber("-3"), 3.0f);
+    EXPECT_FALSE(SchemaVersions::meterVersionNumber("unknown"));
+    EXPECT_FALSE(SchemaVersions::meterVersionNumber(""));
+    EXPECT_TRUE(SchemaVersions::meterVersionNumber(QString(400, '9'))); // clamped, no overflow
 }
 
 TEST_F(SchemaVersionsTest, ConvertsEverySiteIntoFourSitesOneForEachFiberType)
@@ -119,9 +119,9 @@ TEST_F(SchemaVersionsTest, ConvertsEverySiteIntoFourSitesOneForEachFiberType)
         v1.addFiber(campus, "01", 0, -28.0f, 0.0f, 0.0f);
     }
     const QByteArray before = fileBytes(source);
-    ASSERT_TRUE(convertSchema1(source, target));
+    ASSERT_TRUE(SchemaVersions::convertSchema1(source, target));
     EXPECT_EQ(fileBytes(source), before);
-    EXPECT_EQ(detectVersion(target), 2.1f);
+    EXPECT_EQ(SchemaVersions::detectVersion(target), 2.1f);
 
     const QList<ConvertedSite> riser = convertedSites(target, "Riser");
     ASSERT_EQ(riser.size(), 4);
@@ -154,7 +154,7 @@ TEST_F(SchemaVersionsTest, ConversionRestoresBudgetModeReferences)
         const RecordId other = v1.addSite(newer, "Other", 0x01, 1000.0f, 2, 1, -25.3f, 0, 0);
         v1.addFiber(other, "01", 0, -28.0f, 0, 0);
     }
-    ASSERT_TRUE(convertSchema1(source, target));
+    ASSERT_TRUE(SchemaVersions::convertSchema1(source, target));
     const ConvertedSite link = convertedSites(target, "Link").value(0); // g = 0: 62.5 um
     EXPECT_EQ(link.wizard, 1 + 16);
     EXPECT_NEAR(link.references[0], -20.0f, 1e-5f); // -25.6 + 3.8 + 1.5 + 0.3
@@ -177,8 +177,8 @@ TEST_F(SchemaVersionsTest, FailedConversionLeavesNoTargetBehind)
     const QString source = path("v2.mdb");
     ASSERT_TRUE(createTestDatabase(source, kSchemaVersion2)); // not schema 1: the sources do not open
     const QString target = path("converted.mdb");
-    EXPECT_FALSE(convertSchema1(source, target));
+    EXPECT_FALSE(SchemaVersions::convertSchema1(source, target));
     EXPECT_FALSE(QFile::exists(target));
-    EXPECT_FALSE(convertSchema1(path("missing.mdb"), target));
+    EXPECT_FALSE(SchemaVersions::convertSchema1(path("missing.mdb"), target));
     EXPECT_FALSE(QFile::exists(target));
 }

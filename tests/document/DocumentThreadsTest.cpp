@@ -71,7 +71,7 @@ TEST_F(DocumentThreadsTest, CancellingTheTransferFromTheWindowLeavesNothing)
     const QStringList filesBefore = temporaryFiles();
 
     WatchedProgress progress;
-    const QString reading = loadString(StringId::ReadingFromDevice);
+    const QString reading = Strings::loadString(StringId::ReadingFromDevice);
     QList<qint64> received;
     QObject::connect(&progress, &SignallingProgress::progressed, &window_,
                      [&](const QString& what, qint64 done, qint64) {

@@ -218,7 +218,7 @@ TEST_F(DownloadImportTest, SamplesStoreToTheirExpectedCircuits)
         Database db;
         db.open(database_, true, true, kConnectString);
         StandardsCatalog catalog;
-        EXPECT_TRUE(reload(catalog, db).isEmpty());
+        EXPECT_TRUE(CustomStandards::reload(catalog, db).isEmpty());
         QString error;
         ASSERT_TRUE(exportCircuitsCsv(db, catalog, path(name + ".csv"), &error)) << error.toStdString();
         EXPECT_EQ(QString::fromUtf8(fileBytes(path(name + ".csv"))),

@@ -47,12 +47,13 @@ TEST(CliMeter, NoMeterExplainsAndFails)
     const CliRun find = run(",,", {"find-meter"});
     EXPECT_EQ(find.status, ExitError);
     EXPECT_TRUE(find.out.isEmpty());
-    EXPECT_TRUE(find.err.contains(loadString(StringId::UnableToFindDevice)));
+    EXPECT_TRUE(find.err.contains(Strings::loadString(StringId::UnableToFindDevice)));
 
     QTemporaryDir dir;
     const CliRun download = run(QString(), {"download", dir.filePath("out.kav")});
     EXPECT_EQ(download.status, ExitError);
-    EXPECT_TRUE(download.err.contains(loadString(StringId::CouldNotGetData))) << download.err.toStdString();
+    EXPECT_TRUE(download.err.contains(Strings::loadString(StringId::CouldNotGetData)))
+        << download.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("out.kav")));
 }
 
@@ -80,7 +81,8 @@ TEST(CliMeter, AHangUpGivesExitOneAndNoFile)
     const QString target = dir.filePath("out.kav");
     const CliRun r = run(sim.path(), {"download", target});
     EXPECT_EQ(r.status, ExitError);
-    EXPECT_TRUE(r.err.startsWith(loadString(StringId::CouldNotGetData) + "\n")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith(Strings::loadString(StringId::CouldNotGetData) + "\n"))
+        << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_TRUE(temp.files().isEmpty());
 }
@@ -134,7 +136,7 @@ TEST(CliMeter, AnOutputThatCannotBeWrittenIsNoFailureOfTheMeter)
     const QString target = dir.filePath("missing/folder/out.kav");
     const CliRun r = run(sim.path(), {"download", target, "--port", "1"});
     EXPECT_EQ(r.status, ExitError);
-    EXPECT_FALSE(r.err.contains(loadString(StringId::CouldNotGetData))) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(Strings::loadString(StringId::CouldNotGetData))) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("No such file or directory")) << r.err.toStdString();
     const QStringList kept = QDir(temp.path()).entryList({"_kavcurrent*.kav"}, QDir::Files);
     ASSERT_EQ(kept.size(), 1);

@@ -2,11 +2,11 @@
 #include "support/TempFolderGuard.h"
 
 #include "app/JobProgress.h"
-#include "support/ScriptedPrompt.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "meter/DownloadReceiver.h"
 #include "meter/MeterLink.h"
+#include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,7 @@ TEST(MeterLink, NoMeterAsksRetryOrCancelAndCancelLeavesThePortUnset)
     ASSERT_EQ(f.prompt.exchanges().size(), 2);
     const ScriptedPrompt::Exchange& asked = f.prompt.exchanges().at(0);
     EXPECT_EQ(asked.kind, "retrycancel");
-    EXPECT_EQ(asked.text, loadString(StringId::UnableToFindDevice));
+    EXPECT_EQ(asked.text, Strings::loadString(StringId::UnableToFindDevice));
     EXPECT_EQ(asked.icon, PromptIcon::Exclamation);
     EXPECT_EQ(f.link.port(), -1);
 
@@ -105,8 +105,8 @@ TEST(MeterLink, DownloadSearchesOnceThenGoesStraightToTheFoundPort)
     ASSERT_TRUE(first.ok()) << first.detail.toStdString();
     EXPECT_EQ(f.link.port(), 5);
     EXPECT_EQ(f.link.meterType(), MeterType::Pendra);
-    EXPECT_EQ(f.status.texts, QStringList({loadString(StringId::SearchingForDevice),
-                                           loadString(StringId::ReadingFromDevice)}));
+    EXPECT_EQ(f.status.texts, QStringList({Strings::loadString(StringId::SearchingForDevice),
+                                           Strings::loadString(StringId::ReadingFromDevice)}));
     EXPECT_EQ(readAll(first.path), "'Company','555'\n");
     EXPECT_EQ(first.bytes, 16);
     const QFileInfo info(first.path);
@@ -120,7 +120,7 @@ TEST(MeterLink, DownloadSearchesOnceThenGoesStraightToTheFoundPort)
     const DownloadResult second = f.link.downloadToFile(f.progress);
     ASSERT_TRUE(second.ok());
     EXPECT_EQ(f.opener.attempts, QList<int>{5});
-    EXPECT_EQ(f.status.texts, QStringList{loadString(StringId::ReadingFromDevice)});
+    EXPECT_EQ(f.status.texts, QStringList{Strings::loadString(StringId::ReadingFromDevice)});
     EXPECT_NE(second.path, first.path);
     EXPECT_EQ(f.opener.meters[5].written, "?DdDd");
     EXPECT_EQ(f.opener.meters[5].opens, f.opener.meters[5].closes);

@@ -87,7 +87,8 @@ TEST_F(CliPrintTest, FilesThatAreNotCurrentTestDatabasesAreRefused)
     writeFile(path("notes.mdb"), QByteArray(4096, 'x'));
     run = print({path("notes.mdb"), path("out.pdf")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains(loadString(StringId::NotCreatedBySoftware))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(Strings::loadString(StringId::NotCreatedBySoftware)))
+        << run.err.toStdString();
 
     run = print({path("missing.mdb"), path("out.pdf")});
     EXPECT_EQ(run.status, 1);

@@ -211,7 +211,7 @@ TEST(ViewCaptions, EveryDetailsValueHasItsOwnTranslatableCaption)
             captionControls.insert(caption.captionControlId);
         valueControls.insert(caption.valueControlId);
         strings.insert(caption.stringId);
-        EXPECT_FALSE(loadString(caption.stringId).trimmed().isEmpty()) << caption.stringId;
+        EXPECT_FALSE(Strings::loadString(caption.stringId).trimmed().isEmpty()) << caption.stringId;
     }
     // The Details-only captions (the link block's frame 1129 and the length
     // caption 1130 aside) and the company block's five.
