@@ -37,6 +37,7 @@ enum : int
     PrintingPage = 45059,
     WritingCircuits = 45080,
     OlderSchemaToConvert = 45081,
+    TestDatabaseStandardsNotRead = 45082,
     DownloadIncomplete = 45052,
 
     // Opening and saving files

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QtDebug>
 
 namespace {
 

@@ -22,7 +22,8 @@ QString sharedStandardsPath();
 void loadStandardsRows(StandardsCatalog& catalog, CKAVStandardsSet2& standards);
 
 // Built-in table, then the test database's rows, then the shared file.
-// Returns what loadSharedStandards() returns.
+// Returns what could not be read and why (empty when all went well); the
+// entries read stay.
 QString reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset);
 
 // The same for an open test database without recordsets of its own.

@@ -126,9 +126,12 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
             throw DatabaseException(why);
         if (progress)
             progress->report(Strings::loadString(StringId::SavingFile), 0, -1);
-        if (version == kSchemaVersion2 && !SchemaVersions::upgradeToCurrent(partial, &why))
-            throw DatabaseException(
-                QStringLiteral("Cannot bring %1 to the current format: %2").arg(target, why));
+        if (version == kSchemaVersion2) {
+            const OperationResult upgrade = SchemaVersions::upgradeToCurrent(partial);
+            if (!upgrade)
+                throw DatabaseException(QStringLiteral("Cannot bring %1 to the current format: %2")
+                                            .arg(target, upgrade.message()));
+        }
         createTestDatabase(partial, kCurrentSchemaVersion); // adds a missing table or index
 
         working.attachDatabase(partial, kAlias, kDatabasePassword);

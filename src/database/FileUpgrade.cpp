@@ -157,13 +157,18 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
             result.error = why;
             return result;
         }
-        if (!SchemaVersions::convertSchema1(target.path(), converted, &why)) {
-            result.error = Strings::loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
+        const OperationResult conversion = SchemaVersions::convertSchema1(target.path(), converted);
+        if (!conversion) {
+            result.error =
+                Strings::loadString(StringId::UnableToConvert) + QLatin1Char('\n') + conversion.message();
             return result;
         }
     } else {
-        if (!copyFileOver(target.path(), converted, &why) ||
-            !SchemaVersions::upgradeToCurrent(converted, &why)) {
+        if (copyFileOver(target.path(), converted, &why)) {
+            const OperationResult upgrade = SchemaVersions::upgradeToCurrent(converted);
+            why = upgrade.message();
+        }
+        if (!why.isEmpty()) {
             result.error = Strings::loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
             return result;
         }

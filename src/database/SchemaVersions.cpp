@@ -178,30 +178,27 @@ float SchemaVersions::detectVersion(const QString& path)
     return 0.0f;
 }
 
-bool SchemaVersions::upgradeToCurrent(const QString& path, QString* error)
+OperationResult SchemaVersions::upgradeToCurrent(const QString& path)
 {
     try {
         Database db;
         db.open(path, true, false, kConnectString);
         db.execute(kSiteCommentUpgradeSql);
         db.close();
-        return true;
+        return OperationResult::success();
     } catch (const DatabaseException& e) {
-        qWarning().noquote() << "Upgrade of" << path << "failed:" << e.description();
-        if (error)
-            *error = e.description();
-        return false;
+        return OperationResult::failure(e.description());
     }
 }
 
-bool SchemaVersions::convertSchema1(const QString& sourcePath, const QString& targetPath, QString* error)
+OperationResult SchemaVersions::convertSchema1(const QString& sourcePath, const QString& targetPath)
 {
     const bool targetExisted = QFileInfo::exists(targetPath);
     bool converted = false;
+    QString error;
     try {
         if (!createTestDatabase(targetPath, kCurrentSchemaVersion)) {
-            if (error)
-                *error = QStringLiteral("Cannot create %1.").arg(targetPath);
+            error = QStringLiteral("Cannot create %1.").arg(targetPath);
         } else {
             Database source;
             Database target;
@@ -213,13 +210,11 @@ bool SchemaVersions::convertSchema1(const QString& sourcePath, const QString& ta
             converted = true;
         }
     } catch (const DatabaseException& e) {
-        qWarning().noquote() << "Conversion of" << sourcePath << "failed:" << e.description();
-        if (error)
-            *error = e.description();
+        error = e.description();
     }
     if (!converted && !targetExisted)
         QFile::remove(targetPath);
-    return converted;
+    return converted ? OperationResult::success() : OperationResult::failure(error);
 }
 
 std::optional<float> SchemaVersions::meterVersionNumber(const QString& versionText)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/OperationResult.h"
+
 #include <QString>
 
 #include <optional>
@@ -12,12 +14,12 @@ namespace SchemaVersions {
 float detectVersion(const QString& path);
 
 // Adds the link comment to a 2.0 file, in place.
-bool upgradeToCurrent(const QString& path, QString* error = nullptr);
+OperationResult upgradeToCurrent(const QString& path);
 
 // Writes a new 2.1 database at `targetPath` from the 1.0 file at `sourcePath`,
 // which is left unchanged. The target is written in one transaction; when the
 // conversion fails, a target it created is removed again.
-bool convertSchema1(const QString& sourcePath, const QString& targetPath, QString* error = nullptr);
+OperationResult convertSchema1(const QString& sourcePath, const QString& targetPath);
 
 // The firmware version of a meter from its Version text: digits before the
 // point make the whole part, digits after it the hundredths ("1.30" is 1.30,

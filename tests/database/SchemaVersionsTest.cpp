@@ -83,10 +83,10 @@ TEST_F(SchemaVersionsTest, UpgradeAddsTheLinkComment)
 {
     const QString file = path("old.mdb");
     ASSERT_TRUE(createTestDatabase(file, kSchemaVersion2));
-    EXPECT_TRUE(SchemaVersions::upgradeToCurrent(file));
+    EXPECT_TRUE(SchemaVersions::upgradeToCurrent(file).ok());
     EXPECT_EQ(SchemaVersions::detectVersion(file), 2.1f);
-    EXPECT_FALSE(SchemaVersions::upgradeToCurrent(file)); // the column exists already
-    EXPECT_FALSE(SchemaVersions::upgradeToCurrent(path("missing.mdb")));
+    EXPECT_FALSE(SchemaVersions::upgradeToCurrent(file).message().isEmpty()) << "the column exists already";
+    EXPECT_TRUE(SchemaVersions::upgradeToCurrent(path("missing.mdb")).message().contains("missing.mdb"));
 }
 
 TEST_F(SchemaVersionsTest, MeterVersionNumbersCountTheFractionInHundredths)
@@ -119,7 +119,7 @@ TEST_F(SchemaVersionsTest, ConvertsEverySiteIntoFourSitesOneForEachFiberType)
         v1.addFiber(campus, "01", 0, -28.0f, 0.0f, 0.0f);
     }
     const QByteArray before = fileBytes(source);
-    ASSERT_TRUE(SchemaVersions::convertSchema1(source, target));
+    ASSERT_TRUE(SchemaVersions::convertSchema1(source, target).ok());
     EXPECT_EQ(fileBytes(source), before);
     EXPECT_EQ(SchemaVersions::detectVersion(target), 2.1f);
 
@@ -154,7 +154,7 @@ TEST_F(SchemaVersionsTest, ConversionRestoresBudgetModeReferences)
         const RecordId other = v1.addSite(newer, "Other", 0x01, 1000.0f, 2, 1, -25.3f, 0, 0);
         v1.addFiber(other, "01", 0, -28.0f, 0, 0);
     }
-    ASSERT_TRUE(SchemaVersions::convertSchema1(source, target));
+    ASSERT_TRUE(SchemaVersions::convertSchema1(source, target).ok());
     const ConvertedSite link = convertedSites(target, "Link").value(0); // g = 0: 62.5 um
     EXPECT_EQ(link.wizard, 1 + 16);
     EXPECT_NEAR(link.references[0], -20.0f, 1e-5f); // -25.6 + 3.8 + 1.5 + 0.3
@@ -177,8 +177,8 @@ TEST_F(SchemaVersionsTest, FailedConversionLeavesNoTargetBehind)
     const QString source = path("v2.mdb");
     ASSERT_TRUE(createTestDatabase(source, kSchemaVersion2)); // not schema 1: the sources do not open
     const QString target = path("converted.mdb");
-    EXPECT_FALSE(SchemaVersions::convertSchema1(source, target));
+    EXPECT_FALSE(SchemaVersions::convertSchema1(source, target).ok());
     EXPECT_FALSE(QFile::exists(target));
-    EXPECT_FALSE(SchemaVersions::convertSchema1(path("missing.mdb"), target));
+    EXPECT_FALSE(SchemaVersions::convertSchema1(path("missing.mdb"), target).ok());
     EXPECT_FALSE(QFile::exists(target));
 }
