@@ -46,6 +46,9 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {PrintingPage, "Printing page %1 of %2"},
     {WritingCircuits, "Writing the circuits"},
     {TestDatabaseStandardsNotRead, "The custom standards of this test database could not be read: %1"},
+    {CancelButton, "Cancel"},
+    {CommandNotBuiltYet, "%1: this command is not built yet in this version of Fibrolog."},
+    {FileOpenFailed, "%1 could not be opened: %2"},
     {OlderSchemaToConvert, "%1 has the older format of schema %2. Open it in Fibrolog, or run "
                            "\"fibrolog-cli upgrade %1\", to convert it first."},
     {DownloadIncomplete, "The download is incomplete: its data end in the middle of a record. Nothing was "

@@ -38,6 +38,9 @@ enum : int
     WritingCircuits = 45080,
     OlderSchemaToConvert = 45081,
     TestDatabaseStandardsNotRead = 45082,
+    CancelButton = 45083,
+    CommandNotBuiltYet = 45084,
+    FileOpenFailed = 45085,
     DownloadIncomplete = 45052,
 
     // Opening and saving files

@@ -1,0 +1,523 @@
+#include "gui/CFibrologView.h"
+
+#include "app/StatusSink.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "app/UserPrompt.h"
+#include "document/CFibrologDoc.h"
+#include "gui/ViewControlIds.h"
+#include "report/CircuitDetailReport.h"
+#include "report/CircuitSummaryReport.h"
+#include "report/ViewCaptions.h"
+#include "report/ViewDetailsPage.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace ViewControlIds;
+
+namespace {
+
+QString controlName(int id)
+{
+    return QStringLiteral("c%1").arg(id);
+}
+
+QLabel* makeLabel(int id, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    if (id > 0)
+        label->setObjectName(controlName(id));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// Trailing blanks of the fixed-width columns are no part of what the user typed.
+QString withoutPadding(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
+} // namespace
+
+// Sets a line edit's text without it counting as the user's edit. The field
+// the user is typing in keeps his text (and his cursor) while what is stored
+// says the same: a blank typed at the end is no change to undo.
+void CFibrologView::showText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() == text)
+        return;
+    if (edit == typingIn_ && withoutPadding(edit->text()) == withoutPadding(text))
+        return;
+    edit->setText(text);
+}
+
+namespace {
+
+} // namespace
+
+CFibrologView::CFibrologView(CFibrologDoc& document, UserPrompt& prompt, StatusSink& status, QWidget* parent)
+    : QWidget(parent), document_(document), prompt_(prompt), status_(status)
+{
+    buildForm();
+    connect(&document_, &CFibrologDoc::circuitsReset, this, &CFibrologView::reload);
+    connect(&document_, &CFibrologDoc::circuitChanged, this, [this] { refill(); });
+    connect(&document_, &CFibrologDoc::circuitRemoved, this, [this] { refill(); });
+    connect(&document_, &CFibrologDoc::currentIndexChanged, this, [this] { refill(); });
+    // The program opens in Summary.
+    showSummary();
+    reload();
+}
+
+CFibrologView::~CFibrologView() = default;
+
+void CFibrologView::buildForm()
+{
+    auto* outer = new QVBoxLayout(this);
+    noDataLabel_ = makeLabel(kNoData, this);
+    noDataLabel_->setText(Strings::loadString(StringId::NoDataLoaded));
+    noDataLabel_->setAlignment(Qt::AlignCenter);
+    outer->addWidget(noDataLabel_);
+
+    form_ = new QWidget(this);
+    auto* formLayout = new QVBoxLayout(form_);
+    formLayout->setContentsMargins(0, 0, 0, 0);
+    formLayout->addWidget(buildCompanyBlock());
+    layouts_ = new QStackedWidget(form_);
+    layouts_->addWidget(buildDetailsPanel());
+    layouts_->addWidget(buildSummaryPanel());
+    formLayout->addWidget(layouts_, 1);
+    outer->addWidget(form_, 1);
+}
+
+QLineEdit* CFibrologView::addEdit(int id, int maxLength, Field field)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(controlName(id));
+    edit->setMaxLength(maxLength);
+    // The user's typing only: filling the form is no edit.
+    connect(edit, &QLineEdit::textEdited, this, [this, edit, field](const QString& text) {
+        typingIn_ = edit;
+        onEdited(field, text);
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this, field] {
+        typingIn_ = nullptr;
+        if (pendingEdit_ == field)
+            writePendingEdit();
+    });
+    return edit;
+}
+
+QLabel* CFibrologView::addValue(int id)
+{
+    return makeLabel(id, this);
+}
+
+QWidget* CFibrologView::buildCompanyBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = new QFormLayout(block);
+    company_ = addEdit(kCompany, 50, Field::Company);
+    telephone_ = addEdit(kTelephone, 13, Field::Telephone);
+    meterType_ = addValue(kMeterType);
+    serialNumber_ = addValue(kSerialNumber);
+    firmware_ = addValue(kFirmware);
+    const std::array<std::pair<int, QWidget*>, 5> rows = {{{kCompany, company_},
+                                                           {kTelephone, telephone_},
+                                                           {kMeterType, meterType_},
+                                                           {kSerialNumber, serialNumber_},
+                                                           {kFirmware, firmware_}}};
+    for (const auto& [id, widget] : rows)
+        layout->addRow(viewCaptionTextForValue(id), widget);
+    return block;
+}
+
+QWidget* CFibrologView::buildDetailsPanel()
+{
+    detailsPanel_ = new QWidget(this);
+    auto* layout = new QVBoxLayout(detailsPanel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* linkFrame = new QGroupBox(detailsPanel_);
+    linkFrame->setObjectName(controlName(kLinkFrame));
+    auto* link = new QFormLayout(linkFrame);
+    linkId_ = addEdit(kLinkId, 50, Field::LinkId);
+    linkComment_ = addEdit(kLinkComment, 128, Field::LinkComment);
+    circuitId_ = addEdit(kCircuitId, 50, Field::CircuitId);
+    calibrationDate_ = addValue(kCalibrationDate);
+    dateOfTest_ = addValue(kDateOfTest);
+    temperature_ = addValue(kTemperature);
+    dateOfDownload_ = addValue(kDateOfDownload);
+    const std::array<std::pair<int, QWidget*>, 7> linkRows = {{{kLinkId, linkId_},
+                                                               {kLinkComment, linkComment_},
+                                                               {kCircuitId, circuitId_},
+                                                               {kDateOfTest, dateOfTest_},
+                                                               {kCalibrationDate, calibrationDate_},
+                                                               {kDateOfDownload, dateOfDownload_},
+                                                               {kTemperature, temperature_}}};
+    for (const auto& [id, widget] : linkRows)
+        link->addRow(viewCaptionTextForValue(id), widget);
+    layout->addWidget(linkFrame);
+
+    auto* characteristics =
+        new QGroupBox(Strings::loadString(StringId::CircuitCharacteristicsGroup), detailsPanel_);
+    characteristics->setObjectName(controlName(kCharacteristicsGroup));
+    auto* figures = new QFormLayout(characteristics);
+    length_ = addValue(kLength);
+    lengthCaption_ = makeLabel(kLengthCaption, characteristics);
+    connectorPairs_ = addValue(kConnectorPairs);
+    splices_ = addValue(kSplices);
+    cableType_ = addValue(kCableType);
+    standard_ = addValue(kStandard);
+    figures->addRow(lengthCaption_, length_);
+    for (const auto& [id, widget] :
+         std::array<std::pair<int, QLabel*>, 4>{{{kConnectorPairs, connectorPairs_},
+                                                 {kSplices, splices_},
+                                                 {kCableType, cableType_},
+                                                 {kStandard, standard_}}})
+        figures->addRow(viewCaptionTextForValue(id), widget);
+    layout->addWidget(characteristics);
+
+    auto* results = new QGroupBox(Strings::loadString(StringId::CircuitTestResultsGroup), detailsPanel_);
+    results->setObjectName(controlName(kResultsGroup));
+    auto* table = new QGridLayout(results);
+    resultsTitle_ = makeLabel(kResultsTitle, results);
+    table->addWidget(resultsTitle_, 0, 0, 1, 5);
+    for (int c = 0; c < 4; ++c) {
+        detailHeads_[static_cast<std::size_t>(c)] =
+            makeLabel(kDetailHeads[static_cast<std::size_t>(c)], results);
+        detailHeads_[static_cast<std::size_t>(c)]->setAlignment(Qt::AlignCenter);
+        table->addWidget(detailHeads_[static_cast<std::size_t>(c)], 1, c + 1);
+    }
+    for (int r = 0; r < 10; ++r) {
+        auto& caption = detailRowCaptions_[static_cast<std::size_t>(r)];
+        caption = makeLabel(kDetailRowCaptions[static_cast<std::size_t>(r)], results);
+        table->addWidget(caption, r + 2, 0);
+        for (int c = 0; c < 4; ++c) {
+            QLabel*& cell = detailCells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            cell = makeLabel(detailCell(r, c), results);
+            cell->setAlignment(Qt::AlignCenter);
+            table->addWidget(cell, r + 2, c + 1);
+        }
+    }
+    table->setColumnStretch(0, 2);
+    for (int c = 1; c <= 4; ++c)
+        table->setColumnStretch(c, 1);
+    layout->addWidget(results, 1);
+    return detailsPanel_;
+}
+
+QWidget* CFibrologView::buildSummaryPanel()
+{
+    summaryPanel_ = new QWidget(this);
+    auto* layout = new QVBoxLayout(summaryPanel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    summaryGroup_ = new QGroupBox(summaryPanel_);
+    summaryGroup_->setObjectName(controlName(kSummaryGroup));
+    auto* table = new QGridLayout(summaryGroup_);
+    QLabel* picture = makeLabel(kSummaryPicture, summaryGroup_);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(24, 24));
+    table->addWidget(picture, 0, 0);
+    for (int c = 0; c < 4; ++c) {
+        auto& head = summaryHeads_[static_cast<std::size_t>(c)];
+        head = makeLabel(kSummaryHeads[static_cast<std::size_t>(c)], summaryGroup_);
+        head->setAlignment(Qt::AlignCenter);
+        table->addWidget(head, 0, c + 1);
+    }
+    for (int r = 0; r < 10; ++r) {
+        auto& caption = summaryRowCaptions_[static_cast<std::size_t>(r)];
+        caption = makeLabel(summaryRowCaption(r), summaryGroup_);
+        table->addWidget(caption, r + 1, 0);
+        for (int c = 0; c < 4; ++c) {
+            QLabel*& cell = summaryCells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            cell = makeLabel(summaryCell(r, c), summaryGroup_);
+            cell->setAlignment(Qt::AlignCenter);
+            table->addWidget(cell, r + 1, c + 1);
+        }
+    }
+    table->setColumnStretch(0, 2);
+    for (int c = 1; c <= 4; ++c)
+        table->setColumnStretch(c, 1);
+    table->setRowStretch(11, 1);
+    layout->addWidget(summaryGroup_, 1);
+    return summaryPanel_;
+}
+
+bool CFibrologView::canMoveBack() const
+{
+    return document_.circuits().count() > 0 && document_.currentIndex() > 0;
+}
+
+bool CFibrologView::canMoveForward() const
+{
+    const int count = document_.circuits().count();
+    return count > 0 && document_.currentIndex() < count - 1;
+}
+
+bool CFibrologView::canDelete() const
+{
+    return document_.circuits().count() > 0;
+}
+
+std::unique_ptr<PagedReport> CFibrologView::makeReport() const
+{
+    if (document_.circuits().isEmpty())
+        return nullptr;
+    ReportOptions options;
+    options.lengthInKilometers = lengthInKilometers_;
+    if (showDetails_)
+        return std::make_unique<CircuitDetailReport>(document_.circuits(), options);
+    return std::make_unique<CircuitSummaryReport>(document_.circuits(), options);
+}
+
+void CFibrologView::reload()
+{
+    pendingEdit_ = Field::None;
+    refill();
+}
+
+void CFibrologView::moveBy(int steps)
+{
+    writePendingEdit();
+    if (!document_.hasDatabase())
+        return;
+    document_.setCurrentIndex(document_.currentIndex() + steps);
+}
+
+void CFibrologView::moveFirst()
+{
+    moveBy(-document_.currentIndex());
+}
+
+void CFibrologView::movePrevious()
+{
+    moveBy(-1);
+}
+
+void CFibrologView::movePrevious10()
+{
+    moveBy(-10);
+}
+
+void CFibrologView::moveNext()
+{
+    moveBy(1);
+}
+
+void CFibrologView::moveNext10()
+{
+    moveBy(10);
+}
+
+void CFibrologView::moveLast()
+{
+    moveBy(document_.circuits().count());
+}
+
+void CFibrologView::showSummary()
+{
+    if (noData_ && layouts_->currentWidget() == summaryPanel_)
+        return;
+    writePendingEdit();
+    showDetails_ = false;
+    layouts_->setCurrentWidget(summaryPanel_);
+    refill();
+}
+
+void CFibrologView::showDetails()
+{
+    if (noData_ && layouts_->currentWidget() == detailsPanel_)
+        return;
+    writePendingEdit();
+    showDetails_ = true;
+    layouts_->setCurrentWidget(detailsPanel_);
+    refill();
+}
+
+void CFibrologView::toggleLayout()
+{
+    if (showDetails_)
+        showSummary();
+    else
+        showDetails();
+}
+
+void CFibrologView::setSummaryMode(SummaryMode mode)
+{
+    summaryMode_ = mode;
+    refill();
+}
+
+void CFibrologView::setLengthInKilometers(bool kilometers)
+{
+    lengthInKilometers_ = kilometers;
+    refill();
+}
+
+void CFibrologView::showEmptyState(bool empty)
+{
+    noData_ = empty;
+    noDataLabel_->setVisible(empty);
+    form_->setVisible(!empty);
+}
+
+void CFibrologView::refill()
+{
+    const bool empty = !document_.hasDatabase() || document_.circuits().isEmpty();
+    showEmptyState(empty);
+    if (!empty) {
+        if (showDetails_)
+            fillDetails();
+        else
+            fillSummary();
+    }
+    reportPosition();
+    Q_EMIT stateChanged();
+}
+
+void CFibrologView::reportPosition()
+{
+    const int count = noData_ ? 0 : document_.circuits().count();
+    // The position is always the current circuit's: after deleting the last
+    // circuit it moves back with the index, never "Record 10 of 9".
+    status_.showRecordPosition(count == 0 ? 0 : document_.currentIndex() + 1, count);
+}
+
+void CFibrologView::fillDetails()
+{
+    const ViewDetailsPage page =
+        ViewDetailsPage::of(document_.circuits().recordAt(document_.currentIndex()), lengthInKilometers_);
+    showText(company_, withoutPadding(page.company));
+    showText(telephone_, withoutPadding(page.telephone));
+    meterType_->setText(page.meterType);
+    serialNumber_->setText(page.serialNumber);
+    firmware_->setText(page.firmwareVersion);
+    showText(linkId_, page.linkId);
+    showText(linkComment_, page.linkComment);
+    showText(circuitId_, page.circuitId);
+    dateOfTest_->setText(page.dateOfTest);
+    calibrationDate_->setText(page.calibrationDate);
+    dateOfDownload_->setText(page.dateOfDownload);
+    temperature_->setText(page.temperature);
+    lengthCaption_->setText(page.lengthCaption);
+    length_->setText(page.length);
+    connectorPairs_->setText(page.connectorPairs);
+    splices_->setText(page.splices);
+    cableType_->setText(page.cableType);
+    standard_->setText(page.standard);
+    resultsTitle_->setText(page.title);
+    for (std::size_t c = 0; c < 4; ++c)
+        detailHeads_[c]->setText(page.heads[c]);
+    for (std::size_t r = 0; r < 10; ++r) {
+        detailRowCaptions_[r]->setText(page.rowCaptions[r]);
+        for (std::size_t c = 0; c < 4; ++c)
+            detailCells_[r][c]->setText(page.cells[r][c]);
+    }
+}
+
+void CFibrologView::fillSummary()
+{
+    summaryPage_ = ViewSummaryPage::of(document_.circuits(), document_.currentIndex(), summaryMode_);
+    const ViewSummaryPage& page = summaryPage_;
+    summaryGroup_->setTitle(page.title);
+    showText(company_, withoutPadding(page.company));
+    showText(telephone_, withoutPadding(page.telephone));
+    meterType_->setText(page.meterType);
+    serialNumber_->setText(page.serialNumber);
+    firmware_->setText(page.firmwareVersion);
+    for (std::size_t c = 0; c < 4; ++c)
+        summaryHeads_[c]->setText(page.heads[c]);
+    for (int r = 0; r < ViewSummaryPage::kMaxRows; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        const bool shown = r < page.rowCount();
+        summaryRowCaptions_[row]->setText(page.rows[row].caption);
+        summaryRowCaptions_[row]->setVisible(shown);
+        for (std::size_t c = 0; c < 4; ++c) {
+            summaryCells_[row][c]->setText(page.rows[row].cells[c]);
+            summaryCells_[row][c]->setVisible(shown);
+        }
+    }
+}
+
+int CFibrologView::companyCircuitIndex() const
+{
+    if (!showDetails_ && summaryPage_.companyCircuitIndex >= 0)
+        return summaryPage_.companyCircuitIndex;
+    return document_.currentIndex();
+}
+
+void CFibrologView::onEdited(Field field, const QString& text)
+{
+    pendingEdit_ = field;
+
+    // An emptied field is refused by the database; it is written (and, if
+    // still empty, refused with the reason) when the user leaves it, not at
+    // every keystroke. A cleared comment or telephone is stored blank.
+    const bool blankable = field == Field::LinkComment || field == Field::Telephone;
+    if (!text.isEmpty() || blankable) {
+        // Written while the user goes on typing in the same field.
+        pendingEdit_ = Field::None;
+        writeField(field);
+    }
+}
+
+void CFibrologView::writePendingEdit()
+{
+    const Field field = pendingEdit_;
+    typingIn_ = nullptr;
+    pendingEdit_ = Field::None;
+    if (field != Field::None)
+        writeField(field);
+}
+
+void CFibrologView::writeField(Field field)
+{
+    if (noData_)
+        return;
+    const int current = document_.currentIndex();
+    OperationResult written = OperationResult::success();
+    switch (field) {
+    case Field::CircuitId:
+        written = document_.renameCircuit(current, circuitId_->text());
+        break;
+    case Field::LinkId:
+    case Field::LinkComment:
+        written = document_.setLink(current, linkId_->text(), linkComment_->text());
+        break;
+    case Field::Company:
+    case Field::Telephone:
+        written = document_.setCompany(companyCircuitIndex(), company_->text(), telephone_->text());
+        break;
+    case Field::None:
+        return;
+    }
+    if (!written) {
+        // Say why, and show what is stored rather than text that never was.
+        typingIn_ = nullptr;
+        prompt_.message(Strings::loadString(StringId::ErrorOccurred) + written.message(),
+                        Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
+        refill();
+    }
+}
+
+void CFibrologView::deleteCurrent()
+{
+    writePendingEdit();
+    if (!canDelete())
+        return;
+    if (deleteQuestion_ && !deleteQuestion_())
+        return;
+    const OperationResult deleted = document_.deleteCircuit(document_.currentIndex());
+    if (!deleted)
+        prompt_.message(Strings::loadString(StringId::ErrorOccurred) + deleted.message(),
+                        Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
+}

@@ -1,0 +1,554 @@
+#include "gui/CMainFrame.h"
+
+#include "app/ApplicationIdentity.h"
+#include "app/SignallingProgress.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "app/ThreadBoundPrompt.h"
+#include "document/CFibrologDoc.h"
+#include "gui/CFibrologView.h"
+#include "gui/CommandIcons.h"
+#include "gui/CommandIds.h"
+#include "gui/DialogPrompt.h"
+#include "gui/FrameStatusBar.h"
+#include "meter/DevicePortOpener.h"
+#include "report/LogoSource.h"
+#include "report/PageMetrics.h"
+#include "report/PagedReport.h"
+#include "report/ReportPrinter.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QSettings>
+#include <QStatusBar>
+#include <QThread>
+#include <QToolBar>
+
+using namespace CommandIds;
+
+namespace {
+
+constexpr int kRecentFileCount = 4;
+const QString kRecentFilesKey = QStringLiteral("Recent File List/Files");
+const QString kLogoPathKey = QStringLiteral("LogoPath");
+
+// A command's prompt is "fly-by text\ntool tip"; a prompt without "\n" has no tool tip.
+std::pair<QString, QString> splitPrompt(int id)
+{
+    const QString prompt = Strings::loadString(id);
+    const qsizetype newline = prompt.indexOf(QLatin1Char('\n'));
+    if (newline < 0)
+        return {prompt, QString()};
+    return {prompt.left(newline), prompt.mid(newline + 1)};
+}
+
+// Runs `job` on a worker thread behind a modal progress dialog whose Cancel
+// reaches the job; the window stays responsive, and questions the job asks
+// come to this thread through the thread-bound prompt.
+template <typename Job>
+auto runWithProgress(QWidget* parent, const QString& title, Job job)
+    -> decltype(job(std::declval<JobProgress&>()))
+{
+    using Result = decltype(job(std::declval<JobProgress&>()));
+    SignallingProgress progress;
+    QProgressDialog dialog(title, Strings::loadString(StringId::CancelButton), 0, 0, parent);
+    dialog.setObjectName(QStringLiteral("jobProgress"));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumDuration(300);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    QObject::connect(&progress, &SignallingProgress::progressed, &dialog,
+                     [&dialog](const QString& what, qint64 done, qint64 total) {
+                         dialog.setLabelText(what);
+                         if (total > 0 && total <= std::numeric_limits<int>::max()) {
+                             dialog.setMaximum(static_cast<int>(total));
+                             dialog.setValue(static_cast<int>(std::min(done, total)));
+                         } else {
+                             dialog.setMaximum(0); // busy: the amount of work is not known
+                         }
+                     });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress] { progress.cancel(); });
+    Result result{};
+    QThread* worker = QThread::create([&] { result = job(progress); });
+    QObject::connect(worker, &QThread::finished, &dialog, &QDialog::accept);
+    worker->start();
+    dialog.exec();
+    worker->wait();
+    delete worker;
+    return result;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services))
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    dialogs_ = std::make_unique<DialogPrompt>(this);
+    prompt_ = services_.prompt ? services_.prompt : dialogs_.get();
+    boundPrompt_ = std::make_unique<ThreadBoundPrompt>(*prompt_, this);
+    statusPanes_ = new FrameStatusBar(*statusBar());
+    boundStatus_ = std::make_unique<ThreadBoundStatus>(*statusPanes_, this);
+    if (!services_.ports)
+        ownPorts_ = std::make_unique<DevicePortOpener>();
+    if (!services_.settings)
+        ownSettings_ = std::make_unique<QSettings>(kOrganizationName, kApplicationName);
+    settings_ = services_.settings ? services_.settings : ownSettings_.get();
+    document_ = std::make_unique<CFibrologDoc>(*boundPrompt_, *boundStatus_,
+                                               services_.ports ? *services_.ports : *ownPorts_);
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+
+    view_ = new CFibrologView(*document_, *boundPrompt_, *boundStatus_, this);
+    view_->setDeleteQuestion([this] {
+        return prompt_->askYesNo(Strings::loadString(StringId::DeleteConfirmText),
+                                 Strings::loadString(StringId::DeleteConfirmCaption),
+                                 PromptIcon::Question) == PromptAnswer::Yes;
+    });
+    setCentralWidget(view_);
+    buildCommands();
+    buildMenus();
+    buildToolbar();
+
+    connect(view_, &CFibrologView::stateChanged, this, &CMainFrame::updateCommands);
+    connect(document_.get(), &CFibrologDoc::pathChanged, this, &CMainFrame::updateTitle);
+    connect(document_.get(), &CFibrologDoc::modifiedChanged, this, &CMainFrame::updateTitle);
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::updateCommands);
+    updateTitle();
+    updateCommands();
+    resize(760, 720);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The view follows the document: it goes first.
+    delete view_;
+    view_ = nullptr;
+    document_.reset();
+}
+
+QAction* CMainFrame::addCommand(int id, int menuTextId, const std::function<void()>& run)
+{
+    auto* action = new QAction(this);
+    action->setObjectName(QStringLiteral("cmd%1").arg(id));
+    action->setText(menuTextId ? Strings::loadString(menuTextId) : splitPrompt(id).second);
+    const auto [flyBy, tip] = splitPrompt(id);
+    action->setStatusTip(flyBy);
+    if (!tip.isEmpty())
+        action->setToolTip(tip);
+    connect(action, &QAction::triggered, this, [run] { run(); });
+    actions_.insert(id, action);
+    return action;
+}
+
+void CMainFrame::buildCommands()
+{
+    using namespace StringId;
+    addCommand(FileNew, MenuNew, [this] { fileNew(); })->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    addCommand(FileOpen, MenuOpen, [this] {
+        fileOpen();
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    addCommand(FileSave, MenuSave, [this] {
+        fileSave(false);
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    addCommand(FileSaveAs, MenuSaveAs, [this] { fileSave(true); });
+    addCommand(ImportLogo, MenuImportLogo, [this] { notBuiltYet(ImportLogo); });
+    addCommand(Print, MenuPrint, [this] {
+        printReport();
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    addCommand(PrintPreview, MenuPrintPreview, [this] { previewReport(); });
+    addCommand(PrintSetup, MenuPrintSetup, [this] { printSetup(); });
+    addCommand(Exit, MenuExit, [this] { close(); });
+
+    addCommand(EditUndo, MenuUndo, [this] {
+        editFocused(EditUndo);
+    })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z")), QKeySequence(QStringLiteral("Alt+Backspace"))});
+    addCommand(EditCut, MenuCut, [this] {
+        editFocused(EditCut);
+    })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Shift+Del"))});
+    addCommand(EditCopy, MenuCopy, [this] {
+        editFocused(EditCopy);
+    })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+C")), QKeySequence(QStringLiteral("Ctrl+Ins"))});
+    addCommand(EditPaste, MenuPaste, [this] {
+        editFocused(EditPaste);
+    })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+V")), QKeySequence(QStringLiteral("Shift+Ins"))});
+    addCommand(EditDelete, MenuDelete, [this] {
+        view_->deleteCurrent();
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
+    addCommand(Download, MenuDownload, [this] { download(); });
+
+    QAction* toolbar = addCommand(ViewToolbar, MenuToolbar, [] {});
+    toolbar->setCheckable(true);
+    QAction* status = addCommand(ViewStatusBar, MenuStatusBar, [] {});
+    status->setCheckable(true);
+    status->setChecked(true);
+    connect(status, &QAction::toggled, statusBar(), &QWidget::setVisible);
+
+    // Three groups of choices, each with one checked at a time.
+    auto checkable = [this](QActionGroup* group, int id, int text, const std::function<void()>& run) {
+        QAction* action = addCommand(id, text, run);
+        action->setCheckable(true);
+        group->addAction(action);
+    };
+    auto* layouts = new QActionGroup(this);
+    checkable(layouts, ViewDetails, MenuDetails, [this] { view_->showDetails(); });
+    checkable(layouts, ViewSummary, MenuSummary, [this] { view_->showSummary(); });
+    auto* units = new QActionGroup(this);
+    checkable(units, Meters, MenuMeters, [this] { view_->setLengthInKilometers(true); });
+    checkable(units, Feet, MenuFeet, [this] { view_->setLengthInKilometers(false); });
+    auto* modes = new QActionGroup(this);
+    checkable(modes, PassFail, MenuPassFail, [this] { view_->setSummaryMode(SummaryMode::PassFail); });
+    checkable(modes, CableMargin, MenuCableMargin,
+              [this] { view_->setSummaryMode(SummaryMode::SystemOverhead); });
+    checkable(modes, OpticalLoss, MenuOpticalLoss,
+              [this] { view_->setSummaryMode(SummaryMode::OpticalLoss); });
+
+    addCommand(First, 0, [this] { view_->moveFirst(); });
+    addCommand(Previous10, 0, [this] { view_->movePrevious10(); });
+    addCommand(Previous, 0, [this] { view_->movePrevious(); });
+    addCommand(Next, 0, [this] { view_->moveNext(); });
+    addCommand(Next10, 0, [this] { view_->moveNext10(); });
+    addCommand(Last, 0, [this] { view_->moveLast(); });
+    addCommand(ViewDetailsToggle, 0, [this] { view_->toggleLayout(); })->setCheckable(true);
+    addCommand(ViewSummaryToggle, 0, [this] { view_->toggleLayout(); })->setCheckable(true);
+
+    addCommand(LossWizard, MenuLossWizard, [this] { notBuiltYet(LossWizard); });
+    addCommand(StandardWizard, MenuStandardWizard, [this] { notBuiltYet(StandardWizard); });
+    addCommand(About, MenuAbout, [this] {
+        QMessageBox::about(this, Strings::loadString(StringId::AboutCaption),
+                           Strings::loadString(StringId::AboutVersion));
+    });
+    const std::array<std::pair<int, int>, 5> manuals = {{{ManualLintel, MenuManualLintel},
+                                                         {ManualLintelOrl, MenuManualLintelOrl},
+                                                         {ManualPendra, MenuManualPendra},
+                                                         {ManualCorvina, MenuManualCorvina},
+                                                         {ManualInvalidMargin, MenuManualInvalidMargin}}};
+    for (const auto& [id, text] : manuals) {
+        const int command = id;
+        addCommand(command, text, [this, command] { notBuiltYet(command); });
+    }
+
+    for (QAction* action : std::as_const(actions_))
+        addAction(action);
+}
+
+void CMainFrame::buildMenus()
+{
+    using namespace StringId;
+    QMenu* file = menuBar()->addMenu(Strings::loadString(MenuFile));
+    for (int id : {FileNew, FileOpen, FileSave, FileSaveAs, ImportLogo, Print, PrintPreview, PrintSetup})
+        file->addAction(actions_.value(id));
+    file->addSeparator();
+    recentMenu_ = file->addMenu(Strings::loadString(MenuRecentFile));
+    recentMenu_->setObjectName(QStringLiteral("recentFiles"));
+    file->addSeparator();
+    file->addAction(actions_.value(Exit));
+    updateRecentFiles();
+
+    QMenu* edit = menuBar()->addMenu(Strings::loadString(MenuEdit));
+    for (int id : {EditUndo, EditCut, EditCopy, EditPaste, EditDelete})
+        edit->addAction(actions_.value(id));
+
+    // On the menu bar the command is a word, not the toolbar's picture.
+    QAction* download = menuBar()->addAction(actions_.value(Download)->text());
+    download->setObjectName(QStringLiteral("menuDownload"));
+    download->setStatusTip(actions_.value(Download)->statusTip());
+    connect(download, &QAction::triggered, actions_.value(Download), &QAction::trigger);
+
+    QMenu* view = menuBar()->addMenu(Strings::loadString(MenuView));
+    for (int id : {ViewToolbar, ViewStatusBar})
+        view->addAction(actions_.value(id));
+    view->addSeparator();
+    for (int id : {ViewDetails, ViewSummary})
+        view->addAction(actions_.value(id));
+    view->addSeparator();
+    for (int id : {Meters, Feet})
+        view->addAction(actions_.value(id));
+    view->addSeparator();
+    for (int id : {PassFail, CableMargin, OpticalLoss})
+        view->addAction(actions_.value(id));
+
+    QMenu* wizards = menuBar()->addMenu(Strings::loadString(MenuWizards));
+    wizards->addAction(actions_.value(LossWizard));
+    wizards->addAction(actions_.value(StandardWizard));
+
+    QMenu* help = menuBar()->addMenu(Strings::loadString(MenuHelp));
+    help->addAction(actions_.value(About));
+    QMenu* manuals = help->addMenu(Strings::loadString(MenuManuals));
+    for (int id : {ManualLintel, ManualLintelOrl, ManualPendra, ManualCorvina, ManualInvalidMargin})
+        manuals->addAction(actions_.value(id));
+}
+
+void CMainFrame::buildToolbar()
+{
+    toolbar_ = addToolBar(QString());
+    toolbar_->setObjectName(QStringLiteral("toolbar128"));
+    toolbar_->setMovable(true);
+    toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolbar_->setIconSize(QSize(16, 16));
+    const QList<int> buttons = {
+        FileNew,    FileOpen,          FileSave,          PrintPreview, Print,       Download,    0,
+        First,      Previous10,        Previous,          Next,         Next10,      Last,        0,
+        EditDelete, ViewDetailsToggle, ViewSummaryToggle, PassFail,     CableMargin, OpticalLoss, 0,
+        About};
+    for (int id : buttons) {
+        if (id == 0) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        QAction* action = actions_.value(id);
+        action->setIcon(CommandIcons::forCommand(id));
+        toolbar_->addAction(action);
+    }
+    QAction* toggle = actions_.value(ViewToolbar);
+    toggle->setChecked(true);
+    connect(toggle, &QAction::toggled, toolbar_, &QWidget::setVisible);
+    connect(toolbar_, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::updateTitle()
+{
+    // "<document> - Fibrolog", with the modified mark where the desktop shows one.
+    setWindowTitle(document_->title() + QStringLiteral("[*] - ") + Strings::loadString(StringId::AppTitle));
+    setWindowModified(document_->isModified());
+}
+
+void CMainFrame::updateCommands()
+{
+    if (!view_)
+        return;
+    const bool back = view_->canMoveBack();
+    const bool forward = view_->canMoveForward();
+    for (int id : {First, Previous, Previous10})
+        actions_.value(id)->setEnabled(back);
+    for (int id : {Next, Next10, Last})
+        actions_.value(id)->setEnabled(forward);
+    const bool details = view_->showsDetails();
+    actions_.value(ViewDetails)->setChecked(details);
+    actions_.value(ViewSummary)->setChecked(!details);
+    actions_.value(ViewDetailsToggle)->setChecked(details);
+    actions_.value(ViewSummaryToggle)->setChecked(details);
+    // Only the button of the other layout is offered.
+    actions_.value(ViewDetailsToggle)->setVisible(!details);
+    actions_.value(ViewSummaryToggle)->setVisible(details);
+    const SummaryMode mode = view_->summaryMode();
+    actions_.value(PassFail)->setChecked(mode == SummaryMode::PassFail);
+    actions_.value(CableMargin)->setChecked(mode == SummaryMode::SystemOverhead);
+    actions_.value(OpticalLoss)->setChecked(mode == SummaryMode::OpticalLoss);
+    for (int id : {PassFail, CableMargin, OpticalLoss})
+        actions_.value(id)->setEnabled(!details);
+    actions_.value(Meters)->setChecked(view_->lengthInKilometers());
+    actions_.value(Feet)->setChecked(!view_->lengthInKilometers());
+    actions_.value(EditDelete)->setEnabled(view_->canDelete());
+    const bool printable = view_->canDelete();
+    actions_.value(Print)->setEnabled(printable);
+    actions_.value(PrintPreview)->setEnabled(printable);
+
+    // Undo, Cut, Copy and Paste work on the field that has the focus.
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    actions_.value(EditUndo)->setEnabled(edit && edit->isUndoAvailable());
+    actions_.value(EditCut)->setEnabled(edit && edit->hasSelectedText());
+    actions_.value(EditCopy)->setEnabled(edit && edit->hasSelectedText());
+    actions_.value(EditPaste)->setEnabled(edit != nullptr);
+}
+
+void CMainFrame::editFocused(int commandId)
+{
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!edit)
+        return;
+    switch (commandId) {
+    case EditUndo:
+        edit->undo();
+        break;
+    case EditCut:
+        edit->cut();
+        break;
+    case EditCopy:
+        edit->copy();
+        break;
+    case EditPaste:
+        edit->paste();
+        break;
+    default:
+        break;
+    }
+}
+
+QStringList CMainFrame::recentFiles() const
+{
+    return settings_->value(kRecentFilesKey).toStringList();
+}
+
+void CMainFrame::addRecentFile(const QString& path)
+{
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentFileCount)
+        files.removeLast();
+    settings_->setValue(kRecentFilesKey, files);
+    updateRecentFiles();
+}
+
+void CMainFrame::updateRecentFiles()
+{
+    recentMenu_->clear();
+    const QStringList files = recentFiles();
+    if (files.isEmpty()) {
+        // A greyed placeholder while the list is empty.
+        recentMenu_->addAction(Strings::loadString(StringId::MenuRecentFile))->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        QAction* action =
+            recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setObjectName(QStringLiteral("cmd%1").arg(RecentFile + i));
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (document_->saveModified())
+                openFile(path);
+        });
+    }
+}
+
+bool CMainFrame::openFile(const QString& path)
+{
+    view_->writePendingEdit();
+    const bool opened = document_->onOpenDocument(path);
+    if (opened)
+        addRecentFile(QFileInfo(path).absoluteFilePath());
+    return opened;
+}
+
+void CMainFrame::fileNew()
+{
+    view_->writePendingEdit();
+    if (!document_->saveModified())
+        return;
+    // A new document is an empty one: what was open goes, with its working copy.
+    document_->closeDatabase();
+    document_->onNewDocument();
+}
+
+void CMainFrame::fileOpen()
+{
+    view_->writePendingEdit();
+    if (!document_->saveModified())
+        return;
+    std::optional<QString> path;
+    if (services_.chooseFileToOpen) {
+        path = services_.chooseFileToOpen();
+    } else {
+        const QString chosen =
+            QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Fibrolog (*.mdb);;*"));
+        if (!chosen.isEmpty())
+            path = chosen;
+    }
+    if (path)
+        openFile(*path);
+}
+
+void CMainFrame::fileSave(bool saveAs)
+{
+    view_->writePendingEdit();
+    if (saveAs)
+        document_->saveAs();
+    else
+        document_->save();
+    if (!document_->pathName().isEmpty() && !document_->isModified())
+        addRecentFile(document_->pathName());
+}
+
+void CMainFrame::printReport()
+{
+    view_->writePendingEdit();
+    std::unique_ptr<PagedReport> report = view_->makeReport();
+    if (!report)
+        return;
+    const int pages = report->paginate(PageMetrics::fromDevice(*printer_));
+    if (services_.choosePrinter) {
+        if (!services_.choosePrinter(*printer_, pages))
+            return;
+    } else {
+        QPrintDialog dialog(printer_.get(), this);
+        dialog.setMinMax(1, pages);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    const int first = printer_->printRange() == QPrinter::PageRange ? printer_->fromPage() : 1;
+    const int last = printer_->printRange() == QPrinter::PageRange ? printer_->toPage() : 0;
+    const LogoSource logos(settings_->value(kLogoPathKey, QStringLiteral("logo.bmp")).toString());
+    const ReportPrinter::Result result =
+        runWithProgress(this, Strings::loadString(StringId::PromptPrint), [&](JobProgress& progress) {
+            return ReportPrinter::print(*report, *printer_, logos, first, last, &progress);
+        });
+    if (!result.ok)
+        prompt_->message(Strings::loadString(StringId::ErrorOccurred) + result.error,
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
+}
+
+void CMainFrame::previewReport()
+{
+    view_->writePendingEdit();
+    std::unique_ptr<PagedReport> report = view_->makeReport();
+    if (!report)
+        return;
+    const LogoSource logos(settings_->value(kLogoPathKey, QStringLiteral("logo.bmp")).toString());
+    QPrintPreviewDialog preview(printer_.get(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&](QPrinter* printer) { ReportPrinter::print(*report, *printer, logos); });
+    preview.exec();
+}
+
+void CMainFrame::printSetup()
+{
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void CMainFrame::download()
+{
+    view_->writePendingEdit();
+    // A download replaces the working database: unsaved edits are saved or
+    // given up first, never lost without a word.
+    if (!document_->saveModified())
+        return;
+    const DownloadResult transfer =
+        runWithProgress(this, Strings::loadString(StringId::InitiatingDownload),
+                        [this](JobProgress& progress) { return document_->transferDownload(progress); });
+    if (!transfer.ok())
+        return;
+    SignallingProgress storing;
+    document_->storeDownload(transfer.path, storing);
+}
+
+void CMainFrame::notBuiltYet(int commandId)
+{
+    prompt_->message(Strings::formatMessage(Strings::loadString(StringId::CommandNotBuiltYet),
+                                            {splitPrompt(commandId).first}),
+                     Strings::loadString(StringId::AppTitle), PromptIcon::Information);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    view_->writePendingEdit();
+    if (!document_->saveModified()) {
+        event->ignore();
+        return;
+    }
+    document_->closeDatabase();
+    event->accept();
+}

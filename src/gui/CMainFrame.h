@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class CFibrologDoc;
+class CFibrologView;
+class DialogPrompt;
+class FrameStatusBar;
+class QAction;
+class QActionGroup;
+class QMenu;
+class QPrinter;
+class QSettings;
+class QToolBar;
+class SerialPortOpener;
+class ThreadBoundPrompt;
+class ThreadBoundStatus;
+class UserPrompt;
+
+// What the window needs from outside; tests give scripted ones.
+struct FrameServices
+{
+    UserPrompt* prompt = nullptr;      // questions and messages; the window's dialogs when null
+    SerialPortOpener* ports = nullptr; // the serial ports; the real ones when null
+    QSettings* settings = nullptr;     // recent files, logo path; the user's when null
+    // The file to open, from File > Open; nothing when the user cancels.
+    std::function<std::optional<QString>()> chooseFileToOpen;
+    // Sets up the printer for Print (the print dialog); false cancels.
+    std::function<bool(QPrinter&, int pageCount)> choosePrinter;
+};
+
+// The program's one window around the report view: the menus, the toolbar,
+// the five-pane status bar, the File, Edit, View, Download, Wizards and Help
+// commands. It owns the document and reaches the user through message boxes
+// and dialogs, carried to this thread when a job on a worker asks.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(FrameServices services = FrameServices(), QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CFibrologDoc& document() { return *document_; }
+    CFibrologView& view() { return *view_; }
+    FrameStatusBar& statusPanes() { return *statusPanes_; }
+    QPrinter& printer() { return *printer_; }
+    QAction* command(int id) const { return actions_.value(id); }
+
+    // Opens a test database as File > Open does (after the save question).
+    bool openFile(const QString& path);
+    // The recent files, newest first.
+    QStringList recentFiles() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* addCommand(int id, int menuTextId, const std::function<void()>& run);
+    void buildCommands();
+    void buildMenus();
+    void buildToolbar();
+    void updateTitle();
+    void updateCommands();
+    void addRecentFile(const QString& path);
+    void updateRecentFiles();
+
+    void fileNew();
+    void fileOpen();
+    void fileSave(bool saveAs);
+    void printReport();
+    void previewReport();
+    void printSetup();
+    void download();
+    void notBuiltYet(int commandId);
+    void editFocused(int commandId);
+
+    std::unique_ptr<DialogPrompt> dialogs_;
+    UserPrompt* prompt_ = nullptr;
+    std::unique_ptr<ThreadBoundPrompt> boundPrompt_;
+    FrameStatusBar* statusPanes_ = nullptr;
+    std::unique_ptr<ThreadBoundStatus> boundStatus_;
+    std::unique_ptr<SerialPortOpener> ownPorts_;
+    std::unique_ptr<QSettings> ownSettings_;
+    QSettings* settings_ = nullptr;
+    FrameServices services_;
+    std::unique_ptr<CFibrologDoc> document_;
+    CFibrologView* view_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    QToolBar* toolbar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QHash<int, QAction*> actions_;
+};

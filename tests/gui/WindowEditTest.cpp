@@ -1,0 +1,126 @@
+#include "WindowFixture.h"
+
+#include "gui/CommandIds.h"
+#include "gui/ViewControlIds.h"
+#include "support/TestDatabaseBuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace CommandIds;
+using namespace ViewControlIds;
+
+namespace {
+
+class WindowEditTest : public WindowTest
+{
+protected:
+    // Three circuits of one link and one of another; names with quotes.
+    QString makeLinks()
+    {
+        const QString file = path("links.mdb");
+        TestDatabaseBuilder builder(file);
+        TestDatabaseBuilder::Site a;
+        a.name = "O'Brien's Riser";
+        a.company = builder.addCompany("Fibre 'n' Co", "SN:P1", "2.10", "555-0101");
+        const RecordId siteA = builder.addSite(a);
+        TestDatabaseBuilder::Site b;
+        b.name = "Tower";
+        b.company = builder.addCompany("Second Co", "SN:P2", "2.10", "555-0202");
+        const RecordId siteB = builder.addSite(b);
+        for (const char* name : {"1", "2'a", "3"})
+            builder.addFiber(siteA, name, 0, {-25.0f, 0, 0, 0, 0});
+        builder.addFiber(siteB, "T1", 0, {-25.0f, 0, 0, 0, 0});
+        return file;
+    }
+
+    // Replaces a field's text as a user does: select all, type.
+    void typeInto(int id, const QString& text)
+    {
+        QLineEdit* edit = control<QLineEdit>(id);
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(edit, text);
+    }
+};
+
+} // namespace
+
+TEST_F(WindowEditTest, EditsAreWrittenAtOnceAndReachTheSavedFile)
+{
+    const QString file = makeLinks();
+    ASSERT_TRUE(frame_->openFile(file));
+    trigger(ViewDetails);
+    trigger(Next); // "2'a"
+    typeInto(kCircuitId, "2'b");
+    EXPECT_EQ(document().circuits().recordAt(1).circuitId, "2'b");
+    EXPECT_TRUE(document().isModified());
+    EXPECT_TRUE(frame_->isWindowModified());
+    typeInto(kLinkComment, "north shaft");
+    typeInto(kLinkId, "O'Brien's Riser B");
+    EXPECT_EQ(document().circuits().recordAt(0).linkComment, "north shaft");
+
+    prompt_.addAnswer(PromptAnswer::Overwrite);
+    trigger(FileSave);
+    EXPECT_FALSE(document().isModified());
+    ASSERT_TRUE(frame_->openFile(file));
+    EXPECT_EQ(document().circuits().recordAt(1).circuitId, "2'b");
+    EXPECT_EQ(document().circuits().recordAt(1).linkId, "O'Brien's Riser B");
+    EXPECT_EQ(frame_->recentFiles().first(), file);
+}
+
+TEST_F(WindowEditTest, ARefusedEditSaysWhyAndShowsTheStoredValueAgain)
+{
+    ASSERT_TRUE(frame_->openFile(makeLinks()));
+    trigger(ViewDetails);
+    typeInto(kCircuitId, QString());
+    EXPECT_EQ(document().circuits().recordAt(0).circuitId, "1")
+        << "an emptied field waits for the user to leave it";
+    QTest::keyClick(control<QLineEdit>(kCircuitId), Qt::Key_Return);
+    ASSERT_FALSE(prompt_.exchanges().isEmpty());
+    EXPECT_TRUE(prompt_.exchanges().last().text.startsWith("An error occurred:\n"))
+        << prompt_.exchanges().last().text.toStdString();
+    EXPECT_EQ(text(kCircuitId), "1");
+    EXPECT_FALSE(document().isModified());
+}
+
+TEST_F(WindowEditTest, TheCompanyBlockOfTheSummaryEditsTheCompanyItShows)
+{
+    ASSERT_TRUE(frame_->openFile(makeLinks()));
+    // The page's last circuit is Tower's, whose company the block shows.
+    EXPECT_EQ(text(kCompany), "Second Co");
+    typeInto(kCompany, "Second Company");
+    EXPECT_EQ(document().circuits().recordAt(3).companyName, "Second Company");
+    EXPECT_EQ(document().circuits().recordAt(0).companyName, "Fibre 'n' Co");
+}
+
+TEST_F(WindowEditTest, DeleteAsksAndTheLastCircuitLeavesTheRightPosition)
+{
+    ASSERT_TRUE(frame_->openFile(makeLinks()));
+    trigger(Last);
+    EXPECT_EQ(record(), "Record 4 of 4");
+    prompt_.addAnswer(PromptAnswer::No);
+    trigger(EditDelete);
+    EXPECT_EQ(document().circuits().count(), 4);
+    prompt_.addAnswer(PromptAnswer::Yes);
+    trigger(EditDelete);
+    EXPECT_EQ(document().circuits().count(), 3);
+    EXPECT_EQ(record(), "Record 3 of 3");
+    EXPECT_TRUE(document().isModified());
+}
+
+TEST_F(WindowEditTest, ClosingAModifiedWindowAsksToSave)
+{
+    ASSERT_TRUE(frame_->openFile(makeLinks()));
+    trigger(ViewDetails);
+    typeInto(kCircuitId, "9");
+    prompt_.addAnswer(PromptAnswer::Cancel);
+    EXPECT_FALSE(frame_->close()) << "Cancel keeps the window";
+    EXPECT_TRUE(frame_->isVisible());
+    EXPECT_EQ(prompt_.exchanges().last().text, "The data has not yet been saved.  Save now?");
+    prompt_.addAnswer(PromptAnswer::No);
+    EXPECT_TRUE(frame_->close());
+    EXPECT_TRUE(temp_.files().isEmpty()) << "the working copy went with the window";
+}
