@@ -246,9 +246,11 @@ DownloadResult CFibrologDoc::transferDownload(JobProgress& progress)
     if (!transfer.ok()) {
         // A meter that answered with nothing had no data to give: that is
         // said as such, not as a failure of the line.
-        const QString text = transfer.status == DownloadStatus::NoData
-                                 ? transfer.detail
-                                 : Strings::loadString(StringId::CouldNotGetData);
+        QString text = Strings::loadString(StringId::CouldNotGetData);
+        if (transfer.status == DownloadStatus::NoData)
+            text = transfer.detail;
+        else if (transfer.status == DownloadStatus::Cancelled)
+            text = Strings::loadString(StringId::OperationCancelled);
         status_.showStatusText(text);
     }
     return transfer;

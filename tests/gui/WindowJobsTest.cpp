@@ -1,0 +1,163 @@
+// The window's long jobs: printing through the printer, and the Download
+// command from a meter on a pseudo-terminal, with its progress dialog.
+#include "WindowFixture.h"
+
+#include "MeterSimProcess.h"
+#include "gui/CommandIds.h"
+#include "meter/DevicePortOpener.h"
+#include "meter/SerialPortPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+#include "report/LogoSource.h"
+#include "report/PagedReport.h"
+#include "report/ReportPrinter.h"
+
+using namespace CommandIds;
+
+namespace {
+
+QString pdfText(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished(30000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The Download command against a simulated meter on a real serial line.
+class WindowDownloadTest : public WindowTest
+{
+protected:
+    void startWith(const QStringList& simulator)
+    {
+        sim_ = std::make_unique<MeterSimProcess>(simulator);
+        ASSERT_FALSE(sim_->path().isEmpty());
+        realPorts_ = std::make_unique<DevicePortOpener>(SerialPortPaths::fromList(sim_->path()));
+        frame_.reset();
+        FrameServices services;
+        services.prompt = &prompt_;
+        services.ports = realPorts_.get();
+        services.settings = settings_.get();
+        frame_ = std::make_unique<CMainFrame>(services);
+        frame_->show();
+    }
+
+    // Presses the progress dialog's Cancel once it is up (and takes its picture).
+    void cancelWhenShown()
+    {
+        QTimer::singleShot(400, [this] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* dialog = qobject_cast<QProgressDialog*>(widget); dialog && dialog->isVisible()) {
+                    screenshot(*dialog, QStringLiteral("download-progress"));
+                    const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
+                    if (!buttons.isEmpty())
+                        QTest::mouseClick(buttons.first(), Qt::LeftButton);
+                    pressedCancel_ = true;
+                }
+            }
+        });
+    }
+
+    bool pressedCancel_ = false;
+
+    std::unique_ptr<MeterSimProcess> sim_;
+    std::unique_ptr<DevicePortOpener> realPorts_;
+};
+
+} // namespace
+
+TEST_F(WindowTest, PrintGoesThroughThePrinterOfTheCurrentLayout)
+{
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    const QString summaryPdf = path("summary.pdf");
+    const QString detailsPdf = path("details.pdf");
+    QString target = summaryPdf;
+    int offeredPages = 0;
+    frame_.reset();
+    FrameServices services;
+    services.prompt = &prompt_;
+    services.ports = &ports_;
+    services.settings = settings_.get();
+    services.choosePrinter = [&](QPrinter& printer, int pages) {
+        offeredPages = pages;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        return true;
+    };
+    frame_ = std::make_unique<CMainFrame>(services);
+    ASSERT_TRUE(frame_->document().loadFile(sample("pendra-v2_10.kav")));
+
+    trigger(Print);
+    const QString summary = pdfText(summaryPdf);
+    EXPECT_TRUE(summary.contains("Circuit Summary Report")) << summary.toStdString();
+    EXPECT_GE(offeredPages, 7);
+
+    trigger(ViewDetails);
+    target = detailsPdf;
+    trigger(Print);
+    const QString details = pdfText(detailsPdf);
+    EXPECT_TRUE(details.contains("Circuit Detail Report")) << details.left(400).toStdString();
+    EXPECT_EQ(offeredPages, 19) << "one page per circuit";
+
+    // What Print Preview shows: the same pages on the window's printer.
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewWidget preview(&printer);
+    std::unique_ptr<PagedReport> report = view().makeReport();
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* device) {
+        ReportPrinter::print(*report, *device, LogoSource(QString()));
+    });
+    preview.resize(700, 900);
+    preview.show();
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 19);
+    screenshot(preview, QStringLiteral("print-preview"));
+}
+
+TEST_F(WindowDownloadTest, ADownloadFromTheMeterIsStoredAndShown)
+{
+    startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_10.kav")});
+    trigger(Download);
+    EXPECT_EQ(document().circuits().count(), 19);
+    EXPECT_EQ(record(), "Record 1 of 19");
+    EXPECT_EQ(frame_->statusPanes().messageText(), "Download successful");
+    EXPECT_TRUE(frame_->isWindowModified());
+}
+
+TEST_F(WindowDownloadTest, CancelStopsTheTransferAndLeavesTheDocument)
+{
+    // The meter pauses long enough for the user to press Cancel.
+    startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_10.kav"), "--pause-every", "100",
+               "--pause-ms", "150"});
+    cancelWhenShown();
+    trigger(Download);
+    EXPECT_TRUE(pressedCancel_) << "the dialog was up while the meter sent";
+    EXPECT_FALSE(document().hasDatabase());
+    EXPECT_TRUE(view().showsNoData());
+    EXPECT_TRUE(temp_.files().isEmpty()) << temp_.files().join(' ').toStdString();
+    QCoreApplication::processEvents(); // the status text comes from the worker
+    EXPECT_EQ(frame_->statusPanes().messageText(), "Cancelled; nothing was changed.");
+}
+
+TEST_F(WindowDownloadTest, ADownloadIntoAModifiedDocumentAsksToSaveFirst)
+{
+    startWith({"--fast", "--id", "PX20731", "--file", sample("lintel-v2_5.kav")});
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    document().setModifiedFlag(true);
+    prompt_.addAnswer(PromptAnswer::Cancel);
+    trigger(Download);
+    EXPECT_EQ(prompt_.exchanges().last().text, "The data has not yet been saved.  Save now?");
+    EXPECT_EQ(document().circuits().count(), 19) << "Cancel leaves the unsaved circuits";
+    prompt_.addAnswer(PromptAnswer::No);
+    trigger(Download);
+    EXPECT_EQ(document().circuits().count(), 7);
+}
