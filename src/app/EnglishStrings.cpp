@@ -88,16 +88,16 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {RecordPosition, "Record %d of %d"},
     {RecordPositionInitial, "Record x of n"},
     {DatePaneInitial, "Date"},
-    {LogoMustBeBmpOnOk, "Logo must be a .bmp file"},
-    {DisplayBitmapQuestion, "Display this bitmap on all printed reports?"},
+    {LogoMustBeImageOnOk, "Logo must be an image file"},
+    {DisplayLogoQuestion, "Display this image on all printed reports?"},
     {ErrorInitializingLanguages, "Error Initializing Languages.\nPlease re-install."},
     {LogoSettingsCaption, "Fibrolog - Logo Settings"},
     {LogoSettingsText, "This logo will be displayed on all reports printed from Fibrolog"},
     {LogoUseDefault, "Use Default"},
     {LogoBrowse, "..."},
-    {LogoCannotLoad, "The file could not be loaded as a bitmap."},
-    {BitmapFilter, "Bitmaps (*.bmp)|*.bmp||"},
-    {LogoMustBeBmp, "The logo must be a .bmp file"},
+    {LogoCannotLoad, "The file could not be loaded as an image."},
+    {LogoImageFilter, "Images (%1)"},
+    {LogoMustBeImage, "The logo must be an image file"},
     {ChooseLanguageCaption, "Choose your Language"},
     {AboutCaption, "About Fibrolog"},
     {AboutVersion, "Fibrolog Version 2.9.1"},
@@ -454,6 +454,8 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {ViewCaptionSplices, "Splices"},
     {ViewCaptionCableType, "Cable Type"},
     {ViewCaptionStandard, "Standard"},
+
+    {LogoSettingNotSaved, "The logo setting could not be saved in %1."},
 });
 
 } // namespace

@@ -72,16 +72,16 @@ enum : int
     RecordPosition = 45020,
     RecordPositionInitial = 45021,
     DatePaneInitial = 45022,
-    LogoMustBeBmpOnOk = 45023,
-    DisplayBitmapQuestion = 45024,
+    LogoMustBeImageOnOk = 45023,
+    DisplayLogoQuestion = 45024,
     ErrorInitializingLanguages = 45025,
     LogoSettingsCaption = 45026,
     LogoSettingsText = 45027,
     LogoUseDefault = 45028,
     LogoBrowse = 45029,
     LogoCannotLoad = 45030,
-    BitmapFilter = 40541,
-    LogoMustBeBmp = 40542,
+    LogoImageFilter = 40541,
+    LogoMustBeImage = 40542,
     ChooseLanguageCaption = 45031,
     AboutCaption = 45032,
     AboutVersion = 45033,
@@ -441,5 +441,8 @@ enum : int
     ViewCaptionSplices = 45073,
     ViewCaptionCableType = 45074,
     ViewCaptionStandard = 45075,
+
+    // Dialogs of the window
+    LogoSettingNotSaved = 45100,
 };
 } // namespace StringId

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QProgressDialog>
+
+#include <exception>
+#include <functional>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+class QProgressBar;
+class QPushButton;
+class SignallingProgress;
+
+// The progress of one long job (meter search, download, import, save,
+// printing) and its Cancel button, fed by the job's SignallingProgress: the
+// label shows what the job is doing, the bar how far it is, or runs busy
+// while the job does not know its total.
+//
+// Threads:
+// - The dialog is made, used and destroyed on the UI thread only.
+// - The job runs on a worker and talks to the dialog only through
+//   `progress`: its reports arrive here as queued signals, so no widget is
+//   touched from the worker.
+// - Cancel (the button, Escape, closing the window) only asks the job to
+//   stop, through the progress's cancel flag, which the job reads at its next
+//   step. The dialog stays open until the job has really ended, because until
+//   then it may still hold the port, a file or the database.
+// - finish() closes the dialog. runOnWorker() calls it when the worker ends;
+//   a caller with a worker of its own calls it, on the UI thread, once that
+//   worker has ended.
+// - `progress` must outlive the dialog, and one dialog serves one job.
+class JobProgressDialog : public QProgressDialog
+{
+    Q_OBJECT
+
+public:
+    // A job that ends sooner than this never shows the dialog.
+    static constexpr int kDefaultMinimumDuration = 400; // milliseconds
+
+    explicit JobProgressDialog(SignallingProgress& progress, QWidget* parent = nullptr);
+
+    // Runs `job` (called with no arguments) on a new thread and waits for it
+    // while the UI thread keeps handling events: quietly during the minimum
+    // duration (the user's clicks and keys wait), then with this dialog shown
+    // modally. Returns the job's result; an exception the job throws is
+    // thrown again here, after the worker has ended.
+    template <class Job>
+    auto runOnWorker(Job job) -> std::invoke_result_t<Job&>;
+
+    bool isFinished() const { return finished_; }
+    bool cancelRequested() const;
+
+public Q_SLOTS:
+    // The job has ended: close the dialog (and leave runOnWorker's wait).
+    void finish();
+    // Escape and the window's close button land here: a cancel request that
+    // leaves the dialog open.
+    void reject() override;
+
+private:
+    void showProgress(const QString& what, qint64 done, qint64 total);
+    void requestCancel();
+    void runThread(std::function<void()> work);
+    void waitUntilFinished();
+
+    SignallingProgress& progress_;
+    QProgressBar* bar_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    bool finished_ = false;
+};
+
+template <class Job>
+auto JobProgressDialog::runOnWorker(Job job) -> std::invoke_result_t<Job&>
+{
+    using Result = std::invoke_result_t<Job&>;
+    // Written by the worker, read here only after it has ended.
+    std::exception_ptr failure;
+    if constexpr (std::is_void_v<Result>) {
+        runThread([&] {
+            try {
+                job();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        if (failure)
+            std::rethrow_exception(failure);
+    } else {
+        std::optional<Result> result;
+        runThread([&] {
+            try {
+                result.emplace(job());
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        if (failure)
+            std::rethrow_exception(failure);
+        return std::move(*result);
+    }
+}

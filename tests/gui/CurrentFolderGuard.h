@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+// Makes `folder` the current folder for one test and goes back afterwards:
+// "Use Default" looks for logo.bmp in the current folder.
+class CurrentFolderGuard
+{
+public:
+    explicit CurrentFolderGuard(const QString& folder) : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(folder);
+    }
+    ~CurrentFolderGuard() { QDir::setCurrent(previous_); }
+    CurrentFolderGuard(const CurrentFolderGuard&) = delete;
+    CurrentFolderGuard& operator=(const CurrentFolderGuard&) = delete;
+
+private:
+    QString previous_;
+};
