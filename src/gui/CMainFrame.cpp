@@ -9,8 +9,12 @@
 #include "gui/CFibrologView.h"
 #include "gui/CommandIcons.h"
 #include "gui/CommandIds.h"
+#include "gui/DeleteConfirmation.h"
+#include "gui/DeleteConfirmationDialog.h"
 #include "gui/DialogPrompt.h"
 #include "gui/FrameStatusBar.h"
+#include "gui/JobProgressDialog.h"
+#include "gui/LogoSettingsDialog.h"
 #include "meter/DevicePortOpener.h"
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
@@ -29,10 +33,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QSettings>
 #include <QStatusBar>
-#include <QThread>
 #include <QToolBar>
 
 using namespace CommandIds;
@@ -41,7 +43,6 @@ namespace {
 
 constexpr int kRecentFileCount = 4;
 const QString kRecentFilesKey = QStringLiteral("Recent File List/Files");
-const QString kLogoPathKey = QStringLiteral("LogoPath");
 
 // A command's prompt is "fly-by text\ntool tip"; a prompt without "\n" has no tool tip.
 std::pair<QString, QString> splitPrompt(int id)
@@ -53,40 +54,18 @@ std::pair<QString, QString> splitPrompt(int id)
     return {prompt.left(newline), prompt.mid(newline + 1)};
 }
 
-// Runs `job` on a worker thread behind a modal progress dialog whose Cancel
+// Runs `job` on a worker thread behind a progress dialog whose Cancel
 // reaches the job; the window stays responsive, and questions the job asks
 // come to this thread through the thread-bound prompt.
 template <typename Job>
 auto runWithProgress(QWidget* parent, const QString& title, Job job)
     -> decltype(job(std::declval<JobProgress&>()))
 {
-    using Result = decltype(job(std::declval<JobProgress&>()));
     SignallingProgress progress;
-    QProgressDialog dialog(title, Strings::loadString(StringId::CancelButton), 0, 0, parent);
+    JobProgressDialog dialog(progress, parent);
     dialog.setObjectName(QStringLiteral("jobProgress"));
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setMinimumDuration(300);
-    dialog.setAutoClose(false);
-    dialog.setAutoReset(false);
-    QObject::connect(&progress, &SignallingProgress::progressed, &dialog,
-                     [&dialog](const QString& what, qint64 done, qint64 total) {
-                         dialog.setLabelText(what);
-                         if (total > 0 && total <= std::numeric_limits<int>::max()) {
-                             dialog.setMaximum(static_cast<int>(total));
-                             dialog.setValue(static_cast<int>(std::min(done, total)));
-                         } else {
-                             dialog.setMaximum(0); // busy: the amount of work is not known
-                         }
-                     });
-    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress] { progress.cancel(); });
-    Result result{};
-    QThread* worker = QThread::create([&] { result = job(progress); });
-    QObject::connect(worker, &QThread::finished, &dialog, &QDialog::accept);
-    worker->start();
-    dialog.exec();
-    worker->wait();
-    delete worker;
-    return result;
+    dialog.setLabelText(title);
+    return dialog.runOnWorker([&] { return job(progress); });
 }
 
 } // namespace
@@ -110,11 +89,11 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
 
     view_ = new CFibrologView(*document_, *boundPrompt_, *boundStatus_, this);
-    view_->setDeleteQuestion([this] {
-        return prompt_->askYesNo(Strings::loadString(StringId::DeleteConfirmText),
-                                 Strings::loadString(StringId::DeleteConfirmCaption),
-                                 PromptIcon::Question) == PromptAnswer::Yes;
-    });
+    // The answer given with "Do not ask me this again" stands for every later
+    // Delete until the program ends.
+    deleteConfirmation_ = std::make_unique<DeleteConfirmation>(
+        [this] { return services_.askDelete ? services_.askDelete() : DeleteConfirmationDialog::ask(this); });
+    view_->setDeleteQuestion([this] { return deleteConfirmation_->confirm(); });
     setCentralWidget(view_);
     buildCommands();
     buildMenus();
@@ -162,7 +141,7 @@ void CMainFrame::buildCommands()
         fileSave(false);
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     addCommand(FileSaveAs, MenuSaveAs, [this] { fileSave(true); });
-    addCommand(ImportLogo, MenuImportLogo, [this] { notBuiltYet(ImportLogo); });
+    addCommand(ImportLogo, MenuImportLogo, [this] { importLogo(); });
     addCommand(Print, MenuPrint, [this] {
         printReport();
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
@@ -490,7 +469,7 @@ void CMainFrame::printReport()
     }
     const int first = printer_->printRange() == QPrinter::PageRange ? printer_->fromPage() : 1;
     const int last = printer_->printRange() == QPrinter::PageRange ? printer_->toPage() : 0;
-    const LogoSource logos(settings_->value(kLogoPathKey, QStringLiteral("logo.bmp")).toString());
+    const LogoSource logos(logoPath());
     const ReportPrinter::Result result =
         runWithProgress(this, Strings::loadString(StringId::PromptPrint), [&](JobProgress& progress) {
             return ReportPrinter::print(*report, *printer_, logos, first, last, &progress);
@@ -506,11 +485,25 @@ void CMainFrame::previewReport()
     std::unique_ptr<PagedReport> report = view_->makeReport();
     if (!report)
         return;
-    const LogoSource logos(settings_->value(kLogoPathKey, QStringLiteral("logo.bmp")).toString());
+    const LogoSource logos(logoPath());
     QPrintPreviewDialog preview(printer_.get(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&](QPrinter* printer) { ReportPrinter::print(*report, *printer, logos); });
     preview.exec();
+}
+
+QString CMainFrame::logoPath() const
+{
+    return settings_->value(LogoSettingsDialog::kLogoPathKey, LogoSettingsDialog::kDefaultLogoFile)
+        .toString();
+}
+
+void CMainFrame::importLogo()
+{
+    LogoSettingsDialog dialog(logoPath(), *settings_, *prompt_, this);
+    if (services_.chooseLogoFile)
+        dialog.setFileChooser([this](QWidget*, const QString&) { return services_.chooseLogoFile(); });
+    dialog.exec();
 }
 
 void CMainFrame::printSetup()

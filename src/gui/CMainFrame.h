@@ -7,7 +7,10 @@
 #include <memory>
 #include <optional>
 
+#include "gui/DeleteConfirmationAnswer.h"
+
 class CFibrologDoc;
+class DeleteConfirmation;
 class CFibrologView;
 class DialogPrompt;
 class FrameStatusBar;
@@ -32,6 +35,9 @@ struct FrameServices
     std::function<std::optional<QString>()> chooseFileToOpen;
     // Sets up the printer for Print (the print dialog); false cancels.
     std::function<bool(QPrinter&, int pageCount)> choosePrinter;
+    // The delete question (the confirmation dialog) and the logo file chooser.
+    std::function<DeleteConfirmationAnswer()> askDelete;
+    std::function<std::optional<QString>()> chooseLogoFile;
 };
 
 // The program's one window around the report view: the menus, the toolbar,
@@ -76,6 +82,9 @@ private:
     void printReport();
     void previewReport();
     void printSetup();
+    void importLogo();
+    // The logo the reports print: the one the user chose, else "logo.bmp".
+    QString logoPath() const;
     void download();
     void notBuiltYet(int commandId);
     void editFocused(int commandId);
@@ -92,6 +101,7 @@ private:
     std::unique_ptr<CFibrologDoc> document_;
     CFibrologView* view_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<DeleteConfirmation> deleteConfirmation_;
     QToolBar* toolbar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QHash<int, QAction*> actions_;

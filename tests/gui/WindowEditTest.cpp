@@ -101,14 +101,18 @@ TEST_F(WindowEditTest, DeleteAsksAndTheLastCircuitLeavesTheRightPosition)
     ASSERT_TRUE(frame_->openFile(makeLinks()));
     trigger(Last);
     EXPECT_EQ(record(), "Record 4 of 4");
-    prompt_.addAnswer(PromptAnswer::No);
+    deleteAnswers_ << DeleteConfirmationAnswer{false, false};
     trigger(EditDelete);
     EXPECT_EQ(document().circuits().count(), 4);
-    prompt_.addAnswer(PromptAnswer::Yes);
+    // Yes, and do not ask again: the next Delete goes ahead without a question.
+    deleteAnswers_ << DeleteConfirmationAnswer{true, true};
     trigger(EditDelete);
     EXPECT_EQ(document().circuits().count(), 3);
     EXPECT_EQ(record(), "Record 3 of 3");
     EXPECT_TRUE(document().isModified());
+    trigger(EditDelete);
+    EXPECT_EQ(document().circuits().count(), 2);
+    EXPECT_EQ(record(), "Record 2 of 2");
 }
 
 TEST_F(WindowEditTest, ClosingAModifiedWindowAsksToSave)

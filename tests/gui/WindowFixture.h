@@ -37,6 +37,9 @@ protected:
             return filesToOpen_.takeFirst();
         };
         services.choosePrinter = choosePrinter_;
+        services.askDelete = [this] {
+            return deleteAnswers_.isEmpty() ? DeleteConfirmationAnswer{} : deleteAnswers_.takeFirst();
+        };
         frame_ = std::make_unique<CMainFrame>(services);
         frame_->show();
     }
@@ -83,6 +86,7 @@ protected:
     ScriptedPortOpener ports_;
     std::unique_ptr<QSettings> settings_;
     QStringList filesToOpen_;
+    QList<DeleteConfirmationAnswer> deleteAnswers_;
     std::function<bool(QPrinter&, int)> choosePrinter_;
     std::unique_ptr<CMainFrame> frame_;
 };

@@ -55,18 +55,24 @@ protected:
     // Presses the progress dialog's Cancel once it is up (and takes its picture).
     void cancelWhenShown()
     {
-        QTimer::singleShot(400, [this] {
+        watcher_ = std::make_unique<QTimer>();
+        watcher_->setInterval(100);
+        QObject::connect(watcher_.get(), &QTimer::timeout, [this] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* dialog = qobject_cast<QProgressDialog*>(widget); dialog && dialog->isVisible()) {
-                    screenshot(*dialog, QStringLiteral("download-progress"));
-                    const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
-                    if (!buttons.isEmpty())
-                        QTest::mouseClick(buttons.first(), Qt::LeftButton);
-                    pressedCancel_ = true;
-                }
+                auto* dialog = qobject_cast<QProgressDialog*>(widget);
+                if (!dialog || !dialog->isVisible() || pressedCancel_)
+                    continue;
+                screenshot(*dialog, QStringLiteral("download-progress"));
+                if (auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("c2")))
+                    QTest::mouseClick(cancel, Qt::LeftButton);
+                pressedCancel_ = true;
+                watcher_->stop();
             }
         });
+        watcher_->start();
     }
+
+    std::unique_ptr<QTimer> watcher_;
 
     bool pressedCancel_ = false;
 
@@ -137,7 +143,7 @@ TEST_F(WindowDownloadTest, CancelStopsTheTransferAndLeavesTheDocument)
 {
     // The meter pauses long enough for the user to press Cancel.
     startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_10.kav"), "--pause-every", "100",
-               "--pause-ms", "150"});
+               "--pause-ms", "190"});
     cancelWhenShown();
     trigger(Download);
     EXPECT_TRUE(pressedCancel_) << "the dialog was up while the meter sent";
