@@ -405,6 +405,18 @@ void CMainFrame::updateRecentFiles()
 bool CMainFrame::openFile(const QString& path)
 {
     view_->writePendingEdit();
+    // A meter's data file chosen in File > Open is stored as a download would
+    // be, rather than refused without a word.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("kav") || suffix == QLatin1String("kavw")) {
+        const bool imported = document_->loadFile(path);
+        if (imported)
+            document_->setModifiedFlag(true);
+        else if (!document_->lastError().isEmpty())
+            prompt_->message(document_->lastError(), Strings::loadString(StringId::AppTitle),
+                             PromptIcon::Exclamation);
+        return imported;
+    }
     const bool opened = document_->onOpenDocument(path);
     if (opened)
         addRecentFile(QFileInfo(path).absoluteFilePath());

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
+
 using namespace CommandIds;
 using namespace ViewControlIds;
 
@@ -41,10 +43,33 @@ TEST_F(WindowTest, PagingThroughTheSampleKeepsThePositionInTheStatusBar)
     EXPECT_EQ(record(), "Record 1 of 19");
     screenshot(*frame_, "window-summary");
 
+    trigger(CableMargin);
+    EXPECT_EQ(control<QGroupBox>(kSummaryGroup)->title(), "Circuit Results Summary - System Overhead");
+    EXPECT_TRUE(text(summaryCell(0, 0)).endsWith("dB")) << text(summaryCell(0, 0)).toStdString();
+    trigger(OpticalLoss);
+    EXPECT_EQ(control<QGroupBox>(kSummaryGroup)->title(), "Circuit Results Summary - Optical Loss");
+    trigger(PassFail);
+
     trigger(ViewDetails);
     EXPECT_TRUE(view().showsDetails());
     EXPECT_FALSE(frame_->command(PassFail)->isEnabled());
+    EXPECT_FALSE(frame_->command(ViewDetailsToggle)->isVisible());
+    EXPECT_TRUE(frame_->command(ViewSummaryToggle)->isVisible());
     EXPECT_EQ(text(kLinkId), "ADMIN MDF-IDF1");
     EXPECT_EQ(text(kCircuitId), "01");
+    EXPECT_EQ(text(kLength), "0.32");
+    trigger(Feet);
+    EXPECT_EQ(text(kLengthCaption), "Fiber Length (in feet)");
+    EXPECT_EQ(text(kLength), "1,066");
+    trigger(Meters);
     screenshot(*frame_, "window-details");
+}
+
+TEST_F(WindowTest, FileOpenStoresAMetersDataFileAsADownload)
+{
+    filesToOpen_ << sample("lintel-v2_5.kav");
+    trigger(FileOpen);
+    EXPECT_EQ(document().circuits().count(), 7);
+    EXPECT_TRUE(document().isModified());
+    EXPECT_EQ(record(), "Record 1 of 7");
 }
