@@ -412,7 +412,8 @@ bool CMainFrame::openFile(const QString& path)
         const bool imported = document_->loadFile(path);
         if (imported)
             document_->setModifiedFlag(true);
-        else if (!document_->lastError().isEmpty())
+        else if (suffix == QLatin1String("kav") &&
+                 !document_->lastError().isEmpty()) // a .kavw says so itself
             prompt_->message(document_->lastError(), Strings::loadString(StringId::AppTitle),
                              PromptIcon::Exclamation);
         return imported;
