@@ -84,10 +84,10 @@ int runImport(const CommandLine& line, CliContext& context)
     if (!QFileInfo(download).isFile())
         return fail(context, QStringLiteral("Could not find file '%1'.").arg(download));
 
+    CommandJob job(context);
     CliDocument cli(context);
     cli.prompt.answerMergeOverwrite(line.has(QStringLiteral("overwrite")) ? PromptAnswer::Overwrite
                                                                           : PromptAnswer::Merge);
-    CommandJob job(context);
     const bool loaded = cli.document.loadFile(download, &job.progress());
     job.progress().finishLine();
     if (!loaded && job.cancelled())
@@ -107,11 +107,11 @@ int runExportCsv(const CommandLine& line, CliContext& context)
     QString refused;
     if (!OutputFile::check(csv, file, &refused))
         return fail(context, refused);
+    CommandJob job(context);
     Database db;
     StandardsCatalog catalog;
     if (!openCircuitFile(file, db, catalog, context.err))
         return ExitError;
-    CommandJob job(context);
     QString error;
     const bool written = exportCircuitsCsv(db, catalog, csv, &error, &job.progress());
     job.progress().finishLine();

@@ -1,5 +1,6 @@
 #include "meter/DownloadParser.h"
 
+#include "app/JobProgress.h"
 #include "meter/DownloadFields.h"
 
 #include <QFile>
@@ -46,7 +47,17 @@ void unpackLayoutB(int packed, DownloadSite& site)
 
 DownloadParser::DownloadParser(QIODevice& device) : reader_(device) {}
 
-std::optional<DownloadModel> DownloadParser::parseFile(const QString& path, QString* error)
+bool DownloadParser::stopped()
+{
+    // A look at the job's flag now and then: a huge file stops promptly,
+    // and once stopped the parse stays stopped.
+    if (!stop_ && progress_ && ++sinceLook_ % 4096 == 0)
+        stop_ = progress_->isCancelled();
+    return stop_;
+}
+
+std::optional<DownloadModel> DownloadParser::parseFile(const QString& path, QString* error,
+                                                       const JobProgress* progress)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
@@ -54,21 +65,25 @@ std::optional<DownloadModel> DownloadParser::parseFile(const QString& path, QStr
             *error = file.errorString();
         return std::nullopt;
     }
-    std::optional<DownloadModel> model = parse(file);
+    std::optional<DownloadModel> model = parse(file, progress);
     if (!model && error)
-        *error = QStringLiteral("%1: no download header").arg(path);
+        *error = progress && progress->isCancelled() ? QStringLiteral("cancelled")
+                                                     : QStringLiteral("%1: no download header").arg(path);
     return model;
 }
 
-std::optional<DownloadModel> DownloadParser::parse(QIODevice& device)
+std::optional<DownloadModel> DownloadParser::parse(QIODevice& device, const JobProgress* progress)
 {
     DownloadParser parser(device);
+    parser.progress_ = progress;
     if (!parser.readHeader())
         return std::nullopt;
     if (parser.isVersion2())
         parser.readCustomStandards();
     parser.readSites();
     parser.readFiberLists();
+    if (progress && progress->isCancelled())
+        return std::nullopt;
     return std::move(parser.model_);
 }
 
@@ -299,7 +314,7 @@ bool DownloadParser::readSiteConditionsB(DownloadSite& site)
 
 void DownloadParser::readFiberLists()
 {
-    while (!reader_.atEnd()) {
+    while (!reader_.atEnd() && !stopped()) {
         FiberList list;
         if (!readFiberListHeader(list))
             continue;
@@ -338,7 +353,7 @@ void DownloadParser::readFibers(FiberList& list, bool* ranIntoEnd)
 {
     // Fibers follow their header line by line; the first line that does not
     // begin with a quote (a blank line between lists) ends them.
-    for (bool first = true;; first = false) {
+    for (bool first = true; !stopped(); first = false) {
         // Built in place: a download may hold hundreds of thousands of fibers.
         DownloadFiber& fiber = list.fibers.emplaceBack();
         if (!reader_.readString(fiber.name, first)) {

@@ -3,6 +3,7 @@
 #include "meter/DownloadModel.h"
 #include "meter/DownloadReader.h"
 
+#include <cstdint>
 #include <optional>
 
 class QIODevice;
@@ -11,11 +12,16 @@ class QIODevice;
 // below 1.15, 1.15 up to 2.0, 2.0 or later) into a DownloadModel. Only a file
 // without a readable header fails; any other short or malformed part ends the
 // section it is in and keeps what was read before it.
+class JobProgress;
+
 class DownloadParser
 {
 public:
-    static std::optional<DownloadModel> parseFile(const QString& path, QString* error = nullptr);
-    static std::optional<DownloadModel> parse(QIODevice& device);
+    // `progress`, when given, may stop a long parse between fibers: the
+    // result is then empty, with the reason in `error`.
+    static std::optional<DownloadModel> parseFile(const QString& path, QString* error = nullptr,
+                                                  const JobProgress* progress = nullptr);
+    static std::optional<DownloadModel> parse(QIODevice& device, const JobProgress* progress = nullptr);
 
 private:
     explicit DownloadParser(QIODevice& device);
@@ -37,7 +43,11 @@ private:
     void readFibers(FiberList& list, bool* ranIntoEnd);
 
     bool isVersion2() const { return model_.header.versionValue >= 2.0f; }
+    bool stopped();
 
     DownloadReader reader_;
     DownloadModel model_;
+    const JobProgress* progress_ = nullptr;
+    std::uint64_t sinceLook_ = 0;
+    bool stop_ = false;
 };

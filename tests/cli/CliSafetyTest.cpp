@@ -388,24 +388,40 @@ TEST_F(CliSafetyTest, CtrlCStopsALargeImportExportOrPrintWithinASecond)
     writeFile(path("old.csv"), "older export");
     const QByteArray targetBefore = fileBytes(path("target.mdb"));
 
-    const QList<QStringList> commands = {{"import", download, path("target.mdb")},
-                                         {"export-csv", database, path("old.csv")},
-                                         {"print", database, path("new.pdf")}};
-    for (const QStringList& command : commands) {
+    // Each command is stopped once it is at its work: its working database or
+    // the output it builds beside the target has appeared.
+    struct Job
+    {
+        QStringList command;
+        QString folder;
+        QString workFile;
+    };
+    const QList<Job> jobs = {{{"import", download, path("target.mdb")}, path("tmp"), "_kavcurrent*.mdb"},
+                             {{"export-csv", database, path("old.csv")}, path(""), ".fibrolog-*.part"},
+                             {{"print", database, path("new.pdf")}, path(""), ".fibrolog-*.part"}};
+    for (const Job& job : jobs) {
         QProcess process;
-        start(process, command);
-        QThread::msleep(700);
-        ASSERT_EQ(process.state(), QProcess::Running) << command.first().toStdString() << " ended too soon";
+        start(process, job.command);
+        QElapsedTimer waiting;
+        waiting.start();
+        while (QDir(job.folder).entryList({job.workFile}, QDir::Files | QDir::Hidden).isEmpty() &&
+               process.state() == QProcess::Running && waiting.elapsed() < 60000)
+            QThread::msleep(10);
+        ASSERT_EQ(process.state(), QProcess::Running)
+            << job.command.first().toStdString() << " ended too soon";
         QElapsedTimer sinceSignal;
         sinceSignal.start();
         ::kill(static_cast<pid_t>(process.processId()), SIGINT);
         const Outcome r = finish(process);
         const qint64 stopMs = sinceSignal.elapsed();
-        std::printf("%s stopped %lld ms after Ctrl+C\n", qPrintable(command.first()),
+        std::printf("%s stopped %lld ms after Ctrl+C\n", qPrintable(job.command.first()),
                     static_cast<long long>(stopMs));
-        EXPECT_EQ(r.status, ExitCancelled) << command.first().toStdString() << ": " << r.err.toStdString();
+        EXPECT_EQ(r.status, ExitCancelled)
+            << job.command.first().toStdString() << ": " << r.err.toStdString();
         EXPECT_TRUE(r.err.contains("Cancelled; nothing was changed.")) << r.err.toStdString();
-        EXPECT_LT(stopMs, 1000) << command.first().toStdString();
+#ifndef FIBROLOG_SANITIZED // instrumented code runs many times slower
+        EXPECT_LT(stopMs, 1000) << job.command.first().toStdString();
+#endif
         EXPECT_TRUE(leftInTemporaryFolder().isEmpty()) << leftInTemporaryFolder().join(' ').toStdString();
         EXPECT_TRUE(siblingsIn(path("")).isEmpty()) << siblingsIn(path("")).join(' ').toStdString();
     }
