@@ -16,9 +16,6 @@ endif()
 function(fibrolog_target_defaults target)
     target_compile_options(${target} PRIVATE ${FIBROLOG_WARNINGS})
     target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_NO_CAST_FROM_BYTEARRAY)
-    if(FIBROLOG_SANITIZE)
-        target_compile_definitions(${target} PRIVATE FIBROLOG_SANITIZED)
-    endif()
 endfunction()
 
 # QtCore without the root of Qt's headers: the core libraries see <QtCore/...>

@@ -49,6 +49,10 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {CancelButton, "Cancel"},
     {CommandNotBuiltYet, "%1: this command is not built yet in this version of Fibrolog."},
     {FileOpenFailed, "%1 could not be opened: %2"},
+    {AboutBuildLine, "Built %3 with Qt %1 and SQLCipher (SQLite %2)."},
+    {ManualMissing, "The manual \"%1\" is not installed. Put the PDF file in one of these folders:\n%2"},
+    {ManualNotOpened, "The manual %1 could not be opened: no program to show PDF files was found."},
+    {PrintNoPrinter, "There is no printer to print on."},
     {OlderSchemaToConvert, "%1 has the older format of schema %2. Open it in Fibrolog, or run "
                            "\"fibrolog-cli upgrade %1\", to convert it first."},
     {DownloadIncomplete, "The download is incomplete: its data end in the middle of a record. Nothing was "

@@ -41,6 +41,10 @@ enum : int
     CancelButton = 45083,
     CommandNotBuiltYet = 45084,
     FileOpenFailed = 45085,
+    AboutBuildLine = 45086,
+    ManualMissing = 45087,
+    ManualNotOpened = 45088,
+    PrintNoPrinter = 45089,
     DownloadIncomplete = 45052,
 
     // Opening and saving files

@@ -1,12 +1,12 @@
 #include "cli/CliCommands.h"
 
+#include "app/ConsolePrompt.h"
 #include "app/OutputFile.h"
 #include "app/StatusSink.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "cli/CliApp.h"
 #include "cli/CliDatabase.h"
-#include "cli/CliPrompt.h"
 #include "cli/CommandJob.h"
 #include "database/Database.h"
 #include "document/CFibrologDoc.h"
@@ -28,7 +28,7 @@ struct CliDocument
 {
     explicit CliDocument(CliContext& context) : prompt(context.err), document(prompt, status, ports) {}
 
-    CliPrompt prompt;
+    ConsolePrompt prompt;
     NullStatusSink status;
     DevicePortOpener ports;
     CFibrologDoc document;

@@ -1,11 +1,11 @@
 #include "cli/CliCommands.h"
 
+#include "app/ConsolePrompt.h"
 #include "app/OutputFile.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "cli/CancelOnSignal.h"
 #include "cli/CliApp.h"
-#include "cli/CliPrompt.h"
 #include "cli/CommandJob.h"
 #include "cli/TerminalProgress.h"
 #include "document/CFibrologDoc.h"
@@ -32,7 +32,7 @@ struct MeterSession
     }
 
     TerminalProgress progress;
-    CliPrompt prompt;
+    ConsolePrompt prompt;
     DevicePortOpener opener;
     MeterLink link;
     CancelOnSignal cancelOnSignal;

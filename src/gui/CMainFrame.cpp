@@ -6,6 +6,7 @@
 #include "app/StringTable.h"
 #include "app/ThreadBoundPrompt.h"
 #include "document/CFibrologDoc.h"
+#include "gui/AboutDialog.h"
 #include "gui/CFibrologView.h"
 #include "gui/CommandIcons.h"
 #include "gui/CommandIds.h"
@@ -14,7 +15,9 @@
 #include "gui/DialogPrompt.h"
 #include "gui/FrameStatusBar.h"
 #include "gui/JobProgressDialog.h"
+#include "gui/LogoPathRule.h"
 #include "gui/LogoSettingsDialog.h"
+#include "gui/ManualFiles.h"
 #include "meter/DevicePortOpener.h"
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
@@ -24,6 +27,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -36,6 +41,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 
 using namespace CommandIds;
 
@@ -87,6 +93,7 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     document_ = std::make_unique<CFibrologDoc>(*boundPrompt_, *boundStatus_,
                                                services_.ports ? *services_.ports : *ownPorts_);
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    logoPath_ = LogoPathRule::settle(*settings_);
 
     view_ = new CFibrologView(*document_, *boundPrompt_, *boundStatus_, this);
     // The answer given with "Do not ask me this again" stands for every later
@@ -203,10 +210,9 @@ void CMainFrame::buildCommands()
 
     addCommand(LossWizard, MenuLossWizard, [this] { notBuiltYet(LossWizard); });
     addCommand(StandardWizard, MenuStandardWizard, [this] { notBuiltYet(StandardWizard); });
-    addCommand(About, MenuAbout, [this] {
-        QMessageBox::about(this, Strings::loadString(StringId::AboutCaption),
-                           Strings::loadString(StringId::AboutVersion));
-    });
+    addCommand(About, MenuAbout, [this] { showAbout(); });
+    // Ctrl+Shift+A belongs to the About box, which handles it while it is open.
+    addCommand(ToggleAboutLine, 0, [] {})->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+A")));
     const std::array<std::pair<int, int>, 5> manuals = {{{ManualLintel, MenuManualLintel},
                                                          {ManualLintelOrl, MenuManualLintelOrl},
                                                          {ManualPendra, MenuManualPendra},
@@ -214,7 +220,7 @@ void CMainFrame::buildCommands()
                                                          {ManualInvalidMargin, MenuManualInvalidMargin}}};
     for (const auto& [id, text] : manuals) {
         const int command = id;
-        addCommand(command, text, [this, command] { notBuiltYet(command); });
+        addCommand(command, text, [this, command] { openManual(command); });
     }
 
     for (QAction* action : std::as_const(actions_))
@@ -482,7 +488,7 @@ void CMainFrame::printReport()
     }
     const int first = printer_->printRange() == QPrinter::PageRange ? printer_->fromPage() : 1;
     const int last = printer_->printRange() == QPrinter::PageRange ? printer_->toPage() : 0;
-    const LogoSource logos(logoPath());
+    const LogoSource logos(logoPath_);
     const ReportPrinter::Result result =
         runWithProgress(this, Strings::loadString(StringId::PromptPrint), [&](JobProgress& progress) {
             return ReportPrinter::print(*report, *printer_, logos, first, last, &progress);
@@ -492,31 +498,68 @@ void CMainFrame::printReport()
                          Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
 }
 
+bool CMainFrame::printOnDefaultPrinter()
+{
+    std::unique_ptr<PagedReport> report = view_->makeReport();
+    if (!report)
+        return false;
+    const ReportPrinter::Result result = ReportPrinter::print(*report, *printer_, LogoSource(logoPath_));
+    if (!result.ok)
+        prompt_->message(Strings::loadString(StringId::ErrorOccurred) + result.error,
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
+    return result.ok;
+}
+
 void CMainFrame::previewReport()
 {
     view_->writePendingEdit();
     std::unique_ptr<PagedReport> report = view_->makeReport();
     if (!report)
         return;
-    const LogoSource logos(logoPath());
+    const LogoSource logos(logoPath_);
     QPrintPreviewDialog preview(printer_.get(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&](QPrinter* printer) { ReportPrinter::print(*report, *printer, logos); });
     preview.exec();
 }
 
-QString CMainFrame::logoPath() const
-{
-    return settings_->value(LogoSettingsDialog::kLogoPathKey, LogoSettingsDialog::kDefaultLogoFile)
-        .toString();
-}
-
 void CMainFrame::importLogo()
 {
-    LogoSettingsDialog dialog(logoPath(), *settings_, *prompt_, this);
+    LogoSettingsDialog dialog(logoPath_, *settings_, *prompt_, this);
     if (services_.chooseLogoFile)
         dialog.setFileChooser([this](QWidget*, const QString&) { return services_.chooseLogoFile(); });
     dialog.exec();
+    // An empty choice means the built-in logo, which an empty path gives the reports.
+    if (const std::optional<QString> chosen = dialog.storedLogoPath())
+        logoPath_ = *chosen;
+}
+
+void CMainFrame::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
+}
+
+void CMainFrame::openManual(int commandId)
+{
+    const QString file = ManualFiles::fileFor(commandId);
+    const QStringList folders =
+        services_.manualFolders.isEmpty() ? ManualFiles::folders() : services_.manualFolders;
+    const std::optional<QString> path = ManualFiles::find(file, folders);
+    if (!path) {
+        QStringList shown;
+        for (const QString& folder : folders)
+            shown << QDir::toNativeSeparators(folder);
+        prompt_->message(Strings::formatMessage(Strings::loadString(StringId::ManualMissing),
+                                                {file, shown.join(QLatin1Char('\n'))}),
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Information);
+        return;
+    }
+    const bool shown = services_.openDocument ? services_.openDocument(*path)
+                                              : QDesktopServices::openUrl(QUrl::fromLocalFile(*path));
+    if (!shown)
+        prompt_->message(Strings::formatMessage(Strings::loadString(StringId::ManualNotOpened), {*path}),
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
 }
 
 void CMainFrame::printSetup()

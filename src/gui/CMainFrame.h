@@ -38,6 +38,10 @@ struct FrameServices
     // The delete question (the confirmation dialog) and the logo file chooser.
     std::function<DeleteConfirmationAnswer()> askDelete;
     std::function<std::optional<QString>()> chooseLogoFile;
+    // Shows a document (a manual) with the desktop's viewer; false when none could.
+    std::function<bool(const QString& path)> openDocument;
+    // Where the manuals are looked for; the installed and the usual folders when empty.
+    QStringList manualFolders;
 };
 
 // The program's one window around the report view: the menus, the toolbar,
@@ -62,6 +66,9 @@ public:
     bool openFile(const QString& path);
     // The recent files, newest first.
     QStringList recentFiles() const;
+    // Prints the report of the current layout on the printer as it is set up
+    // (the default printer unless the user chose another), with no dialog.
+    bool printOnDefaultPrinter();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,8 +90,11 @@ private:
     void previewReport();
     void printSetup();
     void importLogo();
-    // The logo the reports print: the one the user chose, else "logo.bmp".
-    QString logoPath() const;
+    // The logo the reports print, settled at start: the stored "LogoPath" when
+    // it names an image that can be read, else "logo.bmp".
+    const QString& logoPath() const { return logoPath_; }
+    void openManual(int commandId);
+    void showAbout();
     void download();
     void notBuiltYet(int commandId);
     void editFocused(int commandId);
@@ -102,6 +112,7 @@ private:
     CFibrologView* view_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<DeleteConfirmation> deleteConfirmation_;
+    QString logoPath_;
     QToolBar* toolbar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QHash<int, QAction*> actions_;

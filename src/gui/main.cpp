@@ -1,29 +1,84 @@
 #include "app/ApplicationIdentity.h"
+#include "app/ConsolePrompt.h"
+#include "app/LocaleFormat.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
 #include "document/CFibrologDoc.h"
 #include "document/WorkingFiles.h"
 #include "gui/CMainFrame.h"
+#include "gui/CommandIds.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QPrinterInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+// `fibrolog --print FILE`: the file's report on the default printer, no window.
+int printAndExit(CMainFrame& frame, const QString& file)
+{
+    if (!frame.openFile(file)) {
+        std::fprintf(stderr, "fibrolog: %s\n",
+                     qPrintable(Strings::formatMessage(Strings::loadString(StringId::FileOpenFailed),
+                                                       {file, frame.document().lastError()})));
+        return 1;
+    }
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        std::fprintf(stderr, "fibrolog: %s\n", qPrintable(Strings::loadString(StringId::PrintNoPrinter)));
+        return 1;
+    }
+    return frame.printOnDefaultPrinter() ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     setApplicationIdentity();
+    QApplication::setApplicationVersion(QStringLiteral(FIBROLOG_VERSION));
     // Logging out or a kill takes the working copies along; what a killed
     // run left behind goes now.
     TemporaryFileRegistry::removeOnTerminatingSignals();
     WorkingFiles::removeLeftOvers();
 
     QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Fiber-optic loss test results: download, evaluate, print."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A test database to open."));
+    parser.addVersionOption();
+    const QCommandLineOption print(
+        QStringLiteral("print"), QStringLiteral("Print the report of FILE on the default printer and exit."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption locale(QStringLiteral("locale"),
+                                    QStringLiteral("Numbers, dates and language of NAME, for example de_DE."),
+                                    QStringLiteral("NAME"));
+    parser.addOption(print);
+    parser.addOption(locale);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A test database to open."),
+                                 QStringLiteral("[FILE]"));
     parser.process(app);
 
+    if (!initThreadLocale(parser.value(locale))) {
+        std::fprintf(stderr, "fibrolog: unknown locale '%s'\n", qPrintable(parser.value(locale)));
+        return 2;
+    }
+
+    if (parser.isSet(print)) {
+        // No window: what goes wrong is said on standard error.
+        QTextStream err(stderr);
+        ConsolePrompt console(err);
+        FrameServices services;
+        services.prompt = &console;
+        CMainFrame frame(services);
+        return printAndExit(frame, parser.value(print));
+    }
     CMainFrame frame;
     frame.show();
     const QStringList files = parser.positionalArguments();

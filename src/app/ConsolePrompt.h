@@ -6,13 +6,14 @@
 
 #include <optional>
 
-// The command line's user: nobody is there to answer, so every question gets
+// The user of a program run from a shell (fibrolog-cli, fibrolog --print):
+// nobody is there to answer, so every question gets
 // the careful answer (Cancel, No, Overwrite nothing) and every text goes to
 // standard error, so that the user sees why the command gave up.
-class CliPrompt : public UserPrompt
+class ConsolePrompt : public UserPrompt
 {
 public:
-    explicit CliPrompt(QTextStream& err) : err_(err) {}
+    explicit ConsolePrompt(QTextStream& err) : err_(err) {}
 
     // The user chose on the command line (--merge, --overwrite): the question
     // is answered without being shown.

@@ -1,0 +1,108 @@
+// Start-up, help and About: the logo rule, the About box's build line, the
+// manuals, and the program's command line as a user types it.
+#include "WindowFixture.h"
+
+#include "gui/AboutDialog.h"
+#include "gui/CommandIds.h"
+#include "gui/LogoPathRule.h"
+#include "gui/ManualFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+
+using namespace CommandIds;
+
+TEST_F(WindowTest, TheStoredLogoIsUsedWhenItIsAReadableImage)
+{
+    QSettings settings(path("logo.ini"), QSettings::IniFormat);
+    EXPECT_EQ(LogoPathRule::settle(settings), "logo.bmp") << "nothing stored";
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(path("LOGO.BMP"), "BMP"));
+    ASSERT_TRUE(image.save(path("logo.png"), "PNG"));
+    settings.setValue("LogoPath", path("LOGO.BMP"));
+    EXPECT_EQ(LogoPathRule::settle(settings), path("LOGO.BMP")) << ".BMP in capitals";
+    settings.setValue("LogoPath", path("logo.png"));
+    EXPECT_EQ(LogoPathRule::settle(settings), path("logo.png")) << "any image Qt reads";
+    settings.setValue("LogoPath", path("missing.png"));
+    EXPECT_EQ(LogoPathRule::settle(settings), "logo.bmp");
+    writeFile(path("notes.txt"), "text");
+    settings.setValue("LogoPath", path("notes.txt"));
+    EXPECT_EQ(LogoPathRule::settle(settings), "logo.bmp");
+}
+
+TEST_F(WindowTest, CtrlShiftAShowsAndHidesTheAboutBoxsBuildLine)
+{
+    AboutDialog about(frame_.get());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    EXPECT_FALSE(about.showsBuildLine());
+    QTest::keyClick(&about, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(about.showsBuildLine());
+    EXPECT_TRUE(about.findChild<QLabel*>("c1147")->text().contains(qVersion()));
+    QTest::keyClick(&about, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(about.showsBuildLine());
+    EXPECT_EQ(about.findChild<QLabel*>("version")->text(), "Fibrolog Version 2.9.1");
+}
+
+TEST_F(WindowTest, AManualIsShownFromTheFirstFolderThatHasItAndAMissingOneIsNamed)
+{
+    QStringList shown;
+    frame_.reset();
+    FrameServices services;
+    services.prompt = &prompt_;
+    services.ports = &ports_;
+    services.settings = settings_.get();
+    ASSERT_TRUE(QDir().mkpath(path("docs")));
+    services.manualFolders = {path("docs"), path("")};
+    services.openDocument = [&](const QString& file) {
+        shown << file;
+        return true;
+    };
+    frame_ = std::make_unique<CMainFrame>(services);
+
+    writeFile(path("pendramanual.pdf"), "%PDF-1.4");
+    trigger(ManualPendra);
+    EXPECT_EQ(shown, QStringList{path("pendramanual.pdf")});
+    EXPECT_TRUE(prompt_.exchanges().isEmpty());
+
+    trigger(ManualLintel);
+    ASSERT_EQ(prompt_.exchanges().size(), 1);
+    const QString message = prompt_.exchanges().first().text;
+    EXPECT_TRUE(message.contains("\"lintelmanual.pdf\" is not installed")) << message.toStdString();
+    EXPECT_TRUE(message.contains(path("docs"))) << "it says where to put it";
+    EXPECT_EQ(shown.size(), 1);
+    EXPECT_EQ(ManualFiles::fileFor(ManualInvalidMargin), "invalid operating margin.pdf");
+}
+
+TEST(ProgramCommandLine, VersionHelpAndPrintWithoutAPrinter)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    auto run = [&](const QStringList& arguments) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(FIBROLOG_PROGRAM_PATH, arguments);
+        EXPECT_TRUE(program.waitForFinished(30000));
+        return std::tuple{program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
+                          QString::fromLocal8Bit(program.readAllStandardError())};
+    };
+    const auto [versionStatus, version, versionErr] = run({"--version"});
+    EXPECT_EQ(versionStatus, 0);
+    EXPECT_TRUE(version.contains("2.9.1")) << version.toStdString();
+    const auto [helpStatus, help, helpErr] = run({"--help"});
+    EXPECT_EQ(helpStatus, 0);
+    for (const char* option : {"--print", "--locale", "--version", "FILE"})
+        EXPECT_TRUE(help.contains(option)) << option;
+    const auto [localeStatus, localeOut, localeErr] = run({"--locale", "xx_nowhere", "--version"});
+    EXPECT_EQ(localeStatus, 0) << "--version answers before anything else";
+    const auto [badLocaleStatus, badOut, badErr] = run({"--locale", "xx_nowhere", "--print", "x.mdb"});
+    EXPECT_EQ(badLocaleStatus, 2);
+    EXPECT_TRUE(badErr.contains("unknown locale")) << badErr.toStdString();
+    const auto [printStatus, printOut, printErr] =
+        run({"--print", QStringLiteral(FIBROLOG_TEST_DATA_DIR "/missing.mdb")});
+    EXPECT_EQ(printStatus, 1);
+    EXPECT_TRUE(printErr.contains("could not be opened")) << printErr.toStdString();
+}
