@@ -5,6 +5,7 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/ThreadBoundPrompt.h"
+#include "database/CircuitFile.h"
 #include "document/CFibrologDoc.h"
 #include "gui/AboutDialog.h"
 #include "gui/CFibrologView.h"
@@ -428,6 +429,24 @@ bool CMainFrame::openFile(const QString& path)
     if (opened)
         addRecentFile(QFileInfo(path).absoluteFilePath());
     return opened;
+}
+
+bool CMainFrame::openFromCommandLine(const QString& path)
+{
+    const QFileInfo file(path);
+    QString problem;
+    if (!file.exists())
+        problem = CircuitFile::whyNotATestDatabase(path);
+    else if (file.isDir() || !file.isReadable())
+        problem = QStringLiteral("Permission denied or not a file.");
+    if (!problem.isEmpty()) {
+        prompt_->message(
+            Strings::formatMessage(Strings::loadString(StringId::FileOpenFailed), {path, problem}),
+            Strings::loadString(StringId::ErrorOpeningFileCaption), PromptIcon::Exclamation);
+        return false;
+    }
+    // The document says itself why it refuses a file.
+    return openFile(path);
 }
 
 void CMainFrame::fileNew()

@@ -64,11 +64,18 @@ public:
 
     // Opens a test database as File > Open does (after the save question).
     bool openFile(const QString& path);
+    // Opens the file named on the command line. One that is missing or
+    // cannot be read, or that the document refuses, is reported once and the
+    // window stays with no document.
+    bool openFromCommandLine(const QString& path);
     // The recent files, newest first.
     QStringList recentFiles() const;
     // Prints the report of the current layout on the printer as it is set up
     // (the default printer unless the user chose another), with no dialog.
     bool printOnDefaultPrinter();
+    // The logo the reports print, settled at start: the stored "LogoPath" when
+    // it names an image that can be read, else "logo.bmp".
+    const QString& logoPath() const { return logoPath_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,9 +97,6 @@ private:
     void previewReport();
     void printSetup();
     void importLogo();
-    // The logo the reports print, settled at start: the stored "LogoPath" when
-    // it names an image that can be read, else "logo.bmp".
-    const QString& logoPath() const { return logoPath_; }
     void openManual(int commandId);
     void showAbout();
     void download();

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 #include <QPrinterInfo>
 #include <QTextStream>
 
@@ -23,12 +22,9 @@ namespace {
 // `fibrolog --print FILE`: the file's report on the default printer, no window.
 int printAndExit(CMainFrame& frame, const QString& file)
 {
-    if (!frame.openFile(file)) {
-        std::fprintf(stderr, "fibrolog: %s\n",
-                     qPrintable(Strings::formatMessage(Strings::loadString(StringId::FileOpenFailed),
-                                                       {file, frame.document().lastError()})));
+    // Why a file cannot be opened goes to standard error through the prompt.
+    if (!frame.openFromCommandLine(file))
         return 1;
-    }
     if (QPrinterInfo::defaultPrinter().isNull()) {
         std::fprintf(stderr, "fibrolog: %s\n", qPrintable(Strings::loadString(StringId::PrintNoPrinter)));
         return 1;
@@ -43,6 +39,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     setApplicationIdentity();
     QApplication::setApplicationVersion(QStringLiteral(FIBROLOG_VERSION));
+    // Matches the installed desktop entry, so Wayland shells show its icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.fibrolog.Fibrolog"));
     // Logging out or a kill takes the working copies along; what a killed
     // run left behind goes now.
     TemporaryFileRegistry::removeOnTerminatingSignals();
@@ -82,11 +80,8 @@ int main(int argc, char* argv[])
     CMainFrame frame;
     frame.show();
     const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty() && !frame.openFile(files.first())) {
-        // The window stays, empty, and says why.
-        QMessageBox::warning(&frame, Strings::loadString(StringId::ErrorOpeningFileCaption),
-                             Strings::formatMessage(Strings::loadString(StringId::FileOpenFailed),
-                                                    {files.first(), frame.document().lastError()}));
-    }
+    // A file that cannot be opened is reported and the window stays, empty.
+    if (!files.isEmpty())
+        frame.openFromCommandLine(files.first());
     return app.exec();
 }

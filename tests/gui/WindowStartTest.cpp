@@ -6,10 +6,13 @@
 #include "gui/CommandIds.h"
 #include "gui/LogoPathRule.h"
 #include "gui/ManualFiles.h"
+#include "support/TestDatabaseBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QProcess>
 
 using namespace CommandIds;
@@ -31,6 +34,63 @@ TEST_F(WindowTest, TheStoredLogoIsUsedWhenItIsAReadableImage)
     writeFile(path("notes.txt"), "text");
     settings.setValue("LogoPath", path("notes.txt"));
     EXPECT_EQ(LogoPathRule::settle(settings), "logo.bmp");
+}
+
+TEST_F(WindowTest, TheLastFourFilesAndTheLogoPathAreKeptForTheNextRun)
+{
+    {
+        TestDatabaseBuilder builder(path("1.mdb"));
+        TestDatabaseBuilder::Site site;
+        site.company = builder.addCompany("Fibre Co", "SN:P1", "2.10", "555-0101");
+        builder.addFiber(builder.addSite(site), "1", 0, {-25.0f, 0, 0, 0, 0});
+    }
+    for (int i = 2; i <= 5; ++i)
+        ASSERT_TRUE(QFile::copy(path("1.mdb"), path(QStringLiteral("%1.mdb").arg(i))));
+    for (int i = 1; i <= 5; ++i)
+        ASSERT_TRUE(frame_->openFile(path(QStringLiteral("%1.mdb").arg(i))));
+    ASSERT_TRUE(frame_->openFile(path("3.mdb")));
+    const QStringList newestFirst = {path("3.mdb"), path("5.mdb"), path("4.mdb"), path("2.mdb")};
+    EXPECT_EQ(frame_->recentFiles(), newestFirst);
+
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(path("mine.png")));
+    settings_->setValue("LogoPath", path("mine.png"));
+
+    // The next run: a new window on the same settings, as read from disk.
+    frame_.reset();
+    settings_->sync();
+    settings_ = std::make_unique<QSettings>(path("settings.ini"), QSettings::IniFormat);
+    FrameServices services;
+    services.prompt = &prompt_;
+    services.ports = &ports_;
+    services.settings = settings_.get();
+    frame_ = std::make_unique<CMainFrame>(services);
+    EXPECT_EQ(frame_->recentFiles(), newestFirst);
+    EXPECT_EQ(frame_->logoPath(), path("mine.png"));
+    auto* recent = frame_->findChild<QMenu*>("recentFiles");
+    ASSERT_NE(recent, nullptr);
+    ASSERT_EQ(recent->actions().size(), 4);
+    EXPECT_EQ(recent->actions().at(0)->text(), "&1 3.mdb");
+    recent->actions().at(3)->trigger();
+    EXPECT_EQ(frame_->document().pathName(), path("2.mdb"));
+    EXPECT_EQ(frame_->recentFiles().first(), path("2.mdb"));
+}
+
+TEST_F(WindowTest, ACommandLineFileThatCannotBeOpenedIsReportedOnceAndTheWindowStaysEmpty)
+{
+    writeFile(path("notes.mdb"), "not a database");
+    ASSERT_TRUE(QDir().mkpath(path("folder.mdb")));
+    qsizetype said = 0;
+    for (const QString& file : {path("missing.mdb"), path("notes.mdb"), path("folder.mdb")}) {
+        EXPECT_FALSE(frame_->openFromCommandLine(file));
+        ASSERT_EQ(prompt_.exchanges().size(), ++said) << file.toStdString();
+        EXPECT_TRUE(frame_->document().pathName().isEmpty());
+        EXPECT_TRUE(frame_->isVisible());
+    }
+    EXPECT_TRUE(
+        prompt_.exchanges().first().text.contains("missing.mdb could not be opened: Could not find file"));
+    EXPECT_TRUE(prompt_.exchanges().last().text.contains("folder.mdb could not be opened"));
 }
 
 TEST_F(WindowTest, CtrlShiftAShowsAndHidesTheAboutBoxsBuildLine)
