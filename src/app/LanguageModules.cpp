@@ -102,15 +102,15 @@ void LanguageModules::loadQtTranslation(int lcid)
 {
     dropQtTranslation();
     const QLocale locale = localeForLcid(lcid);
-    if (locale.language() == QLocale::C)
+    // Qt's texts are looked up through the application object only.
+    if (locale.language() == QLocale::C || !QCoreApplication::instance())
         return;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return;
-    if (QCoreApplication::instance())
-        QCoreApplication::installTranslator(translator.get());
-    qtTranslator_ = std::move(translator);
+    if (QCoreApplication::installTranslator(translator.get()))
+        qtTranslator_ = std::move(translator);
 }
 
 void LanguageModules::dropQtTranslation()

@@ -18,7 +18,9 @@ class QTranslator;
 // The language of a run: the module whose texts the string table shows and
 // Qt's own translation for the same language (the buttons of message boxes,
 // file and print dialogs). It owns both, so it lives as long as the program;
-// when it goes, the built-in English comes back.
+// when it goes, the built-in English comes back. Make it once the
+// application object exists: Qt's translation is installed there, and the
+// program's folder is known from it.
 class LanguageModules
 {
 public:
