@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev
+    qt6-l10n-tools qt6-translations-l10n
     libsqlcipher-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev

@@ -460,6 +460,9 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {ViewCaptionStandard, "Standard"},
 
     {LogoSettingNotSaved, "The logo setting could not be saved in %1."},
+
+    {LanguageUnknownName, "Unknown language (%1)"},
+    {LanguageModuleMissing, "No language module for %1 was found; %2 is used instead."},
 });
 
 } // namespace

@@ -448,5 +448,9 @@ enum : int
 
     // Dialogs of the window
     LogoSettingNotSaved = 45100,
+
+    // Language modules
+    LanguageUnknownName = 45120,
+    LanguageModuleMissing = 45121,
 };
 } // namespace StringId

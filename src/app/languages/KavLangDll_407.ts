@@ -1,0 +1,2196 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="128">
+        <source>Fibrolog
+
+FibLog
+
+
+Fibrolog.Document
+FibLog Document</source>
+        <extracomment>DocumentTemplate</extracomment>
+        <translation>Fibrolog
+
+FibLog
+
+
+Fibrolog.Document
+FibLog-Dokument</translation>
+    </message>
+    <message id="57344">
+        <source>Fibrolog</source>
+        <extracomment>AppTitle</extracomment>
+        <translation>Fibrolog</translation>
+    </message>
+    <message id="57345">
+        <source>Ready</source>
+        <extracomment>Ready</extracomment>
+        <translation>Bereit</translation>
+    </message>
+    <message id="33800">
+        <source>Searching for KAV device</source>
+        <extracomment>SearchingForDevice</extracomment>
+        <translation>KAV-Gerät wird gesucht</translation>
+    </message>
+    <message id="33801">
+        <source>Unable to find an Halvard Photonics&apos; device.  Please make sure that the meter is connected to the computer via an enabled serial port and that no other applications are using that port.  For best results, close all other applications.</source>
+        <extracomment>UnableToFindDevice</extracomment>
+        <translation>Es wurde kein Gerät von Halvard Photonics gefunden.  Bitte stellen Sie sicher, dass das Messgerät über eine aktivierte serielle Schnittstelle mit dem Computer verbunden ist und dass keine andere Anwendung diese Schnittstelle verwendet.  Die besten Ergebnisse erzielen Sie, wenn Sie alle anderen Anwendungen schließen.</translation>
+    </message>
+    <message id="37061">
+        <source>Initiating download</source>
+        <extracomment>InitiatingDownload</extracomment>
+        <translation>Herunterladen wird gestartet</translation>
+    </message>
+    <message id="37062">
+        <source>Could not get data from device</source>
+        <extracomment>CouldNotGetData</extracomment>
+        <translation>Vom Gerät konnten keine Daten abgerufen werden</translation>
+    </message>
+    <message id="38024">
+        <source>Reading the data from the device</source>
+        <extracomment>ReadingFromDevice</extracomment>
+        <translation>Daten werden vom Gerät gelesen</translation>
+    </message>
+    <message id="38025">
+        <source>Download successful</source>
+        <extracomment>DownloadSuccessful</extracomment>
+        <translation>Herunterladen erfolgreich</translation>
+    </message>
+    <message id="38030">
+        <source>Probing COM%1</source>
+        <extracomment>ProbingPort</extracomment>
+        <translation>COM%1 wird geprüft</translation>
+    </message>
+    <message id="45013">
+        <source>No test data found in the download</source>
+        <extracomment>NoTestDataInDownload</extracomment>
+        <translation>Die heruntergeladenen Daten enthalten keine Messergebnisse</translation>
+    </message>
+    <message id="45014">
+        <source>Corvina downloads (.kavw files) cannot be stored yet: this version of Fibrolog does not read them. The download was not imported.</source>
+        <extracomment>CorvinaNotSupported</extracomment>
+        <translation>Corvina-Downloads (.kavw-Dateien) können noch nicht gespeichert werden: Diese Version von Fibrolog liest sie nicht. Der Download wurde nicht importiert.</translation>
+    </message>
+    <message id="45015">
+        <source>Fibers left out: %1 (the download holds no link record for them).</source>
+        <extracomment>ImportFibersWithoutLink</extracomment>
+        <translation>Ausgelassene Fasern: %1 (der Download enthält keinen Link-Datensatz für sie).</translation>
+    </message>
+    <message id="45016">
+        <source>Readings left out: %1 (their link has no reference power at that wavelength).</source>
+        <extracomment>ImportReadingsWithoutReference</extracomment>
+        <translation>Ausgelassene Messwerte: %1 (ihr Link hat bei dieser Wellenlänge keine Referenzleistung).</translation>
+    </message>
+    <message id="45017">
+        <source>Readings left out: %1 (their column has no wavelength name).</source>
+        <extracomment>ImportReadingsWithoutWavelength</extracomment>
+        <translation>Ausgelassene Messwerte: %1 (ihre Spalte hat keinen Wellenlängennamen).</translation>
+    </message>
+    <message id="45018">
+        <source>Readings left out: %1 (a link holds at most five wavelengths).</source>
+        <extracomment>ImportReadingsBeyondFiveSlots</extracomment>
+        <translation>Ausgelassene Messwerte: %1 (ein Link umfasst höchstens fünf Wellenlängen).</translation>
+    </message>
+    <message id="45019">
+        <source>The shared standards file %1 could not be read: %2</source>
+        <extracomment>SharedStandardsNotRead</extracomment>
+        <translation>Die gemeinsame Normendatei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message id="45051">
+        <source>The meter sent no data.</source>
+        <extracomment>MeterSentNoData</extracomment>
+        <translation>Das Messgerät hat keine Daten gesendet.</translation>
+    </message>
+    <message id="45053">
+        <source>Readings left out: %1 (damaged: not a number).</source>
+        <extracomment>ImportReadingsNotFinite</extracomment>
+        <translation>Ausgelassene Messwerte: %1 (beschädigt: keine Zahl).</translation>
+    </message>
+    <message id="45054">
+        <source>The downloaded data are kept in %1.</source>
+        <extracomment>DownloadDataKeptIn</extracomment>
+        <translation>Die heruntergeladenen Daten bleiben in %1 erhalten.</translation>
+    </message>
+    <message id="45055">
+        <source>Cancelled; nothing was changed.</source>
+        <extracomment>OperationCancelled</extracomment>
+        <translation>Abgebrochen; es wurde nichts geändert.</translation>
+    </message>
+    <message id="45056">
+        <source>Reading the circuits</source>
+        <extracomment>ReadingCircuits</extracomment>
+        <translation>Strecken werden gelesen</translation>
+    </message>
+    <message id="45057">
+        <source>Storing the download</source>
+        <extracomment>StoringDownload</extracomment>
+        <translation>Download wird gespeichert</translation>
+    </message>
+    <message id="45058">
+        <source>Saving</source>
+        <extracomment>SavingFile</extracomment>
+        <translation>Wird gespeichert</translation>
+    </message>
+    <message id="45059">
+        <source>Printing page %1 of %2</source>
+        <extracomment>PrintingPage</extracomment>
+        <translation>Seite %1 von %2 wird gedruckt</translation>
+    </message>
+    <message id="45080">
+        <source>Writing the circuits</source>
+        <extracomment>WritingCircuits</extracomment>
+        <translation>Strecken werden geschrieben</translation>
+    </message>
+    <message id="45082">
+        <source>The custom standards of this test database could not be read: %1</source>
+        <extracomment>TestDatabaseStandardsNotRead</extracomment>
+        <translation>Die benutzerdefinierten Normen dieser Messdatenbank konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message id="45083">
+        <source>Cancel</source>
+        <extracomment>CancelButton</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="45084">
+        <source>%1: this command is not built yet in this version of Fibrolog.</source>
+        <extracomment>CommandNotBuiltYet</extracomment>
+        <translation>%1: Dieser Befehl ist in dieser Version von Fibrolog noch nicht verfügbar.</translation>
+    </message>
+    <message id="45085">
+        <source>%1 could not be opened: %2</source>
+        <extracomment>FileOpenFailed</extracomment>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message id="45086">
+        <source>Built %3 with Qt %1 and SQLCipher (SQLite %2).</source>
+        <extracomment>AboutBuildLine</extracomment>
+        <translation>Erstellt am %3 mit Qt %1 und SQLCipher (SQLite %2).</translation>
+    </message>
+    <message id="45087">
+        <source>The manual &quot;%1&quot; is not installed. Put the PDF file in one of these folders:
+%2</source>
+        <extracomment>ManualMissing</extracomment>
+        <translation>Das Handbuch &quot;%1&quot; ist nicht installiert. Legen Sie die PDF-Datei in einen dieser Ordner:
+%2</translation>
+    </message>
+    <message id="45088">
+        <source>The manual %1 could not be opened: no program to show PDF files was found.</source>
+        <extracomment>ManualNotOpened</extracomment>
+        <translation>Das Handbuch %1 konnte nicht geöffnet werden: Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden.</translation>
+    </message>
+    <message id="45089">
+        <source>There is no printer to print on.</source>
+        <extracomment>PrintNoPrinter</extracomment>
+        <translation>Es ist kein Drucker zum Drucken vorhanden.</translation>
+    </message>
+    <message id="45081">
+        <source>%1 has the older format of schema %2. Open it in Fibrolog, or run &quot;fibrolog-cli upgrade %1&quot;, to convert it first.</source>
+        <extracomment>OlderSchemaToConvert</extracomment>
+        <translation>%1 hat das ältere Format des Schemas %2. Öffnen Sie die Datei in Fibrolog oder führen Sie &quot;fibrolog-cli upgrade %1&quot; aus, um sie zuerst zu konvertieren.</translation>
+    </message>
+    <message id="45052">
+        <source>The download is incomplete: its data end in the middle of a record. Nothing was stored; the data are kept in %1.</source>
+        <extracomment>DownloadIncomplete</extracomment>
+        <translation>Der Download ist unvollständig: Seine Daten enden mitten in einem Datensatz. Es wurde nichts gespeichert; die Daten bleiben in %1 erhalten.</translation>
+    </message>
+    <message id="37063">
+        <source>Error Opening File</source>
+        <extracomment>ErrorOpeningFileCaption</extracomment>
+        <translation>Fehler beim Öffnen der Datei</translation>
+    </message>
+    <message id="37064">
+        <source>Error: unable to convert to the newer file format.</source>
+        <extracomment>UnableToConvert</extracomment>
+        <translation>Fehler: Die Konvertierung in das neuere Dateiformat ist nicht möglich.</translation>
+    </message>
+    <message id="37065">
+        <source>This file was either not created by this software, or was created by a newer version of the software.</source>
+        <extracomment>NotCreatedBySoftware</extracomment>
+        <translation>Diese Datei wurde entweder nicht mit dieser Software oder mit einer neueren Version der Software erstellt.</translation>
+    </message>
+    <message id="37066">
+        <source>Old Database Version Detected.
+You must convert the database in order to open it.
+Note: older versions of the program will not work with the new version.
+Do you want to convert to the New version?</source>
+        <extracomment>ConvertVersion1Question</extracomment>
+        <translation>Alte Datenbankversion erkannt.
+Sie müssen die Datenbank konvertieren, um sie öffnen zu können.
+Hinweis: Ältere Versionen des Programms funktionieren nicht mit der neuen Version.
+Möchten Sie in die neue Version konvertieren?</translation>
+    </message>
+    <message id="37067">
+        <source>Old Database Version Detected.
+You must convert the database in order to open it.
+Do you want to convert to the New version?</source>
+        <extracomment>ConvertVersion2Question</extracomment>
+        <translation>Alte Datenbankversion erkannt.
+Sie müssen die Datenbank konvertieren, um sie öffnen zu können.
+Möchten Sie in die neue Version konvertieren?</translation>
+    </message>
+    <message id="45000">
+        <source>An error occurred:
+</source>
+        <extracomment>ErrorOccurred</extracomment>
+        <translation>Ein Fehler ist aufgetreten:
+</translation>
+    </message>
+    <message id="45001">
+        <source>Error loading file</source>
+        <extracomment>ErrorLoadingFileCaption</extracomment>
+        <translation>Fehler beim Laden der Datei</translation>
+    </message>
+    <message id="45002">
+        <source>Error Saving File</source>
+        <extracomment>ErrorSavingFileCaption</extracomment>
+        <translation>Fehler beim Speichern der Datei</translation>
+    </message>
+    <message id="45003">
+        <source>Error saving file</source>
+        <extracomment>ErrorSavingFileOverwriteCaption</extracomment>
+        <translation>Fehler beim Speichern der Datei</translation>
+    </message>
+    <message id="45004">
+        <source>File extension needs to be .mdb</source>
+        <extracomment>ExtensionMustBeMdb</extracomment>
+        <translation>Die Dateiendung muss .mdb lauten</translation>
+    </message>
+    <message id="45005">
+        <source>That file already exists.  Do you wish to overwrite this file, or merge the new data?</source>
+        <extracomment>FileExistsMergeOrOverwrite</extracomment>
+        <translation>Diese Datei ist bereits vorhanden.  Möchten Sie die Datei überschreiben oder die neuen Daten zusammenführen?</translation>
+    </message>
+    <message id="45006">
+        <source>&amp;Merge</source>
+        <extracomment>MergeButton</extracomment>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+    <message id="45007">
+        <source>&amp;Overwrite</source>
+        <extracomment>OverwriteButton</extracomment>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message id="45008">
+        <source>Unrecognized read-only database file.
+Unable to save.
+Please try to another filename or delete this file.</source>
+        <extracomment>ReadOnlyDatabase</extracomment>
+        <translation>Nicht erkannte schreibgeschützte Datenbankdatei.
+Speichern nicht möglich.
+Bitte versuchen Sie es mit einem anderen Dateinamen oder löschen Sie diese Datei.</translation>
+    </message>
+    <message id="45009">
+        <source>File does not exist.</source>
+        <extracomment>FileDoesNotExist</extracomment>
+        <translation>Die Datei ist nicht vorhanden.</translation>
+    </message>
+    <message id="45010">
+        <source>Failed to save the file.
+Please select a different filename and try again.</source>
+        <extracomment>FailedToSave</extracomment>
+        <translation>Die Datei konnte nicht gespeichert werden.
+Bitte wählen Sie einen anderen Dateinamen und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="45011">
+        <source>The data has not yet been saved.  Save now?</source>
+        <extracomment>SaveNowQuestion</extracomment>
+        <translation>Die Daten wurden noch nicht gespeichert.  Jetzt speichern?</translation>
+    </message>
+    <message id="45012">
+        <source>Save</source>
+        <extracomment>SaveCaption</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message id="61713">
+        <source>Please enter a number.</source>
+        <extracomment>PleaseEnterNumber</extracomment>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
+    </message>
+    <message id="61716">
+        <source>Please enter no more than %1 characters.</source>
+        <extracomment>PleaseEnterNoMoreThan</extracomment>
+        <translation>Bitte geben Sie nicht mehr als %1 Zeichen ein.</translation>
+    </message>
+    <message id="61719">
+        <source>Please enter a positive integer.</source>
+        <extracomment>PleaseEnterPositiveInteger</extracomment>
+        <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
+    </message>
+    <message id="45020">
+        <source>Record %d of %d</source>
+        <extracomment>RecordPosition</extracomment>
+        <translation>Datensatz %d von %d</translation>
+    </message>
+    <message id="45021">
+        <source>Record x of n</source>
+        <extracomment>RecordPositionInitial</extracomment>
+        <translation>Datensatz x von n</translation>
+    </message>
+    <message id="45022">
+        <source>Date</source>
+        <extracomment>DatePaneInitial</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message id="45023">
+        <source>Logo must be an image file</source>
+        <extracomment>LogoMustBeImageOnOk</extracomment>
+        <translation>Das Logo muss eine Bilddatei sein</translation>
+    </message>
+    <message id="45024">
+        <source>Display this image on all printed reports?</source>
+        <extracomment>DisplayLogoQuestion</extracomment>
+        <translation>Dieses Bild auf allen gedruckten Berichten anzeigen?</translation>
+    </message>
+    <message id="45025">
+        <source>Error Initializing Languages.
+Please re-install.</source>
+        <extracomment>ErrorInitializingLanguages</extracomment>
+        <translation>Fehler beim Initialisieren der Sprachen.
+Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message id="45026">
+        <source>Fibrolog - Logo Settings</source>
+        <extracomment>LogoSettingsCaption</extracomment>
+        <translation>Fibrolog - Logo-Einstellungen</translation>
+    </message>
+    <message id="45027">
+        <source>This logo will be displayed on all reports printed from Fibrolog</source>
+        <extracomment>LogoSettingsText</extracomment>
+        <translation>Dieses Logo erscheint auf allen Berichten, die mit Fibrolog gedruckt werden</translation>
+    </message>
+    <message id="45028">
+        <source>Use Default</source>
+        <extracomment>LogoUseDefault</extracomment>
+        <translation>Standardlogo verwenden</translation>
+    </message>
+    <message id="45029">
+        <source>...</source>
+        <extracomment>LogoBrowse</extracomment>
+        <translation>...</translation>
+    </message>
+    <message id="45030">
+        <source>The file could not be loaded as an image.</source>
+        <extracomment>LogoCannotLoad</extracomment>
+        <translation>Die Datei konnte nicht als Bild geladen werden.</translation>
+    </message>
+    <message id="40541">
+        <source>Images (%1)</source>
+        <extracomment>LogoImageFilter</extracomment>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message id="40542">
+        <source>The logo must be an image file</source>
+        <extracomment>LogoMustBeImage</extracomment>
+        <translation>Das Logo muss eine Bilddatei sein</translation>
+    </message>
+    <message id="45031">
+        <source>Choose your Language</source>
+        <extracomment>ChooseLanguageCaption</extracomment>
+        <translation>Sprache auswählen</translation>
+    </message>
+    <message id="45032">
+        <source>About Fibrolog</source>
+        <extracomment>AboutCaption</extracomment>
+        <translation>Info über Fibrolog</translation>
+    </message>
+    <message id="45033">
+        <source>Fibrolog Version 2.9.1</source>
+        <extracomment>AboutVersion</extracomment>
+        <translation>Fibrolog Version 2.9.1</translation>
+    </message>
+    <message id="45034">
+        <source>New Company </source>
+        <extracomment>NewCompanyCaption</extracomment>
+        <translation>Neue Firma </translation>
+    </message>
+    <message id="45035">
+        <source>Create a new certifying Organization</source>
+        <extracomment>NewCompanyText</extracomment>
+        <translation>Eine neue zertifizierende Organisation anlegen</translation>
+    </message>
+    <message id="45036">
+        <source>Organization</source>
+        <extracomment>NewCompanyOrganization</extracomment>
+        <translation>Organisation</translation>
+    </message>
+    <message id="45037">
+        <source>Telephone</source>
+        <extracomment>NewCompanyTelephone</extracomment>
+        <translation>Telefon</translation>
+    </message>
+    <message id="45040">
+        <source>No Data Loaded</source>
+        <extracomment>NoDataLoaded</extracomment>
+        <translation>Keine Daten geladen</translation>
+    </message>
+    <message id="45041">
+        <source>Fibrolog: Delete Confirmation</source>
+        <extracomment>DeleteConfirmCaption</extracomment>
+        <translation>Fibrolog: Löschen bestätigen</translation>
+    </message>
+    <message id="45042">
+        <source>You are about to permanently delete the information about the current fiber.  Are you sure you wish to do so?</source>
+        <extracomment>DeleteConfirmText</extracomment>
+        <translation>Sie sind dabei, die Informationen über die aktuelle Faser endgültig zu löschen.  Möchten Sie das wirklich tun?</translation>
+    </message>
+    <message id="45043">
+        <source>Do not ask me this again</source>
+        <extracomment>DeleteDoNotAskAgain</extracomment>
+        <translation>Diese Frage nicht mehr stellen</translation>
+    </message>
+    <message id="45044">
+        <source>Fiber Length (in feet)</source>
+        <extracomment>LengthCaptionFeet</extracomment>
+        <translation>Faserlänge (in Fuß)</translation>
+    </message>
+    <message id="45045">
+        <source>Fiber Length (in kilometers)</source>
+        <extracomment>LengthCaptionKilometers</extracomment>
+        <translation>Faserlänge (in Kilometern)</translation>
+    </message>
+    <message id="45046">
+        <source>Circuit Characteristics</source>
+        <extracomment>CircuitCharacteristicsGroup</extracomment>
+        <translation>Streckenmerkmale</translation>
+    </message>
+    <message id="45047">
+        <source>Circuit Test Results</source>
+        <extracomment>CircuitTestResultsGroup</extracomment>
+        <translation>Messergebnisse der Strecke</translation>
+    </message>
+    <message id="45048">
+        <source>Circuit Results Summary</source>
+        <extracomment>CircuitResultsSummaryGroup</extracomment>
+        <translation>Übersicht der Streckenergebnisse</translation>
+    </message>
+    <message id="34000">
+        <source>Passive Cable System Attentuation</source>
+        <extracomment>ViewResultsTitle</extracomment>
+        <translation>Dämpfung der passiven Kabelanlage</translation>
+    </message>
+    <message id="34001">
+        <source> </source>
+        <extracomment>ViewResultsTitleReturnLoss</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="36002">
+        <source>-</source>
+        <extracomment>ViewCableTypeNone</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="36005">
+        <source>%.0f</source>
+        <extracomment>ViewLengthFeetFormat</extracomment>
+        <translation>%.0f</translation>
+    </message>
+    <message id="36006">
+        <source>%1</source>
+        <extracomment>ViewLengthFeetTemplate</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="36007">
+        <source>%.2f</source>
+        <extracomment>ViewLengthKmFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="36008">
+        <source>%1</source>
+        <extracomment>ViewLengthKmTemplate</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="36009">
+        <source>-</source>
+        <extracomment>ViewLengthNone</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="36012">
+        <source>%d</source>
+        <extracomment>ViewSplicesFormat</extracomment>
+        <translation>%d</translation>
+    </message>
+    <message id="36013">
+        <source>%1</source>
+        <extracomment>ViewSplicesTemplate</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="36500">
+        <source>Total Allowable System Loss</source>
+        <extracomment>ViewRowTotalAllowableLoss</extracomment>
+        <translation>Zulässige Gesamtdämpfung</translation>
+    </message>
+    <message id="36501">
+        <source> </source>
+        <extracomment>ViewRowBlank</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="36502">
+        <source>Connector Loss</source>
+        <extracomment>ViewRowConnectorLoss</extracomment>
+        <translation>Steckverbinderdämpfung</translation>
+    </message>
+    <message id="36503">
+        <source>Fiber Loss</source>
+        <extracomment>ViewRowFiberLoss</extracomment>
+        <translation>Faserdämpfung</translation>
+    </message>
+    <message id="36504">
+        <source>Light Source Reference Power</source>
+        <extracomment>ViewRowLightSourceReference</extracomment>
+        <translation>Referenzleistung der Lichtquelle</translation>
+    </message>
+    <message id="36505">
+        <source>Measured Power</source>
+        <extracomment>ViewRowMeasuredPower</extracomment>
+        <translation>Gemessene Leistung</translation>
+    </message>
+    <message id="36506">
+        <source>System Reference Power</source>
+        <extracomment>ViewRowSystemReference</extracomment>
+        <translation>Referenzleistung des Systems</translation>
+    </message>
+    <message id="36507">
+        <source>Operating Margin</source>
+        <extracomment>ViewRowOperatingMargin</extracomment>
+        <translation>Betriebsreserve</translation>
+    </message>
+    <message id="36508">
+        <source>Operating Margin %</source>
+        <extracomment>ViewRowOperatingMarginPercent</extracomment>
+        <translation>Betriebsreserve %</translation>
+    </message>
+    <message id="36509">
+        <source>Pass/Fail</source>
+        <extracomment>ViewRowPassFail</extracomment>
+        <translation>Bewertung</translation>
+    </message>
+    <message id="36510">
+        <source>Required Return Loss</source>
+        <extracomment>ViewRowRequiredReturnLoss</extracomment>
+        <translation>Geforderte Rückflussdämpfung</translation>
+    </message>
+    <message id="36511">
+        <source>Return Loss</source>
+        <extracomment>ViewRowReturnLoss</extracomment>
+        <translation>Rückflussdämpfung</translation>
+    </message>
+    <message id="36512">
+        <source>Splice Loss</source>
+        <extracomment>ViewRowSpliceLoss</extracomment>
+        <translation>Spleißdämpfung</translation>
+    </message>
+    <message id="36513">
+        <source>System Overhead</source>
+        <extracomment>ViewRowSystemOverhead</extracomment>
+        <translation>Systemreserve</translation>
+    </message>
+    <message id="36700">
+        <source>-</source>
+        <extracomment>ViewCellNotApplicable</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="36000">
+        <source>%.2f</source>
+        <extracomment>ViewAllowedLossFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="36001">
+        <source>%1dB</source>
+        <extracomment>ViewAllowedLossTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="36003">
+        <source>%.2f</source>
+        <extracomment>ViewConnectorAllowanceFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="36004">
+        <source>%1dB</source>
+        <extracomment>ViewConnectorAllowanceTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="36010">
+        <source>%.2f</source>
+        <extracomment>ViewFiberAllowanceFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="36011">
+        <source>%1dB</source>
+        <extracomment>ViewFiberAllowanceTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="37000">
+        <source>%.2f</source>
+        <extracomment>ViewReferenceFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37001">
+        <source>%1dBm</source>
+        <extracomment>ViewReferenceTemplate</extracomment>
+        <translation>%1dBm</translation>
+    </message>
+    <message id="37002">
+        <source>%.2f</source>
+        <extracomment>ViewMeasuredFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37003">
+        <source>%1dBm</source>
+        <extracomment>ViewMeasuredTemplate</extracomment>
+        <translation>%1dBm</translation>
+    </message>
+    <message id="37004">
+        <source>%.2f</source>
+        <extracomment>ViewSystemReferenceFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37005">
+        <source>%1dBm</source>
+        <extracomment>ViewSystemReferenceTemplate</extracomment>
+        <translation>%1dBm</translation>
+    </message>
+    <message id="37006">
+        <source> </source>
+        <extracomment>ViewCellBlank</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="37007">
+        <source> </source>
+        <extracomment>ViewWavelengthHeadBlank</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="37014">
+        <source>Optical Loss</source>
+        <extracomment>ViewRowOpticalLoss</extracomment>
+        <translation>Optische Dämpfung</translation>
+    </message>
+    <message id="37015">
+        <source>%.2f</source>
+        <extracomment>ViewOpticalLossFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37016">
+        <source>%1dB</source>
+        <extracomment>ViewOpticalLossTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="37017">
+        <source>%d</source>
+        <extracomment>ViewConnectorPairsFormat</extracomment>
+        <translation>%d</translation>
+    </message>
+    <message id="37018">
+        <source>%1</source>
+        <extracomment>ViewConnectorPairsTemplate</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="37019">
+        <source>-</source>
+        <extracomment>ViewConnectorPairsNone</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="37020">
+        <source>Fail</source>
+        <extracomment>ViewVerdictFail</extracomment>
+        <translation>n.i.O.</translation>
+    </message>
+    <message id="37021">
+        <source>Note1</source>
+        <extracomment>ViewVerdictNote1</extracomment>
+        <translation>Anm.1</translation>
+    </message>
+    <message id="37023">
+        <source>Note2</source>
+        <extracomment>ViewVerdictNote2</extracomment>
+        <translation>Anm.2</translation>
+    </message>
+    <message id="37024">
+        <source>Note3</source>
+        <extracomment>ViewVerdictNote3</extracomment>
+        <translation>Anm.3</translation>
+    </message>
+    <message id="37026">
+        <source>Pass</source>
+        <extracomment>ViewVerdictPass</extracomment>
+        <translation>i.O.</translation>
+    </message>
+    <message id="37027">
+        <source>-</source>
+        <extracomment>ViewVerdictOther</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="37033">
+        <source>%.2f</source>
+        <extracomment>ViewReturnLossNegativeFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37034">
+        <source>%.2f</source>
+        <extracomment>ViewReturnLossFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37035">
+        <source>( %1dB )</source>
+        <extracomment>ViewReturnLossNegativeTemplate</extracomment>
+        <translation>( %1dB )</translation>
+    </message>
+    <message id="37036">
+        <source>%1dB</source>
+        <extracomment>ViewReturnLossTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="37037">
+        <source>%.2f</source>
+        <extracomment>ViewSpliceAllowanceFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37038">
+        <source>%1dB</source>
+        <extracomment>ViewSpliceAllowanceTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="37039">
+        <source>-</source>
+        <extracomment>ViewSplicesNone</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="37055">
+        <source>%.2f</source>
+        <extracomment>ViewOverheadFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37056">
+        <source>%1dB</source>
+        <extracomment>ViewOverheadTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="37057">
+        <source>%.1f</source>
+        <extracomment>TemperatureFormat</extracomment>
+        <translation>%.1f</translation>
+    </message>
+    <message id="37058">
+        <source>%1 F</source>
+        <extracomment>TemperatureTemplate</extracomment>
+        <translation>%1 F</translation>
+    </message>
+    <message id="37059">
+        <source>-</source>
+        <extracomment>TemperatureNone</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="37060">
+        <source>User defined link budget</source>
+        <extracomment>UserDefinedLinkBudget</extracomment>
+        <translation>Benutzerdefiniertes Dämpfungsbudget</translation>
+    </message>
+    <message id="39003">
+        <source>Note2</source>
+        <extracomment>SummaryVerdictNote2</extracomment>
+        <translation>Anm.2</translation>
+    </message>
+    <message id="39004">
+        <source>Note3</source>
+        <extracomment>SummaryVerdictNote3</extracomment>
+        <translation>Anm.3</translation>
+    </message>
+    <message id="40527">
+        <source> </source>
+        <extracomment>SummaryCellBlank</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="40528">
+        <source> </source>
+        <extracomment>SummaryHeadBlank</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="40529">
+        <source>Fail</source>
+        <extracomment>SummaryVerdictFail</extracomment>
+        <translation>n.i.O.</translation>
+    </message>
+    <message id="40532">
+        <source>%1   :   %2</source>
+        <extracomment>SummaryRowCaption</extracomment>
+        <translation>%1   :   %2</translation>
+    </message>
+    <message id="40533">
+        <source>Circuit Results Summary - Optical Loss</source>
+        <extracomment>SummaryTitleOpticalLoss</extracomment>
+        <translation>Übersicht der Streckenergebnisse - Optische Dämpfung</translation>
+    </message>
+    <message id="40534">
+        <source>-</source>
+        <extracomment>SummaryCellNoMeasurement</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="40535">
+        <source>Note1</source>
+        <extracomment>SummaryVerdictNote1</extracomment>
+        <translation>Anm.1</translation>
+    </message>
+    <message id="40536">
+        <source>Pass</source>
+        <extracomment>SummaryVerdictPass</extracomment>
+        <translation>i.O.</translation>
+    </message>
+    <message id="40539">
+        <source>Circuit Results Summary - PASS/FAIL</source>
+        <extracomment>SummaryTitlePassFail</extracomment>
+        <translation>Übersicht der Streckenergebnisse - BEWERTUNG</translation>
+    </message>
+    <message id="40540">
+        <source>Circuit Results Summary - System Overhead</source>
+        <extracomment>SummaryTitleOverhead</extracomment>
+        <translation>Übersicht der Streckenergebnisse - Systemreserve</translation>
+    </message>
+    <message id="35000">
+        <source>Brannock Metering, 1200 Harbour Road, Port Alder, BC V0N 1A0, Canada</source>
+        <extracomment>DetailVendorAddress</extracomment>
+        <translation>Brannock Metering, 1200 Harbour Road, Port Alder, BC V0N 1A0, Canada</translation>
+    </message>
+    <message id="35001">
+        <source>		Total Allowable System Loss</source>
+        <extracomment>DetailRowTotalAllowableLoss</extracomment>
+        <translation>		Zulässige Gesamtdämpfung</translation>
+    </message>
+    <message id="35002">
+        <source> </source>
+        <extracomment>DetailRowBlank</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="35003">
+        <source>Cable Type:</source>
+        <extracomment>DetailCableType</extracomment>
+        <translation>Kabeltyp:</translation>
+    </message>
+    <message id="35004">
+        <source>Calibration Date:</source>
+        <extracomment>DetailCalibrationDate</extracomment>
+        <translation>Kalibrierdatum:</translation>
+    </message>
+    <message id="35005">
+        <source>Circuit Characteristics</source>
+        <extracomment>DetailCircuitCharacteristics</extracomment>
+        <translation>Streckenmerkmale</translation>
+    </message>
+    <message id="35006">
+        <source>Circuit Detail Report</source>
+        <extracomment>DetailTitle</extracomment>
+        <translation>Detailbericht der Strecke</translation>
+    </message>
+    <message id="35007">
+        <source>Circuit ID:</source>
+        <extracomment>DetailCircuitId</extracomment>
+        <translation>Strecken-ID:</translation>
+    </message>
+    <message id="35008">
+        <source>Circuit Test Results</source>
+        <extracomment>DetailCircuitTestResults</extracomment>
+        <translation>Messergebnisse der Strecke</translation>
+    </message>
+    <message id="35009">
+        <source>Company Name:</source>
+        <extracomment>DetailCompanyName</extracomment>
+        <translation>Firmenname:</translation>
+    </message>
+    <message id="35010">
+        <source>		Connector Loss</source>
+        <extracomment>DetailRowConnectorLoss</extracomment>
+        <translation>		Steckverbinderdämpfung</translation>
+    </message>
+    <message id="35011">
+        <source>Brannock Metering</source>
+        <extracomment>DetailVendorNameX</extracomment>
+        <translation>Brannock Metering</translation>
+    </message>
+    <message id="35012">
+        <source>Fiber Length (in feet):</source>
+        <extracomment>DetailLengthFeet</extracomment>
+        <translation>Faserlänge (in Fuß):</translation>
+    </message>
+    <message id="35013">
+        <source>Fiber Length (in kilometers):</source>
+        <extracomment>DetailLengthKilometers</extracomment>
+        <translation>Faserlänge (in Kilometern):</translation>
+    </message>
+    <message id="35014">
+        <source>		Fiber Loss</source>
+        <extracomment>DetailRowFiberLoss</extracomment>
+        <translation>		Faserdämpfung</translation>
+    </message>
+    <message id="35015">
+        <source>		Light Source Reference Power</source>
+        <extracomment>DetailRowLightSourceReference</extracomment>
+        <translation>		Referenzleistung der Lichtquelle</translation>
+    </message>
+    <message id="35016">
+        <source>Link Comment:</source>
+        <extracomment>DetailLinkComment</extracomment>
+        <translation>Link-Kommentar:</translation>
+    </message>
+    <message id="35017">
+        <source>Link ID:</source>
+        <extracomment>DetailLinkId</extracomment>
+        <translation>Link-ID:</translation>
+    </message>
+    <message id="35018">
+        <source>			Measured Power</source>
+        <extracomment>DetailRowMeasuredPower</extracomment>
+        <translation>			Gemessene Leistung</translation>
+    </message>
+    <message id="35019">
+        <source>Meter Type:</source>
+        <extracomment>DetailMeterType</extracomment>
+        <translation>Messgerätetyp:</translation>
+    </message>
+    <message id="35020">
+        <source>			Minimum Required Power</source>
+        <extracomment>DetailRowMinimumRequiredPower</extracomment>
+        <translation>			Erforderliche Mindestleistung</translation>
+    </message>
+    <message id="35021">
+        <source>Number of Connector Pairs:</source>
+        <extracomment>DetailConnectorPairs</extracomment>
+        <translation>Anzahl Steckverbinderpaare:</translation>
+    </message>
+    <message id="35022">
+        <source>Number of Splices:</source>
+        <extracomment>DetailSplices</extracomment>
+        <translation>Anzahl Spleiße:</translation>
+    </message>
+    <message id="35023">
+        <source>			Operating Margin</source>
+        <extracomment>DetailRowOperatingMargin</extracomment>
+        <translation>			Betriebsreserve</translation>
+    </message>
+    <message id="35024">
+        <source>			Operating Margin %</source>
+        <extracomment>DetailRowOperatingMarginPercent</extracomment>
+        <translation>			Betriebsreserve %</translation>
+    </message>
+    <message id="35025">
+        <source>			Optical Loss</source>
+        <extracomment>DetailRowOpticalLoss</extracomment>
+        <translation>			Optische Dämpfung</translation>
+    </message>
+    <message id="35026">
+        <source>Halvard Photonics</source>
+        <extracomment>DetailVendorName</extracomment>
+        <translation>Halvard Photonics</translation>
+    </message>
+    <message id="35027">
+        <source>Page:</source>
+        <extracomment>DetailPage</extracomment>
+        <translation>Seite:</translation>
+    </message>
+    <message id="35028">
+        <source>			Pass/Fail</source>
+        <extracomment>DetailRowPassFail</extracomment>
+        <translation>			Bewertung</translation>
+    </message>
+    <message id="35029">
+        <source>	Passive Cable System Attenuation</source>
+        <extracomment>DetailResultsCaption</extracomment>
+        <translation>	Dämpfung der passiven Kabelanlage</translation>
+    </message>
+    <message id="35030">
+        <source>Report Date:</source>
+        <extracomment>DetailReportDate</extracomment>
+        <translation>Berichtsdatum:</translation>
+    </message>
+    <message id="35031">
+        <source>		Total Required Return Loss</source>
+        <extracomment>DetailRowTotalRequiredReturnLoss</extracomment>
+        <translation>		Geforderte Rückflussdämpfung gesamt</translation>
+    </message>
+    <message id="35032">
+        <source>			Return Loss</source>
+        <extracomment>DetailRowReturnLoss</extracomment>
+        <translation>			Rückflussdämpfung</translation>
+    </message>
+    <message id="35033">
+        <source>Serial Number:</source>
+        <extracomment>DetailSerialNumber</extracomment>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message id="35034">
+        <source>Software Version:</source>
+        <extracomment>DetailSoftwareVersion</extracomment>
+        <translation>Softwareversion:</translation>
+    </message>
+    <message id="35035">
+        <source>		Splice Loss</source>
+        <extracomment>DetailRowSpliceLoss</extracomment>
+        <translation>		Spleißdämpfung</translation>
+    </message>
+    <message id="35036">
+        <source>Standard:</source>
+        <extracomment>DetailStandard</extracomment>
+        <translation>Norm:</translation>
+    </message>
+    <message id="35037">
+        <source>			System Overhead</source>
+        <extracomment>DetailRowSystemOverhead</extracomment>
+        <translation>			Systemreserve</translation>
+    </message>
+    <message id="35038">
+        <source>Telephone Number:</source>
+        <extracomment>DetailTelephone</extracomment>
+        <translation>Telefonnummer:</translation>
+    </message>
+    <message id="35039">
+        <source>Temperature:</source>
+        <extracomment>DetailTemperature</extracomment>
+        <translation>Temperatur:</translation>
+    </message>
+    <message id="35040">
+        <source>Date of test:</source>
+        <extracomment>DetailDateOfTest</extracomment>
+        <translation>Messdatum:</translation>
+    </message>
+    <message id="35500">
+        <source>%.2f</source>
+        <extracomment>DetailOpticalLossFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="35501">
+        <source>%1 dB</source>
+        <extracomment>DetailOpticalLossTemplate</extracomment>
+        <translation>%1 dB</translation>
+    </message>
+    <message id="35502">
+        <source>** Invalid Operating Margin</source>
+        <extracomment>DetailInvalidMarginNote</extracomment>
+        <translation>** Ungültige Betriebsreserve</translation>
+    </message>
+    <message id="35503">
+        <source>*1 - Manually set reference</source>
+        <extracomment>DetailNote1</extracomment>
+        <translation>*1 - Referenz manuell gesetzt</translation>
+    </message>
+    <message id="35504">
+        <source>*2 - Fiber type mismatch</source>
+        <extracomment>DetailNote2</extracomment>
+        <translation>*2 - Fasertyp stimmt nicht überein</translation>
+    </message>
+    <message id="35505">
+        <source>*3 - Not covered by TIA standard</source>
+        <extracomment>DetailNote3</extracomment>
+        <translation>*3 - Nicht durch TIA-Norm abgedeckt</translation>
+    </message>
+    <message id="35506">
+        <source> </source>
+        <extracomment>DetailVerdictBeyondSlots</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="35507">
+        <source>Fail</source>
+        <extracomment>DetailVerdictFail</extracomment>
+        <translation>n.i.O.</translation>
+    </message>
+    <message id="35508">
+        <source>Note1</source>
+        <extracomment>DetailVerdictNote1</extracomment>
+        <translation>Anm.1</translation>
+    </message>
+    <message id="35509">
+        <source>-</source>
+        <extracomment>DetailVerdictNotMeasured</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="35510">
+        <source>Note2</source>
+        <extracomment>DetailVerdictNote2</extracomment>
+        <translation>Anm.2</translation>
+    </message>
+    <message id="35511">
+        <source>Note3</source>
+        <extracomment>DetailVerdictNote3</extracomment>
+        <translation>Anm.3</translation>
+    </message>
+    <message id="35512">
+        <source>Pass</source>
+        <extracomment>DetailVerdictPass</extracomment>
+        <translation>i.O.</translation>
+    </message>
+    <message id="35513">
+        <source>-</source>
+        <extracomment>DetailVerdictOther</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="37008">
+        <source>%.2f</source>
+        <extracomment>DetailMarginPercentFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37009">
+        <source>%.2f</source>
+        <extracomment>DetailMarginPercentFloorFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37010">
+        <source>%.2f</source>
+        <extracomment>DetailMarginPercentInvalidFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37011">
+        <source>%1%%</source>
+        <extracomment>DetailMarginPercentTemplate</extracomment>
+        <translation>%1%%</translation>
+    </message>
+    <message id="37012">
+        <source>%1%%</source>
+        <extracomment>DetailMarginPercentFloorTemplate</extracomment>
+        <translation>%1%%</translation>
+    </message>
+    <message id="37013">
+        <source>%1%%**</source>
+        <extracomment>DetailMarginPercentInvalidTemplate</extracomment>
+        <translation>%1%%**</translation>
+    </message>
+    <message id="37029">
+        <source>%.2f</source>
+        <extracomment>DetailReturnLossNegativeFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37030">
+        <source>%.2f</source>
+        <extracomment>DetailReturnLossFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="37031">
+        <source>%1dB</source>
+        <extracomment>DetailReturnLossNegativeTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="37032">
+        <source>%1dB</source>
+        <extracomment>DetailReturnLossTemplate</extracomment>
+        <translation>%1dB</translation>
+    </message>
+    <message id="38004">
+        <source>Date:</source>
+        <extracomment>FooterCustomerDate</extracomment>
+        <translation>Datum:</translation>
+    </message>
+    <message id="38005">
+        <source>Customer:</source>
+        <extracomment>FooterCustomer</extracomment>
+        <translation>Kunde:</translation>
+    </message>
+    <message id="38009">
+        <source>Arial</source>
+        <extracomment>ReportFontFace</extracomment>
+        <translation>Arial</translation>
+    </message>
+    <message id="38010">
+        <source>Date:</source>
+        <extracomment>FooterInstallerDate</extracomment>
+        <translation>Datum:</translation>
+    </message>
+    <message id="38011">
+        <source>Installer/Tester:</source>
+        <extracomment>FooterInstaller</extracomment>
+        <translation>Installateur/Prüfer:</translation>
+    </message>
+    <message id="40000">
+        <source> </source>
+        <extracomment>SummaryReportHeadBlankLoss</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="40001">
+        <source>Circuit ID</source>
+        <extracomment>SummaryReportCircuitId</extracomment>
+        <translation>Strecken-ID</translation>
+    </message>
+    <message id="40002">
+        <source>Company Name:</source>
+        <extracomment>SummaryReportCompanyName</extracomment>
+        <translation>Firmenname:</translation>
+    </message>
+    <message id="40004">
+        <source>Link ID:</source>
+        <extracomment>SummaryReportLinkId</extracomment>
+        <translation>Link-ID:</translation>
+    </message>
+    <message id="40005">
+        <source>Page:</source>
+        <extracomment>SummaryReportPage</extracomment>
+        <translation>Seite:</translation>
+    </message>
+    <message id="40007">
+        <source>Report Date:</source>
+        <extracomment>SummaryReportReportDate</extracomment>
+        <translation>Berichtsdatum:</translation>
+    </message>
+    <message id="40008">
+        <source>Telephone Number:</source>
+        <extracomment>SummaryReportTelephone</extracomment>
+        <translation>Telefonnummer:</translation>
+    </message>
+    <message id="38002">
+        <source>Circuit Summary Report</source>
+        <extracomment>SummaryReportTitle</extracomment>
+        <translation>Übersichtsbericht der Strecken</translation>
+    </message>
+    <message id="38008">
+        <source>Brannock Metering</source>
+        <extracomment>SummaryReportVendorNameX</extracomment>
+        <translation>Brannock Metering</translation>
+    </message>
+    <message id="38015">
+        <source>Halvard Photonics</source>
+        <extracomment>SummaryReportVendorName</extracomment>
+        <translation>Halvard Photonics</translation>
+    </message>
+    <message id="38019">
+        <source>%.2f</source>
+        <extracomment>SummaryReportReturnLossFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="38020">
+        <source>%1</source>
+        <extracomment>SummaryReportReturnLossTemplate</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="40500">
+        <source> </source>
+        <extracomment>SummaryReportLossBeyondSlots</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="40501">
+        <source>%.2f</source>
+        <extracomment>SummaryReportLossFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="40502">
+        <source>%1</source>
+        <extracomment>SummaryReportLossTemplate</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="40503">
+        <source>Loss (dB)</source>
+        <extracomment>SummaryReportLossHead</extracomment>
+        <translation>Dämpfung (dB)</translation>
+    </message>
+    <message id="40504">
+        <source> </source>
+        <extracomment>SummaryReportHeadBlank</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="40505">
+        <source>*1 - Manually set reference</source>
+        <extracomment>SummaryReportNote1</extracomment>
+        <translation>*1 - Referenz manuell gesetzt</translation>
+    </message>
+    <message id="40506">
+        <source>*2 - Fiber type mismatch</source>
+        <extracomment>SummaryReportNote2</extracomment>
+        <translation>*2 - Fasertyp stimmt nicht überein</translation>
+    </message>
+    <message id="40507">
+        <source>*3 - Not covered by TIA standard</source>
+        <extracomment>SummaryReportNote3</extracomment>
+        <translation>*3 - Nicht durch TIA-Norm abgedeckt</translation>
+    </message>
+    <message id="40508">
+        <source>ORL (dB)</source>
+        <extracomment>SummaryReportOrlHead</extracomment>
+        <translation>ORL (dB)</translation>
+    </message>
+    <message id="40509">
+        <source>O/H (dB)</source>
+        <extracomment>SummaryReportOverheadHead</extracomment>
+        <translation>Res. (dB)</translation>
+    </message>
+    <message id="40510">
+        <source>Fail</source>
+        <extracomment>SummaryReportVerdictFail</extracomment>
+        <translation>n.i.O.</translation>
+    </message>
+    <message id="40511">
+        <source>P/F</source>
+        <extracomment>SummaryReportVerdictHead</extracomment>
+        <translation>Bew.</translation>
+    </message>
+    <message id="40512">
+        <source>Note1</source>
+        <extracomment>SummaryReportVerdictNote1</extracomment>
+        <translation>Anm.1</translation>
+    </message>
+    <message id="40513">
+        <source>Note2</source>
+        <extracomment>SummaryReportVerdictNote2</extracomment>
+        <translation>Anm.2</translation>
+    </message>
+    <message id="40514">
+        <source>Note3</source>
+        <extracomment>SummaryReportVerdictNote3</extracomment>
+        <translation>Anm.3</translation>
+    </message>
+    <message id="40515">
+        <source>Pass</source>
+        <extracomment>SummaryReportVerdictPass</extracomment>
+        <translation>i.O.</translation>
+    </message>
+    <message id="40516">
+        <source>-</source>
+        <extracomment>SummaryReportVerdictOther</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="40517">
+        <source> </source>
+        <extracomment>SummaryReportVerdictBeyondSlots</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="40518">
+        <source>-</source>
+        <extracomment>SummaryReportVerdictNotMeasured</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="40519">
+        <source> </source>
+        <extracomment>SummaryReportOrlBeyondSlots</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="40520">
+        <source>-</source>
+        <extracomment>SummaryReportOrlNotReturnLossOnly</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="40521">
+        <source> </source>
+        <extracomment>SummaryReportOverheadBeyondSlots</extracomment>
+        <translation> </translation>
+    </message>
+    <message id="40522">
+        <source>%.2f</source>
+        <extracomment>SummaryReportOverheadFormat</extracomment>
+        <translation>%.2f</translation>
+    </message>
+    <message id="40523">
+        <source>%1</source>
+        <extracomment>SummaryReportOverheadTemplate</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="40524">
+        <source>-</source>
+        <extracomment>SummaryReportOverheadNone</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="45050">
+        <source>-</source>
+        <extracomment>SummaryReportLossNotMeasured</extracomment>
+        <translation>-</translation>
+    </message>
+    <message id="46000">
+        <source>Loss Wizard</source>
+        <extracomment>LossWizardCaption</extracomment>
+        <translation>Dämpfungs-Assistent</translation>
+    </message>
+    <message id="32778">
+        <source>Precalculate acceptable loss thresholds
+Loss Wizard</source>
+        <extracomment>LossWizardPrompt</extracomment>
+        <translation>Zulässige Dämpfungsgrenzwerte vorab berechnen
+Dämpfungs-Assistent</translation>
+    </message>
+    <message id="32794">
+        <source>Create a custom standard
+Standard Wizard</source>
+        <extracomment>StandardWizardPrompt</extracomment>
+        <translation>Eine benutzerdefinierte Norm anlegen
+Normen-Assistent</translation>
+    </message>
+    <message id="46001">
+        <source>Link Wizard - Standard Selection</source>
+        <extracomment>WizardStandardSelectionCaption</extracomment>
+        <translation>Link-Assistent - Normauswahl</translation>
+    </message>
+    <message id="46002">
+        <source>Link Wizard - Fiber Type Selection</source>
+        <extracomment>WizardFiberTypeSelectionCaption</extracomment>
+        <translation>Link-Assistent - Fasertypauswahl</translation>
+    </message>
+    <message id="46003">
+        <source>Link Wizard - Length</source>
+        <extracomment>WizardLengthCaption</extracomment>
+        <translation>Link-Assistent - Länge</translation>
+    </message>
+    <message id="46004">
+        <source>Link Wizard - Connectors and Splices</source>
+        <extracomment>WizardConnectorsSplicesCaption</extracomment>
+        <translation>Link-Assistent - Steckverbinder und Spleiße</translation>
+    </message>
+    <message id="46005">
+        <source>Link Wizard - Company Selection</source>
+        <extracomment>WizardCompanySelectionCaption</extracomment>
+        <translation>Link-Assistent - Firmenauswahl</translation>
+    </message>
+    <message id="46006">
+        <source>Link Wizard - Name</source>
+        <extracomment>WizardNameCaption</extracomment>
+        <translation>Link-Assistent - Name</translation>
+    </message>
+    <message id="46007">
+        <source>Valid Wavelengths</source>
+        <extracomment>WizardValidWavelengths</extracomment>
+        <translation>Gültige Wellenlängen</translation>
+    </message>
+    <message id="46008">
+        <source>Valid Fiber Types</source>
+        <extracomment>WizardValidFiberTypes</extracomment>
+        <translation>Gültige Fasertypen</translation>
+    </message>
+    <message id="46009">
+        <source>Feet</source>
+        <extracomment>WizardUnitFeet</extracomment>
+        <translation>Fuß</translation>
+    </message>
+    <message id="46010">
+        <source>Meters</source>
+        <extracomment>WizardUnitMeters</extracomment>
+        <translation>Meter</translation>
+    </message>
+    <message id="46011">
+        <source>Kilometers</source>
+        <extracomment>WizardUnitKilometers</extracomment>
+        <translation>Kilometer</translation>
+    </message>
+    <message id="46012">
+        <source>Miles</source>
+        <extracomment>WizardUnitMiles</extracomment>
+        <translation>Meilen</translation>
+    </message>
+    <message id="46013">
+        <source>&amp;Print</source>
+        <extracomment>WizardPrint</extracomment>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message id="46014">
+        <source>Wavelength (nm)</source>
+        <extracomment>WizardWavelengthColumn</extracomment>
+        <translation>Wellenlänge (nm)</translation>
+    </message>
+    <message id="46015">
+        <source>Maximum Allowed Loss</source>
+        <extracomment>WizardMaxAllowedLossColumn</extracomment>
+        <translation>Maximal zulässige Dämpfung</translation>
+    </message>
+    <message id="46016">
+        <source>Fiber Length (in kilometers)</source>
+        <extracomment>WizardLengthLabel</extracomment>
+        <translation>Faserlänge (in Kilometern)</translation>
+    </message>
+    <message id="46017">
+        <source>This link is being certified by:</source>
+        <extracomment>WizardCertifiedBy</extracomment>
+        <translation>Dieser Link wird zertifiziert von:</translation>
+    </message>
+    <message id="46018">
+        <source>New Organization</source>
+        <extracomment>WizardNewOrganization</extracomment>
+        <translation>Neue Organisation</translation>
+    </message>
+    <message id="46019">
+        <source>Enter a Name for this Link:</source>
+        <extracomment>WizardEnterLinkName</extracomment>
+        <translation>Geben Sie einen Namen für diesen Link ein:</translation>
+    </message>
+    <message id="46020">
+        <source>Loss Thresholds</source>
+        <extracomment>WizardLossThresholds</extracomment>
+        <translation>Dämpfungsgrenzwerte</translation>
+    </message>
+    <message id="46030">
+        <source>Custom Standard Wizard</source>
+        <extracomment>StandardWizardCaption</extracomment>
+        <translation>Assistent für benutzerdefinierte Normen</translation>
+    </message>
+    <message id="46031">
+        <source>What is the name of this standard?</source>
+        <extracomment>StandardWizardNameQuestion</extracomment>
+        <translation>Wie lautet der Name dieser Norm?</translation>
+    </message>
+    <message id="46032">
+        <source>Place a check next to the types of fiber that are covered by this standard.</source>
+        <extracomment>StandardWizardFibersQuestion</extracomment>
+        <translation>Setzen Sie ein Häkchen bei den Fasertypen, die von dieser Norm abgedeckt werden.</translation>
+    </message>
+    <message id="46033">
+        <source>Are there any additional wavelengths covered by this standard for:</source>
+        <extracomment>StandardWizardMoreWavelengthsQuestion</extracomment>
+        <translation>Deckt diese Norm weitere Wellenlängen ab für:</translation>
+    </message>
+    <message id="46034">
+        <source>Is there a maximum length under this standard for:</source>
+        <extracomment>StandardWizardMaxLengthQuestion</extracomment>
+        <translation>Gibt es nach dieser Norm eine maximale Länge für:</translation>
+    </message>
+    <message id="46035">
+        <source>Is there a maximum amount of loss under this standard for:</source>
+        <extracomment>StandardWizardMaxLossQuestion</extracomment>
+        <translation>Gibt es nach dieser Norm eine maximale Dämpfung für:</translation>
+    </message>
+    <message id="46036">
+        <source>Enter the allowable amounts of loss applicable under this standard for:</source>
+        <extracomment>StandardWizardAllowancesQuestion</extracomment>
+        <translation>Geben Sie die nach dieser Norm zulässigen Dämpfungswerte ein für:</translation>
+    </message>
+    <message id="46037">
+        <source>Current Wavelengths</source>
+        <extracomment>StandardWizardCurrentWavelengths</extracomment>
+        <translation>Aktuelle Wellenlängen</translation>
+    </message>
+    <message id="46038">
+        <source>62.5 uM Multimode</source>
+        <extracomment>StandardWizardFiber62</extracomment>
+        <translation>62,5 µm Multimode</translation>
+    </message>
+    <message id="46039">
+        <source>50 uM Multimode</source>
+        <extracomment>StandardWizardFiber50</extracomment>
+        <translation>50 µm Multimode</translation>
+    </message>
+    <message id="46040">
+        <source>Indoor Singlemode</source>
+        <extracomment>StandardWizardFiberIndoor</extracomment>
+        <translation>Singlemode (Innenbereich)</translation>
+    </message>
+    <message id="46041">
+        <source>Outdoor Singlemode</source>
+        <extracomment>StandardWizardFiberOutdoor</extracomment>
+        <translation>Singlemode (Außenbereich)</translation>
+    </message>
+    <message id="46042">
+        <source>&amp;Yes</source>
+        <extracomment>StandardWizardYes</extracomment>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message id="46043">
+        <source>&amp;No</source>
+        <extracomment>StandardWizardNo</extracomment>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message id="46044">
+        <source>Attenuation (loss per length)</source>
+        <extracomment>StandardWizardAttenuation</extracomment>
+        <translation>Dämpfungskoeffizient (Dämpfung pro Länge)</translation>
+    </message>
+    <message id="46045">
+        <source>Connector Loss</source>
+        <extracomment>StandardWizardConnectorLoss</extracomment>
+        <translation>Steckverbinderdämpfung</translation>
+    </message>
+    <message id="46046">
+        <source>Splice Loss</source>
+        <extracomment>StandardWizardSpliceLoss</extracomment>
+        <translation>Spleißdämpfung</translation>
+    </message>
+    <message id="46047">
+        <source>km</source>
+        <extracomment>StandardWizardUnitKm</extracomment>
+        <translation>km</translation>
+    </message>
+    <message id="46048">
+        <source>db</source>
+        <extracomment>StandardWizardUnitDb</extracomment>
+        <translation>dB</translation>
+    </message>
+    <message id="46049">
+        <source>db/km</source>
+        <extracomment>StandardWizardUnitDbPerKm</extracomment>
+        <translation>dB/km</translation>
+    </message>
+    <message id="46050">
+        <source>db per Connector Pair</source>
+        <extracomment>StandardWizardUnitDbPerConnector</extracomment>
+        <translation>dB pro Steckverbinderpaar</translation>
+    </message>
+    <message id="46051">
+        <source>db per Splice</source>
+        <extracomment>StandardWizardUnitDbPerSplice</extracomment>
+        <translation>dB pro Spleiß</translation>
+    </message>
+    <message id="46052">
+        <source>%s at %s</source>
+        <extracomment>StandardWizardAtTemplate</extracomment>
+        <translation>%s bei %s</translation>
+    </message>
+    <message id="57600">
+        <source>Create a new document
+New</source>
+        <extracomment>PromptFileNew</extracomment>
+        <translation>Ein neues Dokument erstellen
+Neu</translation>
+    </message>
+    <message id="57601">
+        <source>Open an existing test database
+Open</source>
+        <extracomment>PromptFileOpen</extracomment>
+        <translation>Eine vorhandene Messdatenbank öffnen
+Öffnen</translation>
+    </message>
+    <message id="57603">
+        <source>Save the test database
+Save</source>
+        <extracomment>PromptFileSave</extracomment>
+        <translation>Die Messdatenbank speichern
+Speichern</translation>
+    </message>
+    <message id="57604">
+        <source>Save the test database with a new name
+Save As</source>
+        <extracomment>PromptFileSaveAs</extracomment>
+        <translation>Die Messdatenbank unter einem neuen Namen speichern
+Speichern unter</translation>
+    </message>
+    <message id="57606">
+        <source>Change the printer and printing options
+Print Setup</source>
+        <extracomment>PromptPrintSetup</extracomment>
+        <translation>Drucker und Druckoptionen ändern
+Druckereinrichtung</translation>
+    </message>
+    <message id="57607">
+        <source>Print the circuit report
+Print</source>
+        <extracomment>PromptPrint</extracomment>
+        <translation>Den Streckenbericht drucken
+Drucken</translation>
+    </message>
+    <message id="57608">
+        <source>Print the circuit report without asking
+Print</source>
+        <extracomment>PromptPrintDirect</extracomment>
+        <translation>Den Streckenbericht ohne Rückfrage drucken
+Drucken</translation>
+    </message>
+    <message id="57609">
+        <source>Display the report as it will be printed
+Print Preview</source>
+        <extracomment>PromptPrintPreview</extracomment>
+        <translation>Den Bericht so anzeigen, wie er gedruckt wird
+Seitenansicht</translation>
+    </message>
+    <message id="57616">
+        <source>Open this test database</source>
+        <extracomment>PromptRecentFile</extracomment>
+        <translation>Diese Messdatenbank öffnen</translation>
+    </message>
+    <message id="57634">
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <extracomment>PromptCopy</extracomment>
+        <translation>Die Auswahl kopieren und in die Zwischenablage einfügen
+Kopieren</translation>
+    </message>
+    <message id="57635">
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <extracomment>PromptCut</extracomment>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage einfügen
+Ausschneiden</translation>
+    </message>
+    <message id="57637">
+        <source>Insert Clipboard contents
+Paste</source>
+        <extracomment>PromptPaste</extracomment>
+        <translation>Den Inhalt der Zwischenablage einfügen
+Einfügen</translation>
+    </message>
+    <message id="57643">
+        <source>Undo the last action
+Undo</source>
+        <extracomment>PromptUndo</extracomment>
+        <translation>Die letzte Aktion rückgängig machen
+Rückgängig</translation>
+    </message>
+    <message id="57664">
+        <source>Display program information, version number and copyright
+About</source>
+        <extracomment>PromptAbout</extracomment>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Info</translation>
+    </message>
+    <message id="57665">
+        <source>Quit the application; prompts to save the test database
+Exit</source>
+        <extracomment>PromptExit</extracomment>
+        <translation>Die Anwendung beenden; fragt, ob die Messdatenbank gespeichert werden soll
+Beenden</translation>
+    </message>
+    <message id="59392">
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <extracomment>PromptToolbar</extracomment>
+        <translation>Die Symbolleiste ein- oder ausblenden
+Symbolleiste ein/aus</translation>
+    </message>
+    <message id="59393">
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <extracomment>PromptStatusBar</extracomment>
+        <translation>Die Statusleiste ein- oder ausblenden
+Statusleiste ein/aus</translation>
+    </message>
+    <message id="59411">
+        <source>Show one circuit with all its results
+Details</source>
+        <extracomment>PromptDetails</extracomment>
+        <translation>Eine Strecke mit allen Ergebnissen anzeigen
+Details</translation>
+    </message>
+    <message id="32771">
+        <source>Show or hide the build line of the About box</source>
+        <extracomment>PromptToggleAboutLine</extracomment>
+        <translation>Die Build-Zeile im Infofenster ein- oder ausblenden</translation>
+    </message>
+    <message id="32773">
+        <source>Delete the current fiber from the test database
+Delete</source>
+        <extracomment>PromptDelete</extracomment>
+        <translation>Die aktuelle Faser aus der Messdatenbank löschen
+Löschen</translation>
+    </message>
+    <message id="32774">
+        <source>Download the test results stored in the meter
+Download</source>
+        <extracomment>PromptDownload</extracomment>
+        <translation>Die im Messgerät gespeicherten Messergebnisse herunterladen
+Herunterladen</translation>
+    </message>
+    <message id="32775">
+        <source>Move to the Last Record
+Last</source>
+        <extracomment>PromptLast</extracomment>
+        <translation>Zum letzten Datensatz wechseln
+Letzter</translation>
+    </message>
+    <message id="32776">
+        <source>Display fiber lengths in feet
+Feet</source>
+        <extracomment>PromptFeet</extracomment>
+        <translation>Faserlängen in Fuß anzeigen
+Fuß</translation>
+    </message>
+    <message id="32777">
+        <source>Display fiber lengths in kilometers
+Kilometers</source>
+        <extracomment>PromptMeters</extracomment>
+        <translation>Faserlängen in Kilometern anzeigen
+Kilometer</translation>
+    </message>
+    <message id="32779">
+        <source>Open the Lintel manual
+Lintel Manual</source>
+        <extracomment>PromptManualLintel</extracomment>
+        <translation>Das Lintel-Handbuch öffnen
+Lintel-Handbuch</translation>
+    </message>
+    <message id="32780">
+        <source>Open the manual of the Lintel with Optical Return Loss
+Lintel ORL Manual</source>
+        <extracomment>PromptManualLintelOrl</extracomment>
+        <translation>Das Handbuch des Lintel mit optischer Rückflussdämpfung öffnen
+Lintel-ORL-Handbuch</translation>
+    </message>
+    <message id="32781">
+        <source>Open the Pendra manual
+Pendra Manual</source>
+        <extracomment>PromptManualPendra</extracomment>
+        <translation>Das Pendra-Handbuch öffnen
+Pendra-Handbuch</translation>
+    </message>
+    <message id="32782">
+        <source>Open the Corvina manual
+Corvina Manual</source>
+        <extracomment>PromptManualCorvina</extracomment>
+        <translation>Das Corvina-Handbuch öffnen
+Corvina-Handbuch</translation>
+    </message>
+    <message id="32783">
+        <source>Move to the Next Record
+Next</source>
+        <extracomment>PromptNext</extracomment>
+        <translation>Zum nächsten Datensatz wechseln
+Nächster</translation>
+    </message>
+    <message id="32784">
+        <source>Move forward Ten Records
+Next 10</source>
+        <extracomment>PromptNext10</extracomment>
+        <translation>Zehn Datensätze vorwärts blättern
+Nächste 10</translation>
+    </message>
+    <message id="32788">
+        <source>Display Pass/Fail
+Pass/Fail</source>
+        <extracomment>PromptPassFail</extracomment>
+        <translation>Die Bewertung anzeigen (i.O./n.i.O.)
+Bewertung</translation>
+    </message>
+    <message id="32789">
+        <source>Display Cable Performance Margin
+Margin</source>
+        <extracomment>PromptCableMargin</extracomment>
+        <translation>Die Leistungsreserve der Kabelstrecke anzeigen
+Reserve</translation>
+    </message>
+    <message id="32790">
+        <source>Display Loss
+Loss</source>
+        <extracomment>PromptOpticalLoss</extracomment>
+        <translation>Die Dämpfung anzeigen
+Dämpfung</translation>
+    </message>
+    <message id="32791">
+        <source>Move to the Previous Record
+Previous</source>
+        <extracomment>PromptPrevious</extracomment>
+        <translation>Zum vorherigen Datensatz wechseln
+Vorheriger</translation>
+    </message>
+    <message id="32792">
+        <source>Move back Ten Records
+Previous 10</source>
+        <extracomment>PromptPrevious10</extracomment>
+        <translation>Zehn Datensätze zurückblättern
+Vorherige 10</translation>
+    </message>
+    <message id="32795">
+        <source>Move to the First Record
+First</source>
+        <extracomment>PromptFirst</extracomment>
+        <translation>Zum ersten Datensatz wechseln
+Erster</translation>
+    </message>
+    <message id="32796">
+        <source>View Circuit Details
+Circuit Details</source>
+        <extracomment>PromptViewDetails</extracomment>
+        <translation>Die Streckendetails anzeigen
+Streckendetails</translation>
+    </message>
+    <message id="32797">
+        <source>View Circuit Summary
+Circuit Summary</source>
+        <extracomment>PromptViewSummary</extracomment>
+        <translation>Die Streckenübersicht anzeigen
+Streckenübersicht</translation>
+    </message>
+    <message id="32798">
+        <source>Show ten circuits at a time
+Summary</source>
+        <extracomment>PromptSummary</extracomment>
+        <translation>Zehn Strecken auf einmal anzeigen
+Übersicht</translation>
+    </message>
+    <message id="40526">
+        <source>Imports a image file to be used as a logo</source>
+        <extracomment>PromptImportLogo</extracomment>
+        <translation>Importiert eine Bilddatei, die als Logo verwendet wird</translation>
+    </message>
+    <message id="40543">
+        <source>Explains the invalid operating margin (Note 1)
+Invalid Operating Margin</source>
+        <extracomment>PromptManualInvalidMargin</extracomment>
+        <translation>Erklärt die ungültige Betriebsreserve (Anm. 1)
+Ungültige Betriebsreserve</translation>
+    </message>
+    <message id="47000">
+        <source>&amp;File</source>
+        <extracomment>MenuFile</extracomment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message id="47001">
+        <source>&amp;New	Ctrl+N</source>
+        <extracomment>MenuNew</extracomment>
+        <translation>&amp;Neu	Strg+N</translation>
+    </message>
+    <message id="47002">
+        <source>&amp;Open...	Ctrl+O</source>
+        <extracomment>MenuOpen</extracomment>
+        <translation>Ö&amp;ffnen...	Strg+O</translation>
+    </message>
+    <message id="47003">
+        <source>&amp;Save	Ctrl+S</source>
+        <extracomment>MenuSave</extracomment>
+        <translation>&amp;Speichern	Strg+S</translation>
+    </message>
+    <message id="47004">
+        <source>Save &amp;As...</source>
+        <extracomment>MenuSaveAs</extracomment>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message id="47005">
+        <source>&amp;Import Logo</source>
+        <extracomment>MenuImportLogo</extracomment>
+        <translation>Logo &amp;importieren</translation>
+    </message>
+    <message id="47006">
+        <source>&amp;Print...	Ctrl+P</source>
+        <extracomment>MenuPrint</extracomment>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message id="47007">
+        <source>Print Pre&amp;view</source>
+        <extracomment>MenuPrintPreview</extracomment>
+        <translation>Seiten&amp;ansicht</translation>
+    </message>
+    <message id="47008">
+        <source>P&amp;rint Setup...</source>
+        <extracomment>MenuPrintSetup</extracomment>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message id="47009">
+        <source>Recent File</source>
+        <extracomment>MenuRecentFile</extracomment>
+        <translation>Zuletzt verwendete Datei</translation>
+    </message>
+    <message id="47010">
+        <source>E&amp;xit</source>
+        <extracomment>MenuExit</extracomment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message id="47011">
+        <source>&amp;Edit</source>
+        <extracomment>MenuEdit</extracomment>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message id="47012">
+        <source>&amp;Undo	Ctrl+Z</source>
+        <extracomment>MenuUndo</extracomment>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
+    </message>
+    <message id="47013">
+        <source>Cu&amp;t	Ctrl+X</source>
+        <extracomment>MenuCut</extracomment>
+        <translation>&amp;Ausschneiden	Strg+X</translation>
+    </message>
+    <message id="47014">
+        <source>&amp;Copy	Ctrl+C</source>
+        <extracomment>MenuCopy</extracomment>
+        <translation>&amp;Kopieren	Strg+C</translation>
+    </message>
+    <message id="47015">
+        <source>&amp;Paste	Ctrl+V</source>
+        <extracomment>MenuPaste</extracomment>
+        <translation>&amp;Einfügen	Strg+V</translation>
+    </message>
+    <message id="47016">
+        <source>&amp;Delete	Ctrl+Del</source>
+        <extracomment>MenuDelete</extracomment>
+        <translation>&amp;Löschen	Strg+Entf</translation>
+    </message>
+    <message id="47017">
+        <source>&amp;Download</source>
+        <extracomment>MenuDownload</extracomment>
+        <translation>Herunter&amp;laden</translation>
+    </message>
+    <message id="47018">
+        <source>&amp;View</source>
+        <extracomment>MenuView</extracomment>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message id="47019">
+        <source>&amp;Toolbar</source>
+        <extracomment>MenuToolbar</extracomment>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message id="47020">
+        <source>Status &amp;Bar</source>
+        <extracomment>MenuStatusBar</extracomment>
+        <translation>Status&amp;leiste</translation>
+    </message>
+    <message id="47021">
+        <source>&amp;Details</source>
+        <extracomment>MenuDetails</extracomment>
+        <translation>&amp;Details</translation>
+    </message>
+    <message id="47022">
+        <source>&amp;Summary</source>
+        <extracomment>MenuSummary</extracomment>
+        <translation>&amp;Übersicht</translation>
+    </message>
+    <message id="47023">
+        <source>&amp;Meters</source>
+        <extracomment>MenuMeters</extracomment>
+        <translation>&amp;Meter</translation>
+    </message>
+    <message id="47024">
+        <source>&amp;Feet</source>
+        <extracomment>MenuFeet</extracomment>
+        <translation>&amp;Fuß</translation>
+    </message>
+    <message id="47025">
+        <source>&amp;Pass/Fail</source>
+        <extracomment>MenuPassFail</extracomment>
+        <translation>&amp;Bewertung (i.O./n.i.O.)</translation>
+    </message>
+    <message id="47026">
+        <source>&amp;Cable Performance Margin</source>
+        <extracomment>MenuCableMargin</extracomment>
+        <translation>Leistungs&amp;reserve der Kabelstrecke</translation>
+    </message>
+    <message id="47027">
+        <source>&amp;Optical Loss</source>
+        <extracomment>MenuOpticalLoss</extracomment>
+        <translation>&amp;Optische Dämpfung</translation>
+    </message>
+    <message id="47028">
+        <source>&amp;Wizards</source>
+        <extracomment>MenuWizards</extracomment>
+        <translation>Assis&amp;tenten</translation>
+    </message>
+    <message id="47029">
+        <source>&amp;Loss Wizard</source>
+        <extracomment>MenuLossWizard</extracomment>
+        <translation>&amp;Dämpfungs-Assistent</translation>
+    </message>
+    <message id="47030">
+        <source>&amp;Standard Wizard</source>
+        <extracomment>MenuStandardWizard</extracomment>
+        <translation>&amp;Normen-Assistent</translation>
+    </message>
+    <message id="47031">
+        <source>&amp;Help</source>
+        <extracomment>MenuHelp</extracomment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message id="47032">
+        <source>&amp;About Fibrolog...</source>
+        <extracomment>MenuAbout</extracomment>
+        <translation>&amp;Info über Fibrolog...</translation>
+    </message>
+    <message id="47033">
+        <source>&amp;Manuals</source>
+        <extracomment>MenuManuals</extracomment>
+        <translation>H&amp;andbücher</translation>
+    </message>
+    <message id="47034">
+        <source>&amp;Lintel</source>
+        <extracomment>MenuManualLintel</extracomment>
+        <translation>&amp;Lintel</translation>
+    </message>
+    <message id="47035">
+        <source>Lintel with &amp;Optical Return Loss</source>
+        <extracomment>MenuManualLintelOrl</extracomment>
+        <translation>Lintel mit &amp;optischer Rückflussdämpfung</translation>
+    </message>
+    <message id="47036">
+        <source>&amp;Pendra</source>
+        <extracomment>MenuManualPendra</extracomment>
+        <translation>&amp;Pendra</translation>
+    </message>
+    <message id="47037">
+        <source>&amp;Corvina</source>
+        <extracomment>MenuManualCorvina</extracomment>
+        <translation>&amp;Corvina</translation>
+    </message>
+    <message id="47038">
+        <source>&amp;Invalid &amp;Operating Margin (Note 1)</source>
+        <extracomment>MenuManualInvalidMargin</extracomment>
+        <translation>&amp;Ungültige Betriebsreserve (Anm. 1)</translation>
+    </message>
+    <message id="45060">
+        <source>Company</source>
+        <extracomment>ViewCaptionCompany</extracomment>
+        <translation>Firma</translation>
+    </message>
+    <message id="45061">
+        <source>Telephone</source>
+        <extracomment>ViewCaptionTelephone</extracomment>
+        <translation>Telefon</translation>
+    </message>
+    <message id="45062">
+        <source>Meter Type</source>
+        <extracomment>ViewCaptionMeterType</extracomment>
+        <translation>Messgerätetyp</translation>
+    </message>
+    <message id="45063">
+        <source>Serial Number</source>
+        <extracomment>ViewCaptionSerialNumber</extracomment>
+        <translation>Seriennummer</translation>
+    </message>
+    <message id="45064">
+        <source>Firmware Version</source>
+        <extracomment>ViewCaptionFirmwareVersion</extracomment>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message id="45065">
+        <source>Link ID</source>
+        <extracomment>ViewCaptionLinkId</extracomment>
+        <translation>Link-ID</translation>
+    </message>
+    <message id="45066">
+        <source>Link Comment</source>
+        <extracomment>ViewCaptionLinkComment</extracomment>
+        <translation>Link-Kommentar</translation>
+    </message>
+    <message id="45067">
+        <source>Circuit ID</source>
+        <extracomment>ViewCaptionCircuitId</extracomment>
+        <translation>Strecken-ID</translation>
+    </message>
+    <message id="45068">
+        <source>Date of Test</source>
+        <extracomment>ViewCaptionDateOfTest</extracomment>
+        <translation>Messdatum</translation>
+    </message>
+    <message id="45069">
+        <source>Calibration Date</source>
+        <extracomment>ViewCaptionCalibrationDate</extracomment>
+        <translation>Kalibrierdatum</translation>
+    </message>
+    <message id="45070">
+        <source>Date of Download</source>
+        <extracomment>ViewCaptionDateOfDownload</extracomment>
+        <translation>Download-Datum</translation>
+    </message>
+    <message id="45071">
+        <source>Temperature</source>
+        <extracomment>ViewCaptionTemperature</extracomment>
+        <translation>Temperatur</translation>
+    </message>
+    <message id="45072">
+        <source>Connector Pairs</source>
+        <extracomment>ViewCaptionConnectorPairs</extracomment>
+        <translation>Steckverbinderpaare</translation>
+    </message>
+    <message id="45073">
+        <source>Splices</source>
+        <extracomment>ViewCaptionSplices</extracomment>
+        <translation>Spleiße</translation>
+    </message>
+    <message id="45074">
+        <source>Cable Type</source>
+        <extracomment>ViewCaptionCableType</extracomment>
+        <translation>Kabeltyp</translation>
+    </message>
+    <message id="45075">
+        <source>Standard</source>
+        <extracomment>ViewCaptionStandard</extracomment>
+        <translation>Norm</translation>
+    </message>
+    <message id="45100">
+        <source>The logo setting could not be saved in %1.</source>
+        <extracomment>LogoSettingNotSaved</extracomment>
+        <translation>Die Logo-Einstellung konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message id="45120">
+        <source>Unknown language (%1)</source>
+        <extracomment>LanguageUnknownName</extracomment>
+        <translation>Unbekannte Sprache (%1)</translation>
+    </message>
+    <message id="45121">
+        <source>No language module for %1 was found; %2 is used instead.</source>
+        <extracomment>LanguageModuleMissing</extracomment>
+        <translation>Für %1 wurde kein Sprachmodul gefunden; stattdessen wird %2 verwendet.</translation>
+    </message>
+</context>
+</TS>
