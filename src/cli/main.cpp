@@ -1,7 +1,9 @@
 #include "app/ApplicationIdentity.h"
+#include "app/LanguageModules.h"
 #include "app/ProcessFiles.h"
 #include "app/TemporaryFileRegistry.h"
 #include "cli/CliApp.h"
+#include "cli/CommandLine.h"
 #include "document/WorkingFiles.h"
 
 #include <QCoreApplication>
@@ -66,6 +68,16 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
+    // The language of the run follows --locale, else the environment's
+    // locale; a name that is no locale is left for the command line to refuse.
+    LanguageModules languages;
+    QStringList options = arguments;
+    try {
+        const QString request = takeLocaleOption(options);
+        if (request.isEmpty() || lcidOfRequest(request) != 0)
+            languages.loadRequested(request, err);
+    } catch (const UsageError&) {
+    }
     const int status = runCli(arguments, out, err);
     out.flush();
     err.flush();

@@ -5,10 +5,24 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLocale>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+namespace {
+
+// The compiler's "Mmm dd yyyy" as the user's locale writes a date.
+QString buildDate()
+{
+    const QString compiled = QStringLiteral(__DATE__).simplified();
+    const QDate date = QDate::fromString(compiled, QStringLiteral("MMM d yyyy"));
+    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : compiled;
+}
+
+} // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
@@ -18,11 +32,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     auto* version = new QLabel(Strings::loadString(StringId::AboutVersion), this);
     version->setObjectName(QStringLiteral("version"));
     layout->addWidget(version);
-    buildLine_ = new QLabel(
-        Strings::formatMessage(Strings::loadString(StringId::AboutBuildLine),
-                               {QString::fromLatin1(qVersion()), QString::fromLatin1(sqlite3_libversion()),
-                                QStringLiteral(__DATE__)}),
-        this);
+    buildLine_ = new QLabel(Strings::formatMessage(Strings::loadString(StringId::AboutBuildLine),
+                                                   {QString::fromLatin1(qVersion()),
+                                                    QString::fromLatin1(sqlite3_libversion()), buildDate()}),
+                            this);
     buildLine_->setObjectName(QStringLiteral("c1147"));
     buildLine_->setVisible(false);
     layout->addWidget(buildLine_);

@@ -1,6 +1,8 @@
 #include "app/ApplicationIdentity.h"
 #include "app/ConsolePrompt.h"
+#include "app/LanguageModules.h"
 #include "app/LocaleFormat.h"
+#include "app/LocaleIds.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
@@ -8,6 +10,9 @@
 #include "document/WorkingFiles.h"
 #include "gui/CMainFrame.h"
 #include "gui/CommandIds.h"
+#include "gui/DialogPrompt.h"
+#include "gui/LanguageChoiceDialog.h"
+#include "gui/LanguageStartUp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,15 +73,31 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    // The language of this run, chosen once; its texts stay until the end.
+    LanguageModules languages;
     if (parser.isSet(print)) {
-        // No window: what goes wrong is said on standard error.
+        // No window: the language asked for or the nearest, never a dialog,
+        // and what goes wrong is said on standard error.
         QTextStream err(stderr);
+        languages.loadRequested(parser.value(locale), err);
+        err.flush();
         ConsolePrompt console(err);
         FrameServices services;
         services.prompt = &console;
         CMainFrame frame(services);
         return printAndExit(frame, parser.value(print));
     }
+    DialogPrompt startPrompt;
+    const bool languageLoaded = startLanguage(
+        [&languages] {
+            return languages.startUp(lcidForLocale(QLocale()), [](const QList<int>& available) {
+                return LanguageChoiceDialog::choose(available);
+            });
+        },
+        startPrompt);
+    if (!languageLoaded)
+        return 1;
+
     CMainFrame frame;
     frame.show();
     const QStringList files = parser.positionalArguments();

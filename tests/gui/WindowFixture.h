@@ -27,6 +27,16 @@ protected:
     void SetUp() override
     {
         settings_ = std::make_unique<QSettings>(path("settings.ini"), QSettings::IniFormat);
+        makeFrame();
+    }
+
+    // A new window on the test's user, ports and settings, built with the
+    // string table as it is now.
+    void makeFrame()
+    {
+        if (frame_)
+            frame_->document().setModifiedFlag(false);
+        frame_.reset();
         FrameServices services;
         services.prompt = &prompt_;
         services.ports = &ports_;

@@ -2,10 +2,14 @@
 // manuals, and the program's command line as a user types it.
 #include "WindowFixture.h"
 
+#include "app/LanguageModules.h"
 #include "gui/AboutDialog.h"
 #include "gui/CommandIds.h"
+#include "gui/LanguageStartUp.h"
 #include "gui/LogoPathRule.h"
 #include "gui/ManualFiles.h"
+#include "gui/ViewControlIds.h"
+#include "support/LocaleGuard.h"
 #include "support/TestDatabaseBuilder.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +17,14 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QTimer>
 
 using namespace CommandIds;
+using namespace ViewControlIds;
 
 TEST_F(WindowTest, TheStoredLogoIsUsedWhenItIsAReadableImage)
 {
@@ -61,11 +70,7 @@ TEST_F(WindowTest, TheLastFourFilesAndTheLogoPathAreKeptForTheNextRun)
     frame_.reset();
     settings_->sync();
     settings_ = std::make_unique<QSettings>(path("settings.ini"), QSettings::IniFormat);
-    FrameServices services;
-    services.prompt = &prompt_;
-    services.ports = &ports_;
-    services.settings = settings_.get();
-    frame_ = std::make_unique<CMainFrame>(services);
+    makeFrame();
     EXPECT_EQ(frame_->recentFiles(), newestFirst);
     EXPECT_EQ(frame_->logoPath(), path("mine.png"));
     auto* recent = frame_->findChild<QMenu*>("recentFiles");
@@ -135,6 +140,45 @@ TEST_F(WindowTest, AManualIsShownFromTheFirstFolderThatHasItAndAMissingOneIsName
     EXPECT_TRUE(message.contains(path("docs"))) << "it says where to put it";
     EXPECT_EQ(shown.size(), 1);
     EXPECT_EQ(ManualFiles::fileFor(ManualInvalidMargin), "invalid operating margin.pdf");
+}
+
+TEST(LanguageStartUp, WhenNoLanguageLoadsTheUserIsToldAndTheProgramEnds)
+{
+    ScriptedPrompt prompt;
+    EXPECT_TRUE(startLanguage([] { return std::optional<int>(1031); }, prompt));
+    EXPECT_TRUE(prompt.exchanges().isEmpty());
+    EXPECT_FALSE(startLanguage([] { return std::optional<int>(); }, prompt));
+    ASSERT_EQ(prompt.exchanges().size(), 1);
+    EXPECT_EQ(prompt.exchanges().first().text, "Error Initializing Languages.\nPlease re-install.");
+    EXPECT_EQ(prompt.exchanges().first().icon, PromptIcon::Exclamation);
+}
+
+TEST_F(WindowTest, InGermanTheMenusTheViewTheAboutBoxAndQtsButtonsSpeakGerman)
+{
+    LocaleGuard locale("de_DE");
+    LanguageModules german({QStringLiteral(FIBROLOG_LANGUAGE_MODULE_DIR)});
+    ASSERT_TRUE(german.load(0x407)) << german.lastError().toStdString();
+    makeFrame();
+    frame_->resize(1000, 720);
+    EXPECT_EQ(frame_->menuBar()->actions().first()->text(), "&Datei");
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    EXPECT_EQ(record(), "Datensatz 1 von 19");
+    screenshot(*frame_, "window-summary-de");
+    trigger(ViewDetails);
+    EXPECT_EQ(text(kLength), "0,32") << "German numbers";
+    screenshot(*frame_, "window-details-de");
+
+    AboutDialog about(frame_.get());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    QTest::keyClick(&about, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(about.findChild<QLabel*>("c1147")->text().startsWith("Erstellt am"));
+    screenshot(about, "about-de");
+
+    // Qt's own buttons come from Qt's German translation.
+    ASSERT_TRUE(german.hasQtTranslation());
+    QMessageBox box(QMessageBox::Question, "Fibrolog", "?", QMessageBox::Yes | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
 }
 
 TEST(ProgramCommandLine, VersionHelpAndPrintWithoutAPrinter)

@@ -141,3 +141,29 @@ TEST_F(CliPrintTest, TheProgramPrintsWithoutADisplay)
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     EXPECT_EQ(PdfProbe(path("out.pdf")).pageCount(), 1);
 }
+
+TEST_F(CliPrintTest, TheProgramPrintsInGermanWithItsLanguageModule)
+{
+    addRiserA();
+    db_.reset();
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(FIBROLOG_CLI_PATH, {"--locale", "de_DE", "print", path("links.mdb"), path("de.pdf")});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_TRUE(program.readAllStandardError().isEmpty()) << "German was asked for and found";
+    const PdfProbe german(path("de.pdf"));
+    EXPECT_EQ(lineOf(german, 1, "Detailbericht der Strecke"), "Detailbericht der Strecke");
+    EXPECT_EQ(lineOf(german, 1, "Zulässige Gesamtdämpfung"), "Zulässige Gesamtdämpfung 9,30dB 4,80dB");
+
+    // A language with no module: English texts, the numbers of that
+    // locale, and one line saying so.
+    program.start(FIBROLOG_CLI_PATH, {"--locale", "fr_FR", "print", path("links.mdb"), path("fr.pdf")});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(QString::fromLocal8Bit(program.readAllStandardError()).count('\n'), 1);
+    EXPECT_EQ(lineOf(PdfProbe(path("fr.pdf")), 1, "Total Allowable System Loss"),
+              "Total Allowable System Loss 9,30dB 4,80dB");
+}
