@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds Fibrolog for release and makes the Debian package, out/fibrolog_<version>_<arch>.deb.
+#   scripts/package.sh [BUILD_DIR]      default build-package/
+# Install it with: sudo apt install ./out/fibrolog_<version>_<arch>.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+
+build_dir="${1:-build-package}"
+# Only the programs and their data: no tests, no benchmarks. The folders of
+# this machine are mapped away, so nothing in the package names them.
+scripts/build.sh "$build_dir" -DCMAKE_BUILD_TYPE=Release -DFIBROLOG_BUILD_TESTS=OFF -DFIBROLOG_BUILD_BENCH=OFF \
+    "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$PWD/=" >/dev/null
+
+mkdir -p out
+cpack --config "$build_dir/CPackConfig.cmake" -B "$build_dir/package" >/dev/null
+deb=$(ls "$build_dir"/package/fibrolog_*.deb)
+cp "$deb" out/
+echo "out/$(basename "$deb")"
