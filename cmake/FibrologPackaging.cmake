@@ -10,13 +10,16 @@ set(CPACK_PACKAGE_NAME fibrolog)
 set(CPACK_PACKAGE_VENDOR "The Fibrolog developers")
 set(CPACK_PACKAGE_CONTACT "${FIBROLOG_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "collect, judge and report fiber-optic loss test results")
+# Lines as dpkg shows them; an empty line separates paragraphs.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Fibrolog downloads the loss test results of a handheld optical loss meter (Pendra, \
-Lintel and Corvina families) over a serial line, keeps them in a password-protected test \
-database, judges every fiber against a cabling or network standard and prints circuit \
-detail and summary reports for the installer's customer.
-The package holds the window program, fibrolog, and its command-line counterpart, \
-fibrolog-cli, which does the same work without a display.")
+    "Fibrolog downloads the loss test results of a handheld optical loss meter
+(Pendra, Lintel and Corvina families) over a serial line, keeps them in a
+password-protected test database, judges every fiber against a cabling or
+network standard and prints circuit detail and summary reports for the
+installer's customer.
+
+The package holds the window program, fibrolog, and its command-line
+counterpart, fibrolog-cli, which does the same work without a display.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY fibrolog)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

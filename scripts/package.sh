@@ -11,9 +11,10 @@ build_dir="${1:-build-package}"
 # Only the programs and their data: no tests, no benchmarks. The folders of
 # this machine are mapped away, so nothing in the package names them.
 scripts/build.sh "$build_dir" -DCMAKE_BUILD_TYPE=Release -DFIBROLOG_BUILD_TESTS=OFF -DFIBROLOG_BUILD_BENCH=OFF \
-    "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$PWD/=" >/dev/null
+    "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$PWD/="
 
 mkdir -p out
+rm -f "$build_dir"/package/fibrolog_*.deb
 cpack --config "$build_dir/CPackConfig.cmake" -B "$build_dir/package" >/dev/null
 deb=$(ls "$build_dir"/package/fibrolog_*.deb)
 cp "$deb" out/
