@@ -39,14 +39,16 @@ fi
 
 # The programs carry no run path into the build tree: they run from anywhere.
 for program in fibrolog fibrolog-cli; do
-    if readelf -d "$prefix/bin/$program" | grep -qE 'R(UN)?PATH'; then
-        fail "bin/$program has a run path: $(readelf -d "$prefix/bin/$program" | grep -E 'R(UN)?PATH')"
+    dynamic=$(readelf -d "$prefix/bin/$program") || fail "bin/$program is no ELF program"
+    if run_path=$(grep -E 'R(UN)?PATH' <<<"$dynamic"); then
+        fail "bin/$program has a run path: $run_path"
     fi
 done
 
 # The catalogue as the installed program sees it, without anybody's shared file.
 cd "$work"
-standards=$(FIBROLOG_SHARED_STANDARDS="$work/none.mdb" XDG_DATA_HOME="$work/data" "$prefix/bin/fibrolog-cli" standards)
+standards=$(FIBROLOG_SHARED_STANDARDS="$work/none.mdb" XDG_DATA_HOME="$work/data" "$prefix/bin/fibrolog-cli" standards) ||
+    fail "fibrolog-cli standards failed"
 lines=$(printf '%s\n' "$standards" | wc -l)
 [ "$lines" -eq 90 ] || fail "fibrolog-cli standards printed $lines lines, not 90"
 fields=$(printf '%s\n' "$standards" | head -n 1 | awk -F '\t' '{ print NF }')
@@ -103,7 +105,7 @@ for page in fibrolog fibrolog-cli; do
 done
 # Every command and option of the command line's usage text has its place in
 # its manual page.
-usage=$("$prefix/bin/fibrolog-cli" --help)
+usage=$("$prefix/bin/fibrolog-cli" --help) || fail "fibrolog-cli --help failed"
 cli_page=$(zcat "$prefix/share/man/man1/fibrolog-cli.1.gz" | groff -man -Tutf8 -P-cbou 2>/dev/null)
 commands=$(printf '%s\n' "$usage" | sed -n '/^Commands:/,/^$/p' | sed -n 's/^  \([a-z][a-z-]*\)\( .*\)\{0,1\}$/\1/p')
 [ "$(printf '%s\n' "$commands" | wc -l)" -ge 10 ] || fail "found too few commands in the usage text: $commands"

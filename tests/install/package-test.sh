@@ -58,6 +58,6 @@ if matches=$(grep -rlF -e "$source_dir" -e "$build_dir" "$work/root"); then
 fi
 cd "$work"
 lines=$(FIBROLOG_SHARED_STANDARDS="$work/none.mdb" XDG_DATA_HOME="$work/data" \
-    "$work/root/usr/bin/fibrolog-cli" standards | wc -l)
+    "$work/root/usr/bin/fibrolog-cli" standards | wc -l) || fail "the packaged fibrolog-cli standards failed"
 [ "$lines" -eq 90 ] || fail "the packaged fibrolog-cli standards printed $lines lines, not 90"
 echo "package-test: $(basename "$deb"), $(stat -c %s "$deb") bytes, $(wc -l <"$work/packaged.txt") files"
