@@ -87,7 +87,9 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
 for size in 16 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png
     read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$png")
-    [ "$width" -eq "$size" ] && [ "$height" -eq "$size" ] || fail "$png is ${width}x${height}"
+    if [ "$width" -ne "$size" ] || [ "$height" -ne "$size" ]; then
+        fail "$png is ${width}x${height}"
+    fi
 done
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" || fail "the scalable icon is no SVG"
 

@@ -33,12 +33,13 @@ deb=$work/out/fibrolog_${version}_$(dpkg --print-architecture).deb
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = fibrolog ] || fail "the package is called '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "the package has version '$(field Version)'"
-[ -n "$(field Maintainer)" ] && [ -n "$(field Section)" ] || fail "the package has no maintainer or section"
+[ -n "$(field Maintainer)" ] || fail "the package has no maintainer"
+[ -n "$(field Section)" ] || fail "the package has no section"
 depends=$(field Depends)
 echo "Depends: $depends"
 # From dpkg-shlibdeps (the libraries the programs link) and from the list of
 # what they need without linking it.
-names=$(printf '%s\n' "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
+names=$(printf '%s\n' "$depends" | tr ',|' '\n' | sed 's/^ *//; s/[ (].*//')
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libsqlcipher0 libc6 libstdc++6 \
     fonts-liberation2 xdg-utils; do
     printf '%s\n' "$names" | grep -qxF "$package" || fail "Depends lacks $package"
