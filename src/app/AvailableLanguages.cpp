@@ -31,7 +31,12 @@ void addModulesOf(const QString& folder, QList<int>& languages)
 
 QStringList defaultLanguageFolders()
 {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(FIBROLOG_LANGUAGE_DIR),
+    // After the folder of the prefix the program was built for, the same
+    // folder under the prefix it runs from: an installation moved elsewhere
+    // (cmake --install --prefix ~/.local) still finds its modules.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, QStringLiteral(FIBROLOG_LANGUAGE_DIR),
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/fibrolog/languages")),
             QDir::currentPath()};
 }
 

@@ -26,7 +26,12 @@ QString ManualFiles::fileFor(int commandId)
 
 QStringList ManualFiles::folders()
 {
-    return {QStringLiteral(FIBROLOG_DOC_DIR), QCoreApplication::applicationDirPath(), QDir::currentPath()};
+    // The installed folder, then the same folder under the prefix the program
+    // runs from (an installation moved elsewhere), then beside the program.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {QStringLiteral(FIBROLOG_DOC_DIR),
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/fibrolog")), programFolder,
+            QDir::currentPath()};
 }
 
 std::optional<QString> ManualFiles::find(const QString& file, const QStringList& folders)

@@ -102,14 +102,16 @@ TEST_F(AvailableLanguagesTest, ModuleIsTakenFromTheFirstFolderHoldingIt)
     EXPECT_EQ(findLanguageModule(0, folders()), QString());
 }
 
-TEST(DefaultLanguageFolders, AreTheProgramsTheInstalledDataAndTheCurrentFolder)
+TEST(DefaultLanguageFolders, AreTheProgramsTheInstalledDataTheRunningPrefixsAndTheCurrentFolder)
 {
     const QStringList folders = defaultLanguageFolders();
-    ASSERT_EQ(folders.size(), 3);
+    ASSERT_EQ(folders.size(), 4);
     EXPECT_EQ(folders.at(0), QCoreApplication::applicationDirPath());
     EXPECT_TRUE(folders.at(1).endsWith("/share/fibrolog/languages")) << folders.at(1).toStdString();
     EXPECT_TRUE(QDir::isAbsolutePath(folders.at(1)));
-    EXPECT_EQ(folders.at(2), QDir::currentPath());
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    EXPECT_EQ(folders.at(2), QDir::cleanPath(programFolder.filePath("../share/fibrolog/languages")));
+    EXPECT_EQ(folders.at(3), QDir::currentPath());
 }
 
 TEST(NativeLanguageLine, NamesLanguageAndCountryInTheirOwnLanguage)
