@@ -51,6 +51,11 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {FileOpenFailed, "%1 could not be opened: %2"},
     {AboutBuildLine, "Built %3 with Qt %1 and SQLCipher (SQLite %2)."},
     {ManualMissing, "The manual \"%1\" is not installed. Put the PDF file in one of these folders:\n%2"},
+    {WizardBackButton, "< &Back"},
+    {WizardNextButton, "&Next >"},
+    {WizardFinishButton, "&Finish"},
+    {WizardNegativeLength, "The length cannot be negative."},
+    {WizardCountRange, "Please enter a whole number from %1 to %2."},
     {ManualNotOpened, "The manual %1 could not be opened: no program to show PDF files was found."},
     {PrintNoPrinter, "There is no printer to print on."},
     {OlderSchemaToConvert, "%1 has the older format of schema %2. Open it in Fibrolog, or run "

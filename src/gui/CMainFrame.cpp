@@ -24,6 +24,9 @@
 #include "report/PageMetrics.h"
 #include "report/PagedReport.h"
 #include "report/ReportPrinter.h"
+#include "wizards/CLossWizard.h"
+#include "wizards/CStandardWizard.h"
+#include "wizards/WizardLinkDataSource.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -93,6 +96,9 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     settings_ = services_.settings ? services_.settings : ownSettings_.get();
     document_ = std::make_unique<CFibrologDoc>(*boundPrompt_, *boundStatus_,
                                                services_.ports ? *services_.ports : *ownPorts_);
+    // A Corvina download asks for its link with the Link Wizard.
+    linkDataSource_ = std::make_unique<WizardLinkDataSource>(document_->catalog(), *prompt_, this);
+    document_->setLinkDataSource(linkDataSource_.get());
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     logoPath_ = LogoPathRule::settle(*settings_);
 
@@ -122,6 +128,7 @@ CMainFrame::~CMainFrame()
     delete view_;
     view_ = nullptr;
     document_.reset();
+    linkDataSource_.reset();
 }
 
 QAction* CMainFrame::addCommand(int id, int menuTextId, const std::function<void()>& run)
@@ -209,8 +216,8 @@ void CMainFrame::buildCommands()
     addCommand(ViewDetailsToggle, 0, [this] { view_->toggleLayout(); })->setCheckable(true);
     addCommand(ViewSummaryToggle, 0, [this] { view_->toggleLayout(); })->setCheckable(true);
 
-    addCommand(LossWizard, MenuLossWizard, [this] { notBuiltYet(LossWizard); });
-    addCommand(StandardWizard, MenuStandardWizard, [this] { notBuiltYet(StandardWizard); });
+    addCommand(LossWizard, MenuLossWizard, [this] { runLossWizard(); });
+    addCommand(StandardWizard, MenuStandardWizard, [this] { runStandardWizard(); });
     addCommand(About, MenuAbout, [this] { showAbout(); });
     // Ctrl+Shift+A belongs to the About box, which handles it while it is open.
     addCommand(ToggleAboutLine, 0, [] {})->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+A")));
@@ -492,25 +499,36 @@ void CMainFrame::printReport()
 {
     view_->writePendingEdit();
     std::unique_ptr<PagedReport> report = view_->makeReport();
-    if (!report)
-        return;
-    const int pages = report->paginate(PageMetrics::fromDevice(*printer_));
+    if (report)
+        printPagedReport(*report, true);
+}
+
+void CMainFrame::printPagedReport(PagedReport& report, bool pageRange)
+{
+    const int pages = report.paginate(PageMetrics::fromDevice(*printer_));
     if (services_.choosePrinter) {
         if (!services_.choosePrinter(*printer_, pages))
             return;
     } else {
-        QPrintDialog dialog(printer_.get(), this);
-        dialog.setMinMax(1, pages);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+        QPrintDialog dialog(printer_.get(), QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                                               : static_cast<QWidget*>(this));
+        if (pageRange) {
+            dialog.setMinMax(1, pages);
+            dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+        } else {
+            dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+            dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        }
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
-    const int first = printer_->printRange() == QPrinter::PageRange ? printer_->fromPage() : 1;
-    const int last = printer_->printRange() == QPrinter::PageRange ? printer_->toPage() : 0;
+    const bool ranged = pageRange && printer_->printRange() == QPrinter::PageRange;
+    const int first = ranged ? printer_->fromPage() : 1;
+    const int last = ranged ? printer_->toPage() : 0;
     const LogoSource logos(logoPath_);
     const ReportPrinter::Result result =
         runWithProgress(this, Strings::loadString(StringId::PromptPrint), [&](JobProgress& progress) {
-            return ReportPrinter::print(*report, *printer_, logos, first, last, &progress);
+            return ReportPrinter::print(report, *printer_, logos, first, last, &progress);
         });
     if (!result.ok)
         prompt_->message(Strings::loadString(StringId::ErrorOccurred) + result.error,
@@ -603,11 +621,20 @@ void CMainFrame::download()
     document_->storeDownload(transfer.path, storing);
 }
 
-void CMainFrame::notBuiltYet(int commandId)
+void CMainFrame::runLossWizard()
 {
-    prompt_->message(Strings::formatMessage(Strings::loadString(StringId::CommandNotBuiltYet),
-                                            {splitPrompt(commandId).first}),
-                     Strings::loadString(StringId::AppTitle), PromptIcon::Information);
+    view_->writePendingEdit();
+    CLossWizard wizard(Strings::loadString(StringId::LossWizardCaption), document_->catalog(), *prompt_, this);
+    wizard.setPrintReport([this](PagedReport& report) { printPagedReport(report, false); });
+    wizard.buildPages();
+    wizard.run();
+}
+
+void CMainFrame::runStandardWizard()
+{
+    view_->writePendingEdit();
+    CStandardWizard wizard(QString(), &document_->catalog(), *prompt_, this);
+    wizard.run();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -13,6 +13,7 @@ class CFibrologDoc;
 class DeleteConfirmation;
 class CFibrologView;
 class DialogPrompt;
+class PagedReport;
 class FrameStatusBar;
 class QAction;
 class QActionGroup;
@@ -24,6 +25,7 @@ class SerialPortOpener;
 class ThreadBoundPrompt;
 class ThreadBoundStatus;
 class UserPrompt;
+class WizardLinkDataSource;
 
 // What the window needs from outside; tests give scripted ones.
 struct FrameServices
@@ -94,13 +96,17 @@ private:
     void fileOpen();
     void fileSave(bool saveAs);
     void printReport();
+    // Prints on the window's printer after the print dialog, with progress;
+    // the circuit reports let the user choose pages, the Loss Wizard's does not.
+    void printPagedReport(PagedReport& report, bool pageRange);
+    void runLossWizard();
+    void runStandardWizard();
     void previewReport();
     void printSetup();
     void importLogo();
     void openManual(int commandId);
     void showAbout();
     void download();
-    void notBuiltYet(int commandId);
     void editFocused(int commandId);
 
     std::unique_ptr<DialogPrompt> dialogs_;
@@ -112,6 +118,7 @@ private:
     std::unique_ptr<QSettings> ownSettings_;
     QSettings* settings_ = nullptr;
     FrameServices services_;
+    std::unique_ptr<WizardLinkDataSource> linkDataSource_;
     std::unique_ptr<CFibrologDoc> document_;
     CFibrologView* view_ = nullptr;
     std::unique_ptr<QPrinter> printer_;

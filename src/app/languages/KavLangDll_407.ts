@@ -2192,5 +2192,30 @@ Ungültige Betriebsreserve</translation>
         <extracomment>LanguageModuleMissing</extracomment>
         <translation>Für %1 wurde kein Sprachmodul gefunden; stattdessen wird %2 verwendet.</translation>
     </message>
+    <message id="45170">
+        <source>&lt; &amp;Back</source>
+        <extracomment>WizardBackButton</extracomment>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message id="45171">
+        <source>&amp;Next &gt;</source>
+        <extracomment>WizardNextButton</extracomment>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message id="45172">
+        <source>&amp;Finish</source>
+        <extracomment>WizardFinishButton</extracomment>
+        <translation>&amp;Fertig stellen</translation>
+    </message>
+    <message id="45173">
+        <source>The length cannot be negative.</source>
+        <extracomment>WizardNegativeLength</extracomment>
+        <translation>Die Länge darf nicht negativ sein.</translation>
+    </message>
+    <message id="45174">
+        <source>Please enter a whole number from %1 to %2.</source>
+        <extracomment>WizardCountRange</extracomment>
+        <translation>Bitte geben Sie eine ganze Zahl von %1 bis %2 ein.</translation>
+    </message>
 </context>
 </TS>

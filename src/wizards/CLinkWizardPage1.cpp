@@ -1,0 +1,128 @@
+#include "wizards/CLinkWizardPage1.h"
+
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "standards/FiberTypes.h"
+#include "standards/StandardsCatalog.h"
+#include "wizards/CLossWizard.h"
+#include "wizards/SortedCombo.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QListWidget* displayList(QWidget* parent, const char* name)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setSortingEnabled(true);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setEnabled(false);
+    return list;
+}
+
+QGroupBox* group(const QString& title, QWidget* content, QWidget* parent)
+{
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(content);
+    return box;
+}
+
+void addOnce(QListWidget& list, const QString& text)
+{
+    if (list.findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+        list.addItem(text);
+}
+
+// A standard as the first page offers it: any wavelength, any fiber type.
+StandardKey standardOnly(StandardKey key)
+{
+    key.wavelengthNumber = -1;
+    key.fiberType = StandardKey::kAnyFiberType;
+    return key;
+}
+
+} // namespace
+
+CLinkWizardPage1::CLinkWizardPage1(CLossWizard& wizard)
+    : CKavWizardPage(Strings::loadString(StringId::WizardStandardSelectionCaption), wizard)
+{
+    standards_ = new QComboBox(this);
+    standards_->setObjectName(QStringLiteral("c1149"));
+    standards_->setMinimumContentsLength(30);
+    wavelengths_ = displayList(this, "c1151");
+    fiberTypes_ = displayList(this, "c1153");
+
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(group(Strings::loadString(StringId::WizardValidWavelengths), wavelengths_, this));
+    lists->addWidget(group(Strings::loadString(StringId::WizardValidFiberTypes), fiberTypes_, this));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(standards_);
+    layout->addLayout(lists, 1);
+
+    connect(standards_, &QComboBox::activated, this, &CLinkWizardPage1::standardChosen);
+}
+
+void CLinkWizardPage1::activate()
+{
+    if (!filled_) {
+        filled_ = true;
+        fillStandards();
+    }
+    setButtonsFor(standards_->currentIndex() >= 0);
+}
+
+void CLinkWizardPage1::fillStandards()
+{
+    CatalogPosition position;
+    StandardKey key;
+    StandardEntry entry;
+    while (wizard().catalog().iterate(position, key, entry)) {
+        const StandardKey standard = standardOnly(key);
+        if (std::find(keys_.begin(), keys_.end(), standard) != keys_.end())
+            continue;
+        keys_.push_back(standard);
+        insertSorted(*standards_, entry.standardName, static_cast<int>(keys_.size() - 1));
+    }
+    standards_->setCurrentIndex(-1);
+}
+
+std::optional<StandardKey> CLinkWizardPage1::selectedKey() const
+{
+    const int index = standards_->currentIndex();
+    if (index < 0)
+        return std::nullopt;
+    return keys_.at(standards_->itemData(index).toInt());
+}
+
+void CLinkWizardPage1::standardChosen()
+{
+    setButtonsFor(standards_->currentIndex() >= 0);
+    wavelengths_->clear();
+    fiberTypes_->clear();
+    const std::optional<StandardKey> key = selectedKey();
+    if (!key)
+        return;
+    CatalogPosition position;
+    StandardEntry entry;
+    while (wizard().catalog().findNext(*key, position, entry)) {
+        addOnce(*wavelengths_, entry.wavelength);
+        addOnce(*fiberTypes_, fiberTypeShortName(entry.fiberType));
+    }
+}
+
+int CLinkWizardPage1::onNext()
+{
+    const std::optional<StandardKey> key = selectedKey();
+    if (!key)
+        return kStay;
+    wizard().setStandardKey(standardOnly(*key));
+    return kFollowOrder;
+}

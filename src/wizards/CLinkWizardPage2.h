@@ -1,0 +1,24 @@
+#pragma once
+
+#include "wizards/CKavWizardPage.h"
+
+class CLinkWizard;
+class QLineEdit;
+
+// Name: the link's name, the last page of the Link Wizard.
+class CLinkWizardPage2 : public CKavWizardPage
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxNameLength = 50;
+
+    explicit CLinkWizardPage2(CLinkWizard& wizard);
+
+    void activate() override;
+    bool onFinish() override;
+
+private:
+    CLinkWizard& link_;
+    QLineEdit* name_ = nullptr; // c1055
+};

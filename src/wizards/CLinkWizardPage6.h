@@ -1,0 +1,28 @@
+#pragma once
+
+#include "wizards/CKavWizardPage.h"
+
+class CLinkWizard;
+class QComboBox;
+
+// Company Selection: the organisation that certifies the link, chosen from
+// the list or made with New Organization.
+class CLinkWizardPage6 : public CKavWizardPage
+{
+    Q_OBJECT
+
+public:
+    explicit CLinkWizardPage6(CLinkWizard& wizard);
+
+    void activate() override;
+    int onNext() override;
+
+private:
+    void fill();
+    void newOrganisation();
+    CLinkWizard& linkWizard() const { return link_; }
+
+    CLinkWizard& link_;
+    QComboBox* companies_ = nullptr; // c1154
+    int remembered_ = -1;            // an organisation made here, selected on filling
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "wizards/WizardPage.h"
+
+#include <array>
+
+class CStandardWizard;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// The allowances of the wavelength being defined: attenuation per km, loss
+// per connector pair and per splice, each only when ticked and then more
+// than 0. The last page of each wavelength: it commits the wavelength.
+class CStandardWizardAttenuation : public WizardPage
+{
+    Q_OBJECT
+
+public:
+    explicit CStandardWizardAttenuation(CStandardWizard& wizard);
+
+    void activate() override;
+    int onNext() override;
+    bool onFinish() override;
+    // The next wavelength starts with nothing ticked.
+    void clearChecksNextTime() { clearChecks_ = true; }
+
+private:
+    void checksChanged();
+    void updateButtons();
+    bool isValid() const;
+    void storeAndCommit();
+
+    CStandardWizard& wizard_;
+    QLabel* subject_ = nullptr;          // c1164
+    std::array<QCheckBox*, 3> checks_{}; // c1167 attenuation, c1168 connector, c1169 splice
+    std::array<QLineEdit*, 3> values_{}; // c1055, c1056, c1057
+    bool clearChecks_ = true;
+};

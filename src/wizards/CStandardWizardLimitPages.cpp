@@ -1,0 +1,106 @@
+#include "wizards/CStandardWizardLimitPages.h"
+
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "wizards/CStandardWizard.h"
+#include "wizards/StandardWizardSubject.h"
+#include "wizards/WizardButtons.h"
+#include "wizards/WizardNumbers.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+CStandardWizardLimitPage::CStandardWizardLimitPage(CStandardWizard& wizard, int questionId,
+                                                   const char* editName, int unitId)
+    : WizardPage(Strings::loadString(StringId::StandardWizardCaption)), wizard_(wizard)
+{
+    auto* question = new QLabel(Strings::loadString(questionId), this);
+    question->setWordWrap(true);
+    subject_ = new QLabel(this);
+    subject_->setObjectName(QStringLiteral("c1164"));
+    QFont bold = subject_->font();
+    bold.setBold(true);
+    subject_->setFont(bold);
+    yes_ = new QRadioButton(Strings::loadString(StringId::StandardWizardYes), this);
+    yes_->setObjectName(QStringLiteral("c1165"));
+    no_ = new QRadioButton(Strings::loadString(StringId::StandardWizardNo), this);
+    no_->setObjectName(QStringLiteral("c1166"));
+    auto* answer = new QButtonGroup(this);
+    answer->addButton(yes_);
+    answer->addButton(no_);
+    value_ = new QLineEdit(this);
+    value_->setObjectName(QLatin1String(editName));
+
+    auto* valueRow = new QHBoxLayout;
+    valueRow->addWidget(yes_);
+    valueRow->addWidget(value_);
+    valueRow->addWidget(new QLabel(Strings::loadString(unitId), this));
+    valueRow->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question);
+    layout->addWidget(subject_);
+    layout->addLayout(valueRow);
+    layout->addWidget(no_);
+    layout->addStretch(1);
+
+    connect(answer, &QButtonGroup::buttonClicked, this, &CStandardWizardLimitPage::answerChanged);
+    connect(value_, &QLineEdit::textChanged, this, &CStandardWizardLimitPage::updateButtons);
+}
+
+void CStandardWizardLimitPage::activate()
+{
+    subject_->setText(standardWizardSubject(wizard_));
+    no_->setChecked(true);
+    answerChanged();
+}
+
+void CStandardWizardLimitPage::answerChanged()
+{
+    value_->setEnabled(yes_->isChecked());
+    if (!yes_->isChecked())
+        value_->clear();
+    updateButtons();
+}
+
+void CStandardWizardLimitPage::updateButtons()
+{
+    const bool complete = no_->isChecked() || WizardNumbers::leadingDecimal(value_->text()) > 0;
+    setButtons(WizardButton::Back | (complete ? WizardButton::Next : WizardButton::None));
+}
+
+int CStandardWizardLimitPage::onNext()
+{
+    store(yes_->isChecked() ? static_cast<float>(WizardNumbers::leadingDecimal(value_->text())) : 0.0f);
+    return kFollowOrder;
+}
+
+void CStandardWizardLimitPage::clearValue()
+{
+    value_->clear();
+}
+
+CStandardWizardMaxLength::CStandardWizardMaxLength(CStandardWizard& wizard)
+    : CStandardWizardLimitPage(wizard, StringId::StandardWizardMaxLengthQuestion, "c1169",
+                               StringId::StandardWizardUnitKm)
+{
+}
+
+void CStandardWizardMaxLength::store(float value)
+{
+    wizard().setMaxLengthKm(value);
+}
+
+CStandardWizardMaxLoss::CStandardWizardMaxLoss(CStandardWizard& wizard)
+    : CStandardWizardLimitPage(wizard, StringId::StandardWizardMaxLossQuestion, "c1168",
+                               StringId::StandardWizardUnitDb)
+{
+}
+
+void CStandardWizardMaxLoss::store(float value)
+{
+    wizard().setMaxLoss(value);
+}

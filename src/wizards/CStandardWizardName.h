@@ -1,0 +1,24 @@
+#pragma once
+
+#include "wizards/WizardPage.h"
+
+class CStandardWizard;
+class QLineEdit;
+
+// The standard's name, as long as its column holds.
+class CStandardWizardName : public WizardPage
+{
+    Q_OBJECT
+
+public:
+    explicit CStandardWizardName(CStandardWizard& wizard);
+
+    void activate() override;
+    int onNext() override;
+
+private:
+    void updateButtons();
+
+    CStandardWizard& wizard_;
+    QLineEdit* name_ = nullptr; // c1055
+};

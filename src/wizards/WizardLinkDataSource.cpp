@@ -1,0 +1,42 @@
+#include "wizards/WizardLinkDataSource.h"
+
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "wizards/CLinkWizard.h"
+
+#include <QThread>
+#include <QWidget>
+
+WizardLinkDataSource::WizardLinkDataSource(const StandardsCatalog& catalog, UserPrompt& prompt,
+                                           QWidget* parent)
+    : catalog_(catalog), prompt_(prompt), parent_(parent)
+{
+}
+
+std::optional<LinkData> WizardLinkDataSource::askLinkData(const CorvinaMeterInfo& meter,
+                                                          const QList<CompanyChoice>& companies)
+{
+    if (QThread::currentThread() == thread())
+        return runWizard(meter, companies);
+    std::optional<LinkData> answer;
+    QMetaObject::invokeMethod(
+        this, [&] { answer = runWizard(meter, companies); }, Qt::BlockingQueuedConnection);
+    return answer;
+}
+
+// The original program gave this wizard the caption of the Loss Wizard.
+std::optional<LinkData> WizardLinkDataSource::runWizard(const CorvinaMeterInfo& meter,
+                                                        const QList<CompanyChoice>& companies)
+{
+    CLinkWizard wizard(Strings::loadString(StringId::LossWizardCaption), catalog_, prompt_, companies,
+                       parent_);
+    if (meter.serial)
+        wizard.setMeterSerial(*meter.serial);
+    if (meter.version)
+        wizard.setMeterVersion(*meter.version);
+    wizard.setCalibrationDate(meter.calibrationDate);
+    wizard.buildPages();
+    if (!wizard.run())
+        return std::nullopt;
+    return wizard.linkData();
+}
