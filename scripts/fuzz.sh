@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the download parser with libFuzzer under AddressSanitizer and
+# Fuzzes the download parsers (.kav and Corvina .kavw) with libFuzzer under AddressSanitizer and
 # UndefinedBehaviorSanitizer, starting from the sample downloads.
 #   scripts/fuzz.sh [SECONDS]    default 60
 # Any crash, hang (an input taking over 10 s), leak or sanitizer finding fails
@@ -16,7 +16,7 @@ cmake --build build-fuzz --target fuzz-download-parser -j "$(nproc)"
 corpus=build-fuzz/corpus
 findings=build-fuzz/findings
 mkdir -p "$corpus" "$findings"
-cp tests/data/*.kav "$corpus/"
+cp tests/data/*.kav tests/data/*.kavw "$corpus/"
 log=build-fuzz/fuzz.log
 if ! build-fuzz/tests/meter/fuzz/fuzz-download-parser "$corpus" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \

@@ -21,7 +21,6 @@ enum : int
     DownloadSuccessful = 38025,
     ProbingPort = 38030,
     NoTestDataInDownload = 45013,
-    CorvinaNotSupported = 45014,
     ImportFibersWithoutLink = 45015,
     ImportReadingsWithoutReference = 45016,
     ImportReadingsWithoutWavelength = 45017,
@@ -51,6 +50,22 @@ enum : int
     ManualNotOpened = 45088,
     PrintNoPrinter = 45089,
     DownloadIncomplete = 45052,
+
+    // Corvina import and link data
+    CorvinaReadingsBeyondThreeWavelengths = 45130,
+    CorvinaWavelengthOutOfRange = 45131,
+    CorvinaDataAfterReadings = 45132,
+    CorvinaHeaderUnreadable = 45133,
+    CorvinaCalibrationDateUnreadable = 45134,
+    CorvinaNeedsLinkData = 45135,
+    LinkNameInvalid = 45136,
+    OrganizationNameInvalid = 45137,
+    TelephoneTooLong = 45138,
+    LinkLengthInvalid = 45139,
+    ConnectorPairsInvalid = 45140,
+    SplicesInvalid = 45141,
+    FiberTypeInvalid = 45142,
+    StandardNumberInvalid = 45143,
 
     // Opening and saving files
     ErrorOpeningFileCaption = 37063,

@@ -7,6 +7,7 @@
 #include "app/StringTable.h"
 #include "cli/CliApp.h"
 #include "cli/CliDatabase.h"
+#include "cli/CliLinkData.h"
 #include "cli/CommandJob.h"
 #include "database/Database.h"
 #include "document/CFibrologDoc.h"
@@ -16,8 +17,13 @@
 
 #include <QFileInfo>
 
-const CommandSpec kImportSpec{
-    QStringLiteral("import"), 2, 2, {}, {QStringLiteral("merge"), QStringLiteral("overwrite")}};
+#include <optional>
+
+const CommandSpec kImportSpec{QStringLiteral("import"),
+                              2,
+                              2,
+                              linkOptionNames(),
+                              {QStringLiteral("merge"), QStringLiteral("overwrite")}};
 const CommandSpec kExportCsvSpec{QStringLiteral("export-csv"), 2, 2, {}, {}};
 
 namespace {
@@ -81,11 +87,22 @@ int runImport(const CommandLine& line, CliContext& context)
     const QString target = line.positional().at(1);
     if (line.has(QStringLiteral("merge")) && line.has(QStringLiteral("overwrite")))
         throw UsageError(QStringLiteral("choose either --merge or --overwrite"));
+    // A Corvina download carries no link data; the command line gives them.
+    const bool corvina = download.endsWith(QLatin1String(".kavw"), Qt::CaseInsensitive);
+    if (!corvina && hasLinkOptions(line))
+        throw UsageError(
+            QStringLiteral("the link options (--standard, --length-km, --company, ...) are for a "
+                           "Corvina download (.kavw) only"));
+    std::optional<CliLinkDataSource> linkData;
+    if (corvina)
+        linkData.emplace(linkDataFromOptions(line), target);
     if (!QFileInfo(download).isFile())
         return fail(context, QStringLiteral("Could not find file '%1'.").arg(download));
 
     CommandJob job(context);
     CliDocument cli(context);
+    if (linkData)
+        cli.document.setLinkDataSource(&*linkData);
     cli.prompt.answerMergeOverwrite(line.has(QStringLiteral("overwrite")) ? PromptAnswer::Overwrite
                                                                           : PromptAnswer::Merge);
     const bool loaded = cli.document.loadFile(download, &job.progress());

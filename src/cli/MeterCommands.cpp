@@ -6,6 +6,7 @@
 #include "app/StringTable.h"
 #include "cli/CancelOnSignal.h"
 #include "cli/CliApp.h"
+#include "cli/CliLinkData.h"
 #include "cli/CommandJob.h"
 #include "cli/TerminalProgress.h"
 #include "document/CFibrologDoc.h"
@@ -14,11 +15,17 @@
 
 #include <QFile>
 
+#include <optional>
+
 #include <unistd.h>
 
 const CommandSpec kFindMeterSpec{QStringLiteral("find-meter"), 0, 0, {}, {}};
-const CommandSpec kDownloadSpec{
-    QStringLiteral("download"), 0, 1, {QStringLiteral("port"), QStringLiteral("into")}, {}};
+const CommandSpec kDownloadSpec{QStringLiteral("download"),
+                                0,
+                                1,
+                                QStringList{QStringLiteral("port"), QStringLiteral("into")} +
+                                    linkOptionNames(),
+                                {}};
 
 namespace {
 
@@ -82,11 +89,18 @@ int couldNotGetData(CliContext& context, const QString& detail)
 
 // The whole road: meter, download file, new working database, saved into
 // `database` (merged when it exists). `copy`, when given, keeps the raw data.
-int downloadInto(const QString& database, const QString& copy, int port, CliContext& context)
+// `link`: the link data a Corvina meter's results are stored with.
+int downloadInto(const QString& database, const QString& copy, int port, const std::optional<LinkData>& link,
+                 CliContext& context)
 {
     MeterSession session(context);
     session.prompt.answerMergeOverwrite(PromptAnswer::Merge);
+    std::optional<CliLinkDataSource> linkData;
+    if (link)
+        linkData.emplace(*link, database);
     CFibrologDoc document(session.prompt, session.progress, session.opener);
+    if (linkData)
+        document.setLinkDataSource(&*linkData);
     if (port > 0 && !document.meterLink().identifyPort(port, session.progress)) {
         session.progress.finishLine();
         return couldNotGetData(context, QStringLiteral("no meter answers on COM%1").arg(port));
@@ -109,6 +123,9 @@ int downloadInto(const QString& database, const QString& copy, int port, CliCont
         context.err << "fibrolog-cli: " << document.lastError() << '\n';
         return ExitError;
     }
+    if (link && document.meterLink().meterType() != MeterType::Corvina)
+        context.err << "fibrolog-cli: the meter's results carry their own link data; the link options were "
+                       "not used\n";
     reportImportOmissions(document, context);
     return saveDocumentInto(document, database, context);
 }
@@ -144,8 +161,15 @@ int runDownload(const CommandLine& line, CliContext& context)
             return fail(context, Strings::loadString(StringId::ExtensionMustBeMdb));
         if (!OutputFile::check(database, QString(), &refused))
             return fail(context, refused);
-        return downloadInto(database, target, port, context);
+        // Link options are checked before the meter is asked; whether they
+        // are needed shows only when the meter answers.
+        std::optional<LinkData> link;
+        if (hasLinkOptions(line))
+            link = linkDataFromOptions(line);
+        return downloadInto(database, target, port, link, context);
     }
+    if (hasLinkOptions(line))
+        throw UsageError(QStringLiteral("the link options are for 'download --into' only"));
     MeterSession session(context);
     session.progress.showStatus(StringId::InitiatingDownload);
     if (port > 0) {

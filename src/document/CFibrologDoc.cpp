@@ -18,7 +18,10 @@
 #include "database/FileUpgrade.h"
 #include "database/SchemaVersions.h"
 #include "database/TestDatabaseSchema.h"
+#include "document/CorvinaImporter.h"
 #include "document/DownloadImporter.h"
+#include "document/LinkDataSource.h"
+#include "meter/CorvinaParser.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,7 +117,7 @@ bool CFibrologDoc::loadFile(const QString& path, JobProgress* progress)
     if (!name.contains(QLatin1Char('.')) || hasExtension(name, ".kav"))
         return importDownload(path, progress);
     if (hasExtension(name, ".kavw"))
-        return importCorvinaDownload(path);
+        return importCorvinaDownload(path, progress);
     return loadDatabase(path);
 }
 
@@ -231,12 +234,64 @@ bool CFibrologDoc::importDownload(const QString& path, JobProgress* progress)
     return openWorkingDatabase(target);
 }
 
-bool CFibrologDoc::importCorvinaDownload(const QString& path)
+bool CFibrologDoc::importCorvinaDownload(const QString& path, JobProgress* progress)
 {
-    Q_UNUSED(path);
-    lastError_ = Strings::loadString(StringId::CorvinaNotSupported);
-    prompt_.message(lastError_, Strings::loadString(StringId::AppTitle), PromptIcon::Information);
-    return false;
+    shortenedFields_.clear();
+    importOmissions_.clear();
+    CorvinaDownload download;
+    QString error;
+    if (!CorvinaParser::parseFile(path, download, &error)) {
+        lastError_ = Strings::loadString(StringId::ErrorOccurred) + error;
+        return false;
+    }
+    if (!download.ok()) {
+        lastError_ = CorvinaImporter::problemMessage(download);
+        return false;
+    }
+    // Nothing to store is said before the user is asked for link data.
+    if (!download.hasReadings()) {
+        lastError_ = Strings::loadString(StringId::NoTestDataInDownload);
+        return false;
+    }
+    if (!linkDataSource_) {
+        lastError_ = Strings::loadString(StringId::CorvinaNeedsLinkData);
+        return false;
+    }
+    const CorvinaMeterInfo meter = CorvinaImporter::meterInfo(download);
+    QList<CompanyChoice> companies;
+    try {
+        companies = companyChoices();
+    } catch (const DatabaseException& e) {
+        // The list is an offer; a new organisation can still be made.
+        qWarning().noquote() << "The organisations of the open file could not be read:" << e.description();
+    }
+    const std::optional<LinkData> link = linkDataSource_->askLinkData(meter, companies);
+    if (!link) {
+        lastError_ = Strings::loadString(StringId::OperationCancelled);
+        return false;
+    }
+    if (const QString invalid = validateLinkData(*link); !invalid.isEmpty()) {
+        lastError_ = invalid;
+        return false;
+    }
+    const QString target = workingFiles_.newPath();
+    const ImportResult result = CorvinaImporter::store(download, *link, meter, target, progress);
+    if (!result.stored()) {
+        workingFiles_.remove(target);
+        lastError_ = result.message;
+        return false;
+    }
+    shortenedFields_ = result.shortened;
+    importOmissions_ = CorvinaImporter::omissions(download);
+    releaseDatabase();
+    return openWorkingDatabase(target);
+}
+
+QList<CompanyChoice> CFibrologDoc::companyChoices() const
+{
+    if (!database_)
+        return {};
+    return listCompanyChoices(*database_);
 }
 
 DownloadResult CFibrologDoc::transferDownload(JobProgress& progress)
@@ -262,7 +317,9 @@ bool CFibrologDoc::storeDownload(const QString& dataPath, JobProgress& progress)
     const bool wasModified = modified_;
     setModifiedFlag(true);
     lastError_.clear();
-    const bool stored = importDownload(dataPath, &progress);
+    // ".kavw" for a Corvina meter, ".kav" for the others.
+    const bool stored = hasExtension(dataPath, ".kavw") ? importCorvinaDownload(dataPath, &progress)
+                                                        : importDownload(dataPath, &progress);
     if (stored) {
         QFile::remove(dataPath);
         // What was left out is said in the same breath, so it cannot be missed.

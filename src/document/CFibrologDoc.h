@@ -3,6 +3,7 @@
 #include "app/OperationResult.h"
 #include "database/DatabaseFileWriter.h"
 #include "database/FiberCursor.h"
+#include "document/LinkData.h"
 #include "document/WorkingFiles.h"
 #include "meter/DownloadResult.h"
 #include "meter/MeterLink.h"
@@ -19,6 +20,7 @@ class CKAVSiteSet2_1;
 class CKAVStandardsSet2;
 class Database;
 class JobProgress;
+class LinkDataSource;
 class SerialPortOpener;
 class StatusSink;
 class UserPrompt;
@@ -73,6 +75,12 @@ public:
     // document's thread. The data file goes once it is stored; otherwise it
     // stays, and the status text names it.
     bool storeDownload(const QString& dataPath, JobProgress& progress);
+    // Who gives the link data of a Corvina download; without one a ".kavw"
+    // download is not stored. Not owned; it must outlive its use here.
+    void setLinkDataSource(LinkDataSource* source) { linkDataSource_ = source; }
+    // The organisations of the working database as the Link Wizard offers
+    // them; empty without one. Throws DatabaseException.
+    QList<CompanyChoice> companyChoices() const;
     // Closes the working database and removes the document's temporary files.
     void closeDatabase();
 
@@ -143,7 +151,7 @@ private:
     void resetCircuits();
     void emitChanged(const std::vector<int>& indexes);
     bool importDownload(const QString& path, JobProgress* progress = nullptr);
-    bool importCorvinaDownload(const QString& path);
+    bool importCorvinaDownload(const QString& path, JobProgress* progress = nullptr);
     void setPathName(const QString& path);
     void warn(int textId, int captionId);
     void reportStandardsProblem(const QString& problem);
@@ -151,6 +159,7 @@ private:
     UserPrompt& prompt_;
     StatusSink& status_;
     MeterLink meterLink_;
+    LinkDataSource* linkDataSource_ = nullptr;
     StandardsCatalog catalog_;
     WorkingFiles workingFiles_;
     std::unique_ptr<Database> database_;

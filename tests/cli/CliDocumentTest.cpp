@@ -30,10 +30,6 @@ TEST_F(CliDocumentTest, AMalformedDownloadLeavesNoTarget)
     const CliRun missing = runCliCaptured({"import", path("missing.kav"), path("out.mdb")});
     EXPECT_EQ(missing.status, ExitError);
     EXPECT_TRUE(missing.err.contains("Could not find file"));
-    const CliRun corvina = runCliCaptured({"import", sample("corvina.kavw"), path("out.mdb")});
-    EXPECT_EQ(corvina.status, ExitError);
-    EXPECT_TRUE(corvina.err.contains("Corvina downloads"));
-    EXPECT_FALSE(QFile::exists(path("out.mdb")));
 }
 
 TEST_F(CliDocumentTest, OverwriteLeavesExactlyTheNewRowsAndMergeAddsThem)

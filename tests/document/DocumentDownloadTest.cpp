@@ -61,13 +61,3 @@ TEST_F(DocumentDownloadTest, NoMeterMeansNoData)
     EXPECT_FALSE(document_->hasDatabase());
     EXPECT_FALSE(document_->isModified());
 }
-
-TEST_F(DocumentDownloadTest, CorvinaDownloadsAreRefusedPlainly)
-{
-    EXPECT_FALSE(document_->loadFile(sample("corvina.kavw")));
-    ASSERT_EQ(prompt_.exchanges().size(), 1);
-    EXPECT_TRUE(
-        prompt_.exchanges()[0].text.startsWith("Corvina downloads (.kavw files) cannot be stored yet"));
-    EXPECT_FALSE(document_->hasDatabase());
-    EXPECT_TRUE(temporaryFiles().isEmpty());
-}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <random>
 
 #include <poll.h>
@@ -53,10 +54,19 @@ void MeterSimulator::handleByte(char c)
 
 void MeterSimulator::startDownload()
 {
-    if (download_ || options_.downloadFile.empty())
+    if (download_)
         return;
-    download_ = std::fopen(options_.downloadFile.c_str(), "rb");
     downloadSent_ = 0;
+    if (options_.downloadFile.empty()) {
+        if (!options_.corvina)
+            return;
+        const char* builtIn = SimOptions::builtInCorvinaDownload();
+        download_ = ::fmemopen(const_cast<char*>(builtIn), std::strlen(builtIn), "rb");
+        if (!download_)
+            std::perror("built-in Corvina download");
+        return;
+    }
+    download_ = std::fopen(options_.downloadFile.c_str(), "rb");
     if (!download_)
         std::perror(options_.downloadFile.c_str());
 }

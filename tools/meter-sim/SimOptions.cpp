@@ -21,7 +21,7 @@ const char* SimOptions::usageText()
 {
     return "Usage: meter-sim [--help] [--id TEXT] [--file PATH] [--fast] [--baud N]\n"
            "                 [--pause-every BYTES --pause-ms MS] [--silent] [--garbage]\n"
-           "                 [--hang-up-after BYTES] [--lifetime SECONDS]\n"
+           "                 [--hang-up-after BYTES] [--lifetime SECONDS] [--corvina]\n"
            "\n"
            "Simulates an optical loss meter on a pseudo-terminal and prints the path of\n"
            "its serial end (use it in FIBROLOG_SERIAL_PORTS). \"?\" is answered with the\n"
@@ -32,12 +32,17 @@ const char* SimOptions::usageText()
            "  --silent                   answer nothing, like a device that is no meter\n"
            "  --garbage                  answer \"?\" with random bytes\n"
            "  --hang-up-after            drop the line after so many bytes of the download\n"
-           "  --lifetime                 exit after this many seconds (default 600)\n";
+           "  --lifetime                 exit after this many seconds (default 600)\n"
+           "  --corvina                  a Corvina meter: identifies as CX30118 (unless --id\n"
+           "                             is given) and, without --file, sends a built-in\n"
+           "                             .kavw download: header CX30118, 1.02, 05/17/07 and\n"
+           "                             readings at 1300, 850 and 1550 nm (3, 3 and 2)\n";
 }
 
 std::optional<SimOptions> SimOptions::parse(int argc, char** argv, std::string* error)
 {
     SimOptions options;
+    bool identificationGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -52,6 +57,8 @@ std::optional<SimOptions> SimOptions::parse(int argc, char** argv, std::string* 
         std::int64_t n = 0;
         if (word == "--help" || word == "-h") {
             options.help = true;
+        } else if (word == "--corvina") {
+            options.corvina = true;
         } else if (word == "--fast") {
             options.fast = true;
         } else if (word == "--silent") {
@@ -63,6 +70,7 @@ std::optional<SimOptions> SimOptions::parse(int argc, char** argv, std::string* 
                 *error = word + " needs a value";
                 return std::nullopt;
             }
+            identificationGiven = identificationGiven || word == "--id";
             (word == "--id" ? options.identification : options.downloadFile) = value;
             ++i;
         } else if (word == "--baud") {
@@ -88,5 +96,21 @@ std::optional<SimOptions> SimOptions::parse(int argc, char** argv, std::string* 
             return std::nullopt;
         }
     }
+    if (options.corvina && !identificationGiven)
+        options.identification = "CX30118";
     return options;
+}
+
+const char* SimOptions::builtInCorvinaDownload()
+{
+    // A Corvina meter writes its lines with CR LF.
+    return "'CX30118','1.02','05/17/07'\r\n"
+           "1300,-20.90,-2.65\r\n"
+           "1300,-21.04,-2.79\r\n"
+           "850,-22.35,-3.85\r\n"
+           "1300,-20.97,-2.72\r\n"
+           "850,-22.58,-4.08\r\n"
+           "1550,-19.85,-1.55\r\n"
+           "850,-22.41,-3.91\r\n"
+           "1550,-19.92,-1.62\r\n";
 }

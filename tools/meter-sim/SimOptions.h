@@ -17,9 +17,12 @@ struct SimOptions
     bool garbage = false;          // answers "?" with random bytes
     std::int64_t hangUpAfter = -1; // bytes of the download, then the line goes dead
     int lifetimeSeconds = 600;
+    bool corvina = false; // identifies as a Corvina meter; without --file sends builtInCorvinaDownload()
     bool help = false;
 
     // Nothing (and a message in `error`) when the arguments are wrong.
     static std::optional<SimOptions> parse(int argc, char** argv, std::string* error);
     static const char* usageText();
+    // The readings a simulated Corvina meter sends when no file is given.
+    static const char* builtInCorvinaDownload();
 };

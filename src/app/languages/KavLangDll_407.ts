@@ -70,10 +70,75 @@ FibLog-Dokument</translation>
         <extracomment>NoTestDataInDownload</extracomment>
         <translation>Die heruntergeladenen Daten enthalten keine Messergebnisse</translation>
     </message>
-    <message id="45014">
-        <source>Corvina downloads (.kavw files) cannot be stored yet: this version of Fibrolog does not read them. The download was not imported.</source>
-        <extracomment>CorvinaNotSupported</extracomment>
-        <translation>Corvina-Downloads (.kavw-Dateien) können noch nicht gespeichert werden: Diese Version von Fibrolog liest sie nicht. Der Download wurde nicht importiert.</translation>
+    <message id="45130">
+        <source>Readings left out: %1 (a Corvina link holds at most three wavelengths).</source>
+        <extracomment>CorvinaReadingsBeyondThreeWavelengths</extracomment>
+        <translation>Ausgelassene Messwerte: %1 (ein Corvina-Link umfasst höchstens drei Wellenlängen).</translation>
+    </message>
+    <message id="45131">
+        <source>The readings end at a wavelength of %1 nm, outside 1 to 9999 nm; the rest of the download was not read.</source>
+        <extracomment>CorvinaWavelengthOutOfRange</extracomment>
+        <translation>Die Messwerte enden bei einer Wellenlänge von %1 nm, außerhalb von 1 bis 9999 nm; der Rest des Downloads wurde nicht gelesen.</translation>
+    </message>
+    <message id="45132">
+        <source>The readings end before the end of the download; what follows them was not read.</source>
+        <extracomment>CorvinaDataAfterReadings</extracomment>
+        <translation>Die Messwerte enden vor dem Ende des Downloads; was danach folgt, wurde nicht gelesen.</translation>
+    </message>
+    <message id="45133">
+        <source>The meter&apos;s header line in the download cannot be read; nothing was imported.</source>
+        <extracomment>CorvinaHeaderUnreadable</extracomment>
+        <translation>Die Kopfzeile des Messgeräts im Download kann nicht gelesen werden; es wurde nichts importiert.</translation>
+    </message>
+    <message id="45134">
+        <source>The calibration date &apos;%1&apos; in the download cannot be read; nothing was imported.</source>
+        <extracomment>CorvinaCalibrationDateUnreadable</extracomment>
+        <translation>Das Kalibrierdatum &apos;%1&apos; im Download kann nicht gelesen werden; es wurde nichts importiert.</translation>
+    </message>
+    <message id="45135">
+        <source>A Corvina download needs the link data (standard, length, organization, link name), and they cannot be asked for here; nothing was imported.</source>
+        <extracomment>CorvinaNeedsLinkData</extracomment>
+        <translation>Ein Corvina-Download braucht die Link-Daten (Norm, Länge, Organisation, Link-Name), und sie können hier nicht erfragt werden; es wurde nichts importiert.</translation>
+    </message>
+    <message id="45136">
+        <source>The link name must have 1 to %1 characters.</source>
+        <extracomment>LinkNameInvalid</extracomment>
+        <translation>Der Link-Name muss 1 bis %1 Zeichen haben.</translation>
+    </message>
+    <message id="45137">
+        <source>The organization&apos;s name must have 1 to %1 characters.</source>
+        <extracomment>OrganizationNameInvalid</extracomment>
+        <translation>Der Name der Organisation muss 1 bis %1 Zeichen haben.</translation>
+    </message>
+    <message id="45138">
+        <source>The telephone number may have at most %1 characters.</source>
+        <extracomment>TelephoneTooLong</extracomment>
+        <translation>Die Telefonnummer darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message id="45139">
+        <source>The length must be a number of 0 or more.</source>
+        <extracomment>LinkLengthInvalid</extracomment>
+        <translation>Die Länge muss eine Zahl von 0 oder mehr sein.</translation>
+    </message>
+    <message id="45140">
+        <source>The number of connector pairs must be a whole number from 0 to %1.</source>
+        <extracomment>ConnectorPairsInvalid</extracomment>
+        <translation>Die Anzahl der Steckverbinderpaare muss eine ganze Zahl von 0 bis %1 sein.</translation>
+    </message>
+    <message id="45141">
+        <source>The number of splices must be a whole number from 0 to %1.</source>
+        <extracomment>SplicesInvalid</extracomment>
+        <translation>Die Anzahl der Spleiße muss eine ganze Zahl von 0 bis %1 sein.</translation>
+    </message>
+    <message id="45142">
+        <source>The fiber type must be one of the four types (0 to 3).</source>
+        <extracomment>FiberTypeInvalid</extracomment>
+        <translation>Der Fasertyp muss einer der vier Typen sein (0 bis 3).</translation>
+    </message>
+    <message id="45143">
+        <source>No standard is chosen for the link.</source>
+        <extracomment>StandardNumberInvalid</extracomment>
+        <translation>Für den Link ist keine Norm gewählt.</translation>
     </message>
     <message id="45015">
         <source>Fibers left out: %1 (the download holds no link record for them).</source>

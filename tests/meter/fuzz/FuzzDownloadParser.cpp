@@ -1,11 +1,30 @@
-// libFuzzer target: the download parser on arbitrary bytes. It must finish,
-// stay inside the data and keep clear of undefined behaviour on any input.
+// libFuzzer target: both download parsers, the ".kav" one and the Corvina
+// ".kavw" one, on arbitrary bytes. They must finish, stay inside the data and
+// keep clear of undefined behaviour on any input.
+#include "meter/CorvinaParser.h"
 #include "meter/DownloadParser.h"
 
 #include <QBuffer>
 
 #include <cstddef>
 #include <cstdint>
+
+namespace {
+
+void parseCorvina(const QByteArray& bytes)
+{
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    const CorvinaDownload download = CorvinaParser::parse(buffer);
+    // Touch what was read, so nothing of it can be optimised away.
+    volatile int fibers = download.fiberCount();
+    volatile bool serial = download.meterSerial().has_value();
+    (void)fibers;
+    (void)serial;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -15,10 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     buffer.open(QIODevice::ReadOnly);
     const std::optional<DownloadModel> model = DownloadParser::parse(buffer);
     if (model) {
-        // Touch what was read, so nothing of it can be optimised away.
         volatile qsizetype fibers = 0;
         for (const FiberList& list : model->fiberLists)
             fibers = fibers + list.fibers.size();
     }
+    parseCorvina(bytes);
     return 0;
 }

@@ -1,0 +1,100 @@
+#include "cli/CliLinkData.h"
+
+#include "database/Database.h"
+#include "database/DatabaseException.h"
+#include "database/TestDatabaseSchema.h"
+#include "standards/RecordId.h"
+
+#include <QFileInfo>
+#include <QtDebug>
+
+namespace {
+
+constexpr double kMetresPerFoot = 0.3048;
+// Longer than any cable run; keeps the metres within a float column.
+constexpr double kMaxLengthKm = 1.0e6;
+
+RecordId customIdOf(const CommandLine& line)
+{
+    if (!line.has(QStringLiteral("custom-id")))
+        return recordIdFromGuid(Guid{});
+    const QString text = line.value(QStringLiteral("custom-id")).trimmed();
+    const RecordId id =
+        text.size() == kRecordIdLength ? text : QStringLiteral("{guid {%1}}").arg(text.toLower());
+    if (isNullGuid(guidFromRecordId(id)))
+        throw UsageError(QStringLiteral("option --custom-id needs a GUID"));
+    return id;
+}
+
+double lengthKmOf(const CommandLine& line)
+{
+    const bool km = line.has(QStringLiteral("length-km"));
+    const bool ft = line.has(QStringLiteral("length-ft"));
+    if (km == ft)
+        throw UsageError(QStringLiteral("give the length with either --length-km or --length-ft"));
+    if (km)
+        return line.doubleValue(QStringLiteral("length-km"), 0.0, kMaxLengthKm);
+    const double feet =
+        line.doubleValue(QStringLiteral("length-ft"), 0.0, kMaxLengthKm * 1000.0 / kMetresPerFoot);
+    return feet * kMetresPerFoot / 1000.0;
+}
+
+} // namespace
+
+QStringList linkOptionNames()
+{
+    return {QStringLiteral("standard"),  QStringLiteral("custom-id"), QStringLiteral("fiber-type"),
+            QStringLiteral("length-km"), QStringLiteral("length-ft"), QStringLiteral("connectors"),
+            QStringLiteral("splices"),   QStringLiteral("link-name"), QStringLiteral("company"),
+            QStringLiteral("telephone")};
+}
+
+bool hasLinkOptions(const CommandLine& line)
+{
+    for (const QString& name : linkOptionNames()) {
+        if (line.has(name))
+            return true;
+    }
+    return false;
+}
+
+LinkData linkDataFromOptions(const CommandLine& line)
+{
+    LinkData link;
+    link.standard.standardNumber =
+        static_cast<std::int16_t>(line.intValue(QStringLiteral("standard"), 0, 32767));
+    link.standard.customGuid = guidFromRecordId(customIdOf(line));
+    link.standard.fiberType = static_cast<std::uint8_t>(line.intValue(QStringLiteral("fiber-type"), 0, 3));
+    link.standard.wavelengthNumber = -1;
+    link.lengthKm = lengthKmOf(line);
+    link.connectorPairs = line.intValue(QStringLiteral("connectors"), 0, LinkData::kMaxCount);
+    link.splices = line.intValue(QStringLiteral("splices"), 0, LinkData::kMaxCount);
+    link.linkName = line.requiredValue(QStringLiteral("link-name"));
+    link.company.name = line.requiredValue(QStringLiteral("company"));
+    link.company.telephone = line.value(QStringLiteral("telephone"));
+    if (const QString invalid = validateLinkData(link); !invalid.isEmpty())
+        throw UsageError(invalid);
+    return link;
+}
+
+std::optional<LinkData> CliLinkDataSource::askLinkData(const CorvinaMeterInfo&, const QList<CompanyChoice>&)
+{
+    LinkData link = link_;
+    if (!QFileInfo(target_).isFile())
+        return link;
+    try {
+        Database db;
+        db.open(target_, true, true, kConnectString);
+        for (const CompanyChoice& choice : listCompanyChoices(db)) {
+            if (choice.name == link.company.name) {
+                link.company = choice;
+                break;
+            }
+        }
+    } catch (const DatabaseException& e) {
+        // Saving into the target says what is wrong with it; here it only
+        // means no organisation of its own is reused.
+        qWarning().noquote() << "Organisations of" << target_ << "not read:" << e.description();
+    }
+    return link;
+}

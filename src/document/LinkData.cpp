@@ -1,0 +1,70 @@
+#include "document/LinkData.h"
+
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "database/CKAVCompanySet2.h"
+#include "standards/FiberTypes.h"
+
+#include <cmath>
+
+namespace {
+
+QString withLimit(int textId, int limit)
+{
+    return Strings::formatMessage(Strings::loadString(textId), {QString::number(limit)});
+}
+
+QString trimmedRight(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
+} // namespace
+
+QString validateLinkData(const LinkData& link)
+{
+    if (link.standard.standardNumber < 0)
+        return Strings::loadString(StringId::StandardNumberInvalid);
+    if (link.standard.fiberType >= kFiberTypeCount)
+        return Strings::loadString(StringId::FiberTypeInvalid);
+    if (!std::isfinite(link.lengthKm) || link.lengthKm < 0)
+        return Strings::loadString(StringId::LinkLengthInvalid);
+    if (link.connectorPairs < 0 || link.connectorPairs > LinkData::kMaxCount)
+        return withLimit(StringId::ConnectorPairsInvalid, LinkData::kMaxCount);
+    if (link.splices < 0 || link.splices > LinkData::kMaxCount)
+        return withLimit(StringId::SplicesInvalid, LinkData::kMaxCount);
+    if (link.linkName.isEmpty() || link.linkName.size() > LinkData::kMaxLinkNameLength)
+        return withLimit(StringId::LinkNameInvalid, LinkData::kMaxLinkNameLength);
+    if (link.company.name.isEmpty() || link.company.name.size() > CompanyChoice::kMaxNameLength)
+        return withLimit(StringId::OrganizationNameInvalid, CompanyChoice::kMaxNameLength);
+    if (link.company.telephone.size() > CompanyChoice::kMaxTelephoneLength)
+        return withLimit(StringId::TelephoneTooLong, CompanyChoice::kMaxTelephoneLength);
+    return QString();
+}
+
+QList<CompanyChoice> listCompanyChoices(Database& db)
+{
+    QList<CompanyChoice> choices;
+    CKAVCompanySet2 companies(db);
+    companies.open();
+    companies.setSort(QStringLiteral("[CompanyName]"));
+    companies.requery();
+    for (companies.moveFirst(); !companies.isEOF(); companies.moveNext()) {
+        // A row without a name cannot be chosen; later rows of a listed name
+        // are the same organisation.
+        if (companies.companyName.isEmpty() ||
+            (!choices.isEmpty() && choices.last().name == companies.companyName))
+            continue;
+        CompanyChoice choice;
+        choice.number = companies.companyNumber;
+        choice.name = companies.companyName;
+        choice.telephone = trimmedRight(companies.companyPhone);
+        choice.serialNo = companies.serialNo;
+        choice.version = companies.version;
+        choices.append(choice);
+    }
+    return choices;
+}
