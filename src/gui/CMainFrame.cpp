@@ -426,8 +426,7 @@ bool CMainFrame::openFile(const QString& path)
         const bool imported = document_->loadFile(path);
         if (imported)
             document_->setModifiedFlag(true);
-        else if (suffix == QLatin1String("kav") &&
-                 !document_->lastError().isEmpty()) // a .kavw says so itself
+        else if (!document_->lastError().isEmpty())
             prompt_->message(document_->lastError(), Strings::loadString(StringId::AppTitle),
                              PromptIcon::Exclamation);
         return imported;
@@ -510,8 +509,9 @@ void CMainFrame::printPagedReport(PagedReport& report, bool pageRange)
         if (!services_.choosePrinter(*printer_, pages))
             return;
     } else {
-        QPrintDialog dialog(printer_.get(), QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                                               : static_cast<QWidget*>(this));
+        QPrintDialog dialog(printer_.get(), QApplication::activeModalWidget()
+                                                ? QApplication::activeModalWidget()
+                                                : static_cast<QWidget*>(this));
         if (pageRange) {
             dialog.setMinMax(1, pages);
             dialog.setOption(QAbstractPrintDialog::PrintPageRange);
@@ -618,13 +618,20 @@ void CMainFrame::download()
     if (!transfer.ok())
         return;
     SignallingProgress storing;
-    document_->storeDownload(transfer.path, storing);
+    if (document_->storeDownload(transfer.path, storing))
+        return;
+    // The status bar has the reason too; a failure, unlike the user's own
+    // Cancel, is also said where it cannot be missed.
+    if (!document_->lastError().startsWith(Strings::loadString(StringId::OperationCancelled)))
+        prompt_->message(document_->lastError(), Strings::loadString(StringId::AppTitle),
+                         PromptIcon::Exclamation);
 }
 
 void CMainFrame::runLossWizard()
 {
     view_->writePendingEdit();
-    CLossWizard wizard(Strings::loadString(StringId::LossWizardCaption), document_->catalog(), *prompt_, this);
+    CLossWizard wizard(Strings::loadString(StringId::LossWizardCaption), document_->catalog(), *prompt_,
+                       this);
     wizard.setPrintReport([this](PagedReport& report) { printPagedReport(report, false); });
     wizard.buildPages();
     wizard.run();

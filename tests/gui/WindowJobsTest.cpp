@@ -3,9 +3,11 @@
 #include "WindowFixture.h"
 
 #include "MeterSimProcess.h"
+#include "WizardDriver.h"
 #include "gui/CommandIds.h"
 #include "meter/DevicePortOpener.h"
 #include "meter/SerialPortPaths.h"
+#include "wizards/CLinkWizard.h"
 
 #include <gtest/gtest.h>
 
@@ -166,4 +168,72 @@ TEST_F(WindowDownloadTest, ADownloadIntoAModifiedDocumentAsksToSaveFirst)
     prompt_.addAnswer(PromptAnswer::No);
     trigger(Download);
     EXPECT_EQ(document().circuits().count(), 7);
+}
+
+// A Corvina meter sends readings only: the Link Wizard asks for the link,
+// offering the organisations of the file that is open.
+TEST_F(WindowDownloadTest, ACorvinaDownloadIsStoredUnderTheLinkTheLinkWizardGives)
+{
+    startWith({"--fast", "--corvina"});
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    document().setModifiedFlag(false);
+    const QList<CompanyChoice> offered = document().companyChoices();
+    ASSERT_FALSE(offered.isEmpty());
+
+    QStringList companies;
+    whenModalOpens<CLinkWizard>([&](CLinkWizard& wizard) {
+        WizardDriver drive(wizard);
+        drive.choose("c1149", "ANSI/EIA/TIA568B.3");
+        drive.next();
+        drive.choose("c1152", "62.5uM MM");
+        drive.next();
+        drive.click("c1171");
+        drive.type("c1055", "120");
+        drive.next();
+        drive.type("c1153", "2");
+        drive.next();
+        for (int i = 0; i < drive.find<QComboBox>("c1154")->count(); ++i)
+            companies.append(drive.find<QComboBox>("c1154")->itemText(i));
+        drive.choose("c1154", offered.first().name);
+        drive.next();
+        drive.type("c1055", "Riser C");
+        screenshot(wizard, QStringLiteral("link-wizard-name"));
+        drive.finish();
+    });
+    trigger(Download);
+    EXPECT_EQ(companies.size(), offered.size()) << "the open file's organisations are offered";
+    EXPECT_EQ(frame_->statusPanes().messageText(), "Download successful");
+    ASSERT_EQ(document().circuits().count(), 3) << prompt_.texts().join('\n').toStdString();
+    EXPECT_EQ(record(), "Record 1 of 3");
+    EXPECT_EQ(document().circuits().at(0).linkId, "Riser C");
+    EXPECT_EQ(document().circuits().at(0).companyName, offered.first().name);
+    EXPECT_TRUE(frame_->isWindowModified());
+    screenshot(*frame_, QStringLiteral("window-corvina-download"));
+}
+
+TEST_F(WindowDownloadTest, CancellingTheLinkWizardStoresNothingOfTheCorvinaDownload)
+{
+    startWith({"--fast", "--corvina"});
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    document().setModifiedFlag(false);
+    whenModalOpens<CLinkWizard>([](CLinkWizard& wizard) { QTest::keyClick(&wizard, Qt::Key_Escape); });
+    trigger(Download);
+    EXPECT_EQ(document().circuits().count(), 19) << "the open file is as it was";
+    EXPECT_FALSE(frame_->isWindowModified());
+    EXPECT_TRUE(frame_->statusPanes().messageText().startsWith("Cancelled; nothing was changed."))
+        << frame_->statusPanes().messageText().toStdString();
+    EXPECT_TRUE(prompt_.exchanges().isEmpty()) << "the user's own Cancel needs no message box";
+}
+
+TEST_F(WindowDownloadTest, ACorvinaFileOpenedThatHoldsNoReadingsIsSaidAndChangesNothing)
+{
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    document().setModifiedFlag(false);
+    writeFile(path("header-only.kavw"), "'CX30118','1.02','05/17/07'\n");
+    filesToOpen_ << path("header-only.kavw");
+    trigger(FileOpen);
+    ASSERT_EQ(prompt_.exchanges().size(), 1);
+    EXPECT_TRUE(prompt_.texts().first().startsWith("No test data found in the download"))
+        << prompt_.texts().first().toStdString();
+    EXPECT_EQ(document().circuits().count(), 19);
 }
