@@ -485,6 +485,13 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
 
     {LanguageUnknownName, "Unknown language (%1)"},
     {LanguageModuleMissing, "No language module for %1 was found; %2 is used instead."},
+    {CustomStandardNameEmpty, "The standard needs a name."},
+    {CustomStandardNameTooLong, "The name of a standard may have at most %1 characters."},
+    {CustomStandardNoRows, "The standard covers no wavelength of any fiber type."},
+    {CustomStandardBadFiberType, "%1 is not a fiber type; the types are 0 to 3."},
+    {CustomStandardBadWavelength, "%1 (%2) is not a wavelength from 1nm to 9999nm."},
+    {CustomStandardBadValue, "The values of %1 at %2 must be numbers of 0 or more."},
+    {CustomStandardWavelengthTwice, "%1 at %2 is defined twice."},
 });
 
 } // namespace

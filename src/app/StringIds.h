@@ -466,6 +466,15 @@ enum : int
     ViewCaptionCableType = 45074,
     ViewCaptionStandard = 45075,
 
+    // Custom standards
+    CustomStandardNameEmpty = 45150,
+    CustomStandardNameTooLong = 45151,
+    CustomStandardNoRows = 45152,
+    CustomStandardBadFiberType = 45153,
+    CustomStandardBadWavelength = 45154,
+    CustomStandardBadValue = 45155,
+    CustomStandardWavelengthTwice = 45156,
+
     // Dialogs of the window
     LogoSettingNotSaved = 45100,
 

@@ -18,7 +18,8 @@ struct Command
 
 const std::array kCommands = {
     Command{&kStandardsSpec, runStandards},
-    Command{&kBudgetSpec, runBudget},
+    Command{&kBudgetSpec, runBudget}, // with --pdf it needs the GUI application object
+    Command{&kAddStandardSpec, runAddStandard},
     Command{&kCreateSpec, runCreate},
     Command{&kInfoSpec, runInfo},
     Command{&kUpgradeSpec, runUpgrade},
@@ -39,10 +40,17 @@ QString cliUsage()
         "Commands:\n"
         "  standards [--db FILE.mdb]  list the standards catalogue, one entry a line\n"
         "  budget --standard N [--custom-id ID] --fiber-type T --length-km X\n"
-        "         --connectors N --splices N [--db FILE.mdb]\n"
+        "         --connectors N --splices N [--db FILE.mdb] [--pdf OUT.pdf]\n"
         "                            allowed loss for every wavelength of a standard\n"
         "                            (custom standards: the shared standards file, and\n"
-        "                            with --db those of that test database)\n"
+        "                            with --db those of that test database); --pdf also\n"
+        "                            writes the Loss Wizard's printout\n"
+        "  add-standard NAME --entry FIBERTYPE,WAVELENGTH,MAXDISTANCE,MAXLOSS,\n"
+        "         ATTENUATION,CONNECTORLOSS,SPLICELOSS [--entry ...]\n"
+        "                            save a custom standard to the shared standards file,\n"
+        "                            one --entry per fiber type (0-3) and wavelength\n"
+        "                            (850nm), MAXDISTANCE in metres, numbers with \".\";\n"
+        "                            prints its id as the last line\n"
         "  create FILE.mdb [--schema 1.0|2.0|2.1]\n"
         "                            create an empty test database\n"
         "  info FILE.mdb             schema version and row counts\n"
@@ -80,8 +88,20 @@ bool cliNeedsGuiApplication(const QStringList& arguments)
     } catch (const UsageError&) {
         return false;
     }
-    // Printing is the one command that lays out text.
-    return !words.isEmpty() && words.first() == kPrintSpec.name;
+    // Printing lays out text: the print command, and budget with its printout.
+    if (words.isEmpty())
+        return false;
+    if (words.first() == kPrintSpec.name)
+        return true;
+    if (words.first() != kBudgetSpec.name)
+        return false;
+    for (const QString& word : words) {
+        if (word == QLatin1String("--"))
+            break;
+        if (word == QLatin1String("--pdf") || word.startsWith(QLatin1String("--pdf=")))
+            return true;
+    }
+    return false;
 }
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)

@@ -14,9 +14,11 @@ struct CliContext
 
 extern const CommandSpec kStandardsSpec;
 extern const CommandSpec kBudgetSpec;
+extern const CommandSpec kAddStandardSpec;
 
 int runStandards(const CommandLine& line, CliContext& context);
 int runBudget(const CommandLine& line, CliContext& context);
+int runAddStandard(const CommandLine& line, CliContext& context);
 
 extern const CommandSpec kCreateSpec;
 extern const CommandSpec kInfoSpec;

@@ -34,19 +34,23 @@ CommandLine CommandLine::parse(const CommandSpec& syntax, const QStringList& wor
             name.truncate(eq);
             hasInlineValue = true;
         }
-        if (line.has(name))
+        const bool repeatable = syntax.repeatableOptions.contains(name);
+        if (!repeatable && line.has(name))
             throw UsageError(QStringLiteral("option %1 given twice").arg(dashed(name)));
         if (syntax.flagOptions.contains(name)) {
             if (hasInlineValue)
                 throw UsageError(QStringLiteral("option %1 takes no value").arg(dashed(name)));
             line.flags_.insert(name);
-        } else if (syntax.valueOptions.contains(name)) {
+        } else if (repeatable || syntax.valueOptions.contains(name)) {
             if (!hasInlineValue) {
                 if (i + 1 >= words.size())
                     throw UsageError(QStringLiteral("option %1 needs a value").arg(dashed(name)));
                 inlineValue = words.at(++i);
             }
-            line.values_.insert(name, inlineValue);
+            if (repeatable)
+                line.repeated_[name].append(inlineValue);
+            else
+                line.values_.insert(name, inlineValue);
         } else {
             throw UsageError(QStringLiteral("unknown option %1 for '%2'").arg(word, syntax.name));
         }

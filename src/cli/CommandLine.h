@@ -21,8 +21,9 @@ struct CommandSpec
     QString name;
     int minPositional = 0;
     int maxPositional = 0;
-    QStringList valueOptions; // "--standard" takes a value
-    QStringList flagOptions;  // "--feet" stands alone
+    QStringList valueOptions;        // "--standard" takes a value
+    QStringList flagOptions;         // "--feet" stands alone
+    QStringList repeatableOptions{}; // "--entry" takes a value and may be given again
 };
 
 // One command's arguments after parsing: positional arguments in order,
@@ -34,8 +35,13 @@ public:
     static CommandLine parse(const CommandSpec& syntax, const QStringList& words);
 
     const QStringList& positional() const { return positional_; }
-    bool has(const QString& option) const { return values_.contains(option) || flags_.contains(option); }
+    bool has(const QString& option) const
+    {
+        return values_.contains(option) || flags_.contains(option) || repeated_.contains(option);
+    }
     QString value(const QString& option) const { return values_.value(option); }
+    // Every value of a repeatable option, in the order given.
+    QStringList values(const QString& option) const { return repeated_.value(option); }
 
     // Typed values of options; a missing required option or a bad number is a UsageError.
     QString requiredValue(const QString& option) const;
@@ -45,6 +51,7 @@ public:
 private:
     QStringList positional_;
     QHash<QString, QString> values_;
+    QHash<QString, QStringList> repeated_;
     QSet<QString> flags_;
 };
 

@@ -2281,6 +2281,40 @@ Ungültige Betriebsreserve</translation>
         <source>Please enter a whole number from %1 to %2.</source>
         <extracomment>WizardCountRange</extracomment>
         <translation>Bitte geben Sie eine ganze Zahl von %1 bis %2 ein.</translation>
+    <message id="45150">
+        <source>The standard needs a name.</source>
+        <extracomment>CustomStandardNameEmpty</extracomment>
+        <translation>Die Norm braucht einen Namen.</translation>
+    </message>
+    <message id="45151">
+        <source>The name of a standard may have at most %1 characters.</source>
+        <extracomment>CustomStandardNameTooLong</extracomment>
+        <translation>Der Name einer Norm darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message id="45152">
+        <source>The standard covers no wavelength of any fiber type.</source>
+        <extracomment>CustomStandardNoRows</extracomment>
+        <translation>Die Norm deckt keine Wellenlänge eines Fasertyps ab.</translation>
+    </message>
+    <message id="45153">
+        <source>%1 is not a fiber type; the types are 0 to 3.</source>
+        <extracomment>CustomStandardBadFiberType</extracomment>
+        <translation>%1 ist kein Fasertyp; die Fasertypen sind 0 bis 3.</translation>
+    </message>
+    <message id="45154">
+        <source>%1 (%2) is not a wavelength from 1nm to 9999nm.</source>
+        <extracomment>CustomStandardBadWavelength</extracomment>
+        <translation>%1 (%2) ist keine Wellenlänge von 1nm bis 9999nm.</translation>
+    </message>
+    <message id="45155">
+        <source>The values of %1 at %2 must be numbers of 0 or more.</source>
+        <extracomment>CustomStandardBadValue</extracomment>
+        <translation>Die Werte für %1 bei %2 müssen Zahlen ab 0 sein.</translation>
+    </message>
+    <message id="45156">
+        <source>%1 at %2 is defined twice.</source>
+        <extracomment>CustomStandardWavelengthTwice</extracomment>
+        <translation>%1 bei %2 ist zweimal festgelegt.</translation>
     </message>
 </context>
 </TS>
