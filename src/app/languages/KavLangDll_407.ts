@@ -2281,6 +2281,7 @@ Ungültige Betriebsreserve</translation>
         <source>Please enter a whole number from %1 to %2.</source>
         <extracomment>WizardCountRange</extracomment>
         <translation>Bitte geben Sie eine ganze Zahl von %1 bis %2 ein.</translation>
+    </message>
     <message id="45150">
         <source>The standard needs a name.</source>
         <extracomment>CustomStandardNameEmpty</extracomment>
