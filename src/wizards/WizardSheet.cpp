@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -79,6 +80,10 @@ void WizardSheet::showPage(int index)
         return;
     current_ = index;
     stack_->setCurrentWidget(target);
+    // The page is laid out now, not at the next turn of the event loop, so
+    // its fields have their places before anything acts on them.
+    if (QLayout* pageLayout = target->layout())
+        pageLayout->activate();
     setWindowTitle(target->caption().isEmpty() ? caption_ : target->caption());
     target->activate();
     // The page's first field takes the keys, as it does when a dialog opens.

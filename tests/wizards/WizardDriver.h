@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizards/WizardPage.h"
 #include "wizards/WizardSheet.h"
 
 #include <QAbstractButton>
@@ -62,10 +63,14 @@ public:
     }
     void type(const char* editName, const QString& text) { type(find<QLineEdit>(editName), text); }
 
-    void click(const char* buttonName)
+    // On the button's mark: a radio button or check box takes a click only
+    // on its mark and its text, not on the blank rest of its width.
+    static void click(QAbstractButton* button)
     {
-        QTest::mouseClick(find<QAbstractButton>(buttonName), Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          QPoint(qMin(8, button->width() / 2), button->height() / 2));
     }
+    void click(const char* buttonName) { click(find<QAbstractButton>(buttonName)); }
 
 private:
     WizardSheet& sheet_;
