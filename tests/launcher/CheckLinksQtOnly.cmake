@@ -1,0 +1,26 @@
+# cmake -DLIBRARIES=a|b|... -DPROGRAM=path -P CheckLinksQtOnly.cmake
+# Fails when the launcher links anything besides launcher-lib and Qt, or
+# loads a shared library of Fibrolog's own dependencies.
+string(REPLACE "|" ";" libraries "${LIBRARIES}")
+foreach(library IN LISTS libraries)
+    if(library STREQUAL "" OR library STREQUAL "launcher-lib" OR library MATCHES "^Qt6::(Core|Gui|Widgets)$")
+        continue()
+    endif()
+    message(FATAL_ERROR "the launcher links ${library}")
+endforeach()
+
+execute_process(COMMAND readelf -d "${PROGRAM}" OUTPUT_VARIABLE dynamic RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "readelf could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "Shared library: \\[[^]]+\\]" needed "${dynamic}")
+if(NOT needed)
+    message(FATAL_ERROR "${PROGRAM} loads no shared library: not the launcher as built")
+endif()
+foreach(entry IN LISTS needed)
+    string(REGEX REPLACE "Shared library: \\[(.*)\\]" "\\1" name "${entry}")
+    if(name MATCHES "sqlcipher|sqlite|PrintSupport|fibrolog")
+        message(FATAL_ERROR "the launcher loads ${name}")
+    endif()
+    message(STATUS "loads ${name}")
+endforeach()
