@@ -16,14 +16,8 @@ constexpr double kMaxLengthKm = 1.0e6;
 
 RecordId customIdOf(const CommandLine& line)
 {
-    if (!line.has(QStringLiteral("custom-id")))
-        return recordIdFromGuid(Guid{});
-    const QString text = line.value(QStringLiteral("custom-id")).trimmed();
-    const RecordId id =
-        text.size() == kRecordIdLength ? text : QStringLiteral("{guid {%1}}").arg(text.toLower());
-    if (isNullGuid(guidFromRecordId(id)))
-        throw UsageError(QStringLiteral("option --custom-id needs a GUID"));
-    return id;
+    const RecordId id = customIdOption(line);
+    return id.isEmpty() ? recordIdFromGuid(Guid{}) : id;
 }
 
 double lengthKmOf(const CommandLine& line)

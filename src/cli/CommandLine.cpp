@@ -112,3 +112,16 @@ QString takeLocaleOption(QStringList& words)
     }
     return name;
 }
+
+// Accepts the stored form "{guid {...}}" or a bare GUID.
+RecordId customIdOption(const CommandLine& line)
+{
+    if (!line.has(QStringLiteral("custom-id")))
+        return {};
+    const QString text = line.value(QStringLiteral("custom-id")).trimmed();
+    const RecordId id =
+        text.size() == kRecordIdLength ? text : QStringLiteral("{guid {%1}}").arg(text.toLower());
+    if (isNullGuid(guidFromRecordId(id)))
+        throw UsageError(QStringLiteral("option --custom-id needs a GUID"));
+    return id;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "standards/RecordId.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -58,3 +60,7 @@ private:
 // Takes "--locale NAME" (or "--locale=NAME") out of the words, wherever it is.
 // Returns the name, empty when absent; throws UsageError when the value is missing.
 QString takeLocaleOption(QStringList& words);
+
+// The value of --custom-id: the stored form "{guid {...}}" or a bare GUID;
+// empty without the option. Throws UsageError for anything else.
+RecordId customIdOption(const CommandLine& line);

@@ -41,19 +41,6 @@ QString plain(float value)
     return QString::asprintf("%.2f", static_cast<double>(value));
 }
 
-// Accepts the stored form "{guid {...}}" or a bare GUID.
-RecordId customIdOption(const CommandLine& line)
-{
-    if (!line.has(QStringLiteral("custom-id")))
-        return {};
-    const QString text = line.value(QStringLiteral("custom-id")).trimmed();
-    const RecordId id =
-        text.size() == kRecordIdLength ? text : QStringLiteral("{guid {%1}}").arg(text.toLower());
-    if (isNullGuid(guidFromRecordId(id)))
-        throw UsageError(QStringLiteral("option --custom-id needs a GUID"));
-    return id;
-}
-
 // The catalogue as the program has it: with the shared standards file and,
 // with --db, the custom standards of that test database. False when the
 // database cannot be read (the reason is written).

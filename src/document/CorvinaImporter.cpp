@@ -146,9 +146,6 @@ ImportResult CorvinaImporter::store(const CorvinaDownload& download, const LinkD
         result = failure(ImportResult::Status::DatabaseError,
                          Strings::loadString(StringId::ErrorOccurred) + e.description());
     }
-    if (!result.stored()) {
-        QFile::remove(databasePath);
-        QFile::remove(databasePath + QStringLiteral("-journal"));
-    }
+    removeUnlessStored(result, databasePath);
     return result;
 }

@@ -320,9 +320,14 @@ ImportResult DownloadImporter::store(DownloadModel model, const QString& databas
         result = failure(ImportResult::Status::DatabaseError,
                          Strings::loadString(StringId::ErrorOccurred) + e.description());
     }
-    if (!result.stored()) {
-        QFile::remove(databasePath);
-        QFile::remove(databasePath + QStringLiteral("-journal"));
-    }
+    removeUnlessStored(result, databasePath);
     return result;
+}
+
+void removeUnlessStored(const ImportResult& result, const QString& databasePath)
+{
+    if (result.stored())
+        return;
+    QFile::remove(databasePath);
+    QFile::remove(databasePath + QStringLiteral("-journal"));
 }

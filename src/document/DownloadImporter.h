@@ -34,6 +34,10 @@ struct ImportResult
     bool stored() const { return status == Status::Stored; }
 };
 
+// A store that did not end with Stored leaves no database behind, nor its
+// journal.
+void removeUnlessStored(const ImportResult& result, const QString& databasePath);
+
 // Writes a Pendra or Lintel download into a brand-new test database: the
 // Company row, the custom and return-loss standards, one Site row per tested
 // link that has fibers (its slots re-mapped to the wavelengths its fibers were

@@ -5,6 +5,7 @@
 #include "wizards/CStandardWizard.h"
 #include "wizards/StandardWizardSubject.h"
 #include "wizards/WizardButtons.h"
+#include "wizards/WizardLabels.h"
 #include "wizards/WizardNumbers.h"
 
 #include <QCheckBox>
@@ -16,13 +17,8 @@
 CStandardWizardAttenuation::CStandardWizardAttenuation(CStandardWizard& wizard)
     : WizardPage(Strings::loadString(StringId::StandardWizardCaption)), wizard_(wizard)
 {
-    auto* question = new QLabel(Strings::loadString(StringId::StandardWizardAllowancesQuestion), this);
-    question->setWordWrap(true);
-    subject_ = new QLabel(this);
-    subject_->setObjectName(QStringLiteral("c1164"));
-    QFont bold = subject_->font();
-    bold.setBold(true);
-    subject_->setFont(bold);
+    auto* question = questionLabel(Strings::loadString(StringId::StandardWizardAllowancesQuestion), this);
+    subject_ = subjectLabel("c1164", this);
 
     const struct
     {

@@ -4,6 +4,7 @@
 #include "app/StringTable.h"
 #include "wizards/CStandardWizard.h"
 #include "wizards/WizardButtons.h"
+#include "wizards/WizardLabels.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,8 +14,7 @@ CStandardWizardFibers::CStandardWizardFibers(CStandardWizard& wizard)
     : WizardPage(Strings::loadString(StringId::StandardWizardCaption)), wizard_(wizard)
 {
     auto* layout = new QVBoxLayout(this);
-    auto* question = new QLabel(Strings::loadString(StringId::StandardWizardFibersQuestion), this);
-    question->setWordWrap(true);
+    auto* question = questionLabel(Strings::loadString(StringId::StandardWizardFibersQuestion), this);
     layout->addWidget(question);
     // In the order the dialog shows them, which is not the codes' order.
     const struct

@@ -5,6 +5,7 @@
 #include "wizards/CStandardWizard.h"
 #include "wizards/StandardWizardSubject.h"
 #include "wizards/WizardButtons.h"
+#include "wizards/WizardLabels.h"
 #include "wizards/WizardNumbers.h"
 
 #include <QButtonGroup>
@@ -18,13 +19,8 @@ CStandardWizardLimitPage::CStandardWizardLimitPage(CStandardWizard& wizard, int 
                                                    const char* editName, int unitId)
     : WizardPage(Strings::loadString(StringId::StandardWizardCaption)), wizard_(wizard)
 {
-    auto* question = new QLabel(Strings::loadString(questionId), this);
-    question->setWordWrap(true);
-    subject_ = new QLabel(this);
-    subject_->setObjectName(QStringLiteral("c1164"));
-    QFont bold = subject_->font();
-    bold.setBold(true);
-    subject_->setFont(bold);
+    auto* question = questionLabel(Strings::loadString(questionId), this);
+    subject_ = subjectLabel("c1164", this);
     yes_ = new QRadioButton(Strings::loadString(StringId::StandardWizardYes), this);
     yes_->setObjectName(QStringLiteral("c1165"));
     no_ = new QRadioButton(Strings::loadString(StringId::StandardWizardNo), this);

@@ -4,6 +4,7 @@
 #include "app/StringTable.h"
 #include "wizards/CStandardWizard.h"
 #include "wizards/WizardButtons.h"
+#include "wizards/WizardLabels.h"
 #include "wizards/WizardNumbers.h"
 
 #include <QButtonGroup>
@@ -29,13 +30,9 @@ QString wavelengthItem(int nanometres)
 CStandardWizardMoreWavelengths::CStandardWizardMoreWavelengths(CStandardWizard& wizard)
     : WizardPage(Strings::loadString(StringId::StandardWizardCaption)), wizard_(wizard)
 {
-    auto* question = new QLabel(Strings::loadString(StringId::StandardWizardMoreWavelengthsQuestion), this);
-    question->setWordWrap(true);
-    fiberType_ = new QLabel(this);
-    fiberType_->setObjectName(QStringLiteral("c1152"));
-    QFont bold = fiberType_->font();
-    bold.setBold(true);
-    fiberType_->setFont(bold);
+    auto* question =
+        questionLabel(Strings::loadString(StringId::StandardWizardMoreWavelengthsQuestion), this);
+    fiberType_ = subjectLabel("c1152", this);
 
     yes_ = new QRadioButton(Strings::loadString(StringId::StandardWizardYes), this);
     yes_->setObjectName(QStringLiteral("c1160"));

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -59,6 +60,15 @@ protected:
         if (frame_)
             frame_->document().setModifiedFlag(false);
         frame_.reset();
+    }
+
+    // The text of a PDF the window printed, as pdftotext lays it out.
+    static QString pdfText(const QString& pdf)
+    {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        pdftotext.waitForFinished(30000);
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }
 
     static QString sample(const char* name) { return QStringLiteral(FIBROLOG_TEST_DATA_DIR "/") + name; }

@@ -28,14 +28,6 @@ using namespace CommandIds;
 
 namespace {
 
-QString pdfText(const QString& pdf)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    pdftotext.waitForFinished(30000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 // The Download command against a simulated meter on a real serial line.
 class WindowDownloadTest : public WindowTest
 {

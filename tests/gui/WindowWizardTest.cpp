@@ -13,14 +13,6 @@ using namespace CommandIds;
 
 namespace {
 
-QString pdfText(const QString& pdf)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    pdftotext.waitForFinished(30000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 class WindowWizardTest : public WindowTest
 {
 protected:
