@@ -14,7 +14,9 @@ out="$PWD/out/screenshots"
 mkdir -p "$out/x11"
 rm -f "$out"/*.png "$out"/x11/*.png
 
-FIBROLOG_SCREENSHOTS="$out" QT_QPA_PLATFORM=offscreen build/tests/gui/test-window >/dev/null
+for program in gui/test-gui gui/test-window wizards/test-wizards launcher/test-launcher; do
+    FIBROLOG_SCREENSHOTS="$out" QT_QPA_PLATFORM=offscreen "build/tests/$program" >/dev/null
+done
 if ! command -v xvfb-run >/dev/null; then
     sudo=""
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
