@@ -102,6 +102,11 @@ TEST_F(WindowWizardTest, AStandardMadeWithTheStandardWizardIsPlannedWithAndPrint
           "Number of Connector Pairs:", "Cable Type:", "INDOOR SM", "Standard:", "Campus Plan",
           "Loss Thresholds", "Maximum Allowed Loss", "1310nm", "-9.300000 db"})
         EXPECT_TRUE(printed.contains(QLatin1String(expected))) << expected << "\n" << printed.toStdString();
+
+    // The next run of the program finds the standard in the shared file.
+    makeFrame();
+    EXPECT_EQ(document().catalog().customCount(), 1);
+    EXPECT_TRUE(prompt_.exchanges().isEmpty()) << prompt_.texts().join('\n').toStdString();
 }
 
 TEST_F(WindowWizardTest, CancellingTheWizardsChangesNothing)
