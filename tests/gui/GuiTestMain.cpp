@@ -20,5 +20,5 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     QApplication app(argc, argv);
     const TestEnvironment environment;
-    return TestEnvironment::finish(RUN_ALL_TESTS());
+    return RUN_ALL_TESTS();
 }

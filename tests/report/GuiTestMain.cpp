@@ -14,5 +14,5 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const TestEnvironment environment;
-    return TestEnvironment::finish(RUN_ALL_TESTS());
+    return RUN_ALL_TESTS();
 }

@@ -10,12 +10,6 @@ class TestEnvironment
 public:
     TestEnvironment();
 
-    // Ends the test program: in a sanitizer build the leak check runs here,
-    // while every thread of Qt and of the tests is idle. Left to exit(), it
-    // stops the world while Qt's own threads are being torn down, and its
-    // tracer now and then crashes on a thread half gone.
-    static int finish(int status);
-
 private:
     QTemporaryDir dataHome_;
 };

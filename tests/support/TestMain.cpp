@@ -9,5 +9,5 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     QCoreApplication app(argc, argv);
     const TestEnvironment environment;
-    return TestEnvironment::finish(RUN_ALL_TESTS());
+    return RUN_ALL_TESTS();
 }
