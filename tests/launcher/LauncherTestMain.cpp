@@ -5,11 +5,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThreadPool>
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
 
 int main(int argc, char** argv)
 {
@@ -23,11 +18,5 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
     QApplication app(argc, argv);
-    const int status = RUN_ALL_TESTS();
-    QThreadPool::globalInstance()->waitForDone();
-#if defined(__SANITIZE_ADDRESS__)
-    // The leak check runs while Qt's threads are idle, not at exit.
-    __lsan_do_leak_check();
-#endif
-    return status;
+    return RUN_ALL_TESTS();
 }
