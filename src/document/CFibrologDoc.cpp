@@ -225,6 +225,11 @@ bool CFibrologDoc::importDownload(const QString& path, JobProgress* progress)
     const ImportResult result = DownloadImporter::importFile(path, target, progress);
     shortenedFields_ = result.shortened;
     importOmissions_ = result.omissions.describe();
+    return adoptImport(result, target);
+}
+
+bool CFibrologDoc::adoptImport(const ImportResult& result, const QString& target)
+{
     if (!result.stored()) {
         workingFiles_.remove(target);
         lastError_ = result.message;
@@ -276,15 +281,11 @@ bool CFibrologDoc::importCorvinaDownload(const QString& path, JobProgress* progr
     }
     const QString target = workingFiles_.newPath();
     const ImportResult result = CorvinaImporter::store(download, *link, meter, target, progress);
-    if (!result.stored()) {
-        workingFiles_.remove(target);
-        lastError_ = result.message;
-        return false;
+    if (result.stored()) {
+        shortenedFields_ = result.shortened;
+        importOmissions_ = CorvinaImporter::omissions(download);
     }
-    shortenedFields_ = result.shortened;
-    importOmissions_ = CorvinaImporter::omissions(download);
-    releaseDatabase();
-    return openWorkingDatabase(target);
+    return adoptImport(result, target);
 }
 
 QList<CompanyChoice> CFibrologDoc::companyChoices() const

@@ -20,6 +20,7 @@ class CKAVSiteSet2_1;
 class CKAVStandardsSet2;
 class Database;
 class JobProgress;
+struct ImportResult;
 class LinkDataSource;
 class SerialPortOpener;
 class StatusSink;
@@ -152,6 +153,9 @@ private:
     void emitChanged(const std::vector<int>& indexes);
     bool importDownload(const QString& path, JobProgress* progress = nullptr);
     bool importCorvinaDownload(const QString& path, JobProgress* progress = nullptr);
+    // Makes a stored download the working database, or forgets a store that
+    // failed and keeps its reason.
+    bool adoptImport(const ImportResult& result, const QString& target);
     void setPathName(const QString& path);
     void warn(int textId, int captionId);
     void reportStandardsProblem(const QString& problem);

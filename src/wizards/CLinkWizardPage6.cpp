@@ -41,7 +41,7 @@ void CLinkWizardPage6::fill()
 {
     const int chosen = companies_->currentIndex() >= 0 ? companies_->currentData().toInt() : -1;
     companies_->clear();
-    const QList<CompanyChoice>& companies = linkWizard().companies();
+    const QList<CompanyChoice>& companies = link_.companies();
     for (int i = 0; i < companies.size(); ++i)
         insertSorted(*companies_, companies.at(i).name, i);
     const int select = remembered_ >= 0 ? remembered_ : chosen;
@@ -53,7 +53,7 @@ void CLinkWizardPage6::newOrganisation()
     NewCompanyDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    remembered_ = linkWizard().addOrganisation(dialog.organization(), dialog.telephone());
+    remembered_ = link_.addOrganisation(dialog.organization(), dialog.telephone());
     fill();
     setButtonsFor(companies_->currentIndex() >= 0);
 }
@@ -62,6 +62,6 @@ int CLinkWizardPage6::onNext()
 {
     if (companies_->currentIndex() < 0)
         return kStay;
-    linkWizard().setCompanyIndex(companies_->currentData().toInt());
+    link_.setCompanyIndex(companies_->currentData().toInt());
     return kFollowOrder;
 }

@@ -20,7 +20,6 @@ public:
 private:
     void fill();
     void newOrganisation();
-    CLinkWizard& linkWizard() const { return link_; }
 
     CLinkWizard& link_;
     QComboBox* companies_ = nullptr; // c1154

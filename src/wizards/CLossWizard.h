@@ -3,8 +3,6 @@
 #include "standards/StandardKey.h"
 #include "wizards/WizardSheet.h"
 
-#include <QDateTime>
-
 #include <functional>
 #include <optional>
 
@@ -47,13 +45,6 @@ public:
     int splices() const { return splices_; }
     void setSplices(int splices) { splices_ = splices; }
 
-    const std::optional<QString>& meterSerial() const { return meterSerial_; }
-    void setMeterSerial(const QString& serial) { meterSerial_ = serial; }
-    const std::optional<QString>& meterVersion() const { return meterVersion_; }
-    void setMeterVersion(const QString& version) { meterVersion_ = version; }
-    const QDateTime& calibrationDate() const { return calibrationDate_; }
-    void setCalibrationDate(const QDateTime& date) { calibrationDate_ = date; }
-
     void setPrintReport(PrintReport print) { printReport_ = std::move(print); }
     void print(PagedReport& report) const;
 
@@ -70,9 +61,6 @@ private:
     float lengthKm_ = 0;
     int connectorPairs_ = 0;
     int splices_ = 0;
-    std::optional<QString> meterSerial_;
-    std::optional<QString> meterVersion_;
-    QDateTime calibrationDate_ = QDateTime::currentDateTime();
     PrintReport printReport_;
     CKavWizardPage* lastPage_ = nullptr;
 };

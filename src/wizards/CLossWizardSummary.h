@@ -17,7 +17,6 @@ public:
     explicit CLossWizardSummary(CLossWizard& wizard);
 
     void activate() override;
-    const LossSummary& summary() const { return summary_; }
 
 private:
     void compute();

@@ -66,7 +66,6 @@ public:
     // Appends the wavelength now defined to its type's rows and starts the
     // next one afresh.
     void commitRow();
-    const std::vector<StandardEntry>& rowsOf(int fiberType) const { return rows_.at(fiberType); }
     // Stores the standard; on a failure the user is told why and false comes back.
     bool save();
 

@@ -13,28 +13,24 @@ WizardLinkDataSource::WizardLinkDataSource(const StandardsCatalog& catalog, User
 {
 }
 
-std::optional<LinkData> WizardLinkDataSource::askLinkData(const CorvinaMeterInfo& meter,
+// The meter's serial number, version and calibration date go with the
+// download to the store; the wizard asks only for what the download lacks.
+std::optional<LinkData> WizardLinkDataSource::askLinkData(const CorvinaMeterInfo& /*meter*/,
                                                           const QList<CompanyChoice>& companies)
 {
     if (QThread::currentThread() == thread())
-        return runWizard(meter, companies);
+        return runWizard(companies);
     std::optional<LinkData> answer;
     QMetaObject::invokeMethod(
-        this, [&] { answer = runWizard(meter, companies); }, Qt::BlockingQueuedConnection);
+        this, [&] { answer = runWizard(companies); }, Qt::BlockingQueuedConnection);
     return answer;
 }
 
 // The original program gave this wizard the caption of the Loss Wizard.
-std::optional<LinkData> WizardLinkDataSource::runWizard(const CorvinaMeterInfo& meter,
-                                                        const QList<CompanyChoice>& companies)
+std::optional<LinkData> WizardLinkDataSource::runWizard(const QList<CompanyChoice>& companies)
 {
     CLinkWizard wizard(Strings::loadString(StringId::LossWizardCaption), catalog_, prompt_, companies,
                        parent_);
-    if (meter.serial)
-        wizard.setMeterSerial(*meter.serial);
-    if (meter.version)
-        wizard.setMeterVersion(*meter.version);
-    wizard.setCalibrationDate(meter.calibrationDate);
     wizard.buildPages();
     if (!wizard.run())
         return std::nullopt;

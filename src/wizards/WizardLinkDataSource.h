@@ -21,7 +21,7 @@ public:
                                         const QList<CompanyChoice>& companies) override;
 
 private:
-    std::optional<LinkData> runWizard(const CorvinaMeterInfo& meter, const QList<CompanyChoice>& companies);
+    std::optional<LinkData> runWizard(const QList<CompanyChoice>& companies);
 
     const StandardsCatalog& catalog_;
     UserPrompt& prompt_;

@@ -93,7 +93,6 @@ void WizardSheet::showPage(int index)
 
 void WizardSheet::setButtons(int buttons)
 {
-    buttons_ = buttons;
     const bool finishShown = buttons & (WizardButton::Finish | WizardButton::DisabledFinish);
     back_->setEnabled(buttons & WizardButton::Back);
     next_->setVisible(!finishShown);

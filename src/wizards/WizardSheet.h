@@ -33,7 +33,6 @@ public:
     void showPage(int index);
 
     void setButtons(int buttons);
-    int buttons() const { return buttons_; }
 
     QPushButton* backButton() const { return back_; }
     QPushButton* nextButton() const { return next_; }
@@ -59,5 +58,4 @@ private:
     QPushButton* cancel_ = nullptr;
     QString caption_;
     int current_ = -1;
-    int buttons_ = 0;
 };

@@ -31,7 +31,6 @@ protected:
                    company("00000000-0000-0000-0000-00000000000a", "Acme Fiber", "555-0101")}),
           drive_(wizard_)
     {
-        wizard_.setMeterSerial(QStringLiteral("CX30118"));
         wizard_.buildPages();
         wizard_.show();
     }
