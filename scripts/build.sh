@@ -7,5 +7,16 @@ cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
 shift || true
 
-cmake -S . -B "$build_dir" -G Ninja -DFIBROLOG_WERROR=ON "$@" >/dev/null
+# ccache, when it is there, makes a rebuild of unchanged files nearly free;
+# paths relative to the checkout let every clone share one cache, and the
+# precompiled headers are cacheable with these sloppiness settings.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$PWD"
+    export CCACHE_NOHASHDIR=1
+    export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
+fi
+
+cmake -S . -B "$build_dir" -G Ninja -DFIBROLOG_WERROR=ON "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"

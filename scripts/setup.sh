@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev
     qt6-l10n-tools qt6-translations-l10n
     libsqlcipher-dev

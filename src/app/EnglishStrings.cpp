@@ -492,6 +492,18 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {CustomStandardBadWavelength, "%1 (%2) is not a wavelength from 1nm to 9999nm."},
     {CustomStandardBadValue, "The values of %1 at %2 must be numbers of 0 or more."},
     {CustomStandardWavelengthTwice, "%1 at %2 is defined twice."},
+
+    // Lengths, standards and the values a circuit is judged on (45200-45229)
+
+    // Custom standards' limits and the shared standards file (45230-45249)
+
+    // Downloads: damaged values, incomplete transfers (45250-45299)
+
+    // Files: names, links, locks (45300-45349)
+
+    // The window's notices, saves and edits (45350-45399)
+
+    // Checked language modules (45400-45419)
 });
 
 } // namespace

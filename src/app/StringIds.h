@@ -481,5 +481,17 @@ enum : int
     // Language modules
     LanguageUnknownName = 45120,
     LanguageModuleMissing = 45121,
+
+    // Lengths, standards and the values a circuit is judged on (45200-45229)
+
+    // Custom standards' limits and the shared standards file (45230-45249)
+
+    // Downloads: damaged values, incomplete transfers (45250-45299)
+
+    // Files: names, links, locks (45300-45349)
+
+    // The window's notices, saves and edits (45350-45399)
+
+    // Checked language modules (45400-45419)
 };
 } // namespace StringId

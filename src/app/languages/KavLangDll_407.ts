@@ -2317,5 +2317,17 @@ Ungültige Betriebsreserve</translation>
         <extracomment>CustomStandardWavelengthTwice</extracomment>
         <translation>%1 bei %2 ist zweimal festgelegt.</translation>
     </message>
+
+    <!-- Lengths, standards and the values a circuit is judged on (45200-45229) -->
+
+    <!-- Custom standards' limits and the shared standards file (45230-45249) -->
+
+    <!-- Downloads: damaged values, incomplete transfers (45250-45299) -->
+
+    <!-- Files: names, links, locks (45300-45349) -->
+
+    <!-- The window's notices, saves and edits (45350-45399) -->
+
+    <!-- Checked language modules (45400-45419) -->
 </context>
 </TS>
