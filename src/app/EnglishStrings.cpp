@@ -497,7 +497,8 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
 
     // Custom standards' limits and the shared standards file (45230-45249)
     {CustomStandardNameTaken, "The name %1 is taken by another standard; give this one a name of its own."},
-    {CustomStandardAllowsNoLoss, "%1 at %2 allows no loss, so every fiber would fail: give a maximum loss, an attenuation or a loss per connector pair."},
+    {CustomStandardAllowsNoLoss, "%1 at %2 allows no loss, so every fiber would fail: give a maximum loss, "
+                                 "an attenuation or a loss per connector pair."},
     {CustomStandardValueTooLarge, "%1 at %2: %3 of %4 is more than a real link has; at most %5 is allowed."},
     {CustomStandardQuantityMaxLength, "a maximum length"},
     {CustomStandardQuantityMaxLoss, "a maximum loss"},
