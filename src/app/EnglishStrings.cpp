@@ -496,6 +496,19 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // Lengths, standards and the values a circuit is judged on (45200-45229)
 
     // Custom standards' limits and the shared standards file (45230-45249)
+    {CustomStandardNameTaken, "The name %1 is taken by another standard; give this one a name of its own."},
+    {CustomStandardAllowsNoLoss, "%1 at %2 allows no loss, so every fiber would fail: give a maximum loss, "
+                                 "an attenuation or a loss per connector pair."},
+    {CustomStandardValueTooLarge, "%1 at %2: %3 of %4 is more than a real link has; at most %5 is allowed."},
+    {CustomStandardQuantityMaxLength, "a maximum length"},
+    {CustomStandardQuantityMaxLoss, "a maximum loss"},
+    {CustomStandardQuantityAttenuation, "an attenuation"},
+    {CustomStandardQuantityConnectorLoss, "a loss per connector pair"},
+    {CustomStandardQuantitySpliceLoss, "a loss per splice"},
+    {StandardWizardWavelengthDefined, "%1 nm is defined already for %2."},
+    {SharedStandardsNoPermission, "you have no permission to read it."},
+    {CustomStandardFileReadOnly, "The standard is not saved: you have no permission to change %1."},
+    {StandardListTwin, "%1 (id %2)"},
 
     // Downloads: damaged values, incomplete transfers (45250-45299)
 

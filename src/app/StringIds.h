@@ -485,6 +485,18 @@ enum : int
     // Lengths, standards and the values a circuit is judged on (45200-45229)
 
     // Custom standards' limits and the shared standards file (45230-45249)
+    CustomStandardNameTaken = 45230,
+    CustomStandardAllowsNoLoss = 45231,
+    CustomStandardValueTooLarge = 45232,
+    CustomStandardQuantityMaxLength = 45233,
+    CustomStandardQuantityMaxLoss = 45234,
+    CustomStandardQuantityAttenuation = 45235,
+    CustomStandardQuantityConnectorLoss = 45236,
+    CustomStandardQuantitySpliceLoss = 45237,
+    StandardWizardWavelengthDefined = 45238,
+    SharedStandardsNoPermission = 45239,
+    CustomStandardFileReadOnly = 45240,
+    StandardListTwin = 45241,
 
     // Downloads: damaged values, incomplete transfers (45250-45299)
 

@@ -1,22 +1,31 @@
 #include "database/CustomStandardSaver.h"
 
+#include "app/ProcessFiles.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "app/TemporaryFileRegistry.h"
 #include "database/CKAVStandardsSet2.h"
 #include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
+#include "database/FileUpgrade.h"
+#include "database/TargetFile.h"
 #include "database/TestDatabaseSchema.h"
+#include "standards/CustomStandardLimits.h"
 #include "standards/FiberTypes.h"
 #include "standards/StandardsCatalog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <array>
 #include <cmath>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +54,11 @@ QString text(int id, const QStringList& arguments = {})
     return Strings::formatMessage(Strings::loadString(id), arguments);
 }
 
+OperationResult errorOccurred(const QString& description)
+{
+    return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) + description);
+}
+
 // The rows in the order they are written: fiber type 0 to 3, each type's rows as given.
 std::vector<StandardEntry> rowsInWritingOrder(const QString& name, const RecordId& id,
                                               const std::vector<StandardEntry>& rows)
@@ -64,16 +78,48 @@ std::vector<StandardEntry> rowsInWritingOrder(const QString& name, const RecordI
     return ordered;
 }
 
-void writeRows(const QString& path, const std::vector<StandardEntry>& rows)
+QStringList catalogueNames(const StandardsCatalog* catalog)
 {
-    if (!QFileInfo::exists(path)) {
-        const QString folder = QFileInfo(path).absolutePath();
-        if (!QDir().mkpath(folder))
-            throw DatabaseException(QStringLiteral("The folder '%1' cannot be made.").arg(folder));
-        createSharedStandardsFile(path);
-    }
-    Database db;
-    db.open(path, true, false, kConnectString);
+    const StandardsCatalog builtIn;
+    const StandardsCatalog& source = catalog ? *catalog : builtIn;
+    QStringList names;
+    CatalogPosition position;
+    StandardKey key;
+    StandardEntry entry;
+    while (source.iterate(position, key, entry))
+        names.append(entry.standardName);
+    names.removeDuplicates();
+    return names;
+}
+
+QStringList storedNames(Database& db)
+{
+    QStringList names;
+    StatementLease select(db, QStringLiteral("SELECT DISTINCT StandardName FROM Standards"));
+    while (select->step())
+        names.append(select->columnText(0));
+    return names;
+}
+
+bool mayWrite(const QString& path)
+{
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// The user's words for a file or folder the user may not change; empty when
+// both may be changed. The folder counts too: the file's journal and lock live there.
+QString writeDenial(const TargetFile& target)
+{
+    if (target.exists() && !mayWrite(target.path()))
+        return text(StringId::CustomStandardFileReadOnly, {QDir::toNativeSeparators(target.path())});
+    const QString folder = QFileInfo(target.path()).absolutePath();
+    if (!mayWrite(folder))
+        return text(StringId::CustomStandardFileReadOnly, {QDir::toNativeSeparators(folder)});
+    return QString();
+}
+
+void addRows(Database& db, const std::vector<StandardEntry>& rows)
+{
     Transaction transaction(db);
     CKAVStandardsSet2 standards(db);
     standards.open();
@@ -84,6 +130,71 @@ void writeRows(const QString& path, const std::vector<StandardEntry>& rows)
     }
     standards.close();
     transaction.commit();
+}
+
+// Adds the rows to the existing file, unless the file has a standard of
+// that name already. Runs under the file's lock.
+OperationResult addToFile(const QString& path, const QString& name, const std::vector<StandardEntry>& rows)
+{
+    Database db;
+    CustomStandards::openStandardsFile(db, path, true);
+    const QString taken = standardNameRefusal(name, storedNames(db));
+    if (!taken.isEmpty())
+        return OperationResult::failure(taken);
+    addRows(db, rows);
+    return OperationResult::success();
+}
+
+// Makes the file with these rows. The engine makes its files itself, and
+// not in a folder others may write (a name there could be taken by a link
+// between the check and the making): the file is built in a private
+// temporary folder, copied into the lock's sibling and renamed into place
+// when complete.
+OperationResult createFile(TargetFile& target, const std::vector<StandardEntry>& rows)
+{
+    QTemporaryDir work(QDir(QDir::tempPath())
+                           .filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"), QString())));
+    if (!work.isValid())
+        return errorOccurred(QStringLiteral("Cannot make a folder in %1.").arg(QDir::tempPath()));
+    const RegisteredTemporaryFile workFolder(work.path());
+    const QString built = work.filePath(QStringLiteral("shareddata.mdb"));
+    const RegisteredTemporaryFile workFile(built);
+    if (!createSharedStandardsFile(built))
+        throw DatabaseException(QStringLiteral("Cannot make %1.").arg(QDir::toNativeSeparators(built)));
+    {
+        Database db;
+        db.open(built, true, false, kConnectString);
+        addRows(db, rows);
+    }
+    QString why;
+    const QString sibling = target.createSibling(&why);
+    if (sibling.isEmpty() || !copyFileOver(built, sibling, &why) || !target.commit(&why))
+        return errorOccurred(why);
+    return OperationResult::success();
+}
+
+OperationResult writeStandard(const QString& path, const QString& name,
+                              const std::vector<StandardEntry>& rows)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return errorOccurred(QStringLiteral("The folder '%1' cannot be made.").arg(folder));
+    TargetFile target(path);
+    QString why;
+    if (!target.isReplaceable(&why))
+        return errorOccurred(why);
+    const QString denied = writeDenial(target);
+    if (!denied.isEmpty())
+        return OperationResult::failure(denied);
+    if (!target.lock(&why))
+        return errorOccurred(why);
+    try {
+        // Another saver may have made the file while this one waited.
+        return target.exists() ? addToFile(target.path(), name, rows) : createFile(target, rows);
+    } catch (const DatabaseException& e) {
+        target.discardSibling();
+        return errorOccurred(e.description());
+    }
 }
 
 } // namespace
@@ -106,6 +217,9 @@ QString customStandardRefusal(const QString& name, const std::vector<StandardEnt
             return text(CustomStandardBadWavelength, {row.wavelength, typeName});
         if (!hasStorableValues(row))
             return text(CustomStandardBadValue, {typeName, row.wavelength});
+        const QString beyondLimits = CustomStandardLimits::entryRefusal(row);
+        if (!beyondLimits.isEmpty())
+            return beyondLimits;
         const QString key = QString::number(row.fiberType) + QLatin1Char('/') + row.wavelength;
         if (defined.contains(key))
             return text(CustomStandardWavelengthTwice, {typeName, row.wavelength});
@@ -114,20 +228,48 @@ QString customStandardRefusal(const QString& name, const std::vector<StandardEnt
     return QString();
 }
 
+QStringList standardNamesInUse(const StandardsCatalog* catalog)
+{
+    QStringList names = catalogueNames(catalog);
+    const QString path = CustomStandards::sharedStandardsPath();
+    if (!QFileInfo(path).isFile())
+        return names;
+    try {
+        Database db;
+        CustomStandards::openStandardsFile(db, path, false);
+        names.append(storedNames(db));
+    } catch (const DatabaseException&) {
+        // A file that cannot be read is said where it is loaded; the saver
+        // checks the names again under the file's lock.
+    }
+    names.removeDuplicates();
+    return names;
+}
+
+QString standardNameRefusal(const QString& name, const QStringList& namesInUse)
+{
+    const QString wanted = name.trimmed();
+    for (const QString& used : namesInUse) {
+        if (used.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+            return text(StringId::CustomStandardNameTaken, {used.trimmed()});
+    }
+    return QString();
+}
+
 SavedStandard saveCustomStandard(const QString& name, const std::vector<StandardEntry>& rows,
                                  StandardsCatalog* catalog)
 {
-    const QString refusal = customStandardRefusal(name, rows);
+    QString refusal = customStandardRefusal(name, rows);
+    if (refusal.isEmpty())
+        refusal = standardNameRefusal(name, catalogueNames(catalog));
     if (!refusal.isEmpty())
         return {OperationResult::failure(refusal), {}};
 
     const RecordId id = newRecordId();
     std::vector<StandardEntry> ordered = rowsInWritingOrder(name, id, rows);
-    try {
-        writeRows(CustomStandards::sharedStandardsPath(), ordered);
-    } catch (const DatabaseException& e) {
-        return {OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) + e.description()), {}};
-    }
+    const OperationResult written = writeStandard(CustomStandards::sharedStandardsPath(), name, ordered);
+    if (!written)
+        return {written, {}};
     if (catalog) {
         for (StandardEntry& row : ordered)
             catalog->add(row);

@@ -10,11 +10,28 @@
 #include "standards/StandardsCatalog.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const QString kSharedFileName = QStringLiteral("shareddata.mdb");
+
+// Long enough for any reader or saver of a standards file to let go, short
+// enough that a window opening a file held for good does not seem to hang.
+constexpr int kBusyWaitMs = 2000;
+
+bool isInUse(const DatabaseException& e)
+{
+    return e.description().contains(QLatin1String(" is in use"));
+}
 
 } // namespace
 
@@ -58,17 +75,41 @@ QString CustomStandards::reload(StandardsCatalog& catalog, Database& testDatabas
     return CustomStandards::reload(catalog, standards);
 }
 
+void CustomStandards::openStandardsFile(Database& db, const QString& path, bool forWriting)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        try {
+            db.open(path, true, !forWriting, kConnectString);
+            return;
+        } catch (const DatabaseException& e) {
+            if (!isInUse(e) || waited.elapsed() >= kBusyWaitMs)
+                throw;
+        }
+        QThread::msleep(20);
+    }
+}
+
 QString CustomStandards::loadSharedStandards(StandardsCatalog& catalog)
 {
     const QString path = CustomStandards::sharedStandardsPath();
-    const QFileInfo info(path);
-    if (!info.exists())
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info
+    {
+    };
+    // A folder on the way that the user may not enter hides whether the
+    // file is there: that is said, not taken for a missing file.
+    const bool found = ::stat(name.constData(), &info) == 0;
+    if (!found && errno != EACCES)
         return QString();
     try {
-        if (!info.isFile())
+        if (!found || ::faccessat(AT_FDCWD, name.constData(), R_OK, AT_EACCESS) != 0)
+            throw DatabaseException(Strings::loadString(StringId::SharedStandardsNoPermission));
+        if (!S_ISREG(info.st_mode))
             throw DatabaseException(QStringLiteral("It is not a file."));
         Database db;
-        db.open(path, true, false, kConnectString);
+        CustomStandards::openStandardsFile(db, path, false);
         CKAVStandardsSet2 standards(db);
         standards.open();
         CustomStandards::loadStandardsRows(catalog, standards);

@@ -29,10 +29,17 @@ QString reload(StandardsCatalog& catalog, CKAVStandardsSet2& standardsRecordset)
 // The same for an open test database without recordsets of its own.
 QString reload(StandardsCatalog& catalog, Database& testDatabase);
 
-// Adds the shared file's rows. A missing file adds nothing and is no
-// problem. A file that is there but cannot be opened, has another password
-// or no Standards table adds nothing (rows read before a failure stay) and
-// is reported: the result is the sentence for the user, empty when all went well.
+// Adds the shared file's rows, read read-only: a file the user may only
+// read serves as well as the user's own. A missing file adds nothing and is
+// no problem. A file that is there but cannot be read (no permission, not a
+// database, another password, no Standards table) adds nothing (rows read
+// before a failure stay) and is reported: the result is the sentence for the
+// user, empty when all went well.
 QString loadSharedStandards(StandardsCatalog& catalog);
+
+// Opens a standards file, waiting a moment while another program holds it:
+// a reader or a saver holds it only for the blink it takes. Read-only unless
+// `forWriting`. Raises DatabaseException as Database::open does.
+void openStandardsFile(Database& db, const QString& path, bool forWriting);
 
 } // namespace CustomStandards

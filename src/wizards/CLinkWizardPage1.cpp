@@ -49,6 +49,55 @@ StandardKey standardOnly(StandardKey key)
     return key;
 }
 
+struct ListedStandard
+{
+    StandardKey key;
+    QString name;
+    RecordId customId; // empty for a built-in standard
+};
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// The GUID of a custom standard's id ("6b1f3c2e-9a4d-...") or its first group.
+QString idText(const RecordId& id, bool whole)
+{
+    const QString guid = id.mid(7, 36);
+    return whole ? guid : guid.left(8);
+}
+
+// What the list shows for each standard. Files saved before names had to be
+// unique may hold two standards of one name, and a test database from
+// another computer may bring a standard named like one of the shared file:
+// a custom standard whose name another one has is shown with its id (the one
+// `fibrolog-cli standards` prints), so no two lines read alike.
+QStringList listTexts(const std::vector<ListedStandard>& standards)
+{
+    const auto shared = [&](std::size_t k, const QStringList& texts) {
+        for (std::size_t other = 0; other < standards.size(); ++other) {
+            if (other != k && sameName(texts.at(static_cast<int>(k)), texts.at(static_cast<int>(other))))
+                return true;
+        }
+        return false;
+    };
+    QStringList texts;
+    for (const ListedStandard& standard : standards)
+        texts.append(standard.name);
+    for (bool whole : {false, true}) {
+        const QStringList before = texts;
+        for (std::size_t k = 0; k < standards.size(); ++k) {
+            const ListedStandard& standard = standards[k];
+            if (!standard.customId.isEmpty() && shared(k, before))
+                texts[static_cast<int>(k)] =
+                    Strings::formatMessage(Strings::loadString(StringId::StandardListTwin),
+                                           {standard.name, idText(standard.customId, whole)});
+        }
+    }
+    return texts;
+}
+
 } // namespace
 
 CLinkWizardPage1::CLinkWizardPage1(CLossWizard& wizard)
@@ -81,6 +130,7 @@ void CLinkWizardPage1::activate()
 
 void CLinkWizardPage1::fillStandards()
 {
+    std::vector<ListedStandard> listed;
     CatalogPosition position;
     StandardKey key;
     StandardEntry entry;
@@ -89,8 +139,11 @@ void CLinkWizardPage1::fillStandards()
         if (std::find(keys_.begin(), keys_.end(), standard) != keys_.end())
             continue;
         keys_.push_back(standard);
-        insertSorted(*standards_, entry.standardName, static_cast<int>(keys_.size() - 1));
+        listed.push_back({standard, entry.standardName, entry.customStandardId});
     }
+    const QStringList texts = listTexts(listed);
+    for (std::size_t k = 0; k < listed.size(); ++k)
+        insertSorted(*standards_, texts.at(static_cast<int>(k)), static_cast<int>(k));
     standards_->setCurrentIndex(-1);
 }
 

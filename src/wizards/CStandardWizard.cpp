@@ -101,23 +101,29 @@ void CStandardWizard::setAllowances(float attenuation, float connectorLoss, floa
     spliceLoss_ = spliceLoss;
 }
 
-void CStandardWizard::commitRow()
+StandardEntry CStandardWizard::pendingRow(float attenuation, float connectorLoss, float spliceLoss) const
 {
-    if (currentFiberType_ < 0)
-        return;
     StandardEntry row;
     row.standardNumber = 0;
     row.standardName = standardName_;
-    // Replaced by the standard's one id when it is saved.
-    row.customStandardId = newRecordId();
-    row.fiberType = static_cast<std::uint8_t>(currentFiberType_);
+    row.fiberType = static_cast<std::uint8_t>(std::max(0, currentFiberType_));
     row.wavelength = currentWavelengthText_;
     // "No maximum" is kept as 0 metres.
     row.maxDistance = std::max(0.0f, maxLengthKm_) * 1000.0f;
     row.maxLoss = maxLoss_;
-    row.attenuation = attenuation_;
-    row.connectorLoss = connectorLoss_;
-    row.spliceLoss = spliceLoss_;
+    row.attenuation = attenuation;
+    row.connectorLoss = connectorLoss;
+    row.spliceLoss = spliceLoss;
+    return row;
+}
+
+void CStandardWizard::commitRow()
+{
+    if (currentFiberType_ < 0)
+        return;
+    StandardEntry row = pendingRow(attenuation_, connectorLoss_, spliceLoss_);
+    // Replaced by the standard's one id when it is saved.
+    row.customStandardId = newRecordId();
     rows_.at(currentFiberType_).push_back(row);
 
     maxLengthKm_ = -1.0f;
@@ -131,6 +137,16 @@ void CStandardWizard::commitRow()
         if (auto* limitPage = qobject_cast<CStandardWizardLimitPage*>(page(limit)))
             limitPage->clearValue();
     }
+}
+
+QString CStandardWizard::nameRefusal(const QString& name) const
+{
+    return standardNameRefusal(name, namesInUse_);
+}
+
+void CStandardWizard::refreshNamesInUse()
+{
+    namesInUse_ = standardNamesInUse(catalog_);
 }
 
 bool CStandardWizard::save()

@@ -3,6 +3,8 @@
 #include "standards/StandardEntry.h"
 #include "wizards/WizardSheet.h"
 
+#include <QStringList>
+
 #include <array>
 #include <vector>
 
@@ -40,6 +42,11 @@ public:
 
     const QString& standardName() const { return standardName_; }
     void setStandardName(const QString& name) { standardName_ = name; }
+    // Why `name` cannot be this standard's name (another standard of the
+    // catalogue or the shared standards file has it); empty when it can.
+    QString nameRefusal(const QString& name) const;
+    // Reads the names in use again: another program may have saved meanwhile.
+    void refreshNamesInUse();
 
     // The covered types; the current one becomes the lowest covered, or -1.
     void setFiberTypesCovered(const std::array<bool, 4>& covered);
@@ -62,6 +69,8 @@ public:
     void setMaxLengthKm(float km) { maxLengthKm_ = km; }
     void setMaxLoss(float db) { maxLoss_ = db; }
     void setAllowances(float attenuation, float connectorLoss, float spliceLoss);
+    // The row the wavelength now defined would be with these allowances.
+    StandardEntry pendingRow(float attenuation, float connectorLoss, float spliceLoss) const;
 
     // Appends the wavelength now defined to its type's rows and starts the
     // next one afresh.
@@ -83,4 +92,5 @@ private:
     float connectorLoss_ = 0;
     float spliceLoss_ = 0;
     QString standardName_;
+    QStringList namesInUse_;
 };

@@ -2,6 +2,7 @@
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "standards/CustomStandardLimits.h"
 #include "wizards/CStandardWizard.h"
 #include "wizards/StandardWizardSubject.h"
 #include "wizards/WizardButtons.h"
@@ -46,6 +47,8 @@ CStandardWizardAttenuation::CStandardWizardAttenuation(CStandardWizard& wizard)
     layout->addWidget(question);
     layout->addWidget(subject_);
     layout->addLayout(grid);
+    reason_ = reasonLabel(this);
+    layout->addWidget(reason_);
     layout->addStretch(1);
 }
 
@@ -70,7 +73,7 @@ void CStandardWizardAttenuation::checksChanged()
     updateButtons();
 }
 
-bool CStandardWizardAttenuation::isValid() const
+bool CStandardWizardAttenuation::ticksHaveValues() const
 {
     for (size_t i = 0; i < checks_.size(); ++i) {
         if (checks_.at(i)->isChecked() && WizardNumbers::leadingDecimal(values_.at(i)->text()) <= 0)
@@ -79,9 +82,31 @@ bool CStandardWizardAttenuation::isValid() const
     return true;
 }
 
+float CStandardWizardAttenuation::allowance(std::size_t i) const
+{
+    return checks_.at(i)->isChecked()
+               ? static_cast<float>(WizardNumbers::leadingDecimal(values_.at(i)->text()))
+               : 0.0f;
+}
+
+QString CStandardWizardAttenuation::rowRefusal() const
+{
+    return CustomStandardLimits::entryRefusal(wizard_.pendingRow(allowance(0), allowance(1), allowance(2)));
+}
+
+bool CStandardWizardAttenuation::isValid() const
+{
+    return ticksHaveValues() && rowRefusal().isEmpty();
+}
+
 void CStandardWizardAttenuation::updateButtons()
 {
-    if (!isValid()) {
+    // A box ticked but not yet filled in needs no words; a row that cannot
+    // be saved does.
+    const bool filledIn = ticksHaveValues();
+    const QString why = filledIn ? rowRefusal() : QString();
+    reason_->setText(why);
+    if (!filledIn || !why.isEmpty()) {
         setButtons(WizardButton::Back);
         return;
     }
@@ -91,10 +116,7 @@ void CStandardWizardAttenuation::updateButtons()
 
 void CStandardWizardAttenuation::storeAndCommit()
 {
-    auto number = [this](size_t i) {
-        return static_cast<float>(WizardNumbers::leadingDecimal(values_.at(i)->text()));
-    };
-    wizard_.setAllowances(number(0), number(1), number(2));
+    wizard_.setAllowances(allowance(0), allowance(1), allowance(2));
     wizard_.commitRow();
 }
 

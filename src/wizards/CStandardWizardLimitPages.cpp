@@ -2,6 +2,7 @@
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "standards/CustomStandardLimits.h"
 #include "wizards/CStandardWizard.h"
 #include "wizards/StandardWizardSubject.h"
 #include "wizards/WizardButtons.h"
@@ -41,6 +42,8 @@ CStandardWizardLimitPage::CStandardWizardLimitPage(CStandardWizard& wizard, int 
     layout->addWidget(subject_);
     layout->addLayout(valueRow);
     layout->addWidget(no_);
+    reason_ = reasonLabel(this);
+    layout->addWidget(reason_);
     layout->addStretch(1);
 
     connect(answer, &QButtonGroup::buttonClicked, this, &CStandardWizardLimitPage::answerChanged);
@@ -64,7 +67,10 @@ void CStandardWizardLimitPage::answerChanged()
 
 void CStandardWizardLimitPage::updateButtons()
 {
-    const bool complete = no_->isChecked() || WizardNumbers::leadingDecimal(value_->text()) > 0;
+    const double value = WizardNumbers::leadingDecimal(value_->text());
+    const QString why = yes_->isChecked() && value > 0 ? refusal(value) : QString();
+    reason_->setText(why);
+    const bool complete = no_->isChecked() || (value > 0 && why.isEmpty());
     setButtons(WizardButton::Back | (complete ? WizardButton::Next : WizardButton::None));
 }
 
@@ -90,6 +96,13 @@ void CStandardWizardMaxLength::store(float value)
     wizard().setMaxLengthKm(value);
 }
 
+QString CStandardWizardMaxLength::refusal(double km) const
+{
+    return CustomStandardLimits::valueRefusal(CustomStandardLimits::Quantity::MaxDistance, km * 1000.0,
+                                              static_cast<unsigned>(wizard().currentFiberType()),
+                                              wizard().currentWavelengthText());
+}
+
 CStandardWizardMaxLoss::CStandardWizardMaxLoss(CStandardWizard& wizard)
     : CStandardWizardLimitPage(wizard, StringId::StandardWizardMaxLossQuestion, "c1168",
                                StringId::StandardWizardUnitDb)
@@ -99,4 +112,11 @@ CStandardWizardMaxLoss::CStandardWizardMaxLoss(CStandardWizard& wizard)
 void CStandardWizardMaxLoss::store(float value)
 {
     wizard().setMaxLoss(value);
+}
+
+QString CStandardWizardMaxLoss::refusal(double db) const
+{
+    return CustomStandardLimits::valueRefusal(CustomStandardLimits::Quantity::MaxLoss, db,
+                                              static_cast<unsigned>(wizard().currentFiberType()),
+                                              wizard().currentWavelengthText());
 }

@@ -2,6 +2,8 @@
 
 #include "wizards/WizardPage.h"
 
+#include <QString>
+
 class CStandardWizard;
 class QLabel;
 class QLineEdit;
@@ -25,6 +27,8 @@ protected:
     CStandardWizard& wizard() const { return wizard_; }
     // Stores the limit: 0 for none.
     virtual void store(float value) = 0;
+    // Why the value typed cannot be the limit; empty when it can.
+    virtual QString refusal(double value) const = 0;
 
 private:
     void answerChanged();
@@ -35,6 +39,7 @@ private:
     QRadioButton* yes_ = nullptr; // c1165
     QRadioButton* no_ = nullptr;  // c1166
     QLineEdit* value_ = nullptr;
+    QLabel* reason_ = nullptr;
 };
 
 class CStandardWizardMaxLength : public CStandardWizardLimitPage
@@ -46,6 +51,7 @@ public:
 
 protected:
     void store(float value) override;
+    QString refusal(double km) const override;
 };
 
 class CStandardWizardMaxLoss : public CStandardWizardLimitPage
@@ -57,4 +63,5 @@ public:
 
 protected:
     void store(float value) override;
+    QString refusal(double db) const override;
 };

@@ -67,6 +67,8 @@ CStandardWizardMoreWavelengths::CStandardWizardMoreWavelengths(CStandardWizard& 
     layout->addWidget(question);
     layout->addWidget(fiberType_);
     layout->addLayout(row, 1);
+    reason_ = reasonLabel(this);
+    layout->addWidget(reason_);
 
     connect(answer_, &QButtonGroup::idClicked, this, &CStandardWizardMoreWavelengths::refillWavelengths);
     connect(wavelength_, &QComboBox::activated, this, &CStandardWizardMoreWavelengths::updateButtons);
@@ -119,30 +121,41 @@ void CStandardWizardMoreWavelengths::refillWavelengths()
     updateButtons();
 }
 
-int CStandardWizardMoreWavelengths::chosenWavelength() const
+int CStandardWizardMoreWavelengths::chosenWavelength(QString* why) const
 {
-    const int nanometres = WizardNumbers::leadingInteger(wavelength_->currentText());
-    if (nanometres < 1 || nanometres > CStandardWizard::kMaxWavelength)
+    const QString typed = wavelength_->currentText().trimmed();
+    const int nanometres = WizardNumbers::leadingInteger(typed);
+    if (nanometres < 1 || nanometres > CStandardWizard::kMaxWavelength) {
+        if (why && !typed.isEmpty())
+            *why = Strings::formatMessage(Strings::loadString(StringId::CustomStandardBadWavelength),
+                                          {typed, wizard_.currentFiberTypeName()});
         return 0;
+    }
     const std::vector<int> defined = wizard_.definedWavelengths();
-    if (std::find(defined.begin(), defined.end(), nanometres) != defined.end())
-        return 0; // defined once already for this type
+    if (std::find(defined.begin(), defined.end(), nanometres) != defined.end()) {
+        if (why)
+            *why = Strings::formatMessage(Strings::loadString(StringId::StandardWizardWavelengthDefined),
+                                          {QString::number(nanometres), wizard_.currentFiberTypeName()});
+        return 0;
+    }
     return nanometres;
 }
 
 void CStandardWizardMoreWavelengths::updateButtons()
 {
+    QString why;
     switch (choice()) {
     case NoChoice:
         setButtons(WizardButton::None);
         break;
     case Yes:
-        setButtons(chosenWavelength() > 0 ? WizardButton::Next : WizardButton::None);
+        setButtons(chosenWavelength(&why) > 0 ? WizardButton::Next : WizardButton::None);
         break;
     case No:
         setButtons(wizard_.hasFurtherFiberType() ? WizardButton::Next : WizardButton::Finish);
         break;
     }
+    reason_->setText(why);
 }
 
 int CStandardWizardMoreWavelengths::onNext()

@@ -36,8 +36,9 @@ private:
     void setChoice(Choice choice);
     void refillWavelengths();
     void updateButtons();
-    // The wavelength the combo names, 0 when it names none the type can take.
-    int chosenWavelength() const;
+    // The wavelength the combo names, 0 when it names none the type can
+    // take; then `why` (when given) says why, empty while nothing is typed.
+    int chosenWavelength(QString* why = nullptr) const;
 
     CStandardWizard& wizard_;
     QLabel* fiberType_ = nullptr; // c1152
@@ -46,4 +47,5 @@ private:
     QButtonGroup* answer_ = nullptr;
     QComboBox* wavelength_ = nullptr; // c1163
     QListWidget* defined_ = nullptr;  // c1162
+    QLabel* reason_ = nullptr;
 };

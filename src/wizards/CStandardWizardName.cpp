@@ -4,6 +4,7 @@
 #include "app/StringTable.h"
 #include "wizards/CStandardWizard.h"
 #include "wizards/WizardButtons.h"
+#include "wizards/WizardLabels.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,23 +19,35 @@ CStandardWizardName::CStandardWizardName(CStandardWizard& wizard)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Strings::loadString(StringId::StandardWizardNameQuestion), this));
     layout->addWidget(name_);
+    reason_ = reasonLabel(this);
+    layout->addWidget(reason_);
     layout->addStretch(1);
     connect(name_, &QLineEdit::textChanged, this, &CStandardWizardName::updateButtons);
 }
 
 void CStandardWizardName::activate()
 {
+    wizard_.refreshNamesInUse();
     updateButtons();
 }
 
 void CStandardWizardName::updateButtons()
 {
-    // A name of blanks only would be a standard nobody can tell apart.
-    setButtons(name_->text().trimmed().isEmpty() ? WizardButton::None : WizardButton::Next);
+    // A name of blanks only, or one another standard has, would be a
+    // standard nobody can tell apart in a list of standards.
+    const QString name = name_->text().trimmed();
+    const QString taken = name.isEmpty() ? QString() : wizard_.nameRefusal(name);
+    reason_->setText(taken);
+    setButtons(name.isEmpty() || !taken.isEmpty() ? WizardButton::None : WizardButton::Next);
 }
 
 int CStandardWizardName::onNext()
 {
+    // Another program may have saved a standard of this name since the page came up.
+    wizard_.refreshNamesInUse();
+    updateButtons();
+    if (!wizard_.nameRefusal(name_->text().trimmed()).isEmpty())
+        return kStay;
     wizard_.setStandardName(name_->text().trimmed());
     return kFollowOrder;
 }

@@ -3,6 +3,7 @@
 #include "wizards/WizardPage.h"
 
 class CStandardWizard;
+class QLabel;
 class QLineEdit;
 
 // The standard's name, as long as its column holds.
@@ -21,4 +22,5 @@ private:
 
     CStandardWizard& wizard_;
     QLineEdit* name_ = nullptr; // c1055
+    QLabel* reason_ = nullptr;
 };

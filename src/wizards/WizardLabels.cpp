@@ -18,3 +18,11 @@ QLabel* subjectLabel(const char* objectName, QWidget* parent)
     label->setFont(bold);
     return label;
 }
+
+QLabel* reasonLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("reason"));
+    label->setWordWrap(true);
+    return label;
+}

@@ -9,3 +9,6 @@ class QWidget;
 // page's width, and name what they ask about in bold beneath it.
 QLabel* questionLabel(const QString& text, QWidget* parent);
 QLabel* subjectLabel(const char* objectName, QWidget* parent);
+// Where a page says why its Next or Finish is greyed: empty while nothing
+// stands in the way.
+QLabel* reasonLabel(QWidget* parent);

@@ -1,3 +1,5 @@
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "cli/CliRun.h"
 #include "database/CKAVStandardsSet2.h"
 #include "database/Database.h"
@@ -6,6 +8,12 @@
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -169,6 +177,123 @@ TEST_F(CliCustomStandardsTest, TheSharedFileAndWithDbTheTestDatabaseJoinTheCatal
                         "--length-km", "10", "--connectors", "2", "--splices", "0"});
     ASSERT_EQ(sharedBudget.status, ExitOk) << sharedBudget.err.toStdString();
     EXPECT_EQ(sharedBudget.out, "1310nm\t5.00\n");
+}
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the real program with this shared standards file as a user who is
+// not its owner would: as nobody where the test runs as root, else as the
+// test's own user.
+Outcome runAsAnotherUser(const QString& sharedFile, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FIBROLOG_SHARED_STANDARDS", sharedFile);
+    environment.insert("HOME", "/nonexistent");
+    process.setProcessEnvironment(environment);
+    if (::geteuid() == 0) {
+        const passwd* nobody = ::getpwnam("nobody");
+        process.start("setpriv", QStringList{"--reuid=" + QString::number(nobody->pw_uid),
+                                             "--regid=" + QString::number(nobody->pw_gid), "--clear-groups",
+                                             FIBROLOG_CLI_PATH} +
+                                     arguments);
+    } else {
+        process.start(FIBROLOG_CLI_PATH, arguments);
+    }
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+void setMode(const QString& file, mode_t mode)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), mode), 0) << file.toStdString();
+}
+
+} // namespace
+
+TEST_F(CliCustomStandardsTest, ASharedFileTheUserMayOnlyReadServesItsStandards)
+{
+    const bool root = ::geteuid() == 0;
+    setMode(path(""), 0755);
+    const QString folder = path("shared");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = folder + "/shareddata.mdb";
+    ASSERT_TRUE(QFile::copy(path("shareddata.mdb"), file));
+    const QByteArray before = fileBytes(file);
+    const QString readOnlyFile = Strings::formatMessage(
+        Strings::loadString(StringId::CustomStandardFileReadOnly), {QDir::toNativeSeparators(file)});
+    const QString readOnlyFolder = Strings::formatMessage(
+        Strings::loadString(StringId::CustomStandardFileReadOnly), {QDir::toNativeSeparators(folder)});
+
+    const struct
+    {
+        const char* what;
+        mode_t folderMode;
+        mode_t fileMode;
+        bool owned; // by the user who runs the program
+        QString saveRefusal;
+    } cases[] = {
+        {"a 0444 file of the user's own", 0777, 0444, true, readOnlyFile},
+        {"another user's file the user may read, in a folder the user may not write", 0755, 0644, false,
+         readOnlyFile},
+        {"a file everyone may write, in a folder the user may not write", 0755, 0666, false, readOnlyFolder},
+    };
+    for (const auto& c : cases) {
+        if (!c.owned && !root)
+            continue; // needs another user
+        if (root) {
+            const uid_t owner = c.owned ? ::getpwnam("nobody")->pw_uid : 0;
+            ASSERT_EQ(::chown(QFile::encodeName(file).constData(), owner, 0), 0);
+        }
+        setMode(folder, c.folderMode);
+        setMode(file, c.fileMode);
+
+        const Outcome listed = runAsAnotherUser(file, {"standards"});
+        EXPECT_EQ(listed.status, ExitOk) << c.what;
+        EXPECT_EQ(listed.err, "") << c.what;
+        EXPECT_TRUE(listed.out.contains("0\tCampus Ring\t" + sharedId_ + "\t2\t1310nm\t")) << c.what;
+        // 10 km and 2 connector pairs: 10 x 0.4 + 2 x 0.5.
+        const Outcome budget =
+            runAsAnotherUser(file, {"budget", "--standard", "0", "--custom-id", sharedId_, "--fiber-type",
+                                    "2", "--length-km", "10", "--connectors", "2", "--splices", "0"});
+        EXPECT_EQ(budget.out, "1310nm\t5.00\n") << c.what << ": " << budget.err.toStdString();
+
+        // Saving needs leave to change the file and its folder, and says so.
+        const Outcome saved =
+            runAsAnotherUser(file, {"add-standard", "Mine", "--entry", "2,1310nm,0,0,0.4,0.5,0"});
+        EXPECT_EQ(saved.status, ExitError) << c.what;
+        EXPECT_EQ(saved.err, "fibrolog-cli: " + c.saveRefusal + "\n") << c.what;
+        EXPECT_EQ(fileBytes(file), before) << c.what;
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{"shareddata.mdb"})
+            << c.what;
+    }
+
+    // A file the user may not read at all: said in the user's words, and the
+    // rest of the catalogue still serves.
+    setMode(file, root ? 0600 : 0);
+    if (root) {
+        ASSERT_EQ(::chown(QFile::encodeName(file).constData(), 0, 0), 0);
+    }
+    const Outcome unreadable = runAsAnotherUser(file, {"standards"});
+    EXPECT_EQ(unreadable.status, ExitOk);
+    EXPECT_EQ(unreadable.out.count('\n'), 90);
+    EXPECT_EQ(unreadable.err,
+              "fibrolog-cli: " +
+                  Strings::formatMessage(Strings::loadString(StringId::SharedStandardsNotRead),
+                                         {QDir::toNativeSeparators(file),
+                                          Strings::loadString(StringId::SharedStandardsNoPermission)}) +
+                  "\n");
+    setMode(folder, 0755);
+    setMode(file, 0600);
 }
 
 TEST_F(CliCustomStandardsTest, AnUnreadableSharedFileIsSaidAndTheRestStillWorks)

@@ -97,18 +97,36 @@ TEST_F(CustomStandardSaverTest, AllRowsShareOneIdAreWrittenByFiberTypeAndJoinThe
     EXPECT_TRUE(later.lookup(0, saved.id, 2, "1550nm").has_value());
 }
 
-TEST_F(CustomStandardSaverTest, ASecondSaveOfTheSameNameIsAnotherStandard)
+TEST_F(CustomStandardSaverTest, ANameAnotherStandardHasIsRefused)
 {
     const std::vector<StandardEntry> rows = {row(0, "850nm", 3.5f)};
     const SavedStandard first = saveCustomStandard("Plant", rows, nullptr);
-    const SavedStandard second = saveCustomStandard("Plant", rows, nullptr);
-    ASSERT_TRUE(first.result.ok());
-    ASSERT_TRUE(second.result.ok()) << second.result.message().toStdString();
-    EXPECT_NE(first.id, second.id);
-    const std::vector<StandardEntry> stored = storedRows();
-    ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[0].customStandardId, first.id);
-    EXPECT_EQ(stored[1].customStandardId, second.id);
+    ASSERT_TRUE(first.result.ok()) << first.result.message().toStdString();
+
+    // A standard of the test database the window has open: in the catalogue only.
+    StandardsCatalog catalog;
+    StandardEntry project = row(1, "1300nm", 1.0f);
+    project.standardName = "Backbone";
+    project.customStandardId = newRecordId();
+    catalog.add(project);
+
+    const struct
+    {
+        QString name;
+        QString holder;
+    } cases[] = {
+        {"PLANT ", "Plant"},      // in the shared file
+        {"backbone", "Backbone"}, // in the test database
+        {"atm 155", "ATM 155"},   // built in
+    };
+    for (const auto& c : cases) {
+        const SavedStandard saved = saveCustomStandard(c.name, rows, &catalog);
+        EXPECT_FALSE(saved.result.ok()) << c.name.toStdString();
+        EXPECT_EQ(saved.result.message(), text(StringId::CustomStandardNameTaken, {c.holder}));
+    }
+    ASSERT_EQ(storedRows().size(), 1u);
+    EXPECT_EQ(storedRows()[0].customStandardId, first.id);
+    EXPECT_EQ(catalog.customCount(), 1);
 }
 
 TEST_F(CustomStandardSaverTest, TheSharedFileAndItsFolderAreMadeWhenMissing)
@@ -131,6 +149,8 @@ TEST_F(CustomStandardSaverTest, RefusalsWriteNothingAndLeaveTheCatalogueAlone)
     StandardEntry notANumber = row(2, "1310nm", nan);
     StandardEntry infinite = row(2, "1310nm", 0.5f);
     infinite.maxDistance = std::numeric_limits<float>::infinity();
+    StandardEntry spliceOnly = row(2, "1310nm", 0.0f);
+    spliceOnly.connectorLoss = 0.0f;
     struct Case
     {
         const char* what;
@@ -174,6 +194,10 @@ TEST_F(CustomStandardSaverTest, RefusalsWriteNothingAndLeaveTheCatalogueAlone)
          "Plant",
          {row(2, "1310nm", 0.5f), row(3, "1310nm", 0.5f), row(2, "1310nm", 0.4f)},
          text(CustomStandardWavelengthTwice, {"Indoor Singlemode", "1310nm"})},
+        {"splices only",
+         "Plant",
+         {spliceOnly},
+         text(CustomStandardAllowsNoLoss, {"Indoor Singlemode", "1310nm"})},
     };
     StandardsCatalog catalog;
     for (const Case& c : cases) {

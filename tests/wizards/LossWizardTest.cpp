@@ -13,6 +13,8 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -289,4 +291,55 @@ TEST_F(LossWizardTest, EnterGoesForwardOnlyWhenThePageIsComplete)
     QTest::keyClick(&wizard_, Qt::Key_Escape);
     EXPECT_FALSE(wizard_.isVisible());
     EXPECT_EQ(wizard_.result(), QDialog::Rejected);
+}
+
+TEST(LossWizardStandardList, NoTwoStandardsReadAlike)
+{
+    // Files from before names had to be unique: two more "Campus Plan"s (one
+    // whose id begins as the first one's does) and a custom "ISO 11801".
+    StandardsCatalog catalog;
+    addPlanStandard(catalog);
+    const struct
+    {
+        const char* name;
+        const char* id;
+    } others[] = {{"campus plan", "{guid {0a1b2c3d-1111-4222-8333-444455556666}}"},
+                  {"Campus Plan", "{guid {6b1f3c2e-0000-4000-8000-000000000001}}"},
+                  {"ISO 11801", "{guid {99aa0011-2233-4455-8667-78899aabbccd}}"}};
+    for (const auto& other : others) {
+        StandardEntry entry;
+        entry.standardName = QLatin1String(other.name);
+        entry.customStandardId = QLatin1String(other.id);
+        entry.wavelength = QStringLiteral("850nm");
+        entry.attenuation = 3.5f;
+        catalog.add(entry);
+    }
+    ScriptedPrompt prompt;
+    CLossWizard wizard(QStringLiteral("Loss Wizard"), catalog, prompt);
+    wizard.buildPages();
+    wizard.show();
+    WizardDriver drive(wizard);
+
+    auto* combo = drive.find<QComboBox>("c1149");
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.append(combo->itemText(i));
+    for (const QString& text : texts)
+        EXPECT_EQ(texts
+                      .filter(QRegularExpression("^" + QRegularExpression::escape(text) + "$",
+                                                 QRegularExpression::CaseInsensitiveOption))
+                      .size(),
+                  1)
+            << text.toStdString();
+    EXPECT_TRUE(texts.contains("campus plan (id 0a1b2c3d)"));
+    EXPECT_TRUE(texts.contains("Campus Plan (id 6b1f3c2e-9a4d-4e57-8c21-0d9e5f7a3b10)"));
+    EXPECT_TRUE(texts.contains("Campus Plan (id 6b1f3c2e-0000-4000-8000-000000000001)"));
+    EXPECT_TRUE(texts.contains("ISO 11801")) << "the built-in one keeps its name";
+    EXPECT_TRUE(texts.contains("ISO 11801 (id 99aa0011)"));
+    ASSERT_TRUE(drive.choose("c1149", "campus plan (id 0a1b2c3d)"));
+    const QTemporaryDir shots;
+    saveScreenshot(wizard, shots.path(), "loss-wizard-1-twins");
+    drive.next();
+    ASSERT_TRUE(wizard.standardKey().has_value());
+    EXPECT_EQ(recordIdFromGuid(wizard.standardKey()->customGuid), QString(others[0].id));
 }

@@ -2,6 +2,7 @@
 
 #include "DialogScreenshot.h"
 #include "WizardDriver.h"
+#include "database/CustomStandardSaver.h"
 #include "database/CustomStandardsLoader.h"
 #include "standards/StandardsCatalog.h"
 #include "support/ScriptedPrompt.h"
@@ -15,6 +16,15 @@
 #include <QRadioButton>
 
 namespace {
+
+StandardEntry allowingRow()
+{
+    StandardEntry entry;
+    entry.fiberType = 2;
+    entry.wavelength = QStringLiteral("1310nm");
+    entry.attenuation = 0.5f;
+    return entry;
+}
 
 class StandardWizardTest : public TempDirTest
 {
@@ -165,12 +175,12 @@ TEST_F(StandardWizardTest, IndoorSinglemodeAtBothUsualWavelengthsIsSavedUnderOne
     drive_.next();
 
     EXPECT_EQ(page(), CStandardWizard::AttenuationPage);
-    EXPECT_TRUE(drive_.canGoNext()) << "1550 nm is still open";
+    EXPECT_FALSE(drive_.canGoNext()) << "no loss allowed yet";
     drive_.click("c1167");
     EXPECT_FALSE(drive_.canGoNext()) << "attenuation ticked without a value";
     EXPECT_FALSE(drive_.showsFinish());
     drive_.type("c1055", "0.4");
-    EXPECT_TRUE(drive_.canGoNext());
+    EXPECT_TRUE(drive_.canGoNext()) << "1550 nm is still open";
     drive_.click("c1167");
     EXPECT_FALSE(drive_.find<QLineEdit>("c1055")->isEnabled());
     EXPECT_EQ(drive_.find<QLineEdit>("c1055")->text(), QString());
@@ -215,18 +225,21 @@ TEST_F(StandardWizardTest, ATypedWavelengthMustBeNewAndFitAndTheChoiceCarriesToT
     drive_.click("c1160");
     typeWavelength("1625");
     EXPECT_TRUE(drive_.canGoNext());
-    limitsAndAllowances(QString(), QString(), QString());
+    limitsAndAllowances(QString(), QString(), QStringLiteral("0.5"));
     drive_.next(); // 850 and 1300 nm are still open
 
     EXPECT_EQ(items("c1162"), QStringList({"1625 nm"}));
     typeWavelength("1625");
     EXPECT_FALSE(drive_.canGoNext()) << "defined already for this type";
+    EXPECT_EQ(text("reason"), "1625 nm is defined already for 50.0uM Multimode.");
     typeWavelength("10000");
     EXPECT_FALSE(drive_.canGoNext()) << "longer than a wavelength column holds";
+    EXPECT_EQ(text("reason"), "10000 (50.0uM Multimode) is not a wavelength from 1nm to 9999nm.");
     typeWavelength("0");
     EXPECT_FALSE(drive_.canGoNext());
     typeWavelength("850 nm");
     EXPECT_TRUE(drive_.canGoNext());
+    EXPECT_EQ(text("reason"), "");
     limitsAndAllowances(QString(), QString(), QStringLiteral("3.5"));
     drive_.next();
     typeWavelength("1300");
@@ -239,7 +252,7 @@ TEST_F(StandardWizardTest, ATypedWavelengthMustBeNewAndFitAndTheChoiceCarriesToT
     EXPECT_TRUE(drive_.find<QRadioButton>("c1160")->isChecked());
     EXPECT_FALSE(drive_.find<QRadioButton>("c1161")->isEnabled());
     EXPECT_EQ(items("c1163"), QStringList({"1310 nm", "1550 nm"}));
-    limitsAndAllowances(QString(), QString(), QString());
+    limitsAndAllowances(QString(), QString(), QStringLiteral("0.5"));
     drive_.next();
     drive_.click("c1161"); // No: the last type is done
     EXPECT_FALSE(drive_.find<QComboBox>("c1163")->isEnabled());
@@ -257,11 +270,86 @@ TEST_F(StandardWizardTest, ATypedWavelengthMustBeNewAndFitAndTheChoiceCarriesToT
         EXPECT_EQ(row.customStandardId, rows[0].customStandardId);
 }
 
+TEST_F(StandardWizardTest, TakenNamesAndRowsNoRealLinkHasAreRefusedOnThePageWithTheReason)
+{
+    drive_.type("c1055", "campus plan");
+    // Another program saves a standard of this name while the page is up.
+    ASSERT_TRUE(saveCustomStandard("Campus Plan", {allowingRow()}, nullptr).result.ok());
+    drive_.next();
+    EXPECT_EQ(page(), CStandardWizard::NamePage);
+    EXPECT_FALSE(drive_.canGoNext());
+    EXPECT_EQ(text("reason"),
+              "The name Campus Plan is taken by another standard; give this one a name of its own.");
+    drive_.type("c1055", "iso 11801");
+    EXPECT_FALSE(drive_.canGoNext()) << "a built-in standard's name";
+    drive_.type("c1055", "Campus Plan B");
+    EXPECT_TRUE(drive_.canGoNext());
+    EXPECT_EQ(text("reason"), "");
+    drive_.next();
+    drive_.click("c1162");
+    drive_.next();
+    drive_.click("c1160");
+    drive_.next();
+
+    const QString subject = "Indoor Singlemode at 1310nm: ";
+    drive_.click("c1165");
+    drive_.type("c1169", "600");
+    EXPECT_FALSE(drive_.canGoNext());
+    EXPECT_EQ(text("reason"), subject +
+                                  "a maximum length of 600 km is more than a real link has; at most 500 km "
+                                  "is allowed.");
+    QApplication::processEvents(); // the page lays out its reason as a user would see it
+    saveScreenshot(wizard_, dir_.path(), "standard-wizard-reason-max-length");
+    drive_.type("c1169", "2");
+    EXPECT_TRUE(drive_.canGoNext());
+    EXPECT_EQ(text("reason"), "");
+    drive_.next();
+    drive_.click("c1165");
+    drive_.type("c1168", "80");
+    EXPECT_FALSE(drive_.canGoNext());
+    EXPECT_EQ(text("reason"), subject +
+                                  "a maximum loss of 80 dB is more than a real link has; at most 70 dB is "
+                                  "allowed.");
+    drive_.click("c1166");
+    EXPECT_TRUE(drive_.canGoNext());
+    drive_.next();
+
+    // Neither a maximum loss nor an allowance: every fiber would fail.
+    EXPECT_FALSE(drive_.canGoNext());
+    EXPECT_FALSE(drive_.canFinish());
+    EXPECT_EQ(text("reason"), "Indoor Singlemode at 1310nm allows no loss, so every fiber would fail: give a "
+                              "maximum loss, an attenuation or a loss per connector pair.");
+    QApplication::processEvents(); // the page lays out its reason as a user would see it
+    saveScreenshot(wizard_, dir_.path(), "standard-wizard-reason-no-loss");
+    drive_.click("c1169");
+    drive_.type("c1057", "0.3");
+    EXPECT_FALSE(drive_.canGoNext()) << "a link without splices would still get 0 dB";
+    drive_.click("c1168");
+    drive_.type("c1056", "5");
+    EXPECT_FALSE(drive_.canGoNext());
+    EXPECT_EQ(text("reason"), subject +
+                                  "a loss per connector pair of 5 dB is more than a real link has; at most 3 "
+                                  "dB is allowed.");
+    drive_.type("c1056", "0.75");
+    EXPECT_TRUE(drive_.canGoNext());
+    EXPECT_EQ(text("reason"), "");
+    drive_.next();
+    drive_.click("c1161");
+    drive_.finish();
+    ASSERT_EQ(wizard_.result(), QDialog::Accepted) << prompt_.texts().join('\n').toStdString();
+    const std::vector<StandardEntry> rows = savedRows();
+    ASSERT_EQ(rows.size(), 2u);
+    const StandardEntry& saved = rows[0].standardName == "Campus Plan B" ? rows[0] : rows[1];
+    EXPECT_EQ(saved.maxDistance, 2000.0f);
+    EXPECT_FLOAT_EQ(saved.connectorLoss, 0.75f);
+    EXPECT_FLOAT_EQ(saved.spliceLoss, 0.3f);
+}
+
 TEST_F(StandardWizardTest, ANoKeptFromTheLastTypeCannotSkipATypeWithoutWavelengths)
 {
     nameAndTypes("Two Types", {"c1160", "c1162"});
     drive_.click("c1160");
-    limitsAndAllowances(QString(), QString(), QString());
+    limitsAndAllowances(QString(), QString(), QStringLiteral("0.5"));
     drive_.next();
     drive_.click("c1161");
     EXPECT_TRUE(drive_.canGoNext());
@@ -278,7 +366,7 @@ TEST_F(StandardWizardTest, AFileThatCannotTakeTheStandardChangesNothingAndSaysWh
     writeFile(path("shareddata.mdb"), "this is not a standards file");
     nameAndTypes("Campus Plan", {"c1162"});
     drive_.click("c1160");
-    limitsAndAllowances(QString(), QString(), QString());
+    limitsAndAllowances(QString(), QString(), QStringLiteral("0.5"));
     drive_.next();
     drive_.click("c1161");
     drive_.finish();

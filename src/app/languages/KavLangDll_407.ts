@@ -2321,6 +2321,66 @@ Ungültige Betriebsreserve</translation>
     <!-- Lengths, standards and the values a circuit is judged on (45200-45229) -->
 
     <!-- Custom standards' limits and the shared standards file (45230-45249) -->
+    <message id="45230">
+        <source>The name %1 is taken by another standard; give this one a name of its own.</source>
+        <extracomment>CustomStandardNameTaken</extracomment>
+        <translation>Der Name %1 gehört schon einer anderen Norm; geben Sie dieser Norm einen eigenen Namen.</translation>
+    </message>
+    <message id="45231">
+        <source>%1 at %2 allows no loss, so every fiber would fail: give a maximum loss, an attenuation or a loss per connector pair.</source>
+        <extracomment>CustomStandardAllowsNoLoss</extracomment>
+        <translation>%1 bei %2 lässt keinen Verlust zu, jede Faser würde durchfallen: geben Sie einen maximalen Verlust, eine Dämpfung oder einen Verlust je Steckverbindung an.</translation>
+    </message>
+    <message id="45232">
+        <source>%1 at %2: %3 of %4 is more than a real link has; at most %5 is allowed.</source>
+        <extracomment>CustomStandardValueTooLarge</extracomment>
+        <translation>%1 bei %2: %3 von %4 ist mehr, als eine echte Strecke hat; zulässig sind höchstens %5.</translation>
+    </message>
+    <message id="45233">
+        <source>a maximum length</source>
+        <extracomment>CustomStandardQuantityMaxLength</extracomment>
+        <translation>eine maximale Länge</translation>
+    </message>
+    <message id="45234">
+        <source>a maximum loss</source>
+        <extracomment>CustomStandardQuantityMaxLoss</extracomment>
+        <translation>ein maximaler Verlust</translation>
+    </message>
+    <message id="45235">
+        <source>an attenuation</source>
+        <extracomment>CustomStandardQuantityAttenuation</extracomment>
+        <translation>eine Dämpfung</translation>
+    </message>
+    <message id="45236">
+        <source>a loss per connector pair</source>
+        <extracomment>CustomStandardQuantityConnectorLoss</extracomment>
+        <translation>ein Verlust je Steckverbindung</translation>
+    </message>
+    <message id="45237">
+        <source>a loss per splice</source>
+        <extracomment>CustomStandardQuantitySpliceLoss</extracomment>
+        <translation>ein Verlust je Spleiß</translation>
+    </message>
+    <message id="45238">
+        <source>%1 nm is defined already for %2.</source>
+        <extracomment>StandardWizardWavelengthDefined</extracomment>
+        <translation>%1 nm ist für %2 schon festgelegt.</translation>
+    </message>
+    <message id="45239">
+        <source>you have no permission to read it.</source>
+        <extracomment>SharedStandardsNoPermission</extracomment>
+        <translation>Sie haben keine Berechtigung, sie zu lesen.</translation>
+    </message>
+    <message id="45240">
+        <source>The standard is not saved: you have no permission to change %1.</source>
+        <extracomment>CustomStandardFileReadOnly</extracomment>
+        <translation>Die Norm ist nicht gespeichert: Sie haben keine Berechtigung, %1 zu ändern.</translation>
+    </message>
+    <message id="45241">
+        <source>%1 (id %2)</source>
+        <extracomment>StandardListTwin</extracomment>
+        <translation>%1 (ID %2)</translation>
+    </message>
 
     <!-- Downloads: damaged values, incomplete transfers (45250-45299) -->
 
