@@ -72,8 +72,6 @@ void evaluateCircuit(const LinkConditions& link, const FiberReadings& fiber,
         budget.setStandard(static_cast<std::int16_t>(link.standardNumber), link.customStandardId,
                            static_cast<std::uint8_t>(fiber.fiberType), link.wavelengthNames[index]);
         const bool returnLossEntry = budget.isReturnLoss();
-        if (returnLossEntry)
-            results.requiredReturnLoss = budget.requiredReturnLoss();
         if (!userDefined)
             budget.standardName(results.standardName);
 
@@ -102,6 +100,7 @@ void evaluateCircuit(const LinkConditions& link, const FiberReadings& fiber,
 
         if (returnLossEntry) {
             r.returnLoss = systemReference - power;
+            r.requiredReturnLoss = budget.requiredReturnLoss();
             r.lossResult = false;
             r.returnLossResult = true;
             r.verdict = budget.verdict(power, systemReference);

@@ -18,11 +18,12 @@ struct SlotResult
     float fiberAllowance = 0;
     float connectorAllowance = 0;
     float spliceAllowance = 0;
-    float allowedLoss = 0;   // "Total Allowable System Loss"
-    float opticalLoss = 0;   // reference - measured
-    float overhead = 0;      // operating margin ("System Overhead")
-    float returnLoss = 0;    // return-loss slot: system reference - measured; else the overhead
-    float marginPercent = 0; // -100 when there is no verdict
+    float allowedLoss = 0;        // "Total Allowable System Loss"
+    float opticalLoss = 0;        // reference - measured
+    float overhead = 0;           // operating margin ("System Overhead")
+    float returnLoss = 0;         // return-loss slot: system reference - measured; else the overhead
+    float requiredReturnLoss = 0; // return-loss slot: what its own entry requires; else 0
+    float marginPercent = 0;      // -100 when there is no verdict
     Verdict verdict = VerdictNone;
     bool covered = false;          // the standard has an entry for this wavelength and fiber type
     bool lossResult = false;       // judged as a loss against a budget
@@ -57,7 +58,6 @@ struct FiberReadings
 struct CircuitResults
 {
     std::array<SlotResult, kSlotCount> slots;
-    float requiredReturnLoss = 0; // of the last return-loss entry found
     QString standardName;
     int standardNumber = -1;
     int fiberType = 0;
