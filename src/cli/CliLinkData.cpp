@@ -3,16 +3,17 @@
 #include "database/Database.h"
 #include "database/DatabaseException.h"
 #include "database/TestDatabaseSchema.h"
+#include "standards/PlausibleValues.h"
 #include "standards/RecordId.h"
 
 #include <QFileInfo>
 #include <QtDebug>
 
+#include <cmath>
+
 namespace {
 
 constexpr double kMetresPerFoot = 0.3048;
-// Longer than any cable run; keeps the metres within a float column.
-constexpr double kMaxLengthKm = 1.0e6;
 
 RecordId customIdOf(const CommandLine& line)
 {
@@ -27,9 +28,10 @@ double lengthKmOf(const CommandLine& line)
     if (km == ft)
         throw UsageError(QStringLiteral("give the length with either --length-km or --length-ft"));
     if (km)
-        return line.doubleValue(QStringLiteral("length-km"), 0.0, kMaxLengthKm);
-    const double feet =
-        line.doubleValue(QStringLiteral("length-ft"), 0.0, kMaxLengthKm * 1000.0 / kMetresPerFoot);
+        return line.doubleValue(QStringLiteral("length-km"), 0.0, PlausibleValues::kMaxLinkLengthKm);
+    // Whole feet below the bound, so that the figure the message names is one accepted.
+    const double maxFeet = std::floor(PlausibleValues::kMaxLinkLengthMetres / kMetresPerFoot);
+    const double feet = line.doubleValue(QStringLiteral("length-ft"), 0.0, maxFeet);
     return feet * kMetresPerFoot / 1000.0;
 }
 

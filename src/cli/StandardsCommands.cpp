@@ -10,6 +10,7 @@
 #include "report/LossWizardReport.h"
 #include "report/PdfReportFile.h"
 #include "standards/LossSummary.h"
+#include "standards/PlausibleValues.h"
 #include "standards/RecordId.h"
 #include "standards/StandardLinkBudget.h"
 #include "standards/StandardsCatalog.h"
@@ -128,7 +129,8 @@ int runBudget(const CommandLine& line, CliContext& context)
     const auto standard = static_cast<std::int16_t>(line.intValue(QStringLiteral("standard"), 0, 32767));
     const RecordId customId = customIdOption(line);
     const auto fiberType = static_cast<std::uint8_t>(line.intValue(QStringLiteral("fiber-type"), 0, 3));
-    const auto lengthKm = static_cast<float>(line.doubleValue(QStringLiteral("length-km"), 0.0, 1.0e6));
+    const auto lengthKm = static_cast<float>(
+        line.doubleValue(QStringLiteral("length-km"), 0.0, PlausibleValues::kMaxLinkLengthKm));
     const int connectors = line.intValue(QStringLiteral("connectors"), 0, 32767);
     const int splices = line.intValue(QStringLiteral("splices"), 0, 32767);
 

@@ -114,12 +114,22 @@ void writeRow(CsvWriter& out, const CircuitRecord& r, int slot, const QString& t
     out.text(r.standardName);
     out.text(r.cableTypeName);
     out.text(r.wavelengthNames[static_cast<std::size_t>(slot)]);
+    // A link without a real length has no budget: those cells stay empty
+    // rather than show allowances of 0 dB that nothing worked out.
+    const bool budget = r.hasRealLength();
+    const auto budgetFigure = [&out, budget](float value) { budget ? out.number(value) : out.ascii("", 0); };
+    out.number(s.referencePower);
+    out.number(s.measuredPower);
     for (float value :
-         {s.referencePower, s.measuredPower, s.fiberAllowance, s.connectorAllowance, s.spliceAllowance,
-          s.allowedLoss, s.systemReferencePower, s.opticalLoss, s.overhead, s.returnLoss})
-        out.number(value);
+         {s.fiberAllowance, s.connectorAllowance, s.spliceAllowance, s.allowedLoss, s.systemReferencePower})
+        budgetFigure(value);
+    out.number(s.opticalLoss);
+    budgetFigure(s.overhead);
+    budgetFigure(s.returnLoss);
     writeMarginPercent(out, r, slot);
-    out.text(verdictCellEnglish(verdictCellFor(r, slot)));
+    // The program's own word, never a formula: "-" stays "-".
+    const QByteArray verdict = verdictCellEnglish(verdictCellFor(r, slot)).toLatin1();
+    out.ascii(verdict.constData(), static_cast<std::size_t>(verdict.size()));
     out.endRow();
 }
 

@@ -4,6 +4,9 @@
 #include "app/StringTable.h"
 #include "database/CKAVCompanySet2.h"
 #include "standards/FiberTypes.h"
+#include "standards/PlausibleValues.h"
+
+#include <QLocale>
 
 #include <cmath>
 
@@ -30,8 +33,8 @@ QString validateLinkData(const LinkData& link)
         return Strings::loadString(StringId::StandardNumberInvalid);
     if (link.standard.fiberType >= kFiberTypeCount)
         return Strings::loadString(StringId::FiberTypeInvalid);
-    if (!std::isfinite(link.lengthKm) || link.lengthKm < 0)
-        return Strings::loadString(StringId::LinkLengthInvalid);
+    if (!PlausibleValues::isLinkLengthKm(link.lengthKm))
+        return linkLengthRangeMessage();
     if (link.connectorPairs < 0 || link.connectorPairs > LinkData::kMaxCount)
         return withLimit(StringId::ConnectorPairsInvalid, LinkData::kMaxCount);
     if (link.splices < 0 || link.splices > LinkData::kMaxCount)
@@ -43,6 +46,16 @@ QString validateLinkData(const LinkData& link)
     if (link.company.telephone.size() > CompanyChoice::kMaxTelephoneLength)
         return withLimit(StringId::TelephoneTooLong, CompanyChoice::kMaxTelephoneLength);
     return QString();
+}
+
+QString linkLengthRangeMessage()
+{
+    // Whole feet below the bound, so that the figure shown is one accepted.
+    const auto feet = static_cast<qlonglong>(std::floor(PlausibleValues::kMaxLinkLengthMetres / 0.3048));
+    const QLocale locale;
+    return Strings::formatMessage(
+        Strings::loadString(StringId::LinkLengthOutOfRange),
+        {locale.toString(PlausibleValues::kMaxLinkLengthKm), locale.toString(feet)});
 }
 
 QList<CompanyChoice> listCompanyChoices(Database& db)

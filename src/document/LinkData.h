@@ -41,7 +41,7 @@ struct LinkData
     static constexpr int kMaxCount = 32767; // connector pairs and splices are 16-bit columns
 
     StandardKey standard;   // standard number + custom GUID + fiber type; wavelength -1
-    double lengthKm = 0;    // >= 0
+    double lengthKm = 0;    // 0..PlausibleValues::kMaxLinkLengthKm
     int connectorPairs = 0; // 0..32767
     int splices = 0;        // 0..32767
     QString linkName;       // 1..50 characters
@@ -50,6 +50,10 @@ struct LinkData
 
 // Checks the limits above; the message for the user, empty when valid.
 QString validateLinkData(const LinkData& link);
+
+// The message that refuses a length outside 0..kMaxLinkLengthKm, naming the
+// bound in kilometres and feet in the user's locale.
+QString linkLengthRangeMessage();
 
 // The organisations of a test database as the Link Wizard offers them: each
 // distinct name once, in name order, with its first row's values (the

@@ -62,7 +62,12 @@ struct CircuitResults
     int standardNumber = -1;
     int fiberType = 0;
     int siteFiberType = 0;
+    // The link's stored length is one a link can have. A damaged or
+    // mistyped length (infinite, not a number, negative, beyond any link)
+    // gives no budget, no margin and no verdict, only the readings.
+    bool realLength = true;
 
+    bool hasRealLength() const { return realLength; }
     bool isUserDefined() const { return standardNumber == kUserDefinedStandardNumber; }
     bool isMeasured(int slot) const { return at(slot).measuredPower != 0.0f; }
     bool hasLossResult(int slot) const;
@@ -80,5 +85,6 @@ struct CircuitResults
 
 // Judges every measured slot of a fiber against the link's standard. The
 // standard entry is looked up with the fiber's own fiber type, not the site's.
+// A link whose length is not a real one (PlausibleValues) is not judged.
 void evaluateCircuit(const LinkConditions& link, const FiberReadings& fiber,
                      const StandardsCatalog* catalogue, CircuitResults& results);

@@ -163,9 +163,21 @@ TEST_F(CliCorvinaTest, MissingOrWrongLinkOptionsAreUsageErrors)
                 "option --connectors needs a whole number from 0 to 32767");
     expectUsage(sample("corvina.kavw"), linkOptions() + QStringList{"--custom-id", "nope"},
                 "option --custom-id needs a GUID");
-    // A .kav download carries its own link data.
-    expectUsage(sample("lintel-v2_5.kav"), {"--company", "X"}, "Corvina download (.kavw) only");
-
+    // A length no link has, in either unit: 1e40 was once stored as an
+    // infinite length that every fiber "passed".
+    const auto withOption = [](const QString& option, const QString& value) {
+        QStringList options = linkOptions();
+        options[options.indexOf(option) + 1] = value;
+        return options;
+    };
+    QStringList inKm = linkOptions();
+    inKm[inKm.indexOf("--length-ft")] = "--length-km";
+    for (const char* km : {"1e40", "500.01", "-1", "inf", "nan"}) {
+        inKm[inKm.indexOf("--length-km") + 1] = QLatin1String(km);
+        expectUsage(sample("corvina.kavw"), inKm, "option --length-km needs a number from 0 to 500");
+    }
+    expectUsage(sample("corvina.kavw"), withOption("--length-ft", "1640420"),
+                "option --length-ft needs a number from 0 to 1640419");
     // Usable options, unusable data: an error, not a usage error.
     const CliRun bad = import(sample("corvina-bad-date.kavw"), target, linkOptions());
     EXPECT_EQ(bad.status, ExitError);

@@ -80,6 +80,8 @@ TEST(CliUsage, BadCallsExitTwoWithUsage)
          "--splices", "1"},
         {"budget", "--standard", "2", "--fiber-type", "0", "--length-km", "nan", "--connectors", "2",
          "--splices", "1"},
+        {"budget", "--standard", "2", "--fiber-type", "0", "--length-km", "501", "--connectors", "2",
+         "--splices", "1"},
         {"budget", "--standard", "2", "--fiber-type", "0", "--length-km", "2", "--connectors", "-1",
          "--splices", "1"},
         {"budget", "--standard", "2", "--standard", "3"},

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -157,6 +158,41 @@ TEST_F(DetailReportTest, EachWavelengthShowsTheReturnLossItIsJudgedAgainst)
               (QStringList{"44.58dB", "45.00dB", "-0.42dB", "Fail", " ", " ", " ", " ", " ", " "}));
     EXPECT_EQ(viewColumn(circuits.recordAt(0), 1),
               (QStringList{"41.00dB", "40.00dB", "1.00dB", "Pass", " ", " ", " ", " ", " ", " "}));
+}
+
+TEST_F(DetailReportTest, ALinkWithoutARealLengthShowsItsReadingsAndNoVerdict)
+{
+    // An old file's length of 1e40 m reads back as infinite: every fiber once
+    // "passed" with an allowance of "inf dB".
+    ReportTestDatabase::Site site;
+    site.company = company_;
+    site.lengthMetres = std::numeric_limits<float>::infinity();
+    db().addFiber(db().addSite(site), "1", {-30, 0, -24, 0, 0});
+
+    const PdfProbe pdf(printPdf(Kind::Details, "details.pdf"));
+    EXPECT_EQ(lineOf(pdf, 1, "Fiber Length"), "Fiber Length (in kilometers): not a real length");
+    const QStringList expected = {
+        "Light Source Reference Power - -",
+        "Fiber Loss - -",
+        "Total Allowable System Loss - -",
+        "Minimum Required Power - -",
+        "Measured Power -30.00dBm -24.00dBm",
+        "Optical Loss 10.00 dB 4.00 dB",
+        "System Overhead - -",
+        "Operating Margin % - -",
+        "Pass/Fail - -",
+    };
+    for (const QString& line : expected)
+        EXPECT_EQ(lineOf(pdf, 1, line.section(' ', 0, 1)), line);
+    EXPECT_EQ(lineOf(pdf, 1, "- No verdict"),
+              "- No verdict: the stored length of this link is not from 0 to 500 km.");
+    EXPECT_FALSE(pdf.layoutText().contains("inf"));
+
+    const FiberCursor circuits = db().cursor();
+    const CircuitRecord& circuit = circuits.recordAt(0);
+    EXPECT_EQ(ViewDetailsPage::of(circuit, true).length, "not a real length");
+    EXPECT_EQ(viewColumn(circuit, 0),
+              (QStringList{"-", "-", "-", "-", "-", "-", "-30.00dBm", "10.00dB", "-", "-"}));
 }
 
 TEST_F(DetailReportTest, NotesOneAndThreeSevenBlanksApartUnderTheXMetersVendor)
