@@ -496,6 +496,8 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {LinkLengthOutOfRange, "The length must be from 0 to %1 km (%2 ft): no tested link is longer."},
     {LengthNotReal, "not a real length"},
     {DetailNoRealLengthNote, "- No verdict: the stored length of this link is not from 0 to %1 km."},
+    {LinkStandardUnknown, "There is no standard %1. The standards are: %2."},
+    {LinkStandardFiberTypeUnknown, "%1 covers no fiber type %2; it covers %3."},
 
     // Custom standards' limits and the shared standards file (45230-45249)
 

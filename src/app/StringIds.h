@@ -485,6 +485,8 @@ enum : int
     LinkLengthOutOfRange = 45200,
     LengthNotReal = 45201,
     DetailNoRealLengthNote = 45202,
+    LinkStandardUnknown = 45203,
+    LinkStandardFiberTypeUnknown = 45204,
 
     // Custom standards' limits and the shared standards file (45230-45249)
 

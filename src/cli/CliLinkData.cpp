@@ -1,10 +1,13 @@
 #include "cli/CliLinkData.h"
 
+#include "database/CircuitFile.h"
+#include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
 #include "database/TestDatabaseSchema.h"
 #include "standards/PlausibleValues.h"
 #include "standards/RecordId.h"
+#include "standards/StandardsCatalog.h"
 
 #include <QFileInfo>
 #include <QtDebug>
@@ -35,6 +38,20 @@ double lengthKmOf(const CommandLine& line)
     return feet * kMetresPerFoot / 1000.0;
 }
 
+// The catalogue the link will be judged with once stored in the target.
+void loadTargetCatalogue(const QString& targetDatabase, StandardsCatalog& catalog)
+{
+    QString ignored; // a shared file that cannot be read is said when the import runs
+    if (QFileInfo(targetDatabase).isFile()) {
+        Database db;
+        if (CircuitFile::open(targetDatabase, db, catalog, &ignored))
+            return;
+        // Saving into it says what is wrong with it; its standards are not known.
+        catalog.resetToBuiltIn();
+    }
+    CustomStandards::loadSharedStandards(catalog);
+}
+
 } // namespace
 
 QStringList linkOptionNames()
@@ -54,7 +71,7 @@ bool hasLinkOptions(const CommandLine& line)
     return false;
 }
 
-LinkData linkDataFromOptions(const CommandLine& line)
+LinkData linkDataFromOptions(const CommandLine& line, const QString& targetDatabase)
 {
     LinkData link;
     link.standard.standardNumber =
@@ -70,6 +87,10 @@ LinkData linkDataFromOptions(const CommandLine& line)
     link.company.telephone = line.value(QStringLiteral("telephone"));
     if (const QString invalid = validateLinkData(link); !invalid.isEmpty())
         throw UsageError(invalid);
+    StandardsCatalog catalog;
+    loadTargetCatalogue(targetDatabase, catalog);
+    if (const QString unknown = validateLinkStandard(link.standard, catalog); !unknown.isEmpty())
+        throw UsageError(unknown);
     return link;
 }
 

@@ -6,6 +6,7 @@
 #include "database/CustomStandardSaver.h"
 #include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
+#include "document/LinkData.h"
 #include "report/LogoSource.h"
 #include "report/LossWizardReport.h"
 #include "report/PdfReportFile.h"
@@ -171,9 +172,8 @@ int runBudget(const CommandLine& line, CliContext& context)
         ++lines;
     }
     if (lines == 0) {
-        context.err << QStringLiteral("fibrolog-cli: standard %1 has no entries for fiber type %2\n")
-                           .arg(standard)
-                           .arg(static_cast<int>(fiberType));
+        // Says what there is to choose from.
+        context.err << "fibrolog-cli: " << validateLinkStandard(filter, catalog) << '\n';
         return ExitError;
     }
     if (line.has(QStringLiteral("pdf")) &&

@@ -10,6 +10,7 @@
 #include <optional>
 
 class Database;
+class StandardsCatalog;
 
 // An organisation that certifies the link.
 struct CompanyChoice
@@ -54,6 +55,13 @@ QString validateLinkData(const LinkData& link);
 // The message that refuses a length outside 0..kMaxLinkLengthKm, naming the
 // bound in kilometres and feet in the user's locale.
 QString linkLengthRangeMessage();
+
+// Whether `standard` (number, custom GUID, fiber type) names a standard of
+// the catalogue that covers that fiber type, so that the link gets its
+// standard's name and budget. The message for the user lists what exists
+// (the standards by number and name, or the fiber types the standard
+// covers); empty when it exists.
+QString validateLinkStandard(const StandardKey& standard, const StandardsCatalog& catalog);
 
 // The organisations of a test database as the Link Wizard offers them: each
 // distinct name once, in name order, with its first row's values (the

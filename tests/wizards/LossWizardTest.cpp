@@ -37,6 +37,13 @@ void addPlanStandard(StandardsCatalog& catalog)
             catalog.add(entry);
         }
     }
+    // No link has fiber type 9: a standard of only that type cannot be chosen.
+    StandardEntry odd;
+    odd.standardName = QStringLiteral("Odd Types");
+    odd.customStandardId = QStringLiteral("{guid {6b1f3c2e-9a4d-4e57-8c21-0d9e5f7a3b11}}");
+    odd.fiberType = 9;
+    odd.wavelength = QStringLiteral("1310nm");
+    catalog.add(odd);
 }
 
 class LossWizardTest : public TempDirTest
@@ -106,6 +113,7 @@ TEST_F(LossWizardTest, TheStandardPageListsEveryStandardOnceAndWhatTheChosenOneC
     EXPECT_FALSE(drive_.canGoNext()) << "no standard chosen yet";
     const QStringList standards = comboTexts("c1149");
     EXPECT_EQ(standards.count("Campus Plan"), 1) << "four entries, one standard";
+    EXPECT_EQ(standards.count("Odd Types"), 0) << "no fiber type a link can have";
     QStringList sorted = standards;
     std::sort(sorted.begin(), sorted.end(),
               [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });

@@ -2329,6 +2329,16 @@ Ungültige Betriebsreserve</translation>
         <extracomment>DetailNoRealLengthNote</extracomment>
         <translation>- Keine Bewertung: Die gespeicherte Länge dieses Links liegt nicht zwischen 0 und %1 km.</translation>
     </message>
+    <message id="45203">
+        <source>There is no standard %1. The standards are: %2.</source>
+        <extracomment>LinkStandardUnknown</extracomment>
+        <translation>Es gibt keine Norm %1. Die Normen sind: %2.</translation>
+    </message>
+    <message id="45204">
+        <source>%1 covers no fiber type %2; it covers %3.</source>
+        <extracomment>LinkStandardFiberTypeUnknown</extracomment>
+        <translation>%1 gilt für keinen Fasertyp %2; sie gilt für %3.</translation>
+    </message>
 
     <!-- Custom standards' limits and the shared standards file (45230-45249) -->
 
