@@ -48,7 +48,6 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {LinkNameInvalid, "The link name must have 1 to %1 characters."},
     {OrganizationNameInvalid, "The organization's name must have 1 to %1 characters."},
     {TelephoneTooLong, "The telephone number may have at most %1 characters."},
-    {LinkLengthInvalid, "The length must be a number of 0 or more."},
     {ConnectorPairsInvalid, "The number of connector pairs must be a whole number from 0 to %1."},
     {SplicesInvalid, "The number of splices must be a whole number from 0 to %1."},
     {FiberTypeInvalid, "The fiber type must be one of the four types (0 to 3)."},
@@ -494,6 +493,11 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {CustomStandardWavelengthTwice, "%1 at %2 is defined twice."},
 
     // Lengths, standards and the values a circuit is judged on (45200-45229)
+    {LinkLengthOutOfRange, "The length must be from 0 to %1 km (%2 ft): no tested link is longer."},
+    {LengthNotReal, "not a real length"},
+    {DetailNoRealLengthNote, "- No verdict: the stored length of this link is not from 0 to %1 km."},
+    {LinkStandardUnknown, "There is no standard %1. The standards are: %2."},
+    {LinkStandardFiberTypeUnknown, "%1 covers no fiber type %2; it covers %3."},
 
     // Custom standards' limits and the shared standards file (45230-45249)
     {CustomStandardNameTaken, "The name %1 is taken by another standard; give this one a name of its own."},

@@ -61,7 +61,6 @@ enum : int
     LinkNameInvalid = 45136,
     OrganizationNameInvalid = 45137,
     TelephoneTooLong = 45138,
-    LinkLengthInvalid = 45139,
     ConnectorPairsInvalid = 45140,
     SplicesInvalid = 45141,
     FiberTypeInvalid = 45142,
@@ -483,6 +482,11 @@ enum : int
     LanguageModuleMissing = 45121,
 
     // Lengths, standards and the values a circuit is judged on (45200-45229)
+    LinkLengthOutOfRange = 45200,
+    LengthNotReal = 45201,
+    DetailNoRealLengthNote = 45202,
+    LinkStandardUnknown = 45203,
+    LinkStandardFiberTypeUnknown = 45204,
 
     // Custom standards' limits and the shared standards file (45230-45249)
     CustomStandardNameTaken = 45230,

@@ -1,18 +1,22 @@
 #include "cli/CliLinkData.h"
 
+#include "database/CircuitFile.h"
+#include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
 #include "database/TestDatabaseSchema.h"
+#include "standards/PlausibleValues.h"
 #include "standards/RecordId.h"
+#include "standards/StandardsCatalog.h"
 
 #include <QFileInfo>
 #include <QtDebug>
 
+#include <cmath>
+
 namespace {
 
 constexpr double kMetresPerFoot = 0.3048;
-// Longer than any cable run; keeps the metres within a float column.
-constexpr double kMaxLengthKm = 1.0e6;
 
 RecordId customIdOf(const CommandLine& line)
 {
@@ -27,10 +31,25 @@ double lengthKmOf(const CommandLine& line)
     if (km == ft)
         throw UsageError(QStringLiteral("give the length with either --length-km or --length-ft"));
     if (km)
-        return line.doubleValue(QStringLiteral("length-km"), 0.0, kMaxLengthKm);
-    const double feet =
-        line.doubleValue(QStringLiteral("length-ft"), 0.0, kMaxLengthKm * 1000.0 / kMetresPerFoot);
+        return line.doubleValue(QStringLiteral("length-km"), 0.0, PlausibleValues::kMaxLinkLengthKm);
+    // Whole feet below the bound, so that the figure the message names is one accepted.
+    const double maxFeet = std::floor(PlausibleValues::kMaxLinkLengthMetres / kMetresPerFoot);
+    const double feet = line.doubleValue(QStringLiteral("length-ft"), 0.0, maxFeet);
     return feet * kMetresPerFoot / 1000.0;
+}
+
+// The catalogue the link will be judged with once stored in the target.
+void loadTargetCatalogue(const QString& targetDatabase, StandardsCatalog& catalog)
+{
+    QString ignored; // a shared file that cannot be read is said when the import runs
+    if (QFileInfo(targetDatabase).isFile()) {
+        Database db;
+        if (CircuitFile::open(targetDatabase, db, catalog, &ignored))
+            return;
+        // Saving into it says what is wrong with it; its standards are not known.
+        catalog.resetToBuiltIn();
+    }
+    CustomStandards::loadSharedStandards(catalog);
 }
 
 } // namespace
@@ -52,7 +71,7 @@ bool hasLinkOptions(const CommandLine& line)
     return false;
 }
 
-LinkData linkDataFromOptions(const CommandLine& line)
+LinkData linkDataFromOptions(const CommandLine& line, const QString& targetDatabase)
 {
     LinkData link;
     link.standard.standardNumber =
@@ -68,6 +87,10 @@ LinkData linkDataFromOptions(const CommandLine& line)
     link.company.telephone = line.value(QStringLiteral("telephone"));
     if (const QString invalid = validateLinkData(link); !invalid.isEmpty())
         throw UsageError(invalid);
+    StandardsCatalog catalog;
+    loadTargetCatalogue(targetDatabase, catalog);
+    if (const QString unknown = validateLinkStandard(link.standard, catalog); !unknown.isEmpty())
+        throw UsageError(unknown);
     return link;
 }
 

@@ -10,8 +10,11 @@
 // --connectors N --splices N --link-name NAME --company NAME [--telephone TEXT]
 QStringList linkOptionNames();
 bool hasLinkOptions(const CommandLine& line);
-// Throws UsageError for a missing or invalid option.
-LinkData linkDataFromOptions(const CommandLine& line);
+// Throws UsageError for a missing or invalid option, and for a standard (or
+// a fiber type of it) that the catalogue of `targetDatabase` (built-in, the
+// shared standards file and, when it is a readable test database, its own
+// custom standards) does not hold.
+LinkData linkDataFromOptions(const CommandLine& line, const QString& targetDatabase);
 
 // Answers the document with the command line's link data. The organisation
 // is the first row of that name (in name order) in the target database when

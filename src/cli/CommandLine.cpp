@@ -86,8 +86,10 @@ double CommandLine::doubleValue(const QString& option, double min, double max) c
     bool ok = false;
     const double number = requiredValue(option).toDouble(&ok);
     if (!ok || !std::isfinite(number) || number < min || number > max)
-        throw UsageError(
-            QStringLiteral("option %1 needs a number from %2 to %3").arg(dashed(option)).arg(min).arg(max));
+        throw UsageError(QStringLiteral("option %1 needs a number from %2 to %3")
+                             .arg(dashed(option))
+                             .arg(min, 0, 'g', 15)
+                             .arg(max, 0, 'g', 15));
     return number;
 }
 

@@ -95,7 +95,7 @@ int runImport(const CommandLine& line, CliContext& context)
                            "Corvina download (.kavw) only"));
     std::optional<CliLinkDataSource> linkData;
     if (corvina)
-        linkData.emplace(linkDataFromOptions(line), target);
+        linkData.emplace(linkDataFromOptions(line, target), target);
     if (!QFileInfo(download).isFile())
         return fail(context, QStringLiteral("Could not find file '%1'.").arg(download));
 

@@ -165,7 +165,7 @@ int runDownload(const CommandLine& line, CliContext& context)
         // are needed shows only when the meter answers.
         std::optional<LinkData> link;
         if (hasLinkOptions(line))
-            link = linkDataFromOptions(line);
+            link = linkDataFromOptions(line, database);
         return downloadInto(database, target, port, link, context);
     }
     if (hasLinkOptions(line))

@@ -6,10 +6,12 @@
 #include "database/CustomStandardSaver.h"
 #include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
+#include "document/LinkData.h"
 #include "report/LogoSource.h"
 #include "report/LossWizardReport.h"
 #include "report/PdfReportFile.h"
 #include "standards/LossSummary.h"
+#include "standards/PlausibleValues.h"
 #include "standards/RecordId.h"
 #include "standards/StandardLinkBudget.h"
 #include "standards/StandardsCatalog.h"
@@ -128,7 +130,8 @@ int runBudget(const CommandLine& line, CliContext& context)
     const auto standard = static_cast<std::int16_t>(line.intValue(QStringLiteral("standard"), 0, 32767));
     const RecordId customId = customIdOption(line);
     const auto fiberType = static_cast<std::uint8_t>(line.intValue(QStringLiteral("fiber-type"), 0, 3));
-    const auto lengthKm = static_cast<float>(line.doubleValue(QStringLiteral("length-km"), 0.0, 1.0e6));
+    const auto lengthKm = static_cast<float>(
+        line.doubleValue(QStringLiteral("length-km"), 0.0, PlausibleValues::kMaxLinkLengthKm));
     const int connectors = line.intValue(QStringLiteral("connectors"), 0, 32767);
     const int splices = line.intValue(QStringLiteral("splices"), 0, 32767);
 
@@ -169,9 +172,8 @@ int runBudget(const CommandLine& line, CliContext& context)
         ++lines;
     }
     if (lines == 0) {
-        context.err << QStringLiteral("fibrolog-cli: standard %1 has no entries for fiber type %2\n")
-                           .arg(standard)
-                           .arg(static_cast<int>(fiberType));
+        // Says what there is to choose from.
+        context.err << "fibrolog-cli: " << validateLinkStandard(filter, catalog) << '\n';
         return ExitError;
     }
     if (line.has(QStringLiteral("pdf")) &&

@@ -47,14 +47,18 @@ public:
         buffer_.append(value, static_cast<qsizetype>(size));
     }
 
-    // "%.2f" of the value as a double, without the C library's locale.
+    // "%.2f" of the value as a double, without the C library's locale. A
+    // value that is no finite number (from a damaged file) is left empty: a
+    // spreadsheet would read "inf" or "nan" as text.
     void number(float value)
     {
+        if (!std::isfinite(value))
+            return ascii("", 0);
         char digits[64];
         const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, static_cast<double>(value),
                                              std::chars_format::fixed, 2);
         if (ec != std::errc())
-            return ascii("nan", 3);
+            return ascii("", 0);
         ascii(digits, static_cast<std::size_t>(end - digits));
     }
 
@@ -90,16 +94,13 @@ private:
     bool failed_ = false;
 };
 
+// Empty where no share was worked out; a share that is no finite number (a
+// budget of 0 dB divides by zero) is left empty by number().
 void writeMarginPercent(CsvWriter& out, const CircuitRecord& record, int slot)
 {
     if (!record.hasMarginPercent(slot))
         return out.ascii("", 0);
-    const float p = record.at(slot).marginPercent;
-    if (std::isnan(p))
-        return out.ascii("nan", 3);
-    if (std::isinf(p))
-        return p > 0 ? out.ascii("inf", 3) : out.ascii("-inf", 4);
-    out.number(p);
+    out.number(record.at(slot).marginPercent);
 }
 
 void writeRow(CsvWriter& out, const CircuitRecord& r, int slot, const QString& testDate)
@@ -113,12 +114,22 @@ void writeRow(CsvWriter& out, const CircuitRecord& r, int slot, const QString& t
     out.text(r.standardName);
     out.text(r.cableTypeName);
     out.text(r.wavelengthNames[static_cast<std::size_t>(slot)]);
+    // A link without a real length has no budget: those cells stay empty
+    // rather than show allowances of 0 dB that nothing worked out.
+    const bool budget = r.hasRealLength();
+    const auto budgetFigure = [&out, budget](float value) { budget ? out.number(value) : out.ascii("", 0); };
+    out.number(s.referencePower);
+    out.number(s.measuredPower);
     for (float value :
-         {s.referencePower, s.measuredPower, s.fiberAllowance, s.connectorAllowance, s.spliceAllowance,
-          s.allowedLoss, s.systemReferencePower, s.opticalLoss, s.overhead, s.returnLoss})
-        out.number(value);
+         {s.fiberAllowance, s.connectorAllowance, s.spliceAllowance, s.allowedLoss, s.systemReferencePower})
+        budgetFigure(value);
+    out.number(s.opticalLoss);
+    budgetFigure(s.overhead);
+    budgetFigure(s.returnLoss);
     writeMarginPercent(out, r, slot);
-    out.text(verdictCellEnglish(verdictCellFor(r, slot)));
+    // The program's own word, never a formula: "-" stays "-".
+    const QByteArray verdict = verdictCellEnglish(verdictCellFor(r, slot)).toLatin1();
+    out.ascii(verdict.constData(), static_cast<std::size_t>(verdict.size()));
     out.endRow();
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 class Database;
+class StandardsCatalog;
 
 // An organisation that certifies the link.
 struct CompanyChoice
@@ -41,7 +42,7 @@ struct LinkData
     static constexpr int kMaxCount = 32767; // connector pairs and splices are 16-bit columns
 
     StandardKey standard;   // standard number + custom GUID + fiber type; wavelength -1
-    double lengthKm = 0;    // >= 0
+    double lengthKm = 0;    // 0..PlausibleValues::kMaxLinkLengthKm
     int connectorPairs = 0; // 0..32767
     int splices = 0;        // 0..32767
     QString linkName;       // 1..50 characters
@@ -50,6 +51,17 @@ struct LinkData
 
 // Checks the limits above; the message for the user, empty when valid.
 QString validateLinkData(const LinkData& link);
+
+// The message that refuses a length outside 0..kMaxLinkLengthKm, naming the
+// bound in kilometres and feet in the user's locale.
+QString linkLengthRangeMessage();
+
+// Whether `standard` (number, custom GUID, fiber type) names a standard of
+// the catalogue that covers that fiber type, so that the link gets its
+// standard's name and budget. The message for the user lists what exists
+// (the standards by number and name, or the fiber types the standard
+// covers); empty when it exists.
+QString validateLinkStandard(const StandardKey& standard, const StandardsCatalog& catalog);
 
 // The organisations of a test database as the Link Wizard offers them: each
 // distinct name once, in name order, with its first row's values (the

@@ -9,6 +9,7 @@
 #include "report/PageNotes.h"
 #include "report/PagePainter.h"
 #include "report/ReportLayout.h"
+#include "standards/PlausibleValues.h"
 
 using namespace StringId;
 
@@ -77,6 +78,15 @@ void CircuitDetailReport::printPage(PagePainter& painter, int page)
         if (noteY < resultsEnd)
             noteY = layout_->footerLineY(painter, 2);
         painter.drawTextById(layout_->geometry().pairColumns[0], noteY, DetailInvalidMarginNote);
+    } else if (!circuit.hasRealLength()) {
+        // Takes the margin note's place, which this page cannot need: without
+        // a real length no margin was worked out.
+        int noteY = layout_->footerLineY(painter, 4);
+        if (noteY < resultsEnd)
+            noteY = layout_->footerLineY(painter, 2);
+        painter.drawText(layout_->geometry().pairColumns[0], noteY,
+                         Strings::formatMessage(Strings::loadString(DetailNoRealLengthNote),
+                                                {QString::number(PlausibleValues::kMaxLinkLengthKm)}));
     }
 }
 
@@ -220,6 +230,8 @@ int CircuitDetailReport::drawSectionHead(PagePainter& painter, int y, int headId
 
 QString CircuitDetailReport::lengthText(const CircuitRecord& circuit, bool figures) const
 {
+    if (!circuit.hasRealLength())
+        return Strings::loadString(LengthNotReal);
     if (!figures)
         return Strings::loadString(ViewLengthNone);
     if (options_.lengthInKilometers)

@@ -160,7 +160,7 @@ QString DetailResultTable::value(int row, const CircuitResults& circuit, int slo
     case TotalAllowableLoss:
         return FormatLocalNumber(ViewAllowedLossTemplate, ViewAllowedLossFormat, s.allowedLoss);
     case TotalRequiredReturnLoss:
-        return FormatLocalNumber(ViewAllowedLossTemplate, ViewAllowedLossFormat, circuit.requiredReturnLoss);
+        return FormatLocalNumber(ViewAllowedLossTemplate, ViewAllowedLossFormat, s.requiredReturnLoss);
     case MinimumRequiredPower:
         return FormatLocalNumber(ViewSystemReferenceTemplate, ViewSystemReferenceFormat,
                                  s.systemReferencePower);

@@ -62,6 +62,9 @@ void fillLinkFigures(ViewDetailsPage& page, const CircuitRecord& circuit, bool l
         page.connectorPairs = Strings::loadString(ViewConnectorPairsNone);
         page.splices = Strings::loadString(ViewSplicesNone);
     }
+    // Says why no column has a verdict, where a "-" would say nothing.
+    if (!circuit.hasRealLength())
+        page.length = Strings::loadString(LengthNotReal);
 }
 
 void fillResults(ViewDetailsPage& page, const CircuitRecord& circuit)

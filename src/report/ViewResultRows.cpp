@@ -138,7 +138,7 @@ QString ViewResultRows::value(int row, const CircuitResults& circuit, int slot)
     case TotalAllowableLoss:
         return FormatLocalNumber(ViewAllowedLossTemplate, ViewAllowedLossFormat, s.allowedLoss);
     case RequiredReturnLoss:
-        return FormatLocalNumber(ViewAllowedLossTemplate, ViewAllowedLossFormat, circuit.requiredReturnLoss);
+        return FormatLocalNumber(ViewAllowedLossTemplate, ViewAllowedLossFormat, s.requiredReturnLoss);
     case SystemReference:
         return FormatLocalNumber(ViewSystemReferenceTemplate, ViewSystemReferenceFormat,
                                  s.systemReferencePower);

@@ -2,6 +2,7 @@
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "standards/PlausibleValues.h"
 #include "standards/StandardsCatalog.h"
 
 #include <cmath>
@@ -24,7 +25,8 @@ bool CircuitResults::hasLossOrReturnLoss(int slot) const
 
 bool CircuitResults::showsLossRows(int slot) const
 {
-    return isMeasured(slot) && (hasLossResult(slot) || !hasReturnLossResult(slot));
+    // Without a real length there is no allowed loss to show.
+    return isMeasured(slot) && realLength && (hasLossResult(slot) || !hasReturnLossResult(slot));
 }
 
 bool CircuitResults::isReturnLossOnly(int slot) const
@@ -58,7 +60,9 @@ void evaluateCircuit(const LinkConditions& link, const FiberReadings& fiber,
     budget.setCatalogue(catalogue);
     budget.setConnectorPairs(link.connectorPairs);
     budget.setSplices(link.splices);
-    budget.setLengthKm(metresToKilometres(link.fiberLengthMetres));
+    const float lengthKm = metresToKilometres(link.fiberLengthMetres);
+    results.realLength = PlausibleValues::isLinkLengthKm(lengthKm);
+    budget.setLengthKm(results.realLength ? lengthKm : 0.0f);
 
     results.standardNumber = link.standardNumber;
     results.fiberType = fiber.fiberType;
@@ -72,8 +76,6 @@ void evaluateCircuit(const LinkConditions& link, const FiberReadings& fiber,
         budget.setStandard(static_cast<std::int16_t>(link.standardNumber), link.customStandardId,
                            static_cast<std::uint8_t>(fiber.fiberType), link.wavelengthNames[index]);
         const bool returnLossEntry = budget.isReturnLoss();
-        if (returnLossEntry)
-            results.requiredReturnLoss = budget.requiredReturnLoss();
         if (!userDefined)
             budget.standardName(results.standardName);
 
@@ -91,17 +93,26 @@ void evaluateCircuit(const LinkConditions& link, const FiberReadings& fiber,
         r.referencePower = reference;
         r.measuredPower = power;
         r.covered = budget.isFound();
+        r.opticalLoss = StandardLinkBudget::opticalLoss(power, reference);
+        if (!results.realLength) {
+            // Only the readings: every allowance, the overhead and the
+            // verdict would come from the length.
+            r.systemReferencePower = reference;
+            r.verdict = VerdictNone;
+            r.marginPercent = -100.0f;
+            continue;
+        }
         r.fiberAllowance = budget.fiberAllowance();
         r.connectorAllowance = budget.connectorAllowance();
         r.spliceAllowance = budget.spliceAllowance();
         r.allowedLoss = budget.allowedLoss();
         r.systemReferencePower = systemReference;
-        r.opticalLoss = StandardLinkBudget::opticalLoss(power, reference);
         r.overhead = budget.margin(power, systemReference);
         r.marginComputed = true;
 
         if (returnLossEntry) {
             r.returnLoss = systemReference - power;
+            r.requiredReturnLoss = budget.requiredReturnLoss();
             r.lossResult = false;
             r.returnLossResult = true;
             r.verdict = budget.verdict(power, systemReference);

@@ -18,11 +18,12 @@ struct SlotResult
     float fiberAllowance = 0;
     float connectorAllowance = 0;
     float spliceAllowance = 0;
-    float allowedLoss = 0;   // "Total Allowable System Loss"
-    float opticalLoss = 0;   // reference - measured
-    float overhead = 0;      // operating margin ("System Overhead")
-    float returnLoss = 0;    // return-loss slot: system reference - measured; else the overhead
-    float marginPercent = 0; // -100 when there is no verdict
+    float allowedLoss = 0;        // "Total Allowable System Loss"
+    float opticalLoss = 0;        // reference - measured
+    float overhead = 0;           // operating margin ("System Overhead")
+    float returnLoss = 0;         // return-loss slot: system reference - measured; else the overhead
+    float requiredReturnLoss = 0; // return-loss slot: what its own entry requires; else 0
+    float marginPercent = 0;      // -100 when there is no verdict
     Verdict verdict = VerdictNone;
     bool covered = false;          // the standard has an entry for this wavelength and fiber type
     bool lossResult = false;       // judged as a loss against a budget
@@ -57,12 +58,16 @@ struct FiberReadings
 struct CircuitResults
 {
     std::array<SlotResult, kSlotCount> slots;
-    float requiredReturnLoss = 0; // of the last return-loss entry found
     QString standardName;
     int standardNumber = -1;
     int fiberType = 0;
     int siteFiberType = 0;
+    // The link's stored length is one a link can have. A damaged or
+    // mistyped length (infinite, not a number, negative, beyond any link)
+    // gives no budget, no margin and no verdict, only the readings.
+    bool realLength = true;
 
+    bool hasRealLength() const { return realLength; }
     bool isUserDefined() const { return standardNumber == kUserDefinedStandardNumber; }
     bool isMeasured(int slot) const { return at(slot).measuredPower != 0.0f; }
     bool hasLossResult(int slot) const;
@@ -80,5 +85,6 @@ struct CircuitResults
 
 // Judges every measured slot of a fiber against the link's standard. The
 // standard entry is looked up with the fiber's own fiber type, not the site's.
+// A link whose length is not a real one (PlausibleValues) is not judged.
 void evaluateCircuit(const LinkConditions& link, const FiberReadings& fiber,
                      const StandardsCatalog* catalogue, CircuitResults& results);

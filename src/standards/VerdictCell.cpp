@@ -8,6 +8,8 @@ VerdictCell verdictCellFor(const CircuitResults& circuit, int slot)
         return VerdictCell::BeyondSlots;
     if (!circuit.isMeasured(slot))
         return VerdictCell::NotMeasured;
+    if (!circuit.hasRealLength())
+        return VerdictCell::Other;
     const SlotResult& result = circuit.at(slot);
     if (result.verdict == VerdictNone)
         return VerdictCell::Note1;

@@ -8,7 +8,7 @@ struct CircuitResults;
 // cell codes both reports index their texts with.
 enum class VerdictCell : int
 {
-    Other = 0,
+    Other = 0,       // no verdict can be given: the link's length is not a real one
     BeyondSlots = 1, // the column has no slot
     NotMeasured = 2,
     Pass = 3,
@@ -18,7 +18,8 @@ enum class VerdictCell : int
     Note3 = 7, // the standard does not cover the slot
 };
 
-// The cell of `slot` (-1 for a column beyond the slot count). A pass or fail
+// The cell of `slot` (-1 for a column beyond the slot count). A measured slot
+// of a link without a real length shows Other ("-"): it was not judged. A pass or fail
 // against a standard other than a user-defined budget gives way to note 2 on
 // a fiber type mismatch and else to note 3 for a slot the standard does not cover.
 VerdictCell verdictCellFor(const CircuitResults& circuit, int slot);

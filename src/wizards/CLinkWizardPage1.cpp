@@ -135,6 +135,10 @@ void CLinkWizardPage1::fillStandards()
     StandardKey key;
     StandardEntry entry;
     while (wizard().catalog().iterate(position, key, entry)) {
+        // A standard is offered for the fiber types a link can have; one
+        // covering none of them could not be chosen on the next page.
+        if (entry.fiberType >= kFiberTypeCount)
+            continue;
         const StandardKey standard = standardOnly(key);
         if (std::find(keys_.begin(), keys_.end(), standard) != keys_.end())
             continue;

@@ -32,7 +32,10 @@ bool CLinkWizardPage2::onFinish()
     link_.setLinkName(name_->text());
     // The pages check their own fields; this catches what only the whole
     // link can tell, before the wizard closes and its values are gone.
-    const QString problem = validateLinkData(link_.linkData());
+    const LinkData link = link_.linkData();
+    QString problem = validateLinkData(link);
+    if (problem.isEmpty())
+        problem = validateLinkStandard(link.standard, link_.catalog());
     if (!problem.isEmpty()) {
         link_.prompt().message(problem, Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
         return false;

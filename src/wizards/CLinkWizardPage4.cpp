@@ -3,6 +3,8 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
+#include "document/LinkData.h"
+#include "standards/PlausibleValues.h"
 #include "wizards/CLossWizard.h"
 #include "wizards/WizardNumbers.h"
 
@@ -104,7 +106,15 @@ int CLinkWizardPage4::onNext()
         return kStay;
     }
     // What the user typed last, or the length kept through a change of unit
-    // (3280.84 ft shown for 1 km still means 1 km).
+    // (3280.84 ft shown for 1 km still means 1 km). A length no link has
+    // would give every fiber an allowance beyond any loss.
+    if (!PlausibleValues::isLinkLengthKm(lengthKm_)) {
+        wizard().prompt().message(linkLengthRangeMessage(), Strings::loadString(StringId::AppTitle),
+                                  PromptIcon::Exclamation);
+        length_->setFocus();
+        length_->selectAll();
+        return kStay;
+    }
     wizard().setLengthKm(static_cast<float>(lengthKm_));
     return kFollowOrder;
 }

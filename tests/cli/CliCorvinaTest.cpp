@@ -163,8 +163,41 @@ TEST_F(CliCorvinaTest, MissingOrWrongLinkOptionsAreUsageErrors)
                 "option --connectors needs a whole number from 0 to 32767");
     expectUsage(sample("corvina.kavw"), linkOptions() + QStringList{"--custom-id", "nope"},
                 "option --custom-id needs a GUID");
+    // A length no link has, in either unit: 1e40 was once stored as an
+    // infinite length that every fiber "passed".
+    const auto withOption = [](const QString& option, const QString& value) {
+        QStringList options = linkOptions();
+        options[options.indexOf(option) + 1] = value;
+        return options;
+    };
+    QStringList inKm = linkOptions();
+    inKm[inKm.indexOf("--length-ft")] = "--length-km";
+    for (const char* km : {"1e40", "500.01", "-1", "inf", "nan"}) {
+        inKm[inKm.indexOf("--length-km") + 1] = QLatin1String(km);
+        expectUsage(sample("corvina.kavw"), inKm, "option --length-km needs a number from 0 to 500");
+    }
+    expectUsage(sample("corvina.kavw"), withOption("--length-ft", "1640420"),
+                "option --length-ft needs a number from 0 to 1640419");
+    // A standard, or a fiber type of it, that the catalogue does not hold
+    // was stored with a blank name; what exists is listed.
+    expectUsage(sample("corvina.kavw"), withOption("--standard", "99"),
+                "There is no standard 99. The standards are: 2 EIA/TIA 568-A / CAN-T529, 3 ISO 11801, ");
+    expectUsage(sample("corvina.kavw"), withOption("--standard", "25"),
+                "25 10GBase-S OM3 covers no fiber type 0; it covers 1 (50.0uM MM).");
+    expectUsage(sample("corvina.kavw"),
+                withOption("--standard", "0") +
+                    QStringList{"--custom-id", "6b1f3c2e-9a4d-4e57-8c21-0d9e5f7a3b10"},
+                "There is no standard 0 {guid {6b1f3c2e-9a4d-4e57-8c21-0d9e5f7a3b10}}.");
     // A .kav download carries its own link data.
     expectUsage(sample("lintel-v2_5.kav"), {"--company", "X"}, "Corvina download (.kavw) only");
+
+    // A custom standard the target holds is one its links may name.
+    const QString project = path("project.mdb");
+    const RecordId planId = QStringLiteral("{guid {6b1f3c2e-9a4d-4e57-8c21-0d9e5f7a3b12}}");
+    TestDatabaseBuilder(project).addStandard(0, "Riser Plan", planId, 0, "850nm", 0, 3.5f, 0.75f, 0.3f);
+    const CliRun planned = import(sample("corvina.kavw"), project,
+                                  withOption("--standard", "0") + QStringList{"--custom-id", planId});
+    EXPECT_EQ(planned.status, ExitOk) << planned.err.toStdString();
 
     // Usable options, unusable data: an error, not a usage error.
     const CliRun bad = import(sample("corvina-bad-date.kavw"), target, linkOptions());

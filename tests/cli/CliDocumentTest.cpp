@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 class CliDocumentTest : public TempDirTest
@@ -85,6 +87,42 @@ TEST_F(CliDocumentTest, ExportCsvWritesOneQuotedRowPerMeasuredSlot)
     const CliRun old = runCliCaptured({"export-csv", sample("pendra-v2_10.kav"), path("x.csv")});
     EXPECT_EQ(old.status, ExitError);
     EXPECT_FALSE(QFile::exists(path("x.csv")));
+}
+
+TEST_F(CliDocumentTest, ALinkWithoutARealLengthIsExportedWithItsReadingsOnly)
+{
+    // Lengths an old file or a typing slip left: 1e40 m was stored as an
+    // infinite length, and every fiber of it "passed" with "inf dB".
+    const QString file = path("lengths.mdb");
+    {
+        TestDatabaseBuilder builder(file);
+        const RecordId company = builder.addCompany("Northwind Cabling");
+        const std::pair<const char*, float> links[] = {{"A infinite", std::numeric_limits<float>::infinity()},
+                                                       {"B negative", -100.0f},
+                                                       {"C 600 km", 600000.0f},
+                                                       {"D 500 km", 500000.0f}};
+        for (const auto& [name, metres] : links) {
+            TestDatabaseBuilder::Site site;
+            site.name = QLatin1String(name);
+            site.company = company;
+            site.lengthMetres = metres;
+            builder.addFiber(builder.addSite(site), "1", 0, {-30.0f, 0, 0, 0, 0});
+        }
+    }
+    ASSERT_EQ(runCliCaptured({"export-csv", file, path("out.csv")}).status, ExitOk);
+    const QStringList lines = QString::fromUtf8(fileBytes(path("out.csv"))).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5);
+    const QString readingsOnly =
+        ",2026-03-02 10:15,Northwind Cabling,SN:P2031,EIA/TIA 568-A / CAN-T529,62.5uM MM,"
+        "850nm,-20.00,-30.00,,,,,,10.00,,,,-";
+    EXPECT_EQ(lines[1], "A infinite,1" + readingsOnly);
+    EXPECT_EQ(lines[2], "B negative,1" + readingsOnly);
+    EXPECT_EQ(lines[3], "C 600 km,1" + readingsOnly);
+    // The longest real link is judged; its margin as a share of a 1876.80 dB
+    // budget is beyond a float and so left empty.
+    EXPECT_EQ(lines[4], "D 500 km,1,2026-03-02 10:15,Northwind Cabling,SN:P2031,EIA/TIA 568-A / CAN-T529,"
+                        "62.5uM MM,850nm,-20.00,-30.00,1875.00,1.50,0.30,1876.80,-1896.80,10.00,1866.80,"
+                        "1866.80,,Pass");
 }
 
 TEST_F(CliDocumentTest, ExportCsvKeepsFormulasOutOfSpreadsheets)

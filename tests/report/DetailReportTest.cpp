@@ -1,4 +1,5 @@
 #include "ReportFixture.h"
+#include "report/ViewDetailsPage.h"
 #include "support/LocaleGuard.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -20,6 +22,15 @@ QStringList wordsBetween(const QList<PdfProbe::Word>& line, double from, double 
             words << word.text;
     }
     return words;
+}
+
+// The first ten cells of a column of the window's Details of `circuit`.
+QStringList viewColumn(const CircuitRecord& circuit, int column)
+{
+    QStringList texts;
+    for (const auto& row : ViewDetailsPage::of(circuit, true).cells)
+        texts << row[static_cast<std::size_t>(column)];
+    return texts.mid(0, 10);
 }
 
 } // namespace
@@ -118,6 +129,70 @@ TEST_F(DetailReportTest, ReturnLossCircuitShowsOnlyItsFourRows)
     // A negative return loss prints its magnitude without a sign.
     EXPECT_EQ(lineOf(pdf, 2, "Return Loss"), "Return Loss 3.50dB -");
     EXPECT_EQ(lineOf(pdf, 2, "Operating Margin"), "Operating Margin ( 23.50dB ) -");
+}
+
+TEST_F(DetailReportTest, EachWavelengthShowsTheReturnLossItIsJudgedAgainst)
+{
+    // 45 dB required at 1310 nm, 40 dB at 1550 nm. The circuit once kept only
+    // the last requirement, and the page said "44.58 dB against required
+    // 40.00 dB: Fail".
+    ReportTestDatabase::Site site;
+    site.linkId = "ORL 2";
+    site.company = company_;
+    site.standard = 13;
+    site.customStandardId =
+        db().addCustomStandard(13, "Plant ORL", 2, {{"1310nm", 45.0f}, {"1550nm", 40.0f}});
+    site.fiberType = 2;
+    site.references = {0, 0, 0, 0, 0};
+    site.wavelengths = {"850nm", "980nm", "1310nm", "1480nm", "1550nm"};
+    db().addFiber(db().addSite(site), "1", {0, 0, -44.58f, 0, -41.0f}, 2);
+
+    const PdfProbe pdf(printPdf(Kind::Details, "details.pdf"));
+    EXPECT_EQ(lineOf(pdf, 1, "Return Loss"), "Return Loss 44.58dB 41.00dB");
+    EXPECT_EQ(lineOf(pdf, 1, "Total Required"), "Total Required Return Loss 45.00dB 40.00dB");
+    EXPECT_EQ(lineOf(pdf, 1, "Operating Margin"), "Operating Margin ( 0.42dB ) 1.00dB");
+    EXPECT_EQ(lineOf(pdf, 1, "Pass/Fail"), "Pass/Fail Fail Pass");
+
+    const FiberCursor circuits = db().cursor();
+    EXPECT_EQ(viewColumn(circuits.recordAt(0), 0),
+              (QStringList{"44.58dB", "45.00dB", "-0.42dB", "Fail", " ", " ", " ", " ", " ", " "}));
+    EXPECT_EQ(viewColumn(circuits.recordAt(0), 1),
+              (QStringList{"41.00dB", "40.00dB", "1.00dB", "Pass", " ", " ", " ", " ", " ", " "}));
+}
+
+TEST_F(DetailReportTest, ALinkWithoutARealLengthShowsItsReadingsAndNoVerdict)
+{
+    // An old file's length of 1e40 m reads back as infinite: every fiber once
+    // "passed" with an allowance of "inf dB".
+    ReportTestDatabase::Site site;
+    site.company = company_;
+    site.lengthMetres = std::numeric_limits<float>::infinity();
+    db().addFiber(db().addSite(site), "1", {-30, 0, -24, 0, 0});
+
+    const PdfProbe pdf(printPdf(Kind::Details, "details.pdf"));
+    EXPECT_EQ(lineOf(pdf, 1, "Fiber Length"), "Fiber Length (in kilometers): not a real length");
+    const QStringList expected = {
+        "Light Source Reference Power - -",
+        "Fiber Loss - -",
+        "Total Allowable System Loss - -",
+        "Minimum Required Power - -",
+        "Measured Power -30.00dBm -24.00dBm",
+        "Optical Loss 10.00 dB 4.00 dB",
+        "System Overhead - -",
+        "Operating Margin % - -",
+        "Pass/Fail - -",
+    };
+    for (const QString& line : expected)
+        EXPECT_EQ(lineOf(pdf, 1, line.section(' ', 0, 1)), line);
+    EXPECT_EQ(lineOf(pdf, 1, "- No verdict"),
+              "- No verdict: the stored length of this link is not from 0 to 500 km.");
+    EXPECT_FALSE(pdf.layoutText().contains("inf"));
+
+    const FiberCursor circuits = db().cursor();
+    const CircuitRecord& circuit = circuits.recordAt(0);
+    EXPECT_EQ(ViewDetailsPage::of(circuit, true).length, "not a real length");
+    EXPECT_EQ(viewColumn(circuit, 0),
+              (QStringList{"-", "-", "-", "-", "-", "-", "-30.00dBm", "10.00dB", "-", "-"}));
 }
 
 TEST_F(DetailReportTest, NotesOneAndThreeSevenBlanksApartUnderTheXMetersVendor)

@@ -55,6 +55,17 @@ RecordId ReportTestDatabase::addCustomStandard(int number, const QString& name, 
     return id;
 }
 
+RecordId ReportTestDatabase::addCustomStandard(int number, const QString& name, int fiberType,
+                                               const QList<std::pair<QString, float>>& maxLossAt)
+{
+    const RecordId id = newRecordId();
+    for (const auto& [wavelength, maxLoss] : maxLossAt) {
+        builder_.addStandard(static_cast<std::int16_t>(number), name, id,
+                             static_cast<std::uint8_t>(fiberType), wavelength, maxLoss);
+    }
+    return id;
+}
+
 void ReportTestDatabase::addBulk(int links, int fibersPerLink)
 {
     Site site;

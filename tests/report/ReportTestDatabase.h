@@ -48,6 +48,9 @@ public:
     // given wavelengths; returns its custom standard id.
     RecordId addCustomStandard(int number, const QString& name, int fiberType, const QStringList& wavelengths,
                                float maxLoss);
+    // The same with a maximum loss of its own for each wavelength.
+    RecordId addCustomStandard(int number, const QString& name, int fiberType,
+                               const QList<std::pair<QString, float>>& maxLossAt);
 
     // Many circuits at once, in one transaction: `links` links of `fibersPerLink`
     // fibers each, measured at 850 and 1300 nm.

@@ -127,7 +127,7 @@ TEST(CircuitEvaluation, ReturnLossSlot)
     EXPECT_EQ(s.verdict, VerdictPass);
     EXPECT_NEAR(s.marginPercent, 2.18f, 0.005f);
     EXPECT_TRUE(s.returnLossResult);
-    EXPECT_FLOAT_EQ(results.requiredReturnLoss, 20.0f);
+    EXPECT_FLOAT_EQ(s.requiredReturnLoss, 20.0f);
     EXPECT_TRUE(results.isReturnLossOnly(0));
     EXPECT_TRUE(results.isReturnLossCircuit());
     EXPECT_FALSE(results.showsLossRows(0));

@@ -39,6 +39,13 @@ void addPlanStandard(StandardsCatalog& catalog)
             catalog.add(entry);
         }
     }
+    // No link has fiber type 9: a standard of only that type cannot be chosen.
+    StandardEntry odd;
+    odd.standardName = QStringLiteral("Odd Types");
+    odd.customStandardId = QStringLiteral("{guid {6b1f3c2e-9a4d-4e57-8c21-0d9e5f7a3b11}}");
+    odd.fiberType = 9;
+    odd.wavelength = QStringLiteral("1310nm");
+    catalog.add(odd);
 }
 
 class LossWizardTest : public TempDirTest
@@ -108,6 +115,7 @@ TEST_F(LossWizardTest, TheStandardPageListsEveryStandardOnceAndWhatTheChosenOneC
     EXPECT_FALSE(drive_.canGoNext()) << "no standard chosen yet";
     const QStringList standards = comboTexts("c1149");
     EXPECT_EQ(standards.count("Campus Plan"), 1) << "four entries, one standard";
+    EXPECT_EQ(standards.count("Odd Types"), 0) << "no fiber type a link can have";
     QStringList sorted = standards;
     std::sort(sorted.begin(), sorted.end(),
               [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
@@ -203,10 +211,29 @@ TEST_F(LossWizardTest, TheLengthPageConvertsUnitsAndRefusesWhatIsNoLengthWithout
     EXPECT_EQ(prompt_.texts().last(), "The length cannot be negative.");
     EXPECT_EQ(wizard_.currentPage(), page);
 
+    // A length no link has is refused in every unit, naming the bound: a
+    // slip of 1e40 gave every fiber an infinite allowance and a "Pass".
+    const QString bound = "The length must be from 0 to 500 km (1,640,419 ft): no tested link is longer.";
+    const std::pair<const char*, const char*> beyond[] = {
+        {"c1172", "1e40"}, {"c1172", "500.001"}, {"c1171", "500001"}, {"c1170", "1640420"}, {"c1173", "311"}};
+    for (const auto& [unit, text] : beyond) {
+        drive_.click(unit);
+        drive_.type("c1055", text);
+        drive_.next();
+        EXPECT_EQ(prompt_.texts().last(), bound) << text;
+        EXPECT_EQ(wizard_.currentPage(), page) << text;
+    }
+
     drive_.type("c1055", "0");
     drive_.next();
     EXPECT_NE(wizard_.currentPage(), page) << "a length of 0 is allowed";
     EXPECT_EQ(wizard_.lengthKm(), 0.0f);
+    drive_.back();
+    drive_.click("c1170");
+    drive_.type("c1055", "1640419");
+    drive_.next();
+    EXPECT_NE(wizard_.currentPage(), page) << "the bound named in feet is allowed";
+    EXPECT_NEAR(wizard_.lengthKm(), 500.0f, 0.001f);
 }
 
 TEST_F(LossWizardTest, CountsAreWholeNumbersTheColumnsCanHold)

@@ -115,11 +115,6 @@ FibLog-Dokument</translation>
         <extracomment>TelephoneTooLong</extracomment>
         <translation>Die Telefonnummer darf höchstens %1 Zeichen haben.</translation>
     </message>
-    <message id="45139">
-        <source>The length must be a number of 0 or more.</source>
-        <extracomment>LinkLengthInvalid</extracomment>
-        <translation>Die Länge muss eine Zahl von 0 oder mehr sein.</translation>
-    </message>
     <message id="45140">
         <source>The number of connector pairs must be a whole number from 0 to %1.</source>
         <extracomment>ConnectorPairsInvalid</extracomment>
@@ -2319,6 +2314,31 @@ Ungültige Betriebsreserve</translation>
     </message>
 
     <!-- Lengths, standards and the values a circuit is judged on (45200-45229) -->
+    <message id="45200">
+        <source>The length must be from 0 to %1 km (%2 ft): no tested link is longer.</source>
+        <extracomment>LinkLengthOutOfRange</extracomment>
+        <translation>Die Länge muss zwischen 0 und %1 km (%2 Fuß) liegen: Keine geprüfte Strecke ist länger.</translation>
+    </message>
+    <message id="45201">
+        <source>not a real length</source>
+        <extracomment>LengthNotReal</extracomment>
+        <translation>keine echte Länge</translation>
+    </message>
+    <message id="45202">
+        <source>- No verdict: the stored length of this link is not from 0 to %1 km.</source>
+        <extracomment>DetailNoRealLengthNote</extracomment>
+        <translation>- Keine Bewertung: Die gespeicherte Länge dieses Links liegt nicht zwischen 0 und %1 km.</translation>
+    </message>
+    <message id="45203">
+        <source>There is no standard %1. The standards are: %2.</source>
+        <extracomment>LinkStandardUnknown</extracomment>
+        <translation>Es gibt keine Norm %1. Die Normen sind: %2.</translation>
+    </message>
+    <message id="45204">
+        <source>%1 covers no fiber type %2; it covers %3.</source>
+        <extracomment>LinkStandardFiberTypeUnknown</extracomment>
+        <translation>%1 gilt für keinen Fasertyp %2; sie gilt für %3.</translation>
+    </message>
 
     <!-- Custom standards' limits and the shared standards file (45230-45249) -->
     <message id="45230">
