@@ -487,6 +487,10 @@ enum : int
     // Custom standards' limits and the shared standards file (45230-45249)
 
     // Downloads: damaged values, incomplete transfers (45250-45299)
+    ImportReadingsImplausible = 45250,
+    ImportReadingsDamagedReference = 45251,
+    ImportFibersOfDamagedLink = 45252,
+    CorvinaNoWholeReading = 45253,
 
     // Files: names, links, locks (45300-45349)
 
