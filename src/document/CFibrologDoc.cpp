@@ -255,7 +255,7 @@ bool CFibrologDoc::importCorvinaDownload(const QString& path, JobProgress* progr
     }
     // Nothing to store is said before the user is asked for link data.
     if (!download.hasReadings()) {
-        lastError_ = Strings::loadString(StringId::NoTestDataInDownload);
+        lastError_ = CorvinaImporter::nothingToStoreMessage(download);
         return false;
     }
     if (!linkDataSource_) {
