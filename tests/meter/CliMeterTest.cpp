@@ -170,17 +170,31 @@ TEST(CliMeter, SignalsCancelWithTheirOwnStatus)
 {
     // The meter sends slowly (a pause of half a second every 100 bytes, each
     // shorter than the silence that ends a transfer): the signal comes while
-    // the data arrive. Ctrl+C gives 130, SIGTERM 143, as a shell reports
-    // them; the command says it was cancelled and leaves nothing behind.
+    // the data arrive, or while a large download is stored. Ctrl+C gives 130,
+    // SIGTERM 143, as a shell reports them; the command says it was cancelled
+    // and leaves nothing behind.
+    QTemporaryDir data;
+    QByteArray large = "'Big Cabling','555','SN:P7','2.10','01/02/07'\n'C',0,'',0,0,0,0,0,0\n"
+                       "'C',0,'',0,0,0,0,0,0\n'C',1,'',0,0,0,0,0,0\n'C',1,'',0,0,0,0,0,0\n"
+                       "1,'BIG LINK','01/02/07',900,2,0,21,3,2,-18.00,-19.00\n\n"
+                       "1,0,'BIG LINK','01/02/07','850nm','1300nm'\n";
+    for (int f = 1; f <= 200000; ++f)
+        large += "'" + QByteArray::number(f) + "',-21.50,-20.40\n";
+    QFile largeFile(data.filePath("large.kav"));
+    ASSERT_TRUE(largeFile.open(QIODevice::WriteOnly) && largeFile.write(large) == large.size());
+    largeFile.close();
     struct Case
     {
         QStringList command;
         int signal;
         int status;
+        const char* workFile; // once it is there, the command is at its work
     };
-    const QList<Case> cases = {{{"download", "OUT"}, SIGINT, ExitInterrupted},
-                               {{"download", "OUT"}, SIGTERM, ExitTerminated},
-                               {{"download", "--into", "DB"}, SIGTERM, ExitTerminated}};
+    const QList<Case> cases = {
+        {{"download", "OUT"}, SIGINT, ExitInterrupted, "_kavcurrent*.kav"},
+        {{"download", "OUT"}, SIGTERM, ExitTerminated, "_kavcurrent*.kav"},
+        {{"download", "--into", "DB"}, SIGTERM, ExitTerminated, "_kavcurrent*.kav"},
+        {{"import", largeFile.fileName(), "DB"}, SIGTERM, ExitTerminated, "_kavcurrent*.mdb"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command.join(' ').toStdString() + " " + std::to_string(c.signal));
         QTemporaryDir temp;
@@ -188,16 +202,19 @@ TEST(CliMeter, SignalsCancelWithTheirOwnStatus)
         QStringList arguments = c.command;
         arguments.replaceInStrings(QRegularExpression("^OUT$"), dir.filePath("out.kav"));
         arguments.replaceInStrings(QRegularExpression("^DB$"), dir.filePath("db.mdb"));
+        if (c.command.first() == "download")
+            arguments << "--port"
+                      << "1";
         MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", kData + "/pendra-v2_10.kav",
                              "--pause-every", "100", "--pause-ms", "500"});
-        CliProcess cli(temp.path(), sim.path(), arguments + QStringList{"--port", "1"});
+        CliProcess cli(temp.path(), sim.path(), arguments);
         QElapsedTimer waiting;
         waiting.start();
-        while (QDir(temp.path()).entryList({"_kavcurrent*.kav"}, QDir::Files).isEmpty() && cli.running() &&
+        while (QDir(temp.path()).entryList({c.workFile}, QDir::Files).isEmpty() && cli.running() &&
                waiting.elapsed() < 20000)
             QThread::msleep(10);
-        ASSERT_TRUE(cli.running()) << "the download ended before the signal";
-        QThread::msleep(300);
+        ASSERT_TRUE(cli.running()) << "the command ended before the signal";
+        QThread::msleep(200);
         cli.signal(c.signal);
         const CliRun r = cli.finish();
         EXPECT_EQ(r.status, c.status) << r.err.toStdString();
