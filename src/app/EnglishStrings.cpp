@@ -515,6 +515,14 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {StandardListTwin, "%1 (id %2)"},
 
     // Downloads: damaged values, incomplete transfers (45250-45299)
+    {ImportReadingsImplausible,
+     "Readings left out: %1 (damaged: outside the %2 to %3 dBm that a loss meter reads)."},
+    {ImportReadingsDamagedReference,
+     "Readings left out: %1 (damaged: their link's reference power at that wavelength)."},
+    {ImportFibersOfDamagedLink, "Fibers left out: %1 (damaged: their link's length, connector pairs, splices "
+                                "or temperature, so they cannot be judged)."},
+    {CorvinaNoWholeReading, "No line of the download is a whole reading (a wavelength and two values, plain "
+                            "numbers); nothing was imported."},
 
     // Files: names, links, locks (45300-45349)
 

@@ -503,6 +503,10 @@ enum : int
     StandardListTwin = 45241,
 
     // Downloads: damaged values, incomplete transfers (45250-45299)
+    ImportReadingsImplausible = 45250,
+    ImportReadingsDamagedReference = 45251,
+    ImportFibersOfDamagedLink = 45252,
+    CorvinaNoWholeReading = 45253,
 
     // Files: names, links, locks (45300-45349)
 

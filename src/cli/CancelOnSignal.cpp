@@ -8,12 +8,14 @@
 namespace {
 
 std::atomic<JobProgress*> cancelledBySignal{nullptr};
+std::atomic<int> cancelling{0};
 
 void cancelJob(int signalNumber)
 {
     // Lock-free atomics, unlink and raise: all safe inside a signal handler.
     JobProgress* job = cancelledBySignal.load();
     if (job && !job->isCancelled()) {
+        cancelling.store(signalNumber);
         job->cancel();
         return;
     }
@@ -27,6 +29,8 @@ void cancelJob(int signalNumber)
 CancelOnSignal::CancelOnSignal(JobProgress& job)
 {
     static_assert(std::atomic<bool>::is_always_lock_free);
+    static_assert(std::atomic<int>::is_always_lock_free);
+    cancelling.store(0);
     cancelledBySignal.store(&job);
     struct sigaction action
     {
@@ -42,4 +46,16 @@ CancelOnSignal::~CancelOnSignal()
     sigaction(SIGINT, &previousInterrupt_, nullptr);
     sigaction(SIGTERM, &previousTerminate_, nullptr);
     cancelledBySignal.store(nullptr);
+}
+
+int CancelOnSignal::cancellingSignal()
+{
+    return cancelling.load();
+}
+
+int CancelOnSignal::exitStatus()
+{
+    // A job cancelled some other way counts as interrupted.
+    const int signalNumber = cancelling.load();
+    return 128 + (signalNumber != 0 ? signalNumber : SIGINT);
 }

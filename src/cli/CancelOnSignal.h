@@ -13,6 +13,13 @@ class CancelOnSignal
 public:
     explicit CancelOnSignal(JobProgress& job);
     ~CancelOnSignal();
+
+    // The signal that cancelled the job of the latest CancelOnSignal, 0 when
+    // none did; it stays readable after that object has gone.
+    static int cancellingSignal();
+    // The exit status of a command whose job a signal cancelled: 128 + the
+    // signal's number, as a shell reports a program the signal ended.
+    static int exitStatus();
     CancelOnSignal(const CancelOnSignal&) = delete;
     CancelOnSignal& operator=(const CancelOnSignal&) = delete;
 

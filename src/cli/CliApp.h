@@ -9,7 +9,11 @@ enum CliExit : int
     ExitOk = 0,
     ExitError = 1,
     ExitUsage = 2,
-    ExitCancelled = 130, // stopped by Ctrl+C or SIGTERM, as a shell reports SIGINT
+    // Stopped by a signal, as a shell reports one (128 + its number), also
+    // when the command caught it to cancel its job and clean up.
+    ExitInterrupted = 130, // SIGINT (Ctrl+C)
+    ExitTerminated = 143,  // SIGTERM
+    ExitCancelled = ExitInterrupted,
 };
 
 // Runs fibrolog-cli with its arguments (without the program name), writing to

@@ -20,5 +20,5 @@ int CommandJob::cancelledExit(CliContext& context)
 {
     progress_.finishLine();
     context.err << "fibrolog-cli: " << Strings::loadString(StringId::OperationCancelled) << '\n';
-    return ExitCancelled;
+    return CancelOnSignal::exitStatus();
 }

@@ -14,8 +14,9 @@ public:
 
     TerminalProgress& progress() { return progress_; }
     bool cancelled() const { return progress_.isCancelled(); }
-    // Ends the progress line and gives the exit status of a cancelled command,
-    // saying on standard error that nothing was changed.
+    // Ends the progress line and gives the exit status of a cancelled command
+    // (130 for SIGINT, 143 for SIGTERM), saying on standard error that
+    // nothing was changed.
     int cancelledExit(CliContext& context);
 
 private:

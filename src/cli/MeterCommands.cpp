@@ -79,6 +79,13 @@ int fail(CliContext& context, const QString& message)
     return ExitError;
 }
 
+// A signal stopped the meter's job: said as a cancel, with the signal's status.
+int cancelled(CliContext& context)
+{
+    context.err << "fibrolog-cli: " << Strings::loadString(StringId::OperationCancelled) << '\n';
+    return CancelOnSignal::exitStatus();
+}
+
 int couldNotGetData(CliContext& context, const QString& detail)
 {
     context.err << Strings::loadString(StringId::CouldNotGetData) << '\n';
@@ -103,6 +110,8 @@ int downloadInto(const QString& database, const QString& copy, int port, const s
         document.setLinkDataSource(&*linkData);
     if (port > 0 && !document.meterLink().identifyPort(port, session.progress)) {
         session.progress.finishLine();
+        if (session.progress.isCancelled())
+            return cancelled(context);
         return couldNotGetData(context, QStringLiteral("no meter answers on COM%1").arg(port));
     }
     QString copyError;
@@ -117,6 +126,8 @@ int downloadInto(const QString& database, const QString& copy, int port, const s
     session.progress.finishLine();
     if (!copyError.isEmpty())
         context.err << "fibrolog-cli: " << copyError << '\n';
+    if (!stored && session.progress.isCancelled())
+        return cancelled(context);
     if (!stored) {
         if (document.lastError() == Strings::loadString(StringId::CouldNotGetData))
             return couldNotGetData(context, QString());
@@ -138,6 +149,8 @@ int runFindMeter(const CommandLine&, CliContext& context)
     session.progress.showStatus(StringId::SearchingForDevice);
     const int port = session.link.findMeter(session.progress);
     session.progress.finishLine();
+    if (port < 0 && session.progress.isCancelled())
+        return cancelled(context);
     if (port < 0)
         return ExitError;
     context.out << "COM" << port << '\t' << meterFamilyName(session.link.meterType()) << '\n';
@@ -175,11 +188,19 @@ int runDownload(const CommandLine& line, CliContext& context)
     if (port > 0) {
         if (!session.link.identifyPort(port, session.progress)) {
             session.progress.finishLine();
+            if (session.progress.isCancelled())
+                return cancelled(context);
             return couldNotGetData(context, QStringLiteral("no meter answers on COM%1").arg(port));
         }
     }
     const DownloadResult result = session.link.downloadToFile(session.progress);
     session.progress.finishLine();
+    if (result.status == DownloadStatus::Cancelled)
+        return cancelled(context);
+    // OUT is never written with a cut transfer; the message names the file
+    // that keeps its bytes.
+    if (result.status == DownloadStatus::Incomplete)
+        return fail(context, result.detail);
     if (!result.ok())
         return couldNotGetData(context, result.detail);
 

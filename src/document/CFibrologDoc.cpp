@@ -22,6 +22,7 @@
 #include "document/DownloadImporter.h"
 #include "document/LinkDataSource.h"
 #include "meter/CorvinaParser.h"
+#include "meter/DownloadCompleteness.h"
 
 #include <QDir>
 #include <QFile>
@@ -255,7 +256,13 @@ bool CFibrologDoc::importCorvinaDownload(const QString& path, JobProgress* progr
     }
     // Nothing to store is said before the user is asked for link data.
     if (!download.hasReadings()) {
-        lastError_ = Strings::loadString(StringId::NoTestDataInDownload);
+        lastError_ = CorvinaImporter::nothingToStoreMessage(download);
+        return false;
+    }
+    // As for every download: readings whose data end inside a record were cut
+    // short, and the last value may be half of one.
+    if (DownloadCompleteness::fileEndsInsideRecord(path)) {
+        lastError_ = DownloadCompleteness::message(path);
         return false;
     }
     if (!linkDataSource_) {
@@ -295,6 +302,19 @@ QList<CompanyChoice> CFibrologDoc::companyChoices() const
     return listCompanyChoices(*database_);
 }
 
+QString CFibrologDoc::transferFailureText(const DownloadResult& transfer)
+{
+    switch (transfer.status) {
+    case DownloadStatus::NoData:     // the meter had nothing to give, which is no failure of the line
+    case DownloadStatus::Incomplete: // it says where the bytes that came are kept
+        return transfer.detail;
+    case DownloadStatus::Cancelled:
+        return Strings::loadString(StringId::OperationCancelled);
+    default:
+        return Strings::loadString(StringId::CouldNotGetData);
+    }
+}
+
 DownloadResult CFibrologDoc::transferDownload(JobProgress& progress)
 {
     status_.showStatus(StringId::InitiatingDownload);
@@ -302,12 +322,7 @@ DownloadResult CFibrologDoc::transferDownload(JobProgress& progress)
     if (!transfer.ok()) {
         // A meter that answered with nothing had no data to give: that is
         // said as such, not as a failure of the line.
-        QString text = Strings::loadString(StringId::CouldNotGetData);
-        if (transfer.status == DownloadStatus::NoData)
-            text = transfer.detail;
-        else if (transfer.status == DownloadStatus::Cancelled)
-            text = Strings::loadString(StringId::OperationCancelled);
-        status_.showStatusText(text);
+        status_.showStatusText(transferFailureText(transfer));
     }
     return transfer;
 }
@@ -345,9 +360,7 @@ bool CFibrologDoc::download(JobProgress& progress)
     lastError_.clear();
     const DownloadResult transfer = transferDownload(progress);
     if (!transfer.ok()) {
-        lastError_ = transfer.status == DownloadStatus::NoData
-                         ? transfer.detail
-                         : Strings::loadString(StringId::CouldNotGetData);
+        lastError_ = transferFailureText(transfer);
         return false;
     }
     return storeDownload(transfer.path, progress);

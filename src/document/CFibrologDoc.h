@@ -72,6 +72,10 @@ public:
     // The meter's part of a download: the search for the meter (when none is
     // known yet) and the transfer into a data file. May run on a worker thread.
     DownloadResult transferDownload(JobProgress& progress);
+    // What the user is told of a transfer that gave no download: "Could not
+    // get data from device" for the meter or the line, else what happened
+    // (no data, incomplete and where its bytes are kept, cancelled).
+    static QString transferFailureText(const DownloadResult& transfer);
     // Stores a transferred data file as the new working database; on the
     // document's thread. The data file goes once it is stored; otherwise it
     // stays, and the status text names it.

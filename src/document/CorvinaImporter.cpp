@@ -8,6 +8,7 @@
 #include "database/DatabaseException.h"
 #include "database/TestDatabaseSchema.h"
 #include "document/LinkCreation.h"
+#include "standards/PlausibleValues.h"
 
 #include <QFile>
 
@@ -101,6 +102,15 @@ QString CorvinaImporter::problemMessage(const CorvinaDownload& download)
     return QString();
 }
 
+QString CorvinaImporter::nothingToStoreMessage(const CorvinaDownload& download)
+{
+    // Lines that were there but are no readings are not "no test data": the
+    // file is not what a Corvina meter sends, or is damaged throughout.
+    if (download.readingsNotReadable + download.readingsImplausible > 0)
+        return Strings::loadString(StringId::CorvinaNoWholeReading);
+    return Strings::loadString(StringId::NoTestDataInDownload);
+}
+
 QStringList CorvinaImporter::omissions(const CorvinaDownload& download)
 {
     QStringList texts;
@@ -109,6 +119,11 @@ QStringList CorvinaImporter::omissions(const CorvinaDownload& download)
                             QString::number(download.readingsBeyondThreeWavelengths));
     if (download.readingsNotReadable > 0)
         texts << withNumber(StringId::ImportReadingsNotFinite, QString::number(download.readingsNotReadable));
+    if (download.readingsImplausible > 0)
+        texts << Strings::formatMessage(Strings::loadString(StringId::ImportReadingsImplausible),
+                                        {QString::number(download.readingsImplausible),
+                                         QString::number(PlausibleValues::kMinPowerDbm),
+                                         QString::number(PlausibleValues::kMaxPowerDbm)});
     if (download.outOfRangeWavelength)
         texts << withNumber(StringId::CorvinaWavelengthOutOfRange,
                             QString::number(*download.outOfRangeWavelength));
@@ -124,7 +139,7 @@ ImportResult CorvinaImporter::store(const CorvinaDownload& download, const LinkD
     if (!download.ok())
         return failure(ImportResult::Status::NotReadable, problemMessage(download));
     if (!download.hasReadings())
-        return failure(ImportResult::Status::NoTestData, Strings::loadString(StringId::NoTestDataInDownload));
+        return failure(ImportResult::Status::NoTestData, nothingToStoreMessage(download));
     ImportResult result;
     try {
         createTestDatabase(databasePath, kCurrentSchemaVersion);

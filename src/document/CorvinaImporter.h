@@ -21,6 +21,8 @@ public:
     static CorvinaMeterInfo meterInfo(const CorvinaDownload& download);
     // Why a download cannot be imported at all; empty when it can.
     static QString problemMessage(const CorvinaDownload& download);
+    // Why a download without readings stores nothing.
+    static QString nothingToStoreMessage(const CorvinaDownload& download);
     // What of the download was left out or not read, one sentence each.
     static QStringList omissions(const CorvinaDownload& download);
 

@@ -11,11 +11,10 @@
 #include "database/DatabaseException.h"
 #include "database/TestDatabaseSchema.h"
 #include "document/DownloadPreparation.h"
+#include "meter/DownloadCompleteness.h"
 #include "meter/DownloadParser.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QtDebug>
 
 #include <map>
@@ -269,22 +268,6 @@ ImportResult failure(ImportResult::Status status, const QString& message)
 
 } // namespace
 
-namespace {
-
-// A meter ends every record with a line end; data that stop without one were
-// cut short (a pause longer than the silence that ends a transfer, a cable
-// pulled), and their last number may be half of one.
-bool endsWithLineEnd(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1))
-        return false;
-    char last = 0;
-    return file.getChar(&last) && last == '\n';
-}
-
-} // namespace
-
 ImportResult DownloadImporter::importFile(const QString& downloadPath, const QString& databasePath,
                                           JobProgress* progress)
 {
@@ -293,11 +276,10 @@ ImportResult DownloadImporter::importFile(const QString& downloadPath, const QSt
     if (!model)
         return failure(ImportResult::Status::NotReadable,
                        Strings::loadString(StringId::NoTestDataInDownload));
-    if (!endsWithLineEnd(downloadPath))
-        return failure(
-            ImportResult::Status::Incomplete,
-            Strings::formatMessage(Strings::loadString(StringId::DownloadIncomplete),
-                                   {QDir::toNativeSeparators(QFileInfo(downloadPath).absoluteFilePath())}));
+    // A download from the meter was judged as it arrived; a file from
+    // elsewhere gets the same judgement here.
+    if (DownloadCompleteness::fileEndsInsideRecord(downloadPath))
+        return failure(ImportResult::Status::Incomplete, DownloadCompleteness::message(downloadPath));
     return store(std::move(*model), databasePath, progress);
 }
 

@@ -115,7 +115,9 @@ void restoreOldReferences(DownloadModel& model)
         return;
     for (auto& [number, site] : model.sites) {
         const FiberList* list = firstListOf(model, number);
-        if (!list)
+        // A link whose conditions are damaged is not stored; its values are
+        // no budget to work with.
+        if (!list || site.conditionsDamaged)
             continue;
         DefaultLinkBudget budget;
         budget.setConnectorPairs(site.connectorPairs);

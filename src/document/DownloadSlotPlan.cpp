@@ -4,6 +4,7 @@
 #include "app/StringTable.h"
 #include "document/DownloadPreparation.h"
 #include "standards/FiberTypes.h"
+#include "standards/PlausibleValues.h"
 
 #include <cmath>
 
@@ -29,7 +30,8 @@ int readingsInColumn(const FiberList& list, int column)
 bool ImportOmissions::any() const
 {
     return fibersWithoutLink + readingsWithoutReference + readingsWithoutWavelength +
-               readingsBeyondFiveWavelengths + readingsNotFinite >
+               readingsBeyondFiveWavelengths + readingsNotFinite + readingsImplausible +
+               readingsWithDamagedReference + fibersOfDamagedLink >
            0;
 }
 
@@ -45,6 +47,13 @@ QStringList ImportOmissions::describe() const
     add(readingsWithoutWavelength, StringId::ImportReadingsWithoutWavelength);
     add(readingsBeyondFiveWavelengths, StringId::ImportReadingsBeyondFiveSlots);
     add(readingsNotFinite, StringId::ImportReadingsNotFinite);
+    if (readingsImplausible > 0)
+        texts << Strings::formatMessage(Strings::loadString(StringId::ImportReadingsImplausible),
+                                        {QString::number(readingsImplausible),
+                                         QString::number(PlausibleValues::kMinPowerDbm),
+                                         QString::number(PlausibleValues::kMaxPowerDbm)});
+    add(readingsWithDamagedReference, StringId::ImportReadingsDamagedReference);
+    add(fibersOfDamagedLink, StringId::ImportFibersOfDamagedLink);
     return texts;
 }
 
@@ -69,6 +78,12 @@ void DownloadSlotPlan::planList(const DownloadModel& model, int listIndex)
     const DownloadSite& site = siteRecord->second;
     if (list.fibers.isEmpty())
         return;
+    // Without its length and counts a link has no budget: its fibers would
+    // get a verdict from values the meter never sent.
+    if (site.conditionsDamaged) {
+        omissions_.fibersOfDamagedLink += static_cast<int>(list.fibers.size());
+        return;
+    }
 
     SiteSlots& target = sites_[list.siteNumber];
     std::vector<int>& columns = columnSlots_[static_cast<std::size_t>(listIndex)];
@@ -79,7 +94,9 @@ void DownloadSlotPlan::planList(const DownloadModel& model, int listIndex)
     for (int column : DownloadPreparation::usedColumns(list)) {
         const std::optional<float> reference = site.referenceAt(column);
         if (!isReading(reference)) {
-            omissions_.readingsWithoutReference += readingsInColumn(list, column);
+            (site.damagedReferenceColumns.contains(column) ? omissions_.readingsWithDamagedReference
+                                                           : omissions_.readingsWithoutReference) +=
+                readingsInColumn(list, column);
             continue;
         }
         const QString wavelength = list.wavelengthNames.at(column).trimmed();
@@ -101,6 +118,8 @@ void DownloadSlotPlan::planList(const DownloadModel& model, int listIndex)
         claimed[static_cast<std::size_t>(slot)] = true;
         columns[static_cast<std::size_t>(column)] = slot;
     }
+    omissions_.readingsNotFinite += list.malformedReadings;
+    omissions_.readingsImplausible += list.implausibleReadings;
     for (const DownloadFiber& fiber : list.fibers) {
         for (const DownloadFiber::Reading& reading : fiber.readings()) {
             if (!std::isfinite(reading.power))

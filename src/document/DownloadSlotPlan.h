@@ -17,7 +17,10 @@ struct ImportOmissions
     int readingsWithoutReference = 0;      // the site has no reference in their column
     int readingsWithoutWavelength = 0;     // their column lies beyond the list's wavelength names
     int readingsBeyondFiveWavelengths = 0; // the site's five slots were taken
-    int readingsNotFinite = 0;             // damaged: no finite number (a digit run too long)
+    int readingsNotFinite = 0;             // damaged: no number as a meter writes one, or not finite
+    int readingsImplausible = 0;           // damaged: a power no loss meter reads
+    int readingsWithDamagedReference = 0;  // the site's reference in their column is damaged
+    int fibersOfDamagedLink = 0;           // their site's length, counts or temperature are damaged
 
     bool any() const;
     // One sentence per kind of omission, from the string table.

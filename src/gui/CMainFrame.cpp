@@ -615,8 +615,14 @@ void CMainFrame::download()
     const DownloadResult transfer =
         runWithProgress(this, Strings::loadString(StringId::InitiatingDownload),
                         [this](JobProgress& progress) { return document_->transferDownload(progress); });
-    if (!transfer.ok())
+    if (!transfer.ok()) {
+        // A transfer cut short is said where it cannot be missed, with the
+        // file that keeps its bytes; the status bar has the other failures.
+        if (transfer.status == DownloadStatus::Incomplete)
+            prompt_->message(transfer.detail, Strings::loadString(StringId::AppTitle),
+                             PromptIcon::Exclamation);
         return;
+    }
     SignallingProgress storing;
     if (document_->storeDownload(transfer.path, storing))
         return;

@@ -47,8 +47,11 @@ struct CorvinaDownload
 
     // Readings of a fourth or later wavelength: left out.
     int readingsBeyondThreeWavelengths = 0;
-    // Readings whose values are missing or not a finite number: left out.
+    // Lines that are no whole record (a value missing, not a plain number,
+    // or not a finite one): left out.
     int readingsNotReadable = 0;
+    // Readings, or references, that are powers no loss meter reads: left out.
+    int readingsImplausible = 0;
     // The wavelength outside 1..9999 nm at which the readings ended.
     std::optional<int> outOfRangeWavelength;
     // Data follow the last reading that the grammar could not take as readings.

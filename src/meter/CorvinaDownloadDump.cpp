@@ -55,6 +55,9 @@ QString dumpCorvinaDownload(const CorvinaDownload& d)
     out << "fibers " << d.fiberCount() << '\n';
     out << "left out beyond three wavelengths " << d.readingsBeyondThreeWavelengths << '\n';
     out << "left out not readable " << d.readingsNotReadable << '\n';
+    // Shown only where there are some, so the older samples dump as they did.
+    if (d.readingsImplausible > 0)
+        out << "left out implausible " << d.readingsImplausible << '\n';
     out << "ended at wavelength "
         << (d.outOfRangeWavelength ? QString::number(*d.outOfRangeWavelength) : QStringLiteral("none"))
         << '\n';

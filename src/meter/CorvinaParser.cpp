@@ -2,13 +2,21 @@
 
 #include "meter/DownloadFields.h"
 #include "meter/DownloadReader.h"
+#include "standards/PlausibleValues.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace {
+
+// No record is longer; a longer line is no record.
+constexpr qsizetype kMaxRecordLength = 256;
 
 class Reading
 {
@@ -50,27 +58,91 @@ private:
 
     void readRecords()
     {
-        int wavelength = 0;
-        while (reader_.readInteger(wavelength, download_.hasHeader)) {
-            if (wavelength < CorvinaDownload::kMinWavelengthNm ||
-                wavelength > CorvinaDownload::kMaxWavelengthNm) {
-                // A garbled number: what follows it cannot be trusted either.
-                download_.outOfRangeWavelength = wavelength;
+        // The rest of the header line holds nothing of the readings.
+        if (download_.hasHeader)
+            readLine();
+        while (const std::optional<QByteArray> line = readLine()) {
+            if (line->trimmed().isEmpty()) {
+                // With a header, blank lines lie between readings; without
+                // one, a blank line ends them.
+                if (download_.hasHeader)
+                    continue;
+                download_.unreadDataAfterReadings = restHoldsDigits();
                 return;
             }
-            float firstValue = 0.0f;
-            float secondValue = 0.0f;
-            const bool gotFirst = reader_.readDecimal(firstValue, false);
-            const bool gotSecond = reader_.readDecimal(secondValue, true);
-            const float reference = firstValue - secondValue;
-            // A missing value would otherwise be stored as a reading of 0 dBm.
-            if (!gotFirst || !gotSecond || !std::isfinite(firstValue) || !std::isfinite(reference)) {
-                ++download_.readingsNotReadable;
-                continue;
-            }
-            addReading(wavelength, firstValue, reference);
+            if (!readRecord(*line))
+                return;
         }
-        download_.unreadDataAfterReadings = restHoldsDigits();
+    }
+
+    // One line of the data, without its line feed; nothing at the end of the
+    // data. A line longer than any record is read whole but kept short, which
+    // no record matches.
+    std::optional<QByteArray> readLine()
+    {
+        QByteArray line;
+        char c = 0;
+        bool any = false;
+        while (reader_.nextChar(c)) {
+            any = true;
+            if (c == '\n')
+                return line;
+            if (line.size() <= kMaxRecordLength)
+                line.append(c);
+        }
+        return any ? std::optional<QByteArray>(line) : std::nullopt;
+    }
+
+    // A record is a whole line "wavelength,first value,second value" (a comma
+    // after the last value and blanks around the fields allowed), the numbers
+    // plain as the meter writes them. Any other line is no reading: it is
+    // counted and passed over, never read as a number it only partly holds.
+    // False where the readings end: at a wavelength no slot column can hold.
+    bool readRecord(const QByteArray& line)
+    {
+        static const QRegularExpression record(
+            QStringLiteral(R"(^[ \t]*([0-9]+)[ \t]*,[ \t]*([+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+))[ \t]*,)"
+                           R"([ \t]*([+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+))[ \t]*,?[ \t\r]*$)"));
+        const QRegularExpressionMatch match = record.match(QString::fromLatin1(line));
+        if (!match.hasMatch()) {
+            ++download_.readingsNotReadable;
+            return true;
+        }
+        bool fits = false;
+        const int wavelength = match.captured(1).toInt(&fits);
+        if (!fits || wavelength < CorvinaDownload::kMinWavelengthNm ||
+            wavelength > CorvinaDownload::kMaxWavelengthNm) {
+            // A garbled number: what follows it cannot be trusted either.
+            download_.outOfRangeWavelength = fits ? wavelength : std::numeric_limits<int>::max();
+            return false;
+        }
+        const float firstValue = valueOf(match.captured(2));
+        const float secondValue = valueOf(match.captured(3));
+        const float reference = firstValue - secondValue;
+        if (!std::isfinite(firstValue) || !std::isfinite(reference)) {
+            ++download_.readingsNotReadable;
+            return true;
+        }
+        // A power no loss meter reads is no measurement.
+        if (!PlausibleValues::isPowerDbm(firstValue) || !PlausibleValues::isPowerDbm(reference)) {
+            ++download_.readingsImplausible;
+            return true;
+        }
+        addReading(wavelength, firstValue, reference);
+        return true;
+    }
+
+    // The value as the download reader sums it, so that a reading is the
+    // same number whichever meter sent it.
+    static float valueOf(const QString& text)
+    {
+        QByteArray bytes = text.toLatin1();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        DownloadReader fieldReader(buffer);
+        float value = 0.0f;
+        fieldReader.readDecimal(value, false);
+        return value;
     }
 
     void addReading(int wavelength, float value, float reference)

@@ -7,8 +7,10 @@ class QIODevice;
 // Reads a Corvina (".kavw") download. An optional header line, present when
 // the first character is a single quote, names the meter: serial number,
 // version and calibration date, three quoted fields. Then one record per
-// reading: wavelength, first value, second value. Records end where a
-// wavelength cannot be read, or at a wavelength no slot column can hold.
+// line: wavelength, first value, second value, plain numbers. A line that is
+// not a whole record is left out and counted, so random bytes give no
+// readings. Records end at the end of the data, at a wavelength no slot
+// column can hold, or (in a file without header) at a blank line.
 class CorvinaParser
 {
 public:

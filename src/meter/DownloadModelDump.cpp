@@ -66,13 +66,27 @@ void Dumper::dump(const DownloadModel& model)
              << s.fiberType << " standard " << s.standardNumber << " references";
         for (const std::optional<float>& power : s.referencePowers)
             out_ << ' ' << (power ? number(*power) : QStringLiteral("-"));
-        out_ << " uploaded " << (s.uploadDate.isValid() ? "yes" : "no") << '\n';
+        out_ << " uploaded " << (s.uploadDate.isValid() ? "yes" : "no");
+        // Damage is shown only where there is some, so sound downloads dump
+        // as they always have.
+        if (!s.damagedReferenceColumns.isEmpty()) {
+            out_ << " damaged references";
+            for (int column : s.damagedReferenceColumns)
+                out_ << ' ' << column;
+        }
+        if (s.conditionsDamaged)
+            out_ << " damaged conditions";
+        out_ << '\n';
     }
     for (const FiberList& list : model.fiberLists) {
         out_ << "fiber list site " << list.siteNumber << " fiber type " << list.fiberType << ' '
              << quoted(list.name) << " wavelengths";
         for (const QString& name : list.wavelengthNames)
             out_ << ' ' << quoted(name);
+        if (list.malformedReadings > 0)
+            out_ << " damaged readings " << list.malformedReadings;
+        if (list.implausibleReadings > 0)
+            out_ << " implausible readings " << list.implausibleReadings;
         out_ << '\n';
         for (const DownloadFiber& fiber : list.fibers) {
             out_ << "  fiber " << quoted(fiber.name);

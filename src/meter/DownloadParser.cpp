@@ -2,9 +2,11 @@
 
 #include "app/JobProgress.h"
 #include "meter/DownloadFields.h"
+#include "standards/PlausibleValues.h"
 
 #include <QFile>
 
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -17,6 +19,14 @@ const QString kUserLinkBudgetWord = QStringLiteral("CS15");
 const QString kReturnLossWord = QStringLiteral("CS13");
 const QString k1300 = QStringLiteral("1300nm");
 const QString k1310 = QStringLiteral("1310nm");
+
+// The temperatures a meter can record in either scale it may use: handheld
+// meters work from about -10 to +50 °C (14 to 122 °F) and are stored from
+// -40 to +70 °C (-40 to 158 °F); a little room either side.
+constexpr float kMinTemperature = -60.0f;
+constexpr float kMaxTemperature = 160.0f;
+// Connector pairs and splices are kept in 16-bit columns; no link has more.
+constexpr int kMaxCount = 32767;
 
 void chopTrailingSpace(QString& text)
 {
@@ -263,11 +273,41 @@ bool DownloadParser::readSite(int index, DownloadSite& site)
 void DownloadParser::readLinkConditions(DownloadSite& site)
 {
     // Length and temperature are kept as fractions (the database holds them
-    // so); the counts are whole numbers.
+    // so); the counts are whole numbers. An empty field reads as 0, as it
+    // always has; a damaged one marks the whole link.
     reader_.readDecimal(site.fiberLengthMetres, false);
-    reader_.readInteger(site.connectorPairs, false);
-    reader_.readInteger(site.splices, false);
+    bool damaged = reader_.lastNumberDamaged() ||
+                   !PlausibleValues::isLinkLengthKm(static_cast<double>(site.fiberLengthMetres) / 1000.0);
+    for (int* count : {&site.connectorPairs, &site.splices}) {
+        reader_.readInteger(*count, false);
+        damaged = damaged || reader_.lastNumberDamaged() || *count < 0 || *count > kMaxCount;
+    }
     reader_.readDecimal(site.temperature, false);
+    damaged = damaged || reader_.lastNumberDamaged() || !std::isfinite(site.temperature) ||
+              site.temperature < kMinTemperature || site.temperature > kMaxTemperature;
+    site.conditionsDamaged = damaged;
+}
+
+DownloadParser::Field DownloadParser::readPowerField(float& power, bool* lineEnd)
+{
+    power = 0.0f;
+    const bool read = reader_.readDecimal(power, false, lineEnd);
+    if (reader_.lastNumberDamaged() || (read && !std::isfinite(power)))
+        return Field::Malformed;
+    if (!read)
+        return Field::Empty;
+    return PlausibleValues::isPowerDbm(power) ? Field::Power : Field::Implausible;
+}
+
+void DownloadParser::addReference(DownloadSite& site, Field field, float power)
+{
+    if (field == Field::Power) {
+        site.referencePowers.append(power);
+        return;
+    }
+    if (field != Field::Empty)
+        site.damagedReferenceColumns.append(static_cast<int>(site.referencePowers.size()));
+    site.referencePowers.append(std::nullopt);
 }
 
 void DownloadParser::readSiteConditionsA(DownloadSite& site)
@@ -284,16 +324,16 @@ void DownloadParser::readSiteConditionsA(DownloadSite& site)
     bool lineEnd = false;
     for (int column = 0; column < 5 && !lineEnd; ++column) {
         float power = 0.0f;
-        if (reader_.readDecimal(power, false, &lineEnd))
-            site.referencePowers.append(power);
-        else if (!lineEnd)
-            site.referencePowers.append(std::nullopt);
+        const Field field = readPowerField(power, &lineEnd);
+        if (field != Field::Empty || !lineEnd)
+            addReference(site, field, power);
     }
     while (!lineEnd && site.referencePowers.size() < kMaxColumns) {
         float power = 0.0f;
-        if (!reader_.readDecimal(power, false, &lineEnd))
+        const Field field = readPowerField(power, &lineEnd);
+        if (field == Field::Empty)
             break;
-        site.referencePowers.append(power);
+        addReference(site, field, power);
     }
 }
 
@@ -303,11 +343,17 @@ bool DownloadParser::readSiteConditionsB(DownloadSite& site)
     int packed = 0;
     reader_.readInteger(packed, false);
     unpackLayoutB(packed, site);
+    // Exactly three references; a line that ends before the third is short,
+    // and a damaged field keeps its column without a reference.
+    bool lineEnd = false;
     for (int column = 0; column < 3; ++column) {
-        float power = 0.0f;
-        if (!reader_.readDecimal(power, false))
+        if (lineEnd)
             return false;
-        site.referencePowers.append(power);
+        float power = 0.0f;
+        const Field field = readPowerField(power, &lineEnd);
+        if (field == Field::Empty)
+            return false;
+        addReference(site, field, power);
     }
     return true;
 }
@@ -366,8 +412,19 @@ void DownloadParser::readFibers(FiberList& list, bool* ranIntoEnd)
         bool lineEnd = false;
         for (int column = 0; column < columns && !lineEnd; ++column) {
             float power = 0.0f;
-            if (reader_.readDecimal(power, false, isVersion2() ? &lineEnd : nullptr))
+            switch (readPowerField(power, isVersion2() ? &lineEnd : nullptr)) {
+            case Field::Power:
                 fiber.setReading(column, power);
+                break;
+            case Field::Malformed:
+                ++list.malformedReadings;
+                break;
+            case Field::Implausible:
+                ++list.implausibleReadings;
+                break;
+            case Field::Empty:
+                break;
+            }
         }
     }
 }

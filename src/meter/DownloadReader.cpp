@@ -9,6 +9,11 @@ bool isNumberCharacter(char c)
     return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
 void raiseFlag(bool* flag)
 {
     if (flag)
@@ -28,9 +33,16 @@ struct DownloadReader::Number
     float decimal = 0.0f;
     bool inFraction = false;
     float fractionStep = 0.1f;
+    // What the meter writes: [sign] digits [. digits], blanks around it.
+    bool damaged = false;
+    bool anyDigit = false;
+    bool blankAfter = false;
 
     void addDigit(char c)
     {
+        anyDigit = true;
+        if (blankAfter)
+            damaged = true;
         const auto digit = static_cast<std::uint32_t>(c - '0');
         if (inFraction) {
             decimal += static_cast<float>(digit) * fractionStep;
@@ -91,6 +103,8 @@ bool DownloadReader::readNumber(Number& number, bool skipLineEnds, bool* lineEnd
             raiseFlag(lineEnd);
             return false;
         }
+        if (c != '\n' && !isBlank(c))
+            number.damaged = true;
     }
     if (c == '-')
         number.negative = true;
@@ -102,15 +116,24 @@ bool DownloadReader::readNumber(Number& number, bool skipLineEnds, bool* lineEnd
         if (c >= '0' && c <= '9') {
             number.addDigit(c);
         } else if (c == '.') {
+            if (number.inFraction || number.blankAfter)
+                number.damaged = true;
             number.inFraction = true;
         } else if (c == ',') {
             break;
         } else if (c == '\n') {
             raiseFlag(lineEnd);
             break;
+        } else if (isBlank(c)) {
+            number.blankAfter = true;
+        } else {
+            // Anything else is passed over, and the number is no longer one
+            // the meter wrote.
+            number.damaged = true;
         }
-        // Anything else, a carriage return included, is passed over.
     }
+    if (!number.anyDigit)
+        number.damaged = true;
     return true;
 }
 
@@ -118,7 +141,9 @@ bool DownloadReader::readInteger(int& target, bool skipLineEnds, bool* lineEnd)
 {
     target = 0;
     Number number;
-    if (!readNumber(number, skipLineEnds, lineEnd))
+    const bool read = readNumber(number, skipLineEnds, lineEnd);
+    lastNumberDamaged_ = number.damaged;
+    if (!read)
         return false;
     const std::uint32_t magnitude = number.negative ? 0u - number.integer : number.integer;
     target = static_cast<int>(magnitude);
@@ -129,7 +154,9 @@ bool DownloadReader::readDecimal(float& target, bool skipLineEnds, bool* lineEnd
 {
     target = 0.0f;
     Number number;
-    if (!readNumber(number, skipLineEnds, lineEnd))
+    const bool read = readNumber(number, skipLineEnds, lineEnd);
+    lastNumberDamaged_ = number.damaged;
+    if (!read)
         return false;
     target = number.negative ? -number.decimal : number.decimal;
     return true;

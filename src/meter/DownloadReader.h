@@ -7,7 +7,11 @@
 class QIODevice;
 
 // The character reader of a downloaded data file: comma-separated fields,
-// text in single quotes (no escapes), numbers read leniently. Every operation
+// text in single quotes (no escapes), numbers read leniently. A meter writes a
+// number as an optional sign, digits and at most one point; a field that holds
+// anything else (letters, an exponent, a second point or sign) is read as
+// before but marked damaged, so the caller can leave it out rather than store
+// a value the meter never sent ("1e400" would read as 1400). Every operation
 // consumes at least one character or fails at the end of the data, so loops
 // over it always finish. A raised line-end flag is never lowered here; the
 // caller clears it when a new line begins.
@@ -37,6 +41,10 @@ public:
     bool readInteger(int& target, bool skipLineEnds, bool* lineEnd = nullptr);
     // As readInteger; the first "." starts the fraction, in single precision.
     bool readDecimal(float& target, bool skipLineEnds, bool* lineEnd = nullptr);
+    // Whether the field of the last readInteger or readDecimal held what a
+    // meter never writes in a number, also when that read found no number
+    // at all ("abc"). Blanks and carriage returns around a number are no damage.
+    bool lastNumberDamaged() const { return lastNumberDamaged_; }
 
     // Consumes through the next comma; false at the end of the data.
     bool skipToComma();
@@ -50,4 +58,5 @@ private:
 
     BufferedByteReader bytes_;
     QByteArray text_;
+    bool lastNumberDamaged_ = false;
 };

@@ -3,6 +3,7 @@
 #include "app/JobProgress.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "meter/DownloadCompleteness.h"
 #include "meter/SerialTransport.h"
 
 #include <QIODevice>
@@ -32,6 +33,7 @@ DownloadResult DownloadReceiver::receive(QIODevice& sink, JobProgress& progress)
     progress.report(what, 0, -1);
     std::array<char, kBlockSize> block{};
     int silentReads = 0;
+    char lastByte = 0;
     while (silentReads < timing_.silentReadsToEnd) {
         if (progress.isCancelled())
             return endWith(DownloadStatus::Cancelled, QString());
@@ -46,8 +48,11 @@ DownloadResult DownloadReceiver::receive(QIODevice& sink, JobProgress& progress)
         if (sink.write(block.data(), got) != got)
             return endWith(DownloadStatus::FileFailure, sink.errorString());
         result.bytes += got;
+        lastByte = block[static_cast<std::size_t>(got - 1)];
         progress.report(what, result.bytes, -1);
     }
-    result.status = DownloadStatus::Ok;
+    result.status = result.bytes > 0 && DownloadCompleteness::endsInsideRecord(lastByte)
+                        ? DownloadStatus::Incomplete
+                        : DownloadStatus::Ok;
     return result;
 }

@@ -11,7 +11,9 @@ class SerialTransport;
 // everything the meter sends is written to the sink as it arrives, block by
 // block, until the line has been silent for `silentReadsToEnd` reads in a row.
 // Silence in the middle of the data only pauses the transfer; a failing line
-// ends it as a failure.
+// ends it as a failure. Here, where every byte passes, it is judged whether
+// the download arrived whole (DownloadCompleteness), so that every caller
+// gets the same answer.
 class DownloadReceiver
 {
 public:
@@ -19,8 +21,9 @@ public:
 
     DownloadReceiver(SerialTransport& port, LineTiming timing);
 
-    // Status Ok, PortFailure (command not sent), FileFailure, ReadFailure or
-    // Cancelled; `bytes` says how much arrived.
+    // Status Ok, PortFailure (command not sent), FileFailure, ReadFailure,
+    // Cancelled or Incomplete (the data end inside a record, all of them
+    // written to the sink); `bytes` says how much arrived.
     DownloadResult receive(QIODevice& sink, JobProgress& progress);
 
 private:

@@ -5,7 +5,8 @@
 #include <cstdint>
 
 // How a download to file ended. The user is told "Could not get data from
-// device" for every failure alike; the status lets the caller tell them apart.
+// device" for a failure of the meter or the line; the status lets the caller
+// tell them apart, and a cut transfer or a cancel is said as such.
 enum class DownloadStatus
 {
     Ok,
@@ -15,12 +16,13 @@ enum class DownloadStatus
     ReadFailure, // the line failed during the transfer (cable pulled, adapter gone)
     Cancelled,   // the user stopped the job
     NoData,      // the meter answered the command with nothing at all
+    Incomplete,  // the data end inside a record: the transfer was cut short
 };
 
 struct DownloadResult
 {
     DownloadStatus status = DownloadStatus::NoMeter;
-    QString path;           // the data file, set only on success
+    QString path;           // the data file: on success, or the kept bytes of an incomplete one
     std::int64_t bytes = 0; // received before the end, also on failure
     QString detail;         // what failed, for logs and the command line
 

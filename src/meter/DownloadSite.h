@@ -20,8 +20,16 @@ struct DownloadSite
     int wizardFlags = 0; // one bit per reading column
     int fiberType = 0;
     int standardNumber = 0; // 13 return loss, 15 user link budget, 0 and 1 custom
-    // dBm, one per reading column; a column whose field was empty has none.
+    // dBm, one per reading column; a column whose field was empty or damaged
+    // has none.
     QList<std::optional<float>> referencePowers;
+    // The columns whose reference field was damaged: no number as a meter
+    // writes one, or a power no loss meter reads.
+    QList<int> damagedReferenceColumns;
+    // The length, a count or the temperature was damaged (no number as a
+    // meter writes one, or a value no real link has): the link's budget
+    // cannot be worked out, so its fibers cannot be judged.
+    bool conditionsDamaged = false;
 
     std::optional<float> referenceAt(int column) const
     {

@@ -14,4 +14,9 @@ struct FiberList
     QString name;
     QStringList wavelengthNames; // one per reading column
     QList<DownloadFiber> fibers; // in file order
+    // Reading fields left out of the fibers as damaged: holding what a meter
+    // never writes in a number or no finite number, or a power outside what
+    // a loss meter reads.
+    int malformedReadings = 0;
+    int implausibleReadings = 0;
 };

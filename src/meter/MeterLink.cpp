@@ -7,6 +7,7 @@
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
 #include "app/UserPrompt.h"
+#include "meter/DownloadCompleteness.h"
 #include "meter/DownloadReceiver.h"
 #include "meter/MeterProbe.h"
 #include "meter/SerialPortOpener.h"
@@ -48,6 +49,22 @@ bool MeterLink::identifyPort(int portNumber, JobProgress& progress)
         return false;
     port_ = portNumber;
     meterType_ = probe.meterType();
+    return true;
+}
+
+bool MeterLink::keepIncomplete(QFile& data, const QString& dataPath, DownloadResult& result)
+{
+    // Half a download is no download, but it is what the meter sent: it is
+    // kept for the user, under a name that no one takes for a whole one.
+    if (!data.flush()) {
+        result.status = DownloadStatus::FileFailure;
+        result.detail = data.errorString();
+        return false;
+    }
+    data.close();
+    const QString kept = DownloadCompleteness::incompleteName(dataPath);
+    result.path = QFile::rename(dataPath, kept) ? kept : dataPath;
+    result.detail = DownloadCompleteness::message(result.path);
     return true;
 }
 
@@ -109,6 +126,10 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
     if (result.ok() && result.bytes == 0) {
         result.status = DownloadStatus::NoData;
         result.detail = Strings::loadString(StringId::MeterSentNoData);
+    }
+    if (result.status == DownloadStatus::Incomplete) {
+        receiving.keep = keepIncomplete(data, dataPath, result);
+        return result;
     }
     if (!result.ok())
         return result;

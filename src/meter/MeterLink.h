@@ -5,6 +5,7 @@
 #include "meter/MeterType.h"
 
 class JobProgress;
+class QFile;
 class SerialPortOpener;
 class StatusSink;
 class UserPrompt;
@@ -30,13 +31,17 @@ public:
 
     // Copies the meter's stored results into a new ".kav" (".kavw" for a
     // Corvina) file with the prefix "_kavcurrent" in the temporary folder.
-    // Searches first when no port is known. On failure no file is left.
+    // Searches first when no port is known. On failure no file is left, except
+    // that the bytes of a transfer cut short (Incomplete) are kept under a name
+    // that says so: `path` names them and `detail` says it for the user.
     DownloadResult downloadToFile(JobProgress& progress);
 
     int port() const { return port_; }
     MeterType meterType() const { return meterType_; }
 
 private:
+    static bool keepIncomplete(QFile& data, const QString& dataPath, DownloadResult& result);
+
     SerialPortOpener& opener_;
     UserPrompt& prompt_;
     StatusSink& status_;

@@ -205,3 +205,58 @@ TEST_F(CliCorvinaTest, MissingOrWrongLinkOptionsAreUsageErrors)
     EXPECT_TRUE(bad.err.contains("The calibration date '17th May'")) << bad.err.toStdString();
     EXPECT_FALSE(QFile::exists(target));
 }
+
+TEST_F(CliCorvinaTest, OnlyWholeWellFormedLinesAreReadings)
+{
+    struct Case
+    {
+        const char* name;
+        QByteArray bytes;
+        int status;
+        QStringList says;
+        const char* fibers; // the target's Fiber rows, or nullptr when none may exist
+    };
+    const QByteArray noise("\xd3\x07"
+                           "318\x9aq,\x1f-2\xc4"
+                           "1\x8e,\x05"
+                           "4\xbb\x02z\xe1\x7f\x10\x88\x0b\xf2\x99",
+                           28);
+    ASSERT_EQ(noise.size(), 28);
+    const QList<Case> cases = {
+        {"noise.kavw", noise, ExitError, {"No line of the download is a whole reading"}, nullptr},
+        {"no-whole-line.kavw",
+         "'CX30118','1.02','05/17/07'\r\n1300,-20.90,-2.65x\r\n13O0,-20.90,-2.65\r\n1300,-20.90\r\n"
+         "1300;-20.90;-2.65\r\n1300,1e1,-2.65\r\n1300,-20.9.0,-2.65\r\n",
+         ExitError,
+         {"No line of the download is a whole reading"},
+         nullptr},
+        {"some-whole.kavw",
+         "'CX30118','1.02','05/17/07'\r\n1300,-20.90,-2.65\r\n1300,-2l.04,-2.79\r\n850,-22.35,-3.85\r\n"
+         "850,-150.00,-3.85\r\n1300, -20.97 ,-2.72,\r\n",
+         ExitOk,
+         {"Readings left out: 1 (damaged: not a number).",
+          "Readings left out: 1 (damaged: outside the -100 to 40 dBm that a loss meter reads)."},
+         "Fiber 2"},
+        // Whole records, but the data end inside the last one: cut short.
+        {"cut.kavw",
+         "'CX30118','1.02','05/17/07'\r\n1300,-20.90,-2.65\r\n1300,-21.0",
+         ExitError,
+         {"The download is incomplete"},
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(path(c.name), c.bytes);
+        const QString target = path(QString::fromLatin1(c.name) + ".mdb");
+        const CliRun run = import(path(c.name), target, linkOptions());
+        EXPECT_EQ(run.status, c.status) << run.err.toStdString();
+        for (const QString& text : c.says)
+            EXPECT_TRUE(run.err.contains(text)) << run.err.toStdString();
+        if (!c.fibers) {
+            EXPECT_FALSE(QFile::exists(target));
+            continue;
+        }
+        const CliRun info = runCliCaptured({"info", target});
+        EXPECT_TRUE(info.out.contains(QLatin1String(c.fibers) + QLatin1Char('\n'))) << info.out.toStdString();
+    }
+}

@@ -350,6 +350,60 @@ TEST_F(DownloadImportTest, ReadingsThatAreNoNumbersAreLeftOutAndCounted)
     EXPECT_EQ(fibers.powers, (std::array<float, 5>{0, -20.5f, 0, 0, 0}));
 }
 
+TEST_F(DownloadImportTest, DamagedValuesAreLeftOutAndCountedAndTheRestIsStored)
+{
+    // A meter writes a number as a sign, digits and one point. Each fiber of
+    // link A has one 850 nm field it never writes, or a power no meter reads;
+    // its 1300 nm reading is sound and stored.
+    const QStringList fields850 = {"1e400",    "-1e3", "1e-2", "-19.2.3", "abc", "-", "- 19.5", // not numbers
+                                   "-150.0",   "45.0",  // no meter reads these
+                                   " -21.00 ", "+3.5"}; // sound
+    QStringList lines = {
+        "'Co','555','SN:P1','2.10','01/02/07'", "'C',0,'',0,0,0,0,0,0", "'C',0,'',0,0,0,0,0,0",
+        "'C',1,'',0,0,0,0,0,0", "'C',1,'',0,0,0,0,0,0", "1,'A','01/02/07',100,2,0,20,3,2,-20.0,-19.0",
+        // A damaged reference: the 850 nm readings of B have none.
+        "2,'B','01/02/07',100,2,0,20,3,2,-2O.0,-19.0",
+        // Damaged conditions: length, temperature, a count, a length no link has.
+        "3,'C','01/02/07',1e3,2,0,20,3,2,-20.0,-19.0", "4,'D','01/02/07',100,2,0,500,3,2,-20.0,-19.0",
+        "5,'E','01/02/07',100,-2,0,20,3,2,-20.0,-19.0", "6,'F','01/02/07',600000,2,0,20,3,2,-20.0,-19.0", "",
+        "1,0,'A','01/02/07','850nm','1300nm'"};
+    for (int i = 0; i < fields850.size(); ++i)
+        lines << QStringLiteral("'A%1',%2,-20.5").arg(i).arg(fields850.at(i));
+    lines << ""
+          << "2,0,'B','01/02/07','850nm','1300nm'"
+          << "'B1',-22.0,-21.0"
+          << "'B2',-22.5,-21.5";
+    for (int site = 3; site <= 6; ++site)
+        lines << "" << QStringLiteral("%1,0,'L','01/02/07','850nm','1300nm'").arg(site) << "'X',-22.0,-21.0";
+    const ImportResult result = import(writeDownload("damaged.kav", lines));
+    ASSERT_TRUE(result.stored()) << result.message.toStdString();
+    EXPECT_EQ(
+        result.omissions.describe(),
+        (QStringList{"Readings left out: 7 (damaged: not a number).",
+                     "Readings left out: 2 (damaged: outside the -100 to 40 dBm that a loss meter reads).",
+                     "Readings left out: 2 (damaged: their link's reference power at that wavelength).",
+                     "Fibers left out: 4 (damaged: their link's length, connector pairs, splices or "
+                     "temperature, so they cannot be judged)."}));
+    EXPECT_EQ(result.sites, 2);
+    EXPECT_EQ(result.fibers, fields850.size() + 2);
+
+    Database db;
+    db.open(database_, true, false, kConnectString);
+    CKAVFiberSet2 fibers(db);
+    fibers.open();
+    const auto powersOf = [&fibers](const QString& name) {
+        fibers.setFilter("[FiberName]='" + name + "'");
+        fibers.requery();
+        return fibers.powers;
+    };
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(powersOf(QStringLiteral("A%1").arg(i)), (std::array<float, 5>{0, -20.5f, 0, 0, 0}))
+            << fields850.at(i).toStdString();
+    EXPECT_EQ(powersOf("A9"), (std::array<float, 5>{-21.0f, -20.5f, 0, 0, 0}));
+    EXPECT_EQ(powersOf("A10"), (std::array<float, 5>{3.5f, -20.5f, 0, 0, 0}));
+    EXPECT_EQ(powersOf("B1"), (std::array<float, 5>{-21.0f, 0, 0, 0, 0})) << "only 1300 nm has a reference";
+}
+
 TEST_F(DownloadImportTest, ADownloadCutInTheMiddleOfARecordIsRefused)
 {
     QByteArray bytes = fileBytes(sample("pendra-v2_10.kav"));

@@ -148,6 +148,26 @@ TEST_F(WindowDownloadTest, CancelStopsTheTransferAndLeavesTheDocument)
     EXPECT_EQ(frame_->statusPanes().messageText(), "Cancelled; nothing was changed.");
 }
 
+TEST_F(WindowDownloadTest, ATransferCutShortIsSaidWithTheFileThatKeepsItsBytes)
+{
+    // A pause longer than the silence that ends a transfer, inside a record:
+    // the same answer as on the command line, from the same place.
+    startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_10.kav"), "--pause-every", "200",
+               "--pause-ms", "3000"});
+    trigger(Download);
+    QCoreApplication::processEvents(); // the status text comes from the worker
+    const QStringList kept = QDir(temp_.path()).entryList({"_kavcurrent*-incomplete.kav"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1) << temp_.files().join(' ').toStdString();
+    const QString message = "The download is incomplete: its data end in the middle of a record. Nothing was "
+                            "stored; the data are kept in " +
+                            QDir(temp_.path()).filePath(kept.first()) + ".";
+    ASSERT_FALSE(prompt_.exchanges().isEmpty());
+    EXPECT_EQ(prompt_.exchanges().last().text, message);
+    EXPECT_EQ(frame_->statusPanes().messageText(), message);
+    EXPECT_FALSE(document().hasDatabase());
+    screenshot(*frame_, QStringLiteral("download-incomplete"));
+}
+
 TEST_F(WindowDownloadTest, ADownloadIntoAModifiedDocumentAsksToSaveFirst)
 {
     startWith({"--fast", "--id", "PX20731", "--file", sample("lintel-v2_5.kav")});

@@ -10,8 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
 
 namespace {
 
@@ -30,6 +36,42 @@ QByteArray readFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The real program in a process of its own, as a shell starts it: its
+// temporary folder and serial ports set, its status as the shell reports it
+// (128 + the signal's number for a program a signal ended).
+class CliProcess
+{
+public:
+    CliProcess(const QString& temporaryFolder, const QString& ports, const QStringList& arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", temporaryFolder);
+        environment.insert("FIBROLOG_SERIAL_PORTS", ports);
+        environment.insert("FIBROLOG_SHARED_STANDARDS", temporaryFolder + "/no-shared.mdb");
+        process_.setProcessEnvironment(environment);
+        process_.start(QStringLiteral(FIBROLOG_CLI_PATH), arguments);
+        process_.waitForStarted(10000);
+    }
+
+    bool running() const { return process_.state() == QProcess::Running; }
+    void signal(int number) { ::kill(static_cast<pid_t>(process_.processId()), number); }
+
+    CliRun finish()
+    {
+        CliRun result;
+        if (!process_.waitForFinished(60000))
+            return result;
+        result.status =
+            process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : 128 + process_.exitCode();
+        result.out = QString::fromLocal8Bit(process_.readAllStandardOutput());
+        result.err = QString::fromLocal8Bit(process_.readAllStandardError());
+        return result;
+    }
+
+private:
+    QProcess process_;
+};
 
 } // namespace
 
@@ -95,23 +137,92 @@ TEST(CliMeter, BadPortIsAUsageError)
 
 TEST(CliMeter, ADownloadCutShortIsRefusedAndItsDataKept)
 {
-    TempFolderGuard temp;
     // The meter pauses for three seconds after 200 bytes: the transfer ends
-    // after two seconds of silence, in the middle of a record.
-    MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", kData + "/pendra-v2_10.kav", "--pause-every",
-                         "200", "--pause-ms", "3000"});
-    QTemporaryDir dir;
-    const QString target = dir.filePath("cut.mdb");
-    const CliRun r = run(sim.path(), {"download", "--into", target, "--port", "1"});
-    EXPECT_EQ(r.status, ExitError);
-    EXPECT_TRUE(r.err.contains("The download is incomplete")) << r.err.toStdString();
-    EXPECT_FALSE(QFile::exists(target));
-    const QStringList kept = QDir(temp.path()).entryList({"_kavcurrent*.kav"}, QDir::Files);
-    ASSERT_EQ(kept.size(), 1) << temp.files().join(' ').toStdString();
-    EXPECT_TRUE(r.err.contains(QDir(temp.path()).filePath(kept.first())))
-        << "the message names the kept file";
-    EXPECT_EQ(readFile(QDir(temp.path()).filePath(kept.first())),
-              readFile(kData + "/pendra-v2_10.kav").left(200));
+    // after two seconds of silence, in the middle of a record. Whichever way
+    // the download is asked for, the answer is the same: exit 1, no OUT and
+    // no database, the bytes kept under a name that says they are incomplete.
+    const QByteArray sent = readFile(kData + "/pendra-v2_10.kav");
+    const QList<QStringList> commands = {
+        {"download", "OUT"}, {"download", "--into", "DB"}, {"download", "OUT", "--into", "DB"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        QTemporaryDir temp;
+        QTemporaryDir dir;
+        QStringList arguments = command;
+        arguments.replaceInStrings(QRegularExpression("^OUT$"), dir.filePath("out.kav"));
+        arguments.replaceInStrings(QRegularExpression("^DB$"), dir.filePath("cut.mdb"));
+        MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", kData + "/pendra-v2_10.kav",
+                             "--pause-every", "200", "--pause-ms", "3000"});
+        const CliRun r = CliProcess(temp.path(), sim.path(), arguments + QStringList{"--port", "1"}).finish();
+        EXPECT_EQ(r.status, ExitError);
+        EXPECT_TRUE(r.err.contains("The download is incomplete")) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(Strings::loadString(StringId::CouldNotGetData))) << r.err.toStdString();
+        EXPECT_TRUE(QDir(dir.path()).isEmpty()) << QDir(dir.path()).entryList().join(' ').toStdString();
+        const QStringList kept = QDir(temp.path()).entryList({"_kavcurrent*-incomplete.kav"}, QDir::Files);
+        ASSERT_EQ(kept.size(), 1) << QDir(temp.path()).entryList(QDir::Files).join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QDir(temp.path()).filePath(kept.first())))
+            << "the message names the kept file";
+        EXPECT_EQ(readFile(QDir(temp.path()).filePath(kept.first())), sent.left(200));
+    }
+}
+
+TEST(CliMeter, SignalsCancelWithTheirOwnStatus)
+{
+    // The meter sends slowly (a pause of half a second every 100 bytes, each
+    // shorter than the silence that ends a transfer): the signal comes while
+    // the data arrive, or while a large download is stored. Ctrl+C gives 130,
+    // SIGTERM 143, as a shell reports them; the command says it was cancelled
+    // and leaves nothing behind.
+    QTemporaryDir data;
+    QByteArray large = "'Big Cabling','555','SN:P7','2.10','01/02/07'\n'C',0,'',0,0,0,0,0,0\n"
+                       "'C',0,'',0,0,0,0,0,0\n'C',1,'',0,0,0,0,0,0\n'C',1,'',0,0,0,0,0,0\n"
+                       "1,'BIG LINK','01/02/07',900,2,0,21,3,2,-18.00,-19.00\n\n"
+                       "1,0,'BIG LINK','01/02/07','850nm','1300nm'\n";
+    for (int f = 1; f <= 200000; ++f)
+        large += "'" + QByteArray::number(f) + "',-21.50,-20.40\n";
+    QFile largeFile(data.filePath("large.kav"));
+    ASSERT_TRUE(largeFile.open(QIODevice::WriteOnly) && largeFile.write(large) == large.size());
+    largeFile.close();
+    struct Case
+    {
+        QStringList command;
+        int signal;
+        int status;
+        const char* workFile; // once it is there, the command is at its work
+    };
+    const QList<Case> cases = {
+        {{"download", "OUT"}, SIGINT, ExitInterrupted, "_kavcurrent*.kav"},
+        {{"download", "OUT"}, SIGTERM, ExitTerminated, "_kavcurrent*.kav"},
+        {{"download", "--into", "DB"}, SIGTERM, ExitTerminated, "_kavcurrent*.kav"},
+        {{"import", largeFile.fileName(), "DB"}, SIGTERM, ExitTerminated, "_kavcurrent*.mdb"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command.join(' ').toStdString() + " " + std::to_string(c.signal));
+        QTemporaryDir temp;
+        QTemporaryDir dir;
+        QStringList arguments = c.command;
+        arguments.replaceInStrings(QRegularExpression("^OUT$"), dir.filePath("out.kav"));
+        arguments.replaceInStrings(QRegularExpression("^DB$"), dir.filePath("db.mdb"));
+        if (c.command.first() == "download")
+            arguments << "--port"
+                      << "1";
+        MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", kData + "/pendra-v2_10.kav",
+                             "--pause-every", "100", "--pause-ms", "500"});
+        CliProcess cli(temp.path(), sim.path(), arguments);
+        QElapsedTimer waiting;
+        waiting.start();
+        while (QDir(temp.path()).entryList({c.workFile}, QDir::Files).isEmpty() && cli.running() &&
+               waiting.elapsed() < 20000)
+            QThread::msleep(10);
+        ASSERT_TRUE(cli.running()) << "the command ended before the signal";
+        QThread::msleep(200);
+        cli.signal(c.signal);
+        const CliRun r = cli.finish();
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(Strings::loadString(StringId::OperationCancelled))) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(Strings::loadString(StringId::CouldNotGetData))) << r.err.toStdString();
+        EXPECT_TRUE(QDir(dir.path()).isEmpty());
+        EXPECT_TRUE(QDir(temp.path()).entryList({"_kavcurrent*"}, QDir::Files).isEmpty());
+    }
 }
 
 TEST(CliMeter, AMeterWithNothingToSendHasNoData)

@@ -158,15 +158,16 @@ TEST(MeterLink, PausesDuringTheTransferDoNotEndIt)
 
 TEST(MeterLink, TenEmptyReadsInARowEndTheTransfer)
 {
-    QList<LineEvent> download{LineEvent::data("first")};
+    // Whole lines: data cut inside a line would be an incomplete download.
+    QList<LineEvent> download{LineEvent::data("first\n")};
     for (int i = 0; i < 10; ++i)
         download.append(LineEvent::silence());
-    download.append(LineEvent::data("late"));
+    download.append(LineEvent::data("late\n"));
     LinkFixture f;
     f.opener.meters[1] = pendraSending(download);
     const DownloadResult result = f.link.downloadToFile(f.progress);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(readAll(result.path), "first");
+    EXPECT_EQ(readAll(result.path), "first\n");
 }
 
 TEST(MeterLink, AFailingLineIsAFailureAndLeavesNoFile)

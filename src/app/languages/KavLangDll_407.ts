@@ -2403,6 +2403,26 @@ Ungültige Betriebsreserve</translation>
     </message>
 
     <!-- Downloads: damaged values, incomplete transfers (45250-45299) -->
+    <message id="45250">
+        <source>Readings left out: %1 (damaged: outside the %2 to %3 dBm that a loss meter reads).</source>
+        <extracomment>ImportReadingsImplausible</extracomment>
+        <translation>Ausgelassene Messwerte: %1 (beschädigt: außerhalb der %2 bis %3 dBm, die ein Dämpfungsmessgerät misst).</translation>
+    </message>
+    <message id="45251">
+        <source>Readings left out: %1 (damaged: their link's reference power at that wavelength).</source>
+        <extracomment>ImportReadingsDamagedReference</extracomment>
+        <translation>Ausgelassene Messwerte: %1 (beschädigt: die Referenzleistung ihres Links bei dieser Wellenlänge).</translation>
+    </message>
+    <message id="45252">
+        <source>Fibers left out: %1 (damaged: their link's length, connector pairs, splices or temperature, so they cannot be judged).</source>
+        <extracomment>ImportFibersOfDamagedLink</extracomment>
+        <translation>Ausgelassene Fasern: %1 (beschädigt: Länge, Steckverbinderpaare, Spleiße oder Temperatur ihres Links, daher nicht bewertbar).</translation>
+    </message>
+    <message id="45253">
+        <source>No line of the download is a whole reading (a wavelength and two values, plain numbers); nothing was imported.</source>
+        <extracomment>CorvinaNoWholeReading</extracomment>
+        <translation>Keine Zeile des Downloads ist ein vollständiger Messwert (eine Wellenlänge und zwei Werte als einfache Zahlen); es wurde nichts importiert.</translation>
+    </message>
 
     <!-- Files: names, links, locks (45300-45349) -->
 
