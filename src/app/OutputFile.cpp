@@ -15,9 +15,6 @@
 
 namespace {
 
-const QString kPrefix = QStringLiteral(".fibrolog-");
-const QString kSuffix = QStringLiteral(".part");
-
 QString realPathOf(const QString& path)
 {
     const QFileInfo info(path);
@@ -125,11 +122,14 @@ bool OutputFile::open(QString* error)
     if (!check(path_, QString(), error))
         return false;
     const QString folder = QFileInfo(path_).absolutePath();
-    ProcessFiles::removeLeftOvers(folder, kPrefix, {kSuffix});
+    ProcessFiles::removeLeftOvers(folder, ProcessFiles::kSiblingPrefix, {ProcessFiles::kPartialOutputSuffix});
+    note_.reset(folder);
     QString reason;
-    partial_ = ProcessFiles::newRegisteredFile(folder, kPrefix, kSuffix, true, &reason);
+    partial_ = ProcessFiles::newRegisteredFile(folder, ProcessFiles::kSiblingPrefix,
+                                               ProcessFiles::kPartialOutputSuffix, true, &reason);
     if (partial_.isEmpty()) {
         *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reason);
+        note_.reset(QString());
         return false;
     }
     const int fd = ::open(QFile::encodeName(partial_).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
@@ -176,15 +176,17 @@ bool OutputFile::commit(QString* error)
     }
     TemporaryFileRegistry::forget(partial_);
     partial_.clear();
+    note_.reset(QString());
     return true;
 }
 
 void OutputFile::cancel()
 {
     device_.close();
-    if (partial_.isEmpty())
-        return;
-    QFile::remove(partial_);
-    TemporaryFileRegistry::forget(partial_);
-    partial_.clear();
+    if (!partial_.isEmpty()) {
+        QFile::remove(partial_);
+        TemporaryFileRegistry::forget(partial_);
+        partial_.clear();
+    }
+    note_.reset(QString());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/UnfinishedOutputs.h"
+
 #include <QIODevice>
 #include <QString>
 
@@ -53,5 +55,6 @@ private:
 
     QString path_;    // the real file
     QString partial_; // the sibling being written
+    UnfinishedOutputNote note_;
     Device device_;
 };

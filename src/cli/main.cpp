@@ -37,6 +37,7 @@ int main(int argc, char* argv[])
     // killed run left behind goes now.
     TemporaryFileRegistry::removeOnTerminatingSignals();
     WorkingFiles::removeLeftOvers();
+    ProcessFiles::removeWhatKilledRunsLeft();
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
@@ -53,7 +54,7 @@ int main(int argc, char* argv[])
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
             runtimeFolder = std::make_unique<QTemporaryDir>(
                 QDir(QDir::tempPath())
-                    .filePath(ProcessFiles::nameTemplate(QStringLiteral("fibrolog-runtime-"), QString())));
+                    .filePath(ProcessFiles::nameTemplate(ProcessFiles::kRuntimeFolderPrefix, QString())));
             if (runtimeFolder->isValid()) {
                 qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
                 runtimeFolderOnSignal = std::make_unique<RegisteredTemporaryFile>(runtimeFolder->path());

@@ -19,11 +19,6 @@
 
 namespace {
 
-// Sibling files carry the saver's process id, so those of a killed saver
-// can be told apart and removed by the next one.
-const QString kSiblingPrefix = QStringLiteral(".fibrolog-");
-const QString kSiblingSuffix = QStringLiteral(".saving");
-
 QString systemError(const QString& what, const QString& path)
 {
     return QStringLiteral("%1 %2: %3")
@@ -142,22 +137,27 @@ QString TargetFile::createSibling(QString* error)
 {
     discardSibling();
     const QString folder = QFileInfo(path_).absolutePath();
-    ProcessFiles::removeLeftOvers(folder, kSiblingPrefix, {kSiblingSuffix});
+    ProcessFiles::removeLeftOvers(folder, ProcessFiles::kSiblingPrefix, {ProcessFiles::kSavingSuffix});
+    note_.reset(folder);
     QString reason;
-    sibling_ = ProcessFiles::newRegisteredFile(folder, kSiblingPrefix, kSiblingSuffix, true, &reason);
-    if (sibling_.isEmpty())
+    sibling_ = ProcessFiles::newRegisteredFile(folder, ProcessFiles::kSiblingPrefix,
+                                               ProcessFiles::kSavingSuffix, true, &reason);
+    if (sibling_.isEmpty()) {
         *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reason);
+        note_.reset(QString());
+    }
     return sibling_;
 }
 
 void TargetFile::discardSibling()
 {
-    if (sibling_.isEmpty())
-        return;
-    QFile::remove(sibling_);
-    QFile::remove(sibling_ + QStringLiteral("-journal"));
-    TemporaryFileRegistry::forget(sibling_);
-    sibling_.clear();
+    if (!sibling_.isEmpty()) {
+        QFile::remove(sibling_);
+        QFile::remove(sibling_ + QStringLiteral("-journal"));
+        TemporaryFileRegistry::forget(sibling_);
+        sibling_.clear();
+    }
+    note_.reset(QString());
 }
 
 bool TargetFile::commit(QString* error)
@@ -190,6 +190,7 @@ bool TargetFile::commit(QString* error)
     }
     TemporaryFileRegistry::forget(sibling_);
     sibling_.clear();
+    note_.reset(QString());
     syncPath(QFileInfo(path_).absolutePath(), O_RDONLY | O_DIRECTORY);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/UnfinishedOutputs.h"
+
 #include <QString>
 
 #include <sys/stat.h>
@@ -52,4 +54,5 @@ private:
     int lockFd_ = -1;
     QString lockPath_;
     QString sibling_;
+    UnfinishedOutputNote note_;
 };

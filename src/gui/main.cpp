@@ -3,6 +3,7 @@
 #include "app/LanguageModules.h"
 #include "app/LocaleFormat.h"
 #include "app/LocaleIds.h"
+#include "app/ProcessFiles.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
     // run left behind goes now.
     TemporaryFileRegistry::removeOnTerminatingSignals();
     WorkingFiles::removeLeftOvers();
+    ProcessFiles::removeWhatKilledRunsLeft();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -421,3 +421,47 @@ TEST_F(CliSafetyTest, CtrlCStopsALargeImportExportOrPrintInTheMiddle)
     EXPECT_EQ(fileBytes(path("old.csv")), QByteArray("older export"));
     EXPECT_FALSE(QFile::exists(path("new.pdf")));
 }
+
+TEST_F(CliSafetyTest, WhatAKilledPrintOrExportLeftIsRemovedByWhateverRunsNext)
+{
+    const QString download = largeDownload(200000);
+    const QString database = path("large.mdb");
+    ASSERT_EQ(cli({"import", download, database}).status, ExitOk);
+    environment_.remove("XDG_RUNTIME_DIR");
+    // Each in a folder of its own, as starting an output removes what killed
+    // runs left beside it; printing last, as every run removes the runtime
+    // folders of killed ones.
+    const QStringList partial{".fibrolog-*.part"};
+    const QStringList folders = {path("lists"), path("reports")};
+    const QList<QStringList> commands = {{"export-csv", database, folders.at(0) + "/circuits.csv"},
+                                         {"print", database, folders.at(1) + "/report.pdf"}};
+    for (qsizetype i = 0; i < commands.size(); ++i) {
+        const QDir out(folders.at(i));
+        ASSERT_TRUE(QDir().mkpath(out.path()));
+        QProcess process;
+        start(process, commands.at(i));
+        QElapsedTimer waiting;
+        waiting.start();
+        while (out.entryList(partial, QDir::Files | QDir::Hidden).isEmpty() &&
+               process.state() == QProcess::Running && waiting.elapsed() < 60000)
+            QThread::msleep(5);
+        ASSERT_EQ(process.state(), QProcess::Running)
+            << commands.at(i).first().toStdString() << " ended too soon";
+        ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+        finish(process);
+        ASSERT_EQ(out.entryList(partial, QDir::Files | QDir::Hidden).size(), 1);
+    }
+    ASSERT_EQ(QDir(path("tmp")).entryList({"fibrolog-runtime-*"}, QDir::Dirs).size(), 1);
+    // A program that still runs keeps its runtime folder.
+    const QString running = path(QStringLiteral("tmp/fibrolog-runtime-%1-abcdef").arg(::getpid()));
+    ASSERT_TRUE(QDir().mkpath(running));
+
+    // Any command, on any file or none.
+    EXPECT_EQ(cli({"standards"}).status, ExitOk);
+    for (const QString& folder : folders) {
+        const QStringList left =
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+    }
+    EXPECT_EQ(leftInTemporaryFolder(), QStringList{QFileInfo(running).fileName()});
+}
