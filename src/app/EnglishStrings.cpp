@@ -500,6 +500,13 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // Downloads: damaged values, incomplete transfers (45250-45299)
 
     // Files: names, links, locks (45300-45349)
+    {LinkInSharedFolder,
+     "%1 is a symbolic link in %2, a folder anyone may write to, and it belongs to neither you nor the "
+     "folder's owner: it is not followed, as the system's own link protection would not follow it. Nothing "
+     "was written. Remove the link or choose another name."},
+    {HardLinkedTarget,
+     "%1 has %2 names (hard links). Writing it anew would part them and leave the old content under the "
+     "other names, so it was left as it is. Write to another name, or remove the other names first."},
 
     // The window's notices, saves and edits (45350-45399)
 

@@ -1,6 +1,9 @@
 #include "app/OutputFile.h"
 
+#include "app/LinkFollowing.h"
 #include "app/ProcessFiles.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
 
 #include <QDir>
@@ -14,15 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString realPathOf(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QFileInfo(info.symLinkTarget()).absoluteFilePath() : canonical;
-}
 
 QString systemReason()
 {
@@ -59,9 +53,39 @@ bool sameFile(const QString& a, const QString& b)
            ::stat(QFile::encodeName(b).constData(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 
+// The file `path` stands for, or empty with the reason it may not be written.
+QString writableFile(const QString& path, const QString& input, QString* error)
+{
+    const QString file = LinkFollowing::fileToWrite(path, error);
+    if (file.isEmpty())
+        return QString();
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!input.isEmpty() && sameFile(file, input)) {
+        *error = QStringLiteral("%1 is the file it would be made from; choose another output.").arg(shown);
+        return QString();
+    }
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0)
+        return file;
+    if (!S_ISREG(info.st_mode)) {
+        *error = QStringLiteral("%1 exists and is not a regular file; it is left as it is.").arg(shown);
+        return QString();
+    }
+    // Written anew and renamed over, the file would part from its other
+    // names, which kept the old content: refused rather than half done.
+    if (info.st_nlink > 1) {
+        *error = Strings::formatMessage(Strings::loadString(StringId::HardLinkedTarget),
+                                        {shown, QString::number(info.st_nlink)});
+        return QString();
+    }
+    return file;
+}
+
 } // namespace
 
-OutputFile::OutputFile(const QString& path) : path_(realPathOf(path)) {}
+OutputFile::OutputFile(const QString& path) : requested_(path) {}
 
 OutputFile::~OutputFile()
 {
@@ -70,19 +94,7 @@ OutputFile::~OutputFile()
 
 bool OutputFile::check(const QString& path, const QString& input, QString* error)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    if (!input.isEmpty() && sameFile(path, input)) {
-        *error = QStringLiteral("%1 is the file it would be made from; choose another output.").arg(shown);
-        return false;
-    }
-    struct stat info
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        *error = QStringLiteral("%1 exists and is not a regular file; it is left as it is.").arg(shown);
-        return false;
-    }
-    return true;
+    return !writableFile(path, input, error).isEmpty();
 }
 
 bool OutputFile::Device::openDescriptor(int fd)
@@ -119,7 +131,9 @@ qint64 OutputFile::Device::writeData(const char* data, qint64 size)
 
 bool OutputFile::open(QString* error)
 {
-    if (!check(path_, QString(), error))
+    cancel();
+    path_ = writableFile(requested_, QString(), error);
+    if (path_.isEmpty())
         return false;
     const QString folder = QFileInfo(path_).absolutePath();
     ProcessFiles::removeLeftOvers(folder, ProcessFiles::kSiblingPrefix, {ProcessFiles::kPartialOutputSuffix});

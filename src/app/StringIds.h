@@ -489,6 +489,8 @@ enum : int
     // Downloads: damaged values, incomplete transfers (45250-45299)
 
     // Files: names, links, locks (45300-45349)
+    LinkInSharedFolder = 45301,
+    HardLinkedTarget = 45302,
 
     // The window's notices, saves and edits (45350-45399)
 

@@ -1,6 +1,9 @@
 #include "database/TargetFile.h"
 
+#include "app/LinkFollowing.h"
 #include "app/ProcessFiles.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
 
 #include <QCryptographicHash>
@@ -23,18 +26,6 @@ QString systemError(const QString& what, const QString& path)
 {
     return QStringLiteral("%1 %2: %3")
         .arg(what, QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-QString realPathOf(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        return canonical;
-    // A link to a file that does not exist yet: the file is made where it points.
-    return QFileInfo(info.symLinkTarget()).absoluteFilePath();
 }
 
 // The lock file's name depends on the file's name but is short whatever
@@ -61,8 +52,14 @@ bool syncPath(const QString& path, int flags)
 
 } // namespace
 
-TargetFile::TargetFile(const QString& path) : path_(realPathOf(path))
+TargetFile::TargetFile(const QString& path)
 {
+    path_ = LinkFollowing::fileToWrite(path, &refusal_);
+    if (path_.isEmpty()) {
+        // Named as given, and never written.
+        path_ = QFileInfo(path).absoluteFilePath();
+        return;
+    }
     exists_ = ::stat(QFile::encodeName(path_).constData(), &original_) == 0;
 }
 
@@ -74,17 +71,35 @@ TargetFile::~TargetFile()
 
 bool TargetFile::isReplaceable(QString* error) const
 {
-    if (!exists_ || S_ISREG(original_.st_mode))
+    if (!refusal_.isEmpty()) {
+        *error = refusal_;
+        return false;
+    }
+    if (!exists_)
         return true;
-    *error =
-        QStringLiteral("%1 is not a regular file; it is left as it is.").arg(QDir::toNativeSeparators(path_));
-    return false;
+    const QString shown = QDir::toNativeSeparators(path_);
+    if (!S_ISREG(original_.st_mode)) {
+        *error = QStringLiteral("%1 is not a regular file; it is left as it is.").arg(shown);
+        return false;
+    }
+    // Saving is whole or not at all, a new file renamed over the old one;
+    // keeping the other names would mean writing the file in place.
+    if (original_.st_nlink > 1) {
+        *error = Strings::formatMessage(Strings::loadString(StringId::HardLinkedTarget),
+                                        {shown, QString::number(original_.st_nlink)});
+        return false;
+    }
+    return true;
 }
 
 bool TargetFile::lock(QString* error, int waitMs)
 {
     if (isLocked())
         return true;
+    if (!refusal_.isEmpty()) {
+        *error = refusal_;
+        return false;
+    }
     lockPath_ = lockPathFor(path_);
     const QByteArray name = QFile::encodeName(lockPath_);
     QElapsedTimer waited;
@@ -136,6 +151,10 @@ void TargetFile::unlock()
 QString TargetFile::createSibling(QString* error)
 {
     discardSibling();
+    if (!refusal_.isEmpty()) {
+        *error = refusal_;
+        return QString();
+    }
     const QString folder = QFileInfo(path_).absolutePath();
     ProcessFiles::removeLeftOvers(folder, ProcessFiles::kSiblingPrefix, {ProcessFiles::kSavingSuffix});
     note_.reset(folder);

@@ -8,11 +8,12 @@
 
 // A user's file that is about to be replaced as a whole (a save, a schema
 // upgrade). It stands for the real file behind any symbolic links, so the
-// link stays a link; it takes the lock that every program replacing that file
-// takes, so two savers never both succeed with one's rows lost; the new
-// content is built in a sibling file of a name of its own, which is renamed
-// over the file only when it is complete, with the file's mode, owner and
-// group (owner-only for a new file).
+// link stays a link (a link a stranger planted in a shared folder is not
+// followed: see LinkFollowing); it takes the lock that every program
+// replacing that file takes, so two savers never both succeed with one's rows
+// lost; the new content is built in a sibling file of a name of its own,
+// which is renamed over the file only when it is complete, with the file's
+// mode, owner and group (owner-only for a new file).
 class TargetFile
 {
 public:
@@ -28,7 +29,9 @@ public:
     const QString& path() const { return path_; }
     bool exists() const { return exists_; }
     // A file that exists and is no regular file (a folder, a device, a FIFO)
-    // is never replaced; `error` says so, naming it.
+    // is never replaced, nor one with other names (hard links), which the
+    // rename would part from it, nor one behind a link that is not followed;
+    // `error` says why, naming it.
     bool isReplaceable(QString* error) const;
 
     // Waits up to `waitMs` for other programs replacing the same file.
@@ -47,6 +50,7 @@ private:
     void unlock();
 
     QString path_;
+    QString refusal_; // why the path given may not be replaced, found as it was followed
     bool exists_ = false;
     struct stat original_
     {

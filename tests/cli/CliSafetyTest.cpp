@@ -18,6 +18,8 @@
 #include <csignal>
 #include <grp.h>
 #include <pwd.h>
+#include <stdexcept>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +31,22 @@ struct Outcome
     QString out;
     QString err;
 };
+
+// A user of the system other than root, for the tests that run the program
+// as several users (when they run as root).
+struct OtherUser
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
+OtherUser otherUser(const char* name)
+{
+    const passwd* user = ::getpwnam(name);
+    if (!user)
+        throw std::runtime_error(std::string("no user ") + name);
+    return {user->pw_uid, user->pw_gid};
+}
 
 class CliSafetyTest : public TempDirTest
 {
@@ -99,6 +117,50 @@ protected:
         };
         ::lstat(QFile::encodeName(file).constData(), &info);
         return info.st_mode;
+    }
+
+    // Lets other users into the test's folder and gives them a temporary
+    // folder and a home of their own kind: sticky and open to all, like /tmp.
+    void openToOtherUsers() const
+    {
+        ::chmod(QFile::encodeName(dir_.path()).constData(), 0755);
+        ASSERT_TRUE(QDir().mkpath(path("everyone")));
+        ::chmod(QFile::encodeName(path("everyone")).constData(), 01777);
+    }
+
+    // The program as another user, the way `setpriv` runs it from a root shell.
+    void startAs(QProcess& process, const OtherUser& user, const QStringList& arguments) const
+    {
+        QProcessEnvironment environment = environment_;
+        environment.insert("TMPDIR", path("everyone"));
+        environment.insert("HOME", path("everyone"));
+        environment.insert("XDG_DATA_HOME", path("everyone"));
+        environment.remove("XDG_RUNTIME_DIR");
+        // No serial port to search: a download gets no further than its checks.
+        environment.insert("FIBROLOG_SERIAL_PORTS", path("no-port"));
+        process.setProcessEnvironment(environment);
+        process.start("setpriv", QStringList{"--reuid=" + QString::number(user.uid),
+                                             "--regid=" + QString::number(user.gid), "--clear-groups",
+                                             FIBROLOG_CLI_PATH} +
+                                     arguments);
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+
+    Outcome cliAs(const OtherUser& user, const QStringList& arguments) const
+    {
+        QProcess process;
+        startAs(process, user, arguments);
+        return finish(process);
+    }
+
+    static void giveTo(const QString& file, const OtherUser& user)
+    {
+        ASSERT_EQ(::lchown(QFile::encodeName(file).constData(), user.uid, user.gid), 0) << file.toStdString();
+    }
+
+    static void setMode(const QString& file, mode_t mode)
+    {
+        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), mode), 0) << file.toStdString();
     }
 
     QProcessEnvironment environment_;
@@ -420,6 +482,100 @@ TEST_F(CliSafetyTest, CtrlCStopsALargeImportExportOrPrintInTheMiddle)
     EXPECT_EQ(fileBytes(path("target.mdb")), targetBefore);
     EXPECT_EQ(fileBytes(path("old.csv")), QByteArray("older export"));
     EXPECT_FALSE(QFile::exists(path("new.pdf")));
+}
+
+TEST_F(CliSafetyTest, ALinkAStrangerPlantedInAStickyFolderIsNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as three users needs root";
+    const OtherUser user = otherUser("daemon");
+    const OtherUser stranger = otherUser("nobody");
+    openToOtherUsers();
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    setMode(path("db.mdb"), 0644);
+
+    // The user's own files, in a folder of the user's, which the stranger's
+    // links name; the links are in a sticky folder anyone may write to.
+    const QString home = path("home");
+    ASSERT_TRUE(QDir().mkpath(home));
+    giveTo(home, user);
+    writeFile(home + "/mine.csv", "the user's list");
+    writeFile(home + "/mine.pdf", "the user's report");
+    writeFile(home + "/mine.kav", "the user's download");
+    ASSERT_TRUE(QFile::copy(path("db.mdb"), home + "/mine.mdb"));
+    ASSERT_TRUE(createTestDatabase(home + "/old.mdb", kSchemaVersion2));
+    const QString sticky = path("sticky");
+    ASSERT_TRUE(QDir().mkpath(sticky));
+    setMode(sticky, 01777);
+    struct Case
+    {
+        QStringList command;
+        QString file; // the user's file the link names
+    };
+    const QList<Case> cases = {
+        {{"export-csv", path("db.mdb"), sticky + "/out.csv"}, home + "/mine.csv"},
+        {{"print", path("db.mdb"), sticky + "/out.pdf"}, home + "/mine.pdf"},
+        {{"download", sticky + "/out.kav"}, home + "/mine.kav"},
+        {{"import", sample("pendra-v2_10.kav"), sticky + "/out.mdb"}, home + "/mine.mdb"},
+        {{"upgrade", sticky + "/old.mdb"}, home + "/old.mdb"},
+    };
+    for (const Case& c : cases) {
+        giveTo(c.file, user);
+        const QString link = c.command.last();
+        ASSERT_TRUE(QFile::link(c.file, link));
+        giveTo(link, stranger);
+        const QByteArray before = fileBytes(c.file);
+        const Outcome r = cliAs(user, c.command);
+        EXPECT_EQ(r.status, ExitError) << c.command.first().toStdString() << ": " << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(link + " is a symbolic link in " + sticky))
+            << c.command.first().toStdString() << ": " << r.err.toStdString();
+        EXPECT_EQ(fileBytes(c.file), before) << c.command.first().toStdString();
+        EXPECT_FALSE(QFile::exists(c.file + ".backup"));
+    }
+
+    // The user's own link there, and the folder owner's, are followed.
+    for (const OtherUser& owner : {user, OtherUser{0, 0}}) {
+        const QString link = sticky + QStringLiteral("/list-of-%1.csv").arg(owner.uid);
+        ASSERT_TRUE(QFile::link(home + "/mine.csv", link));
+        giveTo(link, owner);
+        writeFile(home + "/mine.csv", "the user's list");
+        const Outcome r = cliAs(user, {"export-csv", path("db.mdb"), link});
+        EXPECT_EQ(r.status, ExitOk) << r.err.toStdString();
+        EXPECT_EQ(fileBytes(home + "/mine.csv").count("\r\n"), 1 + 14);
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+    }
+}
+
+TEST_F(CliSafetyTest, AFileWithOtherNamesIsNotWrittenAnewAndKeepsThem)
+{
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    ASSERT_TRUE(createTestDatabase(path("old.mdb"), kSchemaVersion2));
+    writeFile(path("out.csv"), "older export");
+    struct Case
+    {
+        QStringList command;
+        QString file;
+    };
+    const QList<Case> cases = {
+        {{"import", sample("pendra-v2_10.kav"), path("db.mdb")}, path("db.mdb")},
+        {{"upgrade", path("old.mdb")}, path("old.mdb")},
+        {{"export-csv", path("db.mdb"), path("out.csv")}, path("out.csv")},
+    };
+    for (const Case& c : cases) {
+        const QString otherName = c.file + ".other";
+        ASSERT_EQ(::link(QFile::encodeName(c.file).constData(), QFile::encodeName(otherName).constData()), 0);
+        const QByteArray before = fileBytes(c.file);
+        const Outcome r = cli(c.command);
+        EXPECT_EQ(r.status, ExitError) << c.command.first().toStdString();
+        EXPECT_TRUE(r.err.contains(c.file + " has 2 names (hard links)")) << r.err.toStdString();
+        EXPECT_EQ(fileBytes(c.file), before);
+        struct stat info
+        {
+        };
+        ASSERT_EQ(::stat(QFile::encodeName(c.file).constData(), &info), 0);
+        EXPECT_EQ(info.st_nlink, 2u) << "the names still share one file";
+    }
+    EXPECT_FALSE(QFile::exists(path("old.mdb.backup")));
 }
 
 TEST_F(CliSafetyTest, WhatAKilledPrintOrExportLeftIsRemovedByWhateverRunsNext)

@@ -2325,6 +2325,16 @@ Ungültige Betriebsreserve</translation>
     <!-- Downloads: damaged values, incomplete transfers (45250-45299) -->
 
     <!-- Files: names, links, locks (45300-45349) -->
+    <message id="45301">
+        <source>%1 is a symbolic link in %2, a folder anyone may write to, and it belongs to neither you nor the folder's owner: it is not followed, as the system's own link protection would not follow it. Nothing was written. Remove the link or choose another name.</source>
+        <extracomment>LinkInSharedFolder</extracomment>
+        <translation>%1 ist eine symbolische Verknüpfung in %2, einem Ordner, in den jeder schreiben darf, und sie gehört weder Ihnen noch dem Besitzer des Ordners: Ihr wird nicht gefolgt, so wie der Verknüpfungsschutz des Systems ihr nicht folgen würde. Es wurde nichts geschrieben. Entfernen Sie die Verknüpfung oder wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message id="45302">
+        <source>%1 has %2 names (hard links). Writing it anew would part them and leave the old content under the other names, so it was left as it is. Write to another name, or remove the other names first.</source>
+        <extracomment>HardLinkedTarget</extracomment>
+        <translation>%1 hat %2 Namen (harte Verknüpfungen). Sie neu zu schreiben würde sie trennen und den alten Inhalt unter den anderen Namen lassen; deshalb blieb sie, wie sie ist. Schreiben Sie unter einem anderen Namen, oder entfernen Sie zuerst die anderen Namen.</translation>
+    </message>
 
     <!-- The window's notices, saves and edits (45350-45399) -->
 
