@@ -491,6 +491,10 @@ enum : int
     // Files: names, links, locks (45300-45349)
     LinkInSharedFolder = 45301,
     HardLinkedTarget = 45302,
+    LockFileNotOpenable = 45303,
+    LockFolderNotWritable = 45304,
+    LockFileNotRegular = 45305,
+    ReadOnlyNotUpgraded = 45306,
 
     // The window's notices, saves and edits (45350-45399)
 

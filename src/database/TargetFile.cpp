@@ -17,10 +17,15 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace {
+
+// How long a lock file another saver has just made may stay unreadable: it
+// is made, then given its mode, in two steps.
+constexpr int kNewLockFileMs = 1000;
 
 QString systemError(const QString& what, const QString& path)
 {
@@ -38,6 +43,123 @@ QString lockPathFor(const QString& realPath)
             .toHex()
             .left(16);
     return info.dir().filePath(QStringLiteral(".fibrolog-lock-") + QString::fromLatin1(hash));
+}
+
+struct LockFile
+{
+    enum Problem
+    {
+        None,
+        CannotCreate, // the folder may not be written, or the system refuses
+        Unreadable,   // there, and this user may not open it
+        NotRegular,   // a link, a folder, a FIFO in its place
+    };
+    int fd = -1;
+    Problem problem = None;
+    int reason = 0; // errno
+};
+
+// Who may open a new lock file: everyone may read it, which is all a lock
+// needs on a local disk, and whoever may write the folder may also write it,
+// which a lock on a network folder needs. Nobody else can write into it.
+mode_t lockFileMode(const struct stat& folder)
+{
+    return 0644 | (folder.st_mode & 0022);
+}
+
+// Opens the lock file, made if it is not there yet. A lock file left by a
+// saver that was killed is taken over by the next one, whoever that is.
+LockFile openLockFile(const QByteArray& name)
+{
+    LockFile result;
+    for (;;) {
+        // Never through a link or onto a device a stranger put in its place.
+        constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        int fd = ::open(name.constData(), O_RDWR | kFlags);
+        if (fd < 0 && errno == EACCES)
+            fd = ::open(name.constData(), O_RDONLY | kFlags);
+        if (fd < 0 && errno == EACCES) {
+            // There and not to be opened, or not to be reached at all (a
+            // folder on the way that this user may not enter).
+            struct stat info
+            {
+            };
+            result.problem =
+                ::lstat(name.constData(), &info) == 0 ? LockFile::Unreadable : LockFile::CannotCreate;
+            result.reason = EACCES;
+            return result;
+        }
+        if (fd < 0 && errno != ENOENT) {
+            result.reason = errno;
+            result.problem = errno == ELOOP || errno == EISDIR || errno == ENXIO ? LockFile::NotRegular
+                                                                                 : LockFile::CannotCreate;
+            return result;
+        }
+        if (fd < 0) {
+            fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | kFlags, 0600);
+            if (fd < 0 && errno == EEXIST)
+                continue;
+            if (fd < 0) {
+                result.reason = errno;
+                result.problem = LockFile::CannotCreate;
+                return result;
+            }
+            struct stat folder
+            {
+            };
+            const QByteArray folderName =
+                QFile::encodeName(QFileInfo(QFile::decodeName(name)).absolutePath());
+            if (::stat(folderName.constData(), &folder) == 0) {
+                // The folder's group, as a shared folder without the set-group-id bit would not give it.
+                (void)::fchown(fd, static_cast<uid_t>(-1), folder.st_gid);
+                ::fchmod(fd, lockFileMode(folder));
+            }
+        }
+        struct stat info
+        {
+        };
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(fd);
+            result.problem = LockFile::NotRegular;
+            return result;
+        }
+        result.fd = fd;
+        return result;
+    }
+}
+
+QString ownerName(uid_t uid)
+{
+    passwd entry{};
+    passwd* user = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(uid, &entry, buffer, sizeof buffer, &user) == 0 && user)
+        return QString::fromLocal8Bit(user->pw_name);
+    return QString::number(uid);
+}
+
+QString lockFailure(const LockFile& opened, const QString& path, const QString& lockPath)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    const QString lock = QDir::toNativeSeparators(lockPath);
+    switch (opened.problem) {
+    case LockFile::Unreadable: {
+        struct stat info
+        {
+        };
+        const QString owner = ::lstat(QFile::encodeName(lockPath).constData(), &info) == 0
+                                  ? ownerName(info.st_uid)
+                                  : QStringLiteral("?");
+        return Strings::formatMessage(Strings::loadString(StringId::LockFileNotOpenable),
+                                      {file, lock, owner});
+    }
+    case LockFile::NotRegular:
+        return Strings::formatMessage(Strings::loadString(StringId::LockFileNotRegular), {file, lock});
+    default:
+        return Strings::formatMessage(Strings::loadString(StringId::LockFolderNotWritable),
+                                      {file, QString::fromLocal8Bit(std::strerror(opened.reason)),
+                                       QDir::toNativeSeparators(QFileInfo(path).absolutePath())});
+    }
 }
 
 bool syncPath(const QString& path, int flags)
@@ -92,6 +214,12 @@ bool TargetFile::isReplaceable(QString* error) const
     return true;
 }
 
+bool TargetFile::isReadOnly() const
+{
+    return exists_ && refusal_.isEmpty() &&
+           (::access(QFile::encodeName(path_).constData(), W_OK) != 0 || !(original_.st_mode & S_IWUSR));
+}
+
 bool TargetFile::lock(QString* error, int waitMs)
 {
     if (isLocked())
@@ -104,13 +232,27 @@ bool TargetFile::lock(QString* error, int waitMs)
     const QByteArray name = QFile::encodeName(lockPath_);
     QElapsedTimer waited;
     waited.start();
+    int unreadable = 0;
     for (;;) {
-        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd < 0) {
-            *error = systemError(QStringLiteral("Cannot lock"), path_);
+        const LockFile opened = openLockFile(name);
+        if (opened.fd < 0) {
+            if (opened.problem == LockFile::Unreadable && ++unreadable < kNewLockFileMs / 10) {
+                QThread::msleep(10);
+                continue;
+            }
+            *error = lockFailure(opened, path_, lockPath_);
             return false;
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        unreadable = 0;
+        const int fd = opened.fd;
+        const int locked = ::flock(fd, LOCK_EX | LOCK_NB);
+        if (locked != 0 && errno != EWOULDBLOCK && errno != EINTR) {
+            // A network folder may refuse a lock on a file opened for reading only.
+            *error = systemError(QStringLiteral("Cannot lock"), path_);
+            ::close(fd);
+            return false;
+        }
+        if (locked == 0) {
             // The holder before us removes the lock file as it lets go; a lock
             // on a file that is no longer there locks nothing.
             struct stat held
@@ -119,7 +261,7 @@ bool TargetFile::lock(QString* error, int waitMs)
             struct stat named
             {
             };
-            if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 &&
+            if (::fstat(fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
                 held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
                 lockFd_ = fd;
                 // Another saver may have made or replaced the file meanwhile.

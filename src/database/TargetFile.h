@@ -33,8 +33,14 @@ public:
     // rename would part from it, nor one behind a link that is not followed;
     // `error` says why, naming it.
     bool isReplaceable(QString* error) const;
+    // A file without its write bit is read-only to its owner's mind, also
+    // when the program runs with the rights to replace it anyway (root, or
+    // a user who may write the folder): every replacing program refuses it.
+    bool isReadOnly() const;
 
-    // Waits up to `waitMs` for other programs replacing the same file.
+    // Waits up to `waitMs` for other programs replacing the same file. The
+    // lock is a file beside it, which any user who may write the folder can
+    // take after a saver was killed.
     bool lock(QString* error, int waitMs = kLockWaitMs);
     bool isLocked() const { return lockFd_ >= 0; }
 

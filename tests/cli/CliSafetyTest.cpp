@@ -546,6 +546,41 @@ TEST_F(CliSafetyTest, ALinkAStrangerPlantedInAStickyFolderIsNotFollowed)
     }
 }
 
+TEST_F(CliSafetyTest, ALockAKilledSaveLeftInATeamFolderIsTakenByTheNextUser)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as two users needs root";
+    const OtherUser first = otherUser("nobody");
+    const OtherUser second = otherUser("daemon");
+    openToOtherUsers();
+    // A folder the whole team writes to, with a test database all may write.
+    const QString team = path("team");
+    ASSERT_TRUE(QDir().mkpath(team));
+    setMode(team, 0777);
+    const QString target = team + "/site.mdb";
+    ASSERT_EQ(cliAs(first, {"import", sample("lintel-v2_5.kav"), target}).status, ExitOk);
+    setMode(target, 0666);
+    const QString download = largeDownload(60000);
+
+    // The first user's save is killed while it holds the lock.
+    QProcess saving;
+    startAs(saving, first, {"import", download, target});
+    const QStringList lockFiles{".fibrolog-lock-*"};
+    QElapsedTimer waiting;
+    waiting.start();
+    while (QDir(team).entryList(lockFiles, QDir::Files | QDir::Hidden).isEmpty() &&
+           saving.state() == QProcess::Running && waiting.elapsed() < 120000)
+        QThread::usleep(500);
+    ASSERT_EQ(saving.state(), QProcess::Running) << "the save ended before it was killed";
+    ::kill(static_cast<pid_t>(saving.processId()), SIGKILL);
+    finish(saving);
+    ASSERT_EQ(QDir(team).entryList(lockFiles, QDir::Files | QDir::Hidden).size(), 1);
+
+    const Outcome next = cliAs(second, {"import", sample("pendra-v2_10.kav"), target});
+    EXPECT_EQ(next.status, ExitOk) << next.err.toStdString();
+    EXPECT_EQ(info(target), "schema 2.1\nCompany 2\nSite 10\nFiber 26\nStandards 10\n");
+}
+
 TEST_F(CliSafetyTest, AFileWithOtherNamesIsNotWrittenAnewAndKeepsThem)
 {
     ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
@@ -576,6 +611,37 @@ TEST_F(CliSafetyTest, AFileWithOtherNamesIsNotWrittenAnewAndKeepsThem)
         EXPECT_EQ(info.st_nlink, 2u) << "the names still share one file";
     }
     EXPECT_FALSE(QFile::exists(path("old.mdb.backup")));
+}
+
+TEST_F(CliSafetyTest, UpgradeRefusesWhatASaveRefusesAndSaysWhy)
+{
+    // A read-only file: refused by both, left as it is.
+    ASSERT_TRUE(createTestDatabase(path("old.mdb"), kSchemaVersion2));
+    setMode(path("old.mdb"), 0444);
+    const QByteArray before = fileBytes(path("old.mdb"));
+    for (const QStringList& command : {QStringList{"upgrade", path("old.mdb")},
+                                       QStringList{"import", sample("lintel-v2_5.kav"), path("old.mdb")}}) {
+        const Outcome r = cli(command);
+        EXPECT_EQ(r.status, ExitError) << command.first().toStdString();
+        EXPECT_TRUE(r.err.contains("read-only")) << r.err.toStdString();
+    }
+    EXPECT_EQ(fileBytes(path("old.mdb")), before);
+    EXPECT_FALSE(QFile::exists(path("old.mdb.backup")));
+
+    if (::geteuid() != 0)
+        return; // the rest runs the program as a user who may not lock the folder
+    openToOtherUsers();
+    const QString folder = path("theirs");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    setMode(folder, 0755);
+    ASSERT_TRUE(createTestDatabase(folder + "/old.mdb", kSchemaVersion2));
+    setMode(folder + "/old.mdb", 0666);
+    const Outcome r = cliAs(otherUser("nobody"), {"upgrade", folder + "/old.mdb"});
+    EXPECT_EQ(r.status, ExitError);
+    EXPECT_TRUE(r.err.contains("Cannot lock " + folder + "/old.mdb: Permission denied") &&
+                r.err.contains("write permission for the folder"))
+        << r.err.toStdString();
+    EXPECT_TRUE(info(folder + "/old.mdb").startsWith("schema 2.0\n"));
 }
 
 TEST_F(CliSafetyTest, WhatAKilledPrintOrExportLeftIsRemovedByWhateverRunsNext)

@@ -2335,6 +2335,26 @@ Ungültige Betriebsreserve</translation>
         <extracomment>HardLinkedTarget</extracomment>
         <translation>%1 hat %2 Namen (harte Verknüpfungen). Sie neu zu schreiben würde sie trennen und den alten Inhalt unter den anderen Namen lassen; deshalb blieb sie, wie sie ist. Schreiben Sie unter einem anderen Namen, oder entfernen Sie zuerst die anderen Namen.</translation>
     </message>
+    <message id="45303">
+        <source>Cannot lock %1: its lock file %2 belongs to %3 and does not let others take it (an older version of this program that was stopped while saving leaves such a file). If no one is saving %1 now, remove %2.</source>
+        <extracomment>LockFileNotOpenable</extracomment>
+        <translation>%1 kann nicht gesperrt werden: Ihre Sperrdatei %2 gehört %3 und lässt andere sie nicht übernehmen (eine ältere Version dieses Programms, die beim Speichern beendet wurde, hinterlässt eine solche Datei). Wenn gerade niemand %1 speichert, entfernen Sie %2.</translation>
+    </message>
+    <message id="45304">
+        <source>Cannot lock %1: %2. The lock is a file beside it, so saving or upgrading it needs write permission for the folder %3.</source>
+        <extracomment>LockFolderNotWritable</extracomment>
+        <translation>%1 kann nicht gesperrt werden: %2. Die Sperre ist eine Datei daneben; zum Speichern oder Umwandeln ist deshalb Schreibrecht für den Ordner %3 nötig.</translation>
+    </message>
+    <message id="45305">
+        <source>Cannot lock %1: its lock file %2 is not a regular file. Remove it.</source>
+        <extracomment>LockFileNotRegular</extracomment>
+        <translation>%1 kann nicht gesperrt werden: Ihre Sperrdatei %2 ist keine normale Datei. Entfernen Sie sie.</translation>
+    </message>
+    <message id="45306">
+        <source>%1 is read-only, so it was not upgraded. Give it write permission (chmod u+w) and upgrade it again.</source>
+        <extracomment>ReadOnlyNotUpgraded</extracomment>
+        <translation>%1 ist schreibgeschützt und wurde deshalb nicht umgewandelt. Geben Sie ihr Schreibrecht (chmod u+w) und wandeln Sie sie erneut um.</translation>
+    </message>
 
     <!-- The window's notices, saves and edits (45350-45399) -->
 
