@@ -500,6 +500,9 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // Downloads: damaged values, incomplete transfers (45250-45299)
 
     // Files: names, links, locks (45300-45349)
+    {FileNameNotUtf8, "\"%1\" is not valid UTF-8, and this program reaches files by UTF-8 names only: it "
+                      "would reach another file, or none. Nothing was done. Rename the file to a UTF-8 name, "
+                      "for example with \"convmv -f latin1 -t utf8 --notest FILE\"."},
     {LinkInSharedFolder,
      "%1 is a symbolic link in %2, a folder anyone may write to, and it belongs to neither you nor the "
      "folder's owner: it is not followed, as the system's own link protection would not follow it. Nothing "

@@ -1,5 +1,6 @@
 #include "app/LinkFollowing.h"
 
+#include "app/FileNameBytes.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 
@@ -73,6 +74,10 @@ QString fileToWrite(const QString& path, QString* error)
         if (target.isEmpty()) {
             *error = QStringLiteral("Cannot write %1: %2")
                          .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)));
+            return QString();
+        }
+        if (!FileNameBytes::isCarriedExactly(target)) {
+            *error = FileNameBytes::refusal(FileNameBytes::shown(target));
             return QString();
         }
         current = QDir::cleanPath(QDir(folder).absoluteFilePath(QFile::decodeName(target)));

@@ -1,5 +1,6 @@
 #include "app/OutputFile.h"
 
+#include "app/FileNameBytes.h"
 #include "app/LinkFollowing.h"
 #include "app/ProcessFiles.h"
 #include "app/StringIds.h"
@@ -56,6 +57,10 @@ bool sameFile(const QString& a, const QString& b)
 // The file `path` stands for, or empty with the reason it may not be written.
 QString writableFile(const QString& path, const QString& input, QString* error)
 {
+    if (FileNameBytes::mayStandForOtherBytes(path)) {
+        *error = FileNameBytes::refusal(path);
+        return QString();
+    }
     const QString file = LinkFollowing::fileToWrite(path, error);
     if (file.isEmpty())
         return QString();

@@ -13,7 +13,8 @@
 // folder), is refused before anything is written, and so is one with other
 // names (hard links), which the rename would part from it. A symbolic link is
 // written through, to the file it names, unless a stranger planted it in a
-// shared folder (see LinkFollowing).
+// shared folder (see LinkFollowing). A name that may stand for other bytes
+// (see FileNameBytes) is refused.
 class OutputFile
 {
 public:

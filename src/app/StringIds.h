@@ -489,6 +489,7 @@ enum : int
     // Downloads: damaged values, incomplete transfers (45250-45299)
 
     // Files: names, links, locks (45300-45349)
+    FileNameNotUtf8 = 45300,
     LinkInSharedFolder = 45301,
     HardLinkedTarget = 45302,
     LockFileNotOpenable = 45303,

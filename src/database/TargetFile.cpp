@@ -1,5 +1,6 @@
 #include "database/TargetFile.h"
 
+#include "app/FileNameBytes.h"
 #include "app/LinkFollowing.h"
 #include "app/ProcessFiles.h"
 #include "app/StringIds.h"
@@ -176,7 +177,10 @@ bool syncPath(const QString& path, int flags)
 
 TargetFile::TargetFile(const QString& path)
 {
-    path_ = LinkFollowing::fileToWrite(path, &refusal_);
+    if (FileNameBytes::mayStandForOtherBytes(path))
+        refusal_ = FileNameBytes::refusal(path);
+    else
+        path_ = LinkFollowing::fileToWrite(path, &refusal_);
     if (path_.isEmpty()) {
         // Named as given, and never written.
         path_ = QFileInfo(path).absoluteFilePath();

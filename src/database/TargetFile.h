@@ -30,8 +30,8 @@ public:
     bool exists() const { return exists_; }
     // A file that exists and is no regular file (a folder, a device, a FIFO)
     // is never replaced, nor one with other names (hard links), which the
-    // rename would part from it, nor one behind a link that is not followed;
-    // `error` says why, naming it.
+    // rename would part from it, nor one behind a link that is not followed,
+    // nor one whose name may stand for other bytes; `error` says why, naming it.
     bool isReplaceable(QString* error) const;
     // A file without its write bit is read-only to its owner's mind, also
     // when the program runs with the rights to replace it anyway (root, or

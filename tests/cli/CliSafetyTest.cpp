@@ -5,6 +5,7 @@
 #include "cli/CliRun.h"
 #include "database/Database.h"
 #include "database/TestDatabaseSchema.h"
+#include "support/RawArguments.h"
 #include "support/TestDatabaseBuilder.h"
 #include "support/TestFiles.h"
 
@@ -16,6 +17,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstdio>
 #include <grp.h>
 #include <pwd.h>
 #include <stdexcept>
@@ -165,6 +167,20 @@ protected:
 
     QProcessEnvironment environment_;
 };
+
+// The bytes of a file whose name may be no UTF-8, which QFile cannot open.
+QByteArray rawFileBytes(const QByteArray& name)
+{
+    QByteArray bytes;
+    if (FILE* file = std::fopen(name.constData(), "rb")) {
+        char block[4096];
+        size_t got = 0;
+        while ((got = std::fread(block, 1, sizeof block, file)) > 0)
+            bytes.append(block, static_cast<qsizetype>(got));
+        std::fclose(file);
+    }
+    return bytes;
+}
 
 // The id of a process that has ended.
 long goneProcessId()
@@ -482,6 +498,55 @@ TEST_F(CliSafetyTest, CtrlCStopsALargeImportExportOrPrintInTheMiddle)
     EXPECT_EQ(fileBytes(path("target.mdb")), targetBefore);
     EXPECT_EQ(fileBytes(path("old.csv")), QByteArray("older export"));
     EXPECT_FALSE(QFile::exists(path("new.pdf")));
+}
+
+TEST_F(CliSafetyTest, ANameThatIsNotUtf8IsRefusedAndReachesNoOtherFile)
+{
+    // "café.mdb" from an old USB stick (Latin-1), and the file that name
+    // becomes once it is read as UTF-8 ("caf\uFFFD.mdb"): another file.
+    const QByteArray folder = QFile::encodeName(dir_.path());
+    const QByteArray latin1 = folder + "/caf\xe9.mdb";
+    const QString misread = QFile::decodeName(latin1);
+    // Qt cannot remove a file of such a name with the test's folder either.
+    struct RemoveAtTheEnd
+    {
+        QByteArray name;
+        ~RemoveAtTheEnd() { ::unlink(name.constData()); }
+    } removeAtTheEnd{latin1};
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("lintel.mdb")}).status, ExitOk);
+    ASSERT_EQ(::rename(QFile::encodeName(path("lintel.mdb")).constData(), latin1.constData()), 0);
+    ASSERT_EQ(cli({"import", sample("pendra-v2_10.kav"), path("pendra.mdb")}).status, ExitOk);
+    ASSERT_TRUE(QFile::rename(path("pendra.mdb"), misread));
+    const QByteArray mine = rawFileBytes(latin1);
+    const QByteArray other = fileBytes(misread);
+    const QStringList before = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    struct Case
+    {
+        QList<QByteArray> arguments;
+        QString shown; // the name as the message shows it
+    };
+    const QByteArray csv = QFile::encodeName(path("out.csv"));
+    const QList<Case> cases = {
+        {{"info", latin1}, "caf\\xE9.mdb"},
+        {{"import", QFile::encodeName(sample("lintel-v2_5.kav")), latin1}, "caf\\xE9.mdb"},
+        {{"export-csv", latin1, csv}, "caf\\xE9.mdb"},
+        {{"upgrade", latin1}, "caf\\xE9.mdb"},
+        {{"export-csv", QFile::encodeName(misread), folder + "/r\xe9sultats.csv"}, "r\\xE9sultats.csv"},
+    };
+    for (const Case& c : cases) {
+        QProcess process;
+        process.setProcessEnvironment(environment_);
+        process.start("sh", {"-c", rawCommandLine(FIBROLOG_CLI_PATH, c.arguments)});
+        ASSERT_TRUE(process.waitForStarted(10000));
+        const Outcome r = finish(process);
+        EXPECT_EQ(r.status, ExitError) << c.arguments.first().constData() << ": " << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(c.shown) && r.err.contains("is not valid UTF-8"))
+            << c.arguments.first().constData() << ": " << r.err.toStdString();
+    }
+    EXPECT_EQ(rawFileBytes(latin1), mine);
+    EXPECT_EQ(fileBytes(misread), other);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
 TEST_F(CliSafetyTest, ALinkAStrangerPlantedInAStickyFolderIsNotFollowed)

@@ -2325,6 +2325,11 @@ Ungültige Betriebsreserve</translation>
     <!-- Downloads: damaged values, incomplete transfers (45250-45299) -->
 
     <!-- Files: names, links, locks (45300-45349) -->
+    <message id="45300">
+        <source>"%1" is not valid UTF-8, and this program reaches files by UTF-8 names only: it would reach another file, or none. Nothing was done. Rename the file to a UTF-8 name, for example with "convmv -f latin1 -t utf8 --notest FILE".</source>
+        <extracomment>FileNameNotUtf8</extracomment>
+        <translation>„%1“ ist kein gültiges UTF-8, und dieses Programm erreicht Dateien nur über UTF-8-Namen: Es würde eine andere Datei erreichen oder keine. Es wurde nichts getan. Benennen Sie die Datei in einen UTF-8-Namen um, zum Beispiel mit „convmv -f latin1 -t utf8 --notest DATEI“.</translation>
+    </message>
     <message id="45301">
         <source>%1 is a symbolic link in %2, a folder anyone may write to, and it belongs to neither you nor the folder's owner: it is not followed, as the system's own link protection would not follow it. Nothing was written. Remove the link or choose another name.</source>
         <extracomment>LinkInSharedFolder</extracomment>
