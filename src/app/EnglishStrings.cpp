@@ -525,6 +525,24 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
                             "numbers); nothing was imported."},
 
     // Files: names, links, locks (45300-45349)
+    {FileNameNotUtf8, "\"%1\" is not valid UTF-8, and this program reaches files by UTF-8 names only: it "
+                      "would reach another file, or none. Nothing was done. Rename the file to a UTF-8 name, "
+                      "for example with \"convmv -f latin1 -t utf8 --notest FILE\"."},
+    {LinkInSharedFolder,
+     "%1 is a symbolic link in %2, a folder anyone may write to, and it belongs to neither you nor the "
+     "folder's owner: it is not followed, as the system's own link protection would not follow it. Nothing "
+     "was written. Remove the link or choose another name."},
+    {HardLinkedTarget,
+     "%1 has %2 names (hard links). Writing it anew would part them and leave the old content under the "
+     "other names, so it was left as it is. Write to another name, or remove the other names first."},
+    {LockFileNotOpenable, "Cannot lock %1: its lock file %2 belongs to %3 and does not let others take it "
+                          "(an older version of this program that was stopped while saving leaves such a "
+                          "file). If no one is saving %1 now, remove %2."},
+    {LockFolderNotWritable, "Cannot lock %1: %2. The lock is a file beside it, so saving or upgrading it "
+                            "needs write permission for the folder %3."},
+    {LockFileNotRegular, "Cannot lock %1: its lock file %2 is not a regular file. Remove it."},
+    {ReadOnlyNotUpgraded,
+     "%1 is read-only, so it was not upgraded. Give it write permission (chmod u+w) and upgrade it again."},
 
     // The window's notices, saves and edits (45350-45399)
 

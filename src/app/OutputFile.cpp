@@ -1,6 +1,10 @@
 #include "app/OutputFile.h"
 
+#include "app/FileNameBytes.h"
+#include "app/LinkFollowing.h"
 #include "app/ProcessFiles.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
 
 #include <QDir>
@@ -14,18 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-const QString kPrefix = QStringLiteral(".fibrolog-");
-const QString kSuffix = QStringLiteral(".part");
-
-QString realPathOf(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QFileInfo(info.symLinkTarget()).absoluteFilePath() : canonical;
-}
 
 QString systemReason()
 {
@@ -62,9 +54,43 @@ bool sameFile(const QString& a, const QString& b)
            ::stat(QFile::encodeName(b).constData(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 
+// The file `path` stands for, or empty with the reason it may not be written.
+QString writableFile(const QString& path, const QString& input, QString* error)
+{
+    if (FileNameBytes::mayStandForOtherBytes(path)) {
+        *error = FileNameBytes::refusal(path);
+        return QString();
+    }
+    const QString file = LinkFollowing::fileToWrite(path, error);
+    if (file.isEmpty())
+        return QString();
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!input.isEmpty() && sameFile(file, input)) {
+        *error = QStringLiteral("%1 is the file it would be made from; choose another output.").arg(shown);
+        return QString();
+    }
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0)
+        return file;
+    if (!S_ISREG(info.st_mode)) {
+        *error = QStringLiteral("%1 exists and is not a regular file; it is left as it is.").arg(shown);
+        return QString();
+    }
+    // Written anew and renamed over, the file would part from its other
+    // names, which kept the old content: refused rather than half done.
+    if (info.st_nlink > 1) {
+        *error = Strings::formatMessage(Strings::loadString(StringId::HardLinkedTarget),
+                                        {shown, QString::number(info.st_nlink)});
+        return QString();
+    }
+    return file;
+}
+
 } // namespace
 
-OutputFile::OutputFile(const QString& path) : path_(realPathOf(path)) {}
+OutputFile::OutputFile(const QString& path) : requested_(path) {}
 
 OutputFile::~OutputFile()
 {
@@ -73,19 +99,7 @@ OutputFile::~OutputFile()
 
 bool OutputFile::check(const QString& path, const QString& input, QString* error)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    if (!input.isEmpty() && sameFile(path, input)) {
-        *error = QStringLiteral("%1 is the file it would be made from; choose another output.").arg(shown);
-        return false;
-    }
-    struct stat info
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        *error = QStringLiteral("%1 exists and is not a regular file; it is left as it is.").arg(shown);
-        return false;
-    }
-    return true;
+    return !writableFile(path, input, error).isEmpty();
 }
 
 bool OutputFile::Device::openDescriptor(int fd)
@@ -122,14 +136,19 @@ qint64 OutputFile::Device::writeData(const char* data, qint64 size)
 
 bool OutputFile::open(QString* error)
 {
-    if (!check(path_, QString(), error))
+    cancel();
+    path_ = writableFile(requested_, QString(), error);
+    if (path_.isEmpty())
         return false;
     const QString folder = QFileInfo(path_).absolutePath();
-    ProcessFiles::removeLeftOvers(folder, kPrefix, {kSuffix});
+    ProcessFiles::removeLeftOvers(folder, ProcessFiles::kSiblingPrefix, {ProcessFiles::kPartialOutputSuffix});
+    note_.reset(folder);
     QString reason;
-    partial_ = ProcessFiles::newRegisteredFile(folder, kPrefix, kSuffix, true, &reason);
+    partial_ = ProcessFiles::newRegisteredFile(folder, ProcessFiles::kSiblingPrefix,
+                                               ProcessFiles::kPartialOutputSuffix, true, &reason);
     if (partial_.isEmpty()) {
         *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reason);
+        note_.reset(QString());
         return false;
     }
     const int fd = ::open(QFile::encodeName(partial_).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
@@ -176,15 +195,17 @@ bool OutputFile::commit(QString* error)
     }
     TemporaryFileRegistry::forget(partial_);
     partial_.clear();
+    note_.reset(QString());
     return true;
 }
 
 void OutputFile::cancel()
 {
     device_.close();
-    if (partial_.isEmpty())
-        return;
-    QFile::remove(partial_);
-    TemporaryFileRegistry::forget(partial_);
-    partial_.clear();
+    if (!partial_.isEmpty()) {
+        QFile::remove(partial_);
+        TemporaryFileRegistry::forget(partial_);
+        partial_.clear();
+    }
+    note_.reset(QString());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/UnfinishedOutputs.h"
+
 #include <QIODevice>
 #include <QString>
 
@@ -8,8 +10,11 @@
 // sibling file that is renamed over the output only when it is complete, and
 // that a signal ending the program removes. An output that is the input it is
 // made from, or that exists and is not a regular file (a device, a FIFO, a
-// folder), is refused before anything is written. A symbolic link is written
-// through, to the file it names.
+// folder), is refused before anything is written, and so is one with other
+// names (hard links), which the rename would part from it. A symbolic link is
+// written through, to the file it names, unless a stranger planted it in a
+// shared folder (see LinkFollowing). A name that may stand for other bytes
+// (see FileNameBytes) is refused.
 class OutputFile
 {
 public:
@@ -51,7 +56,9 @@ private:
         QString failure_;
     };
 
-    QString path_;    // the real file
-    QString partial_; // the sibling being written
+    QString requested_; // the path as given
+    QString path_;      // the real file, once open
+    QString partial_;   // the sibling being written
+    UnfinishedOutputNote note_;
     Device device_;
 };

@@ -1,6 +1,7 @@
 #include "app/ProcessFiles.h"
 
 #include "app/TemporaryFileRegistry.h"
+#include "app/UnfinishedOutputs.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,8 +12,27 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+
+namespace {
+
+// True when `path` is a `type` (S_IFREG, S_IFDIR) of the user's own, not
+// reached through a symbolic link.
+bool isOwn(const QString& path, mode_t type)
+{
+    struct stat info
+    {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & S_IFMT) == type &&
+           info.st_uid == ::geteuid();
+}
+
+// The folder the work of an upgrade is done in; see upgradeFileInPlace().
+const QString kConversionFolderPrefix = QStringLiteral("_kavcurrent");
+
+} // namespace
 
 namespace ProcessFiles {
 
@@ -86,10 +106,34 @@ int removeLeftOvers(const QString& folder, const QString& prefix, const QStringL
     const QDir dir(folder);
     int removed = 0;
     for (const QString& name : dir.entryList(patterns, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (isLeftOver(name, prefix) && QFile::remove(dir.filePath(name)))
+        const QString path = dir.filePath(name);
+        if (isLeftOver(name, prefix) && isOwn(path, S_IFREG) && QFile::remove(path))
             ++removed;
     }
     return removed;
+}
+
+int removeLeftOverFolders(const QString& folder, const QString& prefix)
+{
+    const QDir dir(folder);
+    int removed = 0;
+    for (const QString& name :
+         dir.entryList({prefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QString path = dir.filePath(name);
+        // The folder is the user's and owner-only: nobody else can have put
+        // a link in it, and removeRecursively() removes links, not what they name.
+        if (isLeftOver(name, prefix) && isOwn(path, S_IFDIR) && QDir(path).removeRecursively())
+            ++removed;
+    }
+    return removed;
+}
+
+void removeWhatKilledRunsLeft()
+{
+    const QString temporary = QDir::tempPath();
+    removeLeftOverFolders(temporary, kRuntimeFolderPrefix);
+    removeLeftOverFolders(temporary, kConversionFolderPrefix);
+    UnfinishedOutputs::removeLeftOvers();
 }
 
 } // namespace ProcessFiles

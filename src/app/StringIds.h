@@ -509,6 +509,13 @@ enum : int
     CorvinaNoWholeReading = 45253,
 
     // Files: names, links, locks (45300-45349)
+    FileNameNotUtf8 = 45300,
+    LinkInSharedFolder = 45301,
+    HardLinkedTarget = 45302,
+    LockFileNotOpenable = 45303,
+    LockFolderNotWritable = 45304,
+    LockFileNotRegular = 45305,
+    ReadOnlyNotUpgraded = 45306,
 
     // The window's notices, saves and edits (45350-45399)
 

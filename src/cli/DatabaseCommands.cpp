@@ -82,9 +82,7 @@ int runUpgrade(const CommandLine& line, CliContext& context)
     const QString path = line.positional().at(0);
     const FileUpgradeResult result = upgradeFileInPlace(path);
     if (!result.ok) {
-        context.err << "fibrolog-cli: "
-                    << (result.fromVersion == 0.0f ? CircuitFile::whyNotATestDatabase(path) : result.error)
-                    << '\n';
+        context.err << "fibrolog-cli: " << result.error << '\n';
         return ExitError;
     }
     if (result.backupPath.isEmpty()) {

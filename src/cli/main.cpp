@@ -1,4 +1,5 @@
 #include "app/ApplicationIdentity.h"
+#include "app/FileNameBytes.h"
 #include "app/LanguageModules.h"
 #include "app/ProcessFiles.h"
 #include "app/TemporaryFileRegistry.h"
@@ -37,6 +38,9 @@ int main(int argc, char* argv[])
     // killed run left behind goes now.
     TemporaryFileRegistry::removeOnTerminatingSignals();
     WorkingFiles::removeLeftOvers();
+    ProcessFiles::removeWhatKilledRunsLeft();
+    // Kept as the system gave them: Qt's reading of them may have lost bytes.
+    const QByteArrayList given = FileNameBytes::argumentsOf(argc, argv);
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
@@ -53,7 +57,7 @@ int main(int argc, char* argv[])
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
             runtimeFolder = std::make_unique<QTemporaryDir>(
                 QDir(QDir::tempPath())
-                    .filePath(ProcessFiles::nameTemplate(QStringLiteral("fibrolog-runtime-"), QString())));
+                    .filePath(ProcessFiles::nameTemplate(ProcessFiles::kRuntimeFolderPrefix, QString())));
             if (runtimeFolder->isValid()) {
                 qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
                 runtimeFolderOnSignal = std::make_unique<RegisteredTemporaryFile>(runtimeFolder->path());
@@ -77,6 +81,14 @@ int main(int argc, char* argv[])
         if (request.isEmpty() || lcidOfRequest(request) != 0)
             languages.loadRequested(request, err);
     } catch (const UsageError&) {
+    }
+    // A name that is no UTF-8 would reach another file, or none: refused
+    // before any command touches a file, with exit status 1 like any file
+    // that cannot be used (the call itself was well formed).
+    if (const QString refused = FileNameBytes::refusalForArguments(given); !refused.isEmpty()) {
+        err << "fibrolog-cli: " << refused << '\n';
+        err.flush();
+        return ExitError;
     }
     const int status = runCli(arguments, out, err);
     out.flush();

@@ -65,7 +65,9 @@ DatabaseFileWriter::DatabaseFileWriter(const QString& target) : target_(target) 
 
 bool DatabaseFileWriter::prepare(QString* error)
 {
-    return target_.isReplaceable(error) && target_.lock(error);
+    // Asked again once the lock is held: another saver may have replaced the
+    // file while this one waited.
+    return target_.isReplaceable(error) && target_.lock(error) && target_.isReplaceable(error);
 }
 
 DatabaseFileWriter::TargetState DatabaseFileWriter::inspect(QString* description)

@@ -35,8 +35,11 @@ public:
 
     const QString& targetPath() const { return target_.path(); }
     bool targetExists() const { return target_.exists(); }
+    // The rule every program replacing a file follows; see TargetFile.
+    bool targetIsReadOnly() const { return target_.isReadOnly(); }
 
-    // Refuses a target that is no regular file, then waits for other savers.
+    // Refuses a target that may not be replaced (see TargetFile), then waits
+    // for other savers.
     bool prepare(QString* error);
 
     // What the target is; `description` says why it is not usable.

@@ -5,6 +5,7 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
+#include "database/CircuitFile.h"
 #include "database/SchemaVersions.h"
 #include "database/TargetFile.h"
 #include "database/TestDatabaseSchema.h"
@@ -128,11 +129,19 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
 {
     FileUpgradeResult result;
     TargetFile target(path);
-    if (!target.isReplaceable(&result.error) || !target.lock(&result.error))
+    if (!target.isReplaceable(&result.error))
+        return result;
+    // The rule a save follows too: a file without its write bit stays as it is.
+    if (target.isReadOnly()) {
+        result.error = Strings::formatMessage(Strings::loadString(StringId::ReadOnlyNotUpgraded),
+                                              {QDir::toNativeSeparators(path)});
+        return result;
+    }
+    if (!target.lock(&result.error) || !target.isReplaceable(&result.error))
         return result;
     result.fromVersion = SchemaVersions::detectVersion(target.path());
     if (result.fromVersion == 0.0f) {
-        result.error = Strings::loadString(StringId::NotCreatedBySoftware);
+        result.error = CircuitFile::whyNotATestDatabase(path);
         return result;
     }
     if (result.fromVersion == kCurrentSchemaVersion) {

@@ -14,7 +14,7 @@ struct FileUpgradeResult
     bool ok = false;
     float fromVersion = 0;
     QString backupPath;
-    QString error; // the message for the user when !ok
+    QString error; // the message for the user when !ok: why it was not upgraded
 };
 
 FileUpgradeResult upgradeFileInPlace(const QString& path);

@@ -1,6 +1,10 @@
 #include "database/TargetFile.h"
 
+#include "app/FileNameBytes.h"
+#include "app/LinkFollowing.h"
 #include "app/ProcessFiles.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
 
 #include <QCryptographicHash>
@@ -14,32 +18,20 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace {
 
-// Sibling files carry the saver's process id, so those of a killed saver
-// can be told apart and removed by the next one.
-const QString kSiblingPrefix = QStringLiteral(".fibrolog-");
-const QString kSiblingSuffix = QStringLiteral(".saving");
+// How long a lock file another saver has just made may stay unreadable: it
+// is made, then given its mode, in two steps.
+constexpr int kNewLockFileMs = 1000;
 
 QString systemError(const QString& what, const QString& path)
 {
     return QStringLiteral("%1 %2: %3")
         .arg(what, QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-QString realPathOf(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        return canonical;
-    // A link to a file that does not exist yet: the file is made where it points.
-    return QFileInfo(info.symLinkTarget()).absoluteFilePath();
 }
 
 // The lock file's name depends on the file's name but is short whatever
@@ -54,6 +46,123 @@ QString lockPathFor(const QString& realPath)
     return info.dir().filePath(QStringLiteral(".fibrolog-lock-") + QString::fromLatin1(hash));
 }
 
+struct LockFile
+{
+    enum Problem
+    {
+        None,
+        CannotCreate, // the folder may not be written, or the system refuses
+        Unreadable,   // there, and this user may not open it
+        NotRegular,   // a link, a folder, a FIFO in its place
+    };
+    int fd = -1;
+    Problem problem = None;
+    int reason = 0; // errno
+};
+
+// Who may open a new lock file: everyone may read it, which is all a lock
+// needs on a local disk, and whoever may write the folder may also write it,
+// which a lock on a network folder needs. Nobody else can write into it.
+mode_t lockFileMode(const struct stat& folder)
+{
+    return 0644 | (folder.st_mode & 0022);
+}
+
+// Opens the lock file, made if it is not there yet. A lock file left by a
+// saver that was killed is taken over by the next one, whoever that is.
+LockFile openLockFile(const QByteArray& name)
+{
+    LockFile result;
+    for (;;) {
+        // Never through a link or onto a device a stranger put in its place.
+        constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        int fd = ::open(name.constData(), O_RDWR | kFlags);
+        if (fd < 0 && errno == EACCES)
+            fd = ::open(name.constData(), O_RDONLY | kFlags);
+        if (fd < 0 && errno == EACCES) {
+            // There and not to be opened, or not to be reached at all (a
+            // folder on the way that this user may not enter).
+            struct stat info
+            {
+            };
+            result.problem =
+                ::lstat(name.constData(), &info) == 0 ? LockFile::Unreadable : LockFile::CannotCreate;
+            result.reason = EACCES;
+            return result;
+        }
+        if (fd < 0 && errno != ENOENT) {
+            result.reason = errno;
+            result.problem = errno == ELOOP || errno == EISDIR || errno == ENXIO ? LockFile::NotRegular
+                                                                                 : LockFile::CannotCreate;
+            return result;
+        }
+        if (fd < 0) {
+            fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | kFlags, 0600);
+            if (fd < 0 && errno == EEXIST)
+                continue;
+            if (fd < 0) {
+                result.reason = errno;
+                result.problem = LockFile::CannotCreate;
+                return result;
+            }
+            struct stat folder
+            {
+            };
+            const QByteArray folderName =
+                QFile::encodeName(QFileInfo(QFile::decodeName(name)).absolutePath());
+            if (::stat(folderName.constData(), &folder) == 0) {
+                // The folder's group, as a shared folder without the set-group-id bit would not give it.
+                (void)::fchown(fd, static_cast<uid_t>(-1), folder.st_gid);
+                ::fchmod(fd, lockFileMode(folder));
+            }
+        }
+        struct stat info
+        {
+        };
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(fd);
+            result.problem = LockFile::NotRegular;
+            return result;
+        }
+        result.fd = fd;
+        return result;
+    }
+}
+
+QString ownerName(uid_t uid)
+{
+    passwd entry{};
+    passwd* user = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(uid, &entry, buffer, sizeof buffer, &user) == 0 && user)
+        return QString::fromLocal8Bit(user->pw_name);
+    return QString::number(uid);
+}
+
+QString lockFailure(const LockFile& opened, const QString& path, const QString& lockPath)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    const QString lock = QDir::toNativeSeparators(lockPath);
+    switch (opened.problem) {
+    case LockFile::Unreadable: {
+        struct stat info
+        {
+        };
+        const QString owner = ::lstat(QFile::encodeName(lockPath).constData(), &info) == 0
+                                  ? ownerName(info.st_uid)
+                                  : QStringLiteral("?");
+        return Strings::formatMessage(Strings::loadString(StringId::LockFileNotOpenable),
+                                      {file, lock, owner});
+    }
+    case LockFile::NotRegular:
+        return Strings::formatMessage(Strings::loadString(StringId::LockFileNotRegular), {file, lock});
+    default:
+        return Strings::formatMessage(Strings::loadString(StringId::LockFolderNotWritable),
+                                      {file, QString::fromLocal8Bit(std::strerror(opened.reason)),
+                                       QDir::toNativeSeparators(QFileInfo(path).absolutePath())});
+    }
+}
+
 bool syncPath(const QString& path, int flags)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
@@ -66,8 +175,17 @@ bool syncPath(const QString& path, int flags)
 
 } // namespace
 
-TargetFile::TargetFile(const QString& path) : path_(realPathOf(path))
+TargetFile::TargetFile(const QString& path)
 {
+    if (FileNameBytes::mayStandForOtherBytes(path))
+        refusal_ = FileNameBytes::refusal(path);
+    else
+        path_ = LinkFollowing::fileToWrite(path, &refusal_);
+    if (path_.isEmpty()) {
+        // Named as given, and never written.
+        path_ = QFileInfo(path).absoluteFilePath();
+        return;
+    }
     exists_ = ::stat(QFile::encodeName(path_).constData(), &original_) == 0;
 }
 
@@ -79,28 +197,66 @@ TargetFile::~TargetFile()
 
 bool TargetFile::isReplaceable(QString* error) const
 {
-    if (!exists_ || S_ISREG(original_.st_mode))
+    if (!refusal_.isEmpty()) {
+        *error = refusal_;
+        return false;
+    }
+    if (!exists_)
         return true;
-    *error =
-        QStringLiteral("%1 is not a regular file; it is left as it is.").arg(QDir::toNativeSeparators(path_));
-    return false;
+    const QString shown = QDir::toNativeSeparators(path_);
+    if (!S_ISREG(original_.st_mode)) {
+        *error = QStringLiteral("%1 is not a regular file; it is left as it is.").arg(shown);
+        return false;
+    }
+    // Saving is whole or not at all, a new file renamed over the old one;
+    // keeping the other names would mean writing the file in place.
+    if (original_.st_nlink > 1) {
+        *error = Strings::formatMessage(Strings::loadString(StringId::HardLinkedTarget),
+                                        {shown, QString::number(original_.st_nlink)});
+        return false;
+    }
+    return true;
+}
+
+bool TargetFile::isReadOnly() const
+{
+    return exists_ && refusal_.isEmpty() &&
+           (::access(QFile::encodeName(path_).constData(), W_OK) != 0 || !(original_.st_mode & S_IWUSR));
 }
 
 bool TargetFile::lock(QString* error, int waitMs)
 {
     if (isLocked())
         return true;
+    if (!refusal_.isEmpty()) {
+        *error = refusal_;
+        return false;
+    }
     lockPath_ = lockPathFor(path_);
     const QByteArray name = QFile::encodeName(lockPath_);
     QElapsedTimer waited;
     waited.start();
+    int unreadable = 0;
     for (;;) {
-        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd < 0) {
-            *error = systemError(QStringLiteral("Cannot lock"), path_);
+        const LockFile opened = openLockFile(name);
+        if (opened.fd < 0) {
+            if (opened.problem == LockFile::Unreadable && ++unreadable < kNewLockFileMs / 10) {
+                QThread::msleep(10);
+                continue;
+            }
+            *error = lockFailure(opened, path_, lockPath_);
             return false;
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        unreadable = 0;
+        const int fd = opened.fd;
+        const int locked = ::flock(fd, LOCK_EX | LOCK_NB);
+        if (locked != 0 && errno != EWOULDBLOCK && errno != EINTR) {
+            // A network folder may refuse a lock on a file opened for reading only.
+            *error = systemError(QStringLiteral("Cannot lock"), path_);
+            ::close(fd);
+            return false;
+        }
+        if (locked == 0) {
             // The holder before us removes the lock file as it lets go; a lock
             // on a file that is no longer there locks nothing.
             struct stat held
@@ -109,7 +265,7 @@ bool TargetFile::lock(QString* error, int waitMs)
             struct stat named
             {
             };
-            if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 &&
+            if (::fstat(fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
                 held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
                 lockFd_ = fd;
                 // Another saver may have made or replaced the file meanwhile.
@@ -141,23 +297,32 @@ void TargetFile::unlock()
 QString TargetFile::createSibling(QString* error)
 {
     discardSibling();
+    if (!refusal_.isEmpty()) {
+        *error = refusal_;
+        return QString();
+    }
     const QString folder = QFileInfo(path_).absolutePath();
-    ProcessFiles::removeLeftOvers(folder, kSiblingPrefix, {kSiblingSuffix});
+    ProcessFiles::removeLeftOvers(folder, ProcessFiles::kSiblingPrefix, {ProcessFiles::kSavingSuffix});
+    note_.reset(folder);
     QString reason;
-    sibling_ = ProcessFiles::newRegisteredFile(folder, kSiblingPrefix, kSiblingSuffix, true, &reason);
-    if (sibling_.isEmpty())
+    sibling_ = ProcessFiles::newRegisteredFile(folder, ProcessFiles::kSiblingPrefix,
+                                               ProcessFiles::kSavingSuffix, true, &reason);
+    if (sibling_.isEmpty()) {
         *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path_), reason);
+        note_.reset(QString());
+    }
     return sibling_;
 }
 
 void TargetFile::discardSibling()
 {
-    if (sibling_.isEmpty())
-        return;
-    QFile::remove(sibling_);
-    QFile::remove(sibling_ + QStringLiteral("-journal"));
-    TemporaryFileRegistry::forget(sibling_);
-    sibling_.clear();
+    if (!sibling_.isEmpty()) {
+        QFile::remove(sibling_);
+        QFile::remove(sibling_ + QStringLiteral("-journal"));
+        TemporaryFileRegistry::forget(sibling_);
+        sibling_.clear();
+    }
+    note_.reset(QString());
 }
 
 bool TargetFile::commit(QString* error)
@@ -190,6 +355,7 @@ bool TargetFile::commit(QString* error)
     }
     TemporaryFileRegistry::forget(sibling_);
     sibling_.clear();
+    note_.reset(QString());
     syncPath(QFileInfo(path_).absolutePath(), O_RDONLY | O_DIRECTORY);
     return true;
 }

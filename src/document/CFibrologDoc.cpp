@@ -494,10 +494,8 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
         return failed(why);
     bool merge = false;
     if (writer.targetExists()) {
-        // A file without its write bit is read-only to its owner's mind, also
-        // when the program runs with the rights to write it anyway.
-        const QFileInfo target(writer.targetPath());
-        if (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)) {
+        // The rule "upgrade" follows too; see TargetFile::isReadOnly().
+        if (writer.targetIsReadOnly()) {
             warn(StringId::ReadOnlyDatabase, StringId::AppTitle);
             return false;
         }

@@ -1,6 +1,7 @@
 #include "gui/CMainFrame.h"
 
 #include "app/ApplicationIdentity.h"
+#include "app/FileNameBytes.h"
 #include "app/SignallingProgress.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -416,9 +417,22 @@ void CMainFrame::updateRecentFiles()
     }
 }
 
+bool CMainFrame::refuseUncarriedName(const QString& path)
+{
+    if (!FileNameBytes::mayStandForOtherBytes(path))
+        return false;
+    prompt_->message(FileNameBytes::refusal(QDir::toNativeSeparators(path)),
+                     Strings::loadString(StringId::ErrorOpeningFileCaption), PromptIcon::Exclamation);
+    return true;
+}
+
 bool CMainFrame::openFile(const QString& path)
 {
     view_->writePendingEdit();
+    // The file dialog and the recent files hand over names as Qt read them;
+    // one that lost bytes would open another file, or none.
+    if (refuseUncarriedName(path))
+        return false;
     // A meter's data file chosen in File > Open is stored as a download would
     // be, rather than refused without a word.
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -439,6 +453,8 @@ bool CMainFrame::openFile(const QString& path)
 
 bool CMainFrame::openFromCommandLine(const QString& path)
 {
+    if (refuseUncarriedName(path))
+        return false;
     const QFileInfo file(path);
     QString problem;
     if (!file.exists())

@@ -83,6 +83,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Says so and returns true when `path` may have lost bytes on its way in.
+    bool refuseUncarriedName(const QString& path);
     QAction* addCommand(int id, int menuTextId, const std::function<void()>& run);
     void buildCommands();
     void buildMenus();

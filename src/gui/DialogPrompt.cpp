@@ -1,8 +1,10 @@
 #include "gui/DialogPrompt.h"
 
+#include "app/FileNameBytes.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -99,5 +101,11 @@ std::optional<QString> DialogPrompt::saveFileName(const QString& suggestedPath)
                                                       QStringLiteral("Fibrolog (*.mdb);;*"));
     if (path.isEmpty())
         return std::nullopt;
+    // A name the dialog read with lost bytes would save into another file.
+    if (FileNameBytes::mayStandForOtherBytes(path)) {
+        message(FileNameBytes::refusal(QDir::toNativeSeparators(path)),
+                Strings::loadString(StringId::ErrorSavingFileCaption), PromptIcon::Exclamation);
+        return std::nullopt;
+    }
     return path;
 }

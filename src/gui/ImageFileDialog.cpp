@@ -1,9 +1,14 @@
 #include "gui/ImageFileDialog.h"
 
+#include "app/FileNameBytes.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "gui/LogoImages.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 namespace ImageFileDialog {
 
@@ -32,6 +37,13 @@ std::optional<QString> chooseImage(QWidget* parent, const QString& currentPath)
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return std::nullopt;
+    // A name the dialog read with lost bytes would put another image on
+    // the reports, or none.
+    if (FileNameBytes::mayStandForOtherBytes(chosen.first())) {
+        QMessageBox::warning(parent, Strings::loadString(StringId::ErrorOpeningFileCaption),
+                             FileNameBytes::refusal(QDir::toNativeSeparators(chosen.first())));
+        return std::nullopt;
+    }
     return chosen.first();
 }
 

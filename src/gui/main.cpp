@@ -1,8 +1,10 @@
 #include "app/ApplicationIdentity.h"
 #include "app/ConsolePrompt.h"
+#include "app/FileNameBytes.h"
 #include "app/LanguageModules.h"
 #include "app/LocaleFormat.h"
 #include "app/LocaleIds.h"
+#include "app/ProcessFiles.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
@@ -41,6 +43,8 @@ int printAndExit(CMainFrame& frame, const QString& file)
 
 int main(int argc, char* argv[])
 {
+    // Kept as the system gave them: Qt's reading of them may have lost bytes.
+    const QByteArrayList given = FileNameBytes::argumentsOf(argc, argv);
     QApplication app(argc, argv);
     setApplicationIdentity();
     QApplication::setApplicationVersion(QStringLiteral(FIBROLOG_VERSION));
@@ -50,6 +54,7 @@ int main(int argc, char* argv[])
     // run left behind goes now.
     TemporaryFileRegistry::removeOnTerminatingSignals();
     WorkingFiles::removeLeftOvers();
+    ProcessFiles::removeWhatKilledRunsLeft();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -84,6 +89,11 @@ int main(int argc, char* argv[])
         ConsolePrompt console(err);
         FrameServices services;
         services.prompt = &console;
+        // A name that is no UTF-8 would reach another file, or none.
+        if (const QString refused = FileNameBytes::refusalForArguments(given); !refused.isEmpty()) {
+            std::fprintf(stderr, "fibrolog: %s\n", qPrintable(refused));
+            return 1;
+        }
         CMainFrame frame(services);
         return printAndExit(frame, parser.value(print));
     }
@@ -101,8 +111,13 @@ int main(int argc, char* argv[])
     CMainFrame frame;
     frame.show();
     const QStringList files = parser.positionalArguments();
-    // A file that cannot be opened is reported and the window stays, empty.
-    if (!files.isEmpty())
+    // A file that cannot be opened is reported and the window stays, empty;
+    // so is a name that is no UTF-8, which would reach another file, or none.
+    startPrompt.setParent(&frame);
+    if (const QString refused = FileNameBytes::refusalForArguments(given); !refused.isEmpty())
+        startPrompt.message(refused, Strings::loadString(StringId::ErrorOpeningFileCaption),
+                            PromptIcon::Exclamation);
+    else if (!files.isEmpty())
         frame.openFromCommandLine(files.first());
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "cli/CliRun.h"
 #include "database/Database.h"
 #include "database/TestDatabaseSchema.h"
+#include "support/RawArguments.h"
 #include "support/TestDatabaseBuilder.h"
 #include "support/TestFiles.h"
 
@@ -16,8 +17,11 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstdio>
 #include <grp.h>
 #include <pwd.h>
+#include <stdexcept>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +33,22 @@ struct Outcome
     QString out;
     QString err;
 };
+
+// A user of the system other than root, for the tests that run the program
+// as several users (when they run as root).
+struct OtherUser
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
+OtherUser otherUser(const char* name)
+{
+    const passwd* user = ::getpwnam(name);
+    if (!user)
+        throw std::runtime_error(std::string("no user ") + name);
+    return {user->pw_uid, user->pw_gid};
+}
 
 class CliSafetyTest : public TempDirTest
 {
@@ -101,8 +121,66 @@ protected:
         return info.st_mode;
     }
 
+    // Lets other users into the test's folder and gives them a temporary
+    // folder and a home of their own kind: sticky and open to all, like /tmp.
+    void openToOtherUsers() const
+    {
+        ::chmod(QFile::encodeName(dir_.path()).constData(), 0755);
+        ASSERT_TRUE(QDir().mkpath(path("everyone")));
+        ::chmod(QFile::encodeName(path("everyone")).constData(), 01777);
+    }
+
+    // The program as another user, the way `setpriv` runs it from a root shell.
+    void startAs(QProcess& process, const OtherUser& user, const QStringList& arguments) const
+    {
+        QProcessEnvironment environment = environment_;
+        environment.insert("TMPDIR", path("everyone"));
+        environment.insert("HOME", path("everyone"));
+        environment.insert("XDG_DATA_HOME", path("everyone"));
+        environment.remove("XDG_RUNTIME_DIR");
+        // No serial port to search: a download gets no further than its checks.
+        environment.insert("FIBROLOG_SERIAL_PORTS", path("no-port"));
+        process.setProcessEnvironment(environment);
+        process.start("setpriv", QStringList{"--reuid=" + QString::number(user.uid),
+                                             "--regid=" + QString::number(user.gid), "--clear-groups",
+                                             FIBROLOG_CLI_PATH} +
+                                     arguments);
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+
+    Outcome cliAs(const OtherUser& user, const QStringList& arguments) const
+    {
+        QProcess process;
+        startAs(process, user, arguments);
+        return finish(process);
+    }
+
+    static void giveTo(const QString& file, const OtherUser& user)
+    {
+        ASSERT_EQ(::lchown(QFile::encodeName(file).constData(), user.uid, user.gid), 0) << file.toStdString();
+    }
+
+    static void setMode(const QString& file, mode_t mode)
+    {
+        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), mode), 0) << file.toStdString();
+    }
+
     QProcessEnvironment environment_;
 };
+
+// The bytes of a file whose name may be no UTF-8, which QFile cannot open.
+QByteArray rawFileBytes(const QByteArray& name)
+{
+    QByteArray bytes;
+    if (FILE* file = std::fopen(name.constData(), "rb")) {
+        char block[4096];
+        size_t got = 0;
+        while ((got = std::fread(block, 1, sizeof block, file)) > 0)
+            bytes.append(block, static_cast<qsizetype>(got));
+        std::fclose(file);
+    }
+    return bytes;
+}
 
 // The id of a process that has ended.
 long goneProcessId()
@@ -420,4 +498,257 @@ TEST_F(CliSafetyTest, CtrlCStopsALargeImportExportOrPrintInTheMiddle)
     EXPECT_EQ(fileBytes(path("target.mdb")), targetBefore);
     EXPECT_EQ(fileBytes(path("old.csv")), QByteArray("older export"));
     EXPECT_FALSE(QFile::exists(path("new.pdf")));
+}
+
+TEST_F(CliSafetyTest, ANameThatIsNotUtf8IsRefusedAndReachesNoOtherFile)
+{
+    // "café.mdb" from an old USB stick (Latin-1), and the file that name
+    // becomes once it is read as UTF-8 ("caf\uFFFD.mdb"): another file.
+    const QByteArray folder = QFile::encodeName(dir_.path());
+    const QByteArray latin1 = folder + "/caf\xe9.mdb";
+    const QString misread = QFile::decodeName(latin1);
+    // Qt cannot remove a file of such a name with the test's folder either.
+    struct RemoveAtTheEnd
+    {
+        QByteArray name;
+        ~RemoveAtTheEnd() { ::unlink(name.constData()); }
+    } removeAtTheEnd{latin1};
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("lintel.mdb")}).status, ExitOk);
+    ASSERT_EQ(::rename(QFile::encodeName(path("lintel.mdb")).constData(), latin1.constData()), 0);
+    ASSERT_EQ(cli({"import", sample("pendra-v2_10.kav"), path("pendra.mdb")}).status, ExitOk);
+    ASSERT_TRUE(QFile::rename(path("pendra.mdb"), misread));
+    const QByteArray mine = rawFileBytes(latin1);
+    const QByteArray other = fileBytes(misread);
+    const QStringList before = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    struct Case
+    {
+        QList<QByteArray> arguments;
+        QString shown; // the name as the message shows it
+    };
+    const QByteArray csv = QFile::encodeName(path("out.csv"));
+    const QList<Case> cases = {
+        {{"info", latin1}, "caf\\xE9.mdb"},
+        {{"import", QFile::encodeName(sample("lintel-v2_5.kav")), latin1}, "caf\\xE9.mdb"},
+        {{"export-csv", latin1, csv}, "caf\\xE9.mdb"},
+        {{"upgrade", latin1}, "caf\\xE9.mdb"},
+        {{"export-csv", QFile::encodeName(misread), folder + "/r\xe9sultats.csv"}, "r\\xE9sultats.csv"},
+    };
+    for (const Case& c : cases) {
+        QProcess process;
+        process.setProcessEnvironment(environment_);
+        process.start("sh", {"-c", rawCommandLine(FIBROLOG_CLI_PATH, c.arguments)});
+        ASSERT_TRUE(process.waitForStarted(10000));
+        const Outcome r = finish(process);
+        EXPECT_EQ(r.status, ExitError) << c.arguments.first().constData() << ": " << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(c.shown) && r.err.contains("is not valid UTF-8"))
+            << c.arguments.first().constData() << ": " << r.err.toStdString();
+    }
+    EXPECT_EQ(rawFileBytes(latin1), mine);
+    EXPECT_EQ(fileBytes(misread), other);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+TEST_F(CliSafetyTest, ALinkAStrangerPlantedInAStickyFolderIsNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as three users needs root";
+    const OtherUser user = otherUser("daemon");
+    const OtherUser stranger = otherUser("nobody");
+    openToOtherUsers();
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    setMode(path("db.mdb"), 0644);
+
+    // The user's own files, in a folder of the user's, which the stranger's
+    // links name; the links are in a sticky folder anyone may write to.
+    const QString home = path("home");
+    ASSERT_TRUE(QDir().mkpath(home));
+    giveTo(home, user);
+    writeFile(home + "/mine.csv", "the user's list");
+    writeFile(home + "/mine.pdf", "the user's report");
+    writeFile(home + "/mine.kav", "the user's download");
+    ASSERT_TRUE(QFile::copy(path("db.mdb"), home + "/mine.mdb"));
+    ASSERT_TRUE(createTestDatabase(home + "/old.mdb", kSchemaVersion2));
+    const QString sticky = path("sticky");
+    ASSERT_TRUE(QDir().mkpath(sticky));
+    setMode(sticky, 01777);
+    struct Case
+    {
+        QStringList command;
+        QString file; // the user's file the link names
+    };
+    const QList<Case> cases = {
+        {{"export-csv", path("db.mdb"), sticky + "/out.csv"}, home + "/mine.csv"},
+        {{"print", path("db.mdb"), sticky + "/out.pdf"}, home + "/mine.pdf"},
+        {{"download", sticky + "/out.kav"}, home + "/mine.kav"},
+        {{"import", sample("pendra-v2_10.kav"), sticky + "/out.mdb"}, home + "/mine.mdb"},
+        {{"upgrade", sticky + "/old.mdb"}, home + "/old.mdb"},
+    };
+    for (const Case& c : cases) {
+        giveTo(c.file, user);
+        const QString link = c.command.last();
+        ASSERT_TRUE(QFile::link(c.file, link));
+        giveTo(link, stranger);
+        const QByteArray before = fileBytes(c.file);
+        const Outcome r = cliAs(user, c.command);
+        EXPECT_EQ(r.status, ExitError) << c.command.first().toStdString() << ": " << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(link + " is a symbolic link in " + sticky))
+            << c.command.first().toStdString() << ": " << r.err.toStdString();
+        EXPECT_EQ(fileBytes(c.file), before) << c.command.first().toStdString();
+        EXPECT_FALSE(QFile::exists(c.file + ".backup"));
+    }
+
+    // The user's own link there, and the folder owner's, are followed.
+    for (const OtherUser& owner : {user, OtherUser{0, 0}}) {
+        const QString link = sticky + QStringLiteral("/list-of-%1.csv").arg(owner.uid);
+        ASSERT_TRUE(QFile::link(home + "/mine.csv", link));
+        giveTo(link, owner);
+        writeFile(home + "/mine.csv", "the user's list");
+        const Outcome r = cliAs(user, {"export-csv", path("db.mdb"), link});
+        EXPECT_EQ(r.status, ExitOk) << r.err.toStdString();
+        EXPECT_EQ(fileBytes(home + "/mine.csv").count("\r\n"), 1 + 14);
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+    }
+}
+
+TEST_F(CliSafetyTest, ALockAKilledSaveLeftInATeamFolderIsTakenByTheNextUser)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as two users needs root";
+    const OtherUser first = otherUser("nobody");
+    const OtherUser second = otherUser("daemon");
+    openToOtherUsers();
+    // A folder the whole team writes to, with a test database all may write.
+    const QString team = path("team");
+    ASSERT_TRUE(QDir().mkpath(team));
+    setMode(team, 0777);
+    const QString target = team + "/site.mdb";
+    ASSERT_EQ(cliAs(first, {"import", sample("lintel-v2_5.kav"), target}).status, ExitOk);
+    setMode(target, 0666);
+    const QString download = largeDownload(60000);
+
+    // The first user's save is killed while it holds the lock.
+    QProcess saving;
+    startAs(saving, first, {"import", download, target});
+    const QStringList lockFiles{".fibrolog-lock-*"};
+    QElapsedTimer waiting;
+    waiting.start();
+    while (QDir(team).entryList(lockFiles, QDir::Files | QDir::Hidden).isEmpty() &&
+           saving.state() == QProcess::Running && waiting.elapsed() < 120000)
+        QThread::usleep(500);
+    ASSERT_EQ(saving.state(), QProcess::Running) << "the save ended before it was killed";
+    ::kill(static_cast<pid_t>(saving.processId()), SIGKILL);
+    finish(saving);
+    ASSERT_EQ(QDir(team).entryList(lockFiles, QDir::Files | QDir::Hidden).size(), 1);
+
+    const Outcome next = cliAs(second, {"import", sample("pendra-v2_10.kav"), target});
+    EXPECT_EQ(next.status, ExitOk) << next.err.toStdString();
+    EXPECT_EQ(info(target), "schema 2.1\nCompany 2\nSite 10\nFiber 26\nStandards 10\n");
+}
+
+TEST_F(CliSafetyTest, AFileWithOtherNamesIsNotWrittenAnewAndKeepsThem)
+{
+    ASSERT_EQ(cli({"import", sample("lintel-v2_5.kav"), path("db.mdb")}).status, ExitOk);
+    ASSERT_TRUE(createTestDatabase(path("old.mdb"), kSchemaVersion2));
+    writeFile(path("out.csv"), "older export");
+    struct Case
+    {
+        QStringList command;
+        QString file;
+    };
+    const QList<Case> cases = {
+        {{"import", sample("pendra-v2_10.kav"), path("db.mdb")}, path("db.mdb")},
+        {{"upgrade", path("old.mdb")}, path("old.mdb")},
+        {{"export-csv", path("db.mdb"), path("out.csv")}, path("out.csv")},
+    };
+    for (const Case& c : cases) {
+        const QString otherName = c.file + ".other";
+        ASSERT_EQ(::link(QFile::encodeName(c.file).constData(), QFile::encodeName(otherName).constData()), 0);
+        const QByteArray before = fileBytes(c.file);
+        const Outcome r = cli(c.command);
+        EXPECT_EQ(r.status, ExitError) << c.command.first().toStdString();
+        EXPECT_TRUE(r.err.contains(c.file + " has 2 names (hard links)")) << r.err.toStdString();
+        EXPECT_EQ(fileBytes(c.file), before);
+        struct stat info
+        {
+        };
+        ASSERT_EQ(::stat(QFile::encodeName(c.file).constData(), &info), 0);
+        EXPECT_EQ(info.st_nlink, 2u) << "the names still share one file";
+    }
+    EXPECT_FALSE(QFile::exists(path("old.mdb.backup")));
+}
+
+TEST_F(CliSafetyTest, UpgradeRefusesWhatASaveRefusesAndSaysWhy)
+{
+    // A read-only file: refused by both, left as it is.
+    ASSERT_TRUE(createTestDatabase(path("old.mdb"), kSchemaVersion2));
+    setMode(path("old.mdb"), 0444);
+    const QByteArray before = fileBytes(path("old.mdb"));
+    for (const QStringList& command : {QStringList{"upgrade", path("old.mdb")},
+                                       QStringList{"import", sample("lintel-v2_5.kav"), path("old.mdb")}}) {
+        const Outcome r = cli(command);
+        EXPECT_EQ(r.status, ExitError) << command.first().toStdString();
+        EXPECT_TRUE(r.err.contains("read-only")) << r.err.toStdString();
+    }
+    EXPECT_EQ(fileBytes(path("old.mdb")), before);
+    EXPECT_FALSE(QFile::exists(path("old.mdb.backup")));
+
+    if (::geteuid() != 0)
+        return; // the rest runs the program as a user who may not lock the folder
+    openToOtherUsers();
+    const QString folder = path("theirs");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    setMode(folder, 0755);
+    ASSERT_TRUE(createTestDatabase(folder + "/old.mdb", kSchemaVersion2));
+    setMode(folder + "/old.mdb", 0666);
+    const Outcome r = cliAs(otherUser("nobody"), {"upgrade", folder + "/old.mdb"});
+    EXPECT_EQ(r.status, ExitError);
+    EXPECT_TRUE(r.err.contains("Cannot lock " + folder + "/old.mdb: Permission denied") &&
+                r.err.contains("write permission for the folder"))
+        << r.err.toStdString();
+    EXPECT_TRUE(info(folder + "/old.mdb").startsWith("schema 2.0\n"));
+}
+
+TEST_F(CliSafetyTest, WhatAKilledPrintOrExportLeftIsRemovedByWhateverRunsNext)
+{
+    const QString download = largeDownload(200000);
+    const QString database = path("large.mdb");
+    ASSERT_EQ(cli({"import", download, database}).status, ExitOk);
+    environment_.remove("XDG_RUNTIME_DIR");
+    // Each in a folder of its own, as starting an output removes what killed
+    // runs left beside it; printing last, as every run removes the runtime
+    // folders of killed ones.
+    const QStringList partial{".fibrolog-*.part"};
+    const QStringList folders = {path("lists"), path("reports")};
+    const QList<QStringList> commands = {{"export-csv", database, folders.at(0) + "/circuits.csv"},
+                                         {"print", database, folders.at(1) + "/report.pdf"}};
+    for (qsizetype i = 0; i < commands.size(); ++i) {
+        const QDir out(folders.at(i));
+        ASSERT_TRUE(QDir().mkpath(out.path()));
+        QProcess process;
+        start(process, commands.at(i));
+        QElapsedTimer waiting;
+        waiting.start();
+        while (out.entryList(partial, QDir::Files | QDir::Hidden).isEmpty() &&
+               process.state() == QProcess::Running && waiting.elapsed() < 60000)
+            QThread::msleep(5);
+        ASSERT_EQ(process.state(), QProcess::Running)
+            << commands.at(i).first().toStdString() << " ended too soon";
+        ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+        finish(process);
+        ASSERT_EQ(out.entryList(partial, QDir::Files | QDir::Hidden).size(), 1);
+    }
+    ASSERT_EQ(QDir(path("tmp")).entryList({"fibrolog-runtime-*"}, QDir::Dirs).size(), 1);
+    // A program that still runs keeps its runtime folder.
+    const QString running = path(QStringLiteral("tmp/fibrolog-runtime-%1-abcdef").arg(::getpid()));
+    ASSERT_TRUE(QDir().mkpath(running));
+
+    // Any command, on any file or none.
+    EXPECT_EQ(cli({"standards"}).status, ExitOk);
+    for (const QString& folder : folders) {
+        const QStringList left =
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+    }
+    EXPECT_EQ(leftInTemporaryFolder(), QStringList{QFileInfo(running).fileName()});
 }

@@ -10,6 +10,7 @@
 #include "gui/ManualFiles.h"
 #include "gui/ViewControlIds.h"
 #include "support/LocaleGuard.h"
+#include "support/RawArguments.h"
 #include "support/TestDatabaseBuilder.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
+
+#include <unistd.h>
 
 using namespace CommandIds;
 using namespace ViewControlIds;
@@ -96,6 +99,59 @@ TEST_F(WindowTest, ACommandLineFileThatCannotBeOpenedIsReportedOnceAndTheWindowS
     EXPECT_TRUE(
         prompt_.exchanges().first().text.contains("missing.mdb could not be opened: Could not find file"));
     EXPECT_TRUE(prompt_.exchanges().last().text.contains("folder.mdb could not be opened"));
+}
+
+TEST_F(WindowTest, ANameThatLostBytesOnItsWayInOpensAndSavesNoOtherFile)
+{
+    // "café.mdb" from an old USB stick (Latin-1), and the other file that its
+    // name, as Qt reads it ("caf\uFFFD.mdb"), names.
+    const QByteArray latin1 = QFile::encodeName(dir_.path()) + "/caf\xe9.mdb";
+    const QString misread = QFile::decodeName(latin1);
+    struct RemoveAtTheEnd
+    {
+        QByteArray name;
+        ~RemoveAtTheEnd() { ::unlink(name.constData()); }
+    } removeAtTheEnd{latin1};
+    for (const QString& file : {path("mine.mdb"), misread}) {
+        TestDatabaseBuilder builder(file);
+        TestDatabaseBuilder::Site site;
+        site.company = builder.addCompany("Fibre Co", "SN:P1", "2.10", "555-0101");
+        builder.addFiber(builder.addSite(site), "1", 0, {-25.0f, 0, 0, 0, 0});
+    }
+    ASSERT_EQ(::rename(QFile::encodeName(path("mine.mdb")).constData(), latin1.constData()), 0);
+    const QByteArray other = fileBytes(misread);
+
+    // File > Open, and the same name among the recent files.
+    filesToOpen_ << misread;
+    trigger(FileOpen);
+    settings_->setValue("Recent File List/Files", QStringList{misread});
+    makeFrame();
+    frame_->findChild<QMenu*>("recentFiles")->actions().at(0)->trigger();
+    ASSERT_EQ(prompt_.exchanges().size(), 2);
+    for (const ScriptedPrompt::Exchange& said : prompt_.exchanges())
+        EXPECT_TRUE(said.text.contains("is not valid UTF-8")) << said.text.toStdString();
+    EXPECT_TRUE(document().pathName().isEmpty());
+
+    // File > Save As, told to overwrite.
+    ASSERT_TRUE(document().loadFile(sample("lintel-v2_5.kav")));
+    prompt_.addSaveFileName(misread);
+    prompt_.addAnswer(PromptAnswer::Overwrite);
+    trigger(FileSaveAs);
+    EXPECT_TRUE(document().lastError().contains("is not valid UTF-8"))
+        << document().lastError().toStdString();
+    EXPECT_EQ(fileBytes(misread), other);
+
+    // "fibrolog --print" with the name as the user typed it.
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start("sh", {"-c", rawCommandLine(FIBROLOG_PROGRAM_PATH, {"--print", latin1})});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_TRUE(said.contains(QStringLiteral("\"%1/caf\\xE9.mdb\" is not valid UTF-8").arg(dir_.path())))
+        << said.toStdString();
 }
 
 TEST_F(WindowTest, CtrlShiftAShowsAndHidesTheAboutBoxsBuildLine)

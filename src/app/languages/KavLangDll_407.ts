@@ -2425,6 +2425,41 @@ Ungültige Betriebsreserve</translation>
     </message>
 
     <!-- Files: names, links, locks (45300-45349) -->
+    <message id="45300">
+        <source>"%1" is not valid UTF-8, and this program reaches files by UTF-8 names only: it would reach another file, or none. Nothing was done. Rename the file to a UTF-8 name, for example with "convmv -f latin1 -t utf8 --notest FILE".</source>
+        <extracomment>FileNameNotUtf8</extracomment>
+        <translation>„%1“ ist kein gültiges UTF-8, und dieses Programm erreicht Dateien nur über UTF-8-Namen: Es würde eine andere Datei erreichen oder keine. Es wurde nichts getan. Benennen Sie die Datei in einen UTF-8-Namen um, zum Beispiel mit „convmv -f latin1 -t utf8 --notest DATEI“.</translation>
+    </message>
+    <message id="45301">
+        <source>%1 is a symbolic link in %2, a folder anyone may write to, and it belongs to neither you nor the folder's owner: it is not followed, as the system's own link protection would not follow it. Nothing was written. Remove the link or choose another name.</source>
+        <extracomment>LinkInSharedFolder</extracomment>
+        <translation>%1 ist eine symbolische Verknüpfung in %2, einem Ordner, in den jeder schreiben darf, und sie gehört weder Ihnen noch dem Besitzer des Ordners: Ihr wird nicht gefolgt, so wie der Verknüpfungsschutz des Systems ihr nicht folgen würde. Es wurde nichts geschrieben. Entfernen Sie die Verknüpfung oder wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message id="45302">
+        <source>%1 has %2 names (hard links). Writing it anew would part them and leave the old content under the other names, so it was left as it is. Write to another name, or remove the other names first.</source>
+        <extracomment>HardLinkedTarget</extracomment>
+        <translation>%1 hat %2 Namen (harte Verknüpfungen). Sie neu zu schreiben würde sie trennen und den alten Inhalt unter den anderen Namen lassen; deshalb blieb sie, wie sie ist. Schreiben Sie unter einem anderen Namen, oder entfernen Sie zuerst die anderen Namen.</translation>
+    </message>
+    <message id="45303">
+        <source>Cannot lock %1: its lock file %2 belongs to %3 and does not let others take it (an older version of this program that was stopped while saving leaves such a file). If no one is saving %1 now, remove %2.</source>
+        <extracomment>LockFileNotOpenable</extracomment>
+        <translation>%1 kann nicht gesperrt werden: Ihre Sperrdatei %2 gehört %3 und lässt andere sie nicht übernehmen (eine ältere Version dieses Programms, die beim Speichern beendet wurde, hinterlässt eine solche Datei). Wenn gerade niemand %1 speichert, entfernen Sie %2.</translation>
+    </message>
+    <message id="45304">
+        <source>Cannot lock %1: %2. The lock is a file beside it, so saving or upgrading it needs write permission for the folder %3.</source>
+        <extracomment>LockFolderNotWritable</extracomment>
+        <translation>%1 kann nicht gesperrt werden: %2. Die Sperre ist eine Datei daneben; zum Speichern oder Umwandeln ist deshalb Schreibrecht für den Ordner %3 nötig.</translation>
+    </message>
+    <message id="45305">
+        <source>Cannot lock %1: its lock file %2 is not a regular file. Remove it.</source>
+        <extracomment>LockFileNotRegular</extracomment>
+        <translation>%1 kann nicht gesperrt werden: Ihre Sperrdatei %2 ist keine normale Datei. Entfernen Sie sie.</translation>
+    </message>
+    <message id="45306">
+        <source>%1 is read-only, so it was not upgraded. Give it write permission (chmod u+w) and upgrade it again.</source>
+        <extracomment>ReadOnlyNotUpgraded</extracomment>
+        <translation>%1 ist schreibgeschützt und wurde deshalb nicht umgewandelt. Geben Sie ihr Schreibrecht (chmod u+w) und wandeln Sie sie erneut um.</translation>
+    </message>
 
     <!-- The window's notices, saves and edits (45350-45399) -->
 
