@@ -98,9 +98,9 @@ for page in fibrolog fibrolog-cli; do
     [ -z "$warnings" ] || fail "groff warns about $page.1: $warnings"
     text=$(zcat "$file" | groff -man -Tutf8 -P-cbou 2>/dev/null)
     for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES ENVIRONMENT "EXIT STATUS" EXAMPLES "SEE ALSO"; do
-        printf '%s\n' "$text" | grep -qx "$section" || fail "$page.1 has no $section section"
+        grep -qx "$section" <<<"$text" || fail "$page.1 has no $section section"
     done
-    printf '%s\n' "$text" | grep -q "Fibrolog $version" || fail "$page.1 is not of version $version"
+    grep -q "Fibrolog $version" <<<"$text" || fail "$page.1 is not of version $version"
 done
 # Every command and option of the command line's usage text has its place in
 # its manual page.
@@ -109,10 +109,10 @@ cli_page=$(zcat "$prefix/share/man/man1/fibrolog-cli.1.gz" | groff -man -Tutf8 -
 commands=$(printf '%s\n' "$usage" | sed -n '/^Commands:/,/^$/p' | sed -n 's/^  \([a-z][a-z-]*\)\( .*\)\{0,1\}$/\1/p')
 [ "$(printf '%s\n' "$commands" | wc -l)" -ge 10 ] || fail "found too few commands in the usage text: $commands"
 for command in $commands; do
-    printf '%s\n' "$cli_page" | grep -qE "^ {7}$command( |$)" || fail "fibrolog-cli.1 does not describe '$command'"
+    grep -qE "^ {7}$command( |$)" <<<"$cli_page" || fail "fibrolog-cli.1 does not describe '$command'"
 done
 for option in $(printf '%s\n' "$usage" | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
-    printf '%s\n' "$cli_page" | grep -qF -- "$option" || fail "fibrolog-cli.1 does not mention $option"
+    grep -qF -- "$option" <<<"$cli_page" || fail "fibrolog-cli.1 does not mention $option"
 done
 
 echo "install-test: $(wc -l <"$work/installed.txt") files installed and checked"

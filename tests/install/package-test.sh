@@ -42,7 +42,7 @@ echo "Depends: $depends"
 names=$(printf '%s\n' "$depends" | tr ',|' '\n' | sed 's/^ *//; s/[ (].*//')
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libsqlcipher0 libc6 libstdc++6 \
     fonts-liberation2 xdg-utils; do
-    printf '%s\n' "$names" | grep -qxF "$package" || fail "Depends lacks $package"
+    grep -qxF "$package" <<<"$names" || fail "Depends lacks $package"
 done
 
 # The same files as `cmake --install`, under /usr (the manifest has no prefix).
