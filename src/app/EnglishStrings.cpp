@@ -502,6 +502,16 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // Files: names, links, locks (45300-45349)
 
     // The window's notices, saves and edits (45350-45399)
+    {EditCircuitIdEmpty, "The circuit ID cannot be empty."},
+    {EditCircuitIdTooLong, "The circuit ID can be at most %1 characters long."},
+    {EditLinkIdEmpty, "The link ID cannot be empty."},
+    {EditLinkIdTooLong, "The link ID can be at most %1 characters long."},
+    {EditLinkCommentTooLong, "The link comment can be at most %1 characters long."},
+    {EditCompanyEmpty, "The company name cannot be empty."},
+    {EditCompanyTooLong, "The company name can be at most %1 characters long."},
+    {EditTelephoneTooLong, "The telephone number can be at most %1 characters long."},
+    {DeleteCircuitQuestion,
+     "You are about to permanently delete circuit \"%2\" of link \"%1\".  Are you sure you wish to do so?"},
 
     // Checked language modules (45400-45419)
 });

@@ -491,6 +491,15 @@ enum : int
     // Files: names, links, locks (45300-45349)
 
     // The window's notices, saves and edits (45350-45399)
+    EditCircuitIdEmpty = 45352,
+    EditCircuitIdTooLong = 45353,
+    EditLinkIdEmpty = 45354,
+    EditLinkIdTooLong = 45355,
+    EditLinkCommentTooLong = 45356,
+    EditCompanyEmpty = 45357,
+    EditCompanyTooLong = 45358,
+    EditTelephoneTooLong = 45359,
+    DeleteCircuitQuestion = 45360,
 
     // Checked language modules (45400-45419)
 };

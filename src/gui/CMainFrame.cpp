@@ -103,11 +103,14 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     logoPath_ = LogoPathRule::settle(*settings_);
 
     view_ = new CFibrologView(*document_, *boundPrompt_, *boundStatus_, this);
-    // The answer given with "Do not ask me this again" stands for every later
+    // A Yes given with "Do not ask me this again" stands for every later
     // Delete until the program ends.
-    deleteConfirmation_ = std::make_unique<DeleteConfirmation>(
-        [this] { return services_.askDelete ? services_.askDelete() : DeleteConfirmationDialog::ask(this); });
-    view_->setDeleteQuestion([this] { return deleteConfirmation_->confirm(); });
+    deleteConfirmation_ = std::make_unique<DeleteConfirmation>([this](const QString& question) {
+        return services_.askDelete ? services_.askDelete(question)
+                                   : DeleteConfirmationDialog::ask(this, question);
+    });
+    view_->setDeleteQuestion(
+        [this](const QString& question) { return deleteConfirmation_->confirm(question); });
     setCentralWidget(view_);
     buildCommands();
     buildMenus();

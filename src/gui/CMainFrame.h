@@ -37,8 +37,9 @@ struct FrameServices
     std::function<std::optional<QString>()> chooseFileToOpen;
     // Sets up the printer for Print (the print dialog); false cancels.
     std::function<bool(QPrinter&, int pageCount)> choosePrinter;
-    // The delete question (the confirmation dialog) and the logo file chooser.
-    std::function<DeleteConfirmationAnswer()> askDelete;
+    // The delete question (the confirmation dialog), given the question's
+    // text, and the logo file chooser.
+    std::function<DeleteConfirmationAnswer(const QString& question)> askDelete;
     std::function<std::optional<QString>()> chooseLogoFile;
     // Shows a document (a manual) with the desktop's viewer; false when none could.
     std::function<bool(const QString& path)> openDocument;

@@ -71,18 +71,30 @@ TEST_F(WindowEditTest, EditsAreWrittenAtOnceAndReachTheSavedFile)
     EXPECT_EQ(frame_->recentFiles().first(), file);
 }
 
-TEST_F(WindowEditTest, ARefusedEditSaysWhyAndShowsTheStoredValueAgain)
+TEST_F(WindowEditTest, ARefusedEditSaysWhyInTheUsersWordsAndShowsTheStoredValueAgain)
 {
     ASSERT_TRUE(frame_->openFile(makeLinks()));
     trigger(ViewDetails);
-    typeInto(kCircuitId, QString());
-    EXPECT_EQ(document().circuits().recordAt(0).circuitId, "1")
-        << "an emptied field waits for the user to leave it";
-    QTest::keyClick(control<QLineEdit>(kCircuitId), Qt::Key_Return);
-    ASSERT_FALSE(prompt_.exchanges().isEmpty());
-    EXPECT_TRUE(prompt_.exchanges().last().text.startsWith("An error occurred:\n"))
-        << prompt_.exchanges().last().text.toStdString();
-    EXPECT_EQ(text(kCircuitId), "1");
+    const struct
+    {
+        int field;
+        const char* stored;
+        const char* why;
+    } refusals[] = {
+        {kCircuitId, "1", "The circuit ID cannot be empty."},
+        {kLinkId, "O'Brien's Riser", "The link ID cannot be empty."},
+        {kCompany, "Fibre 'n' Co", "The company name cannot be empty."},
+    };
+    for (const auto& refused : refusals) {
+        typeInto(refused.field, QString());
+        EXPECT_EQ(document().circuits().recordAt(0).circuitId, "1")
+            << "an emptied field waits for the user to leave it";
+        const qsizetype asked = prompt_.exchanges().size();
+        QTest::keyClick(control<QLineEdit>(refused.field), Qt::Key_Return);
+        ASSERT_EQ(prompt_.exchanges().size(), asked + 1) << refused.why;
+        EXPECT_EQ(prompt_.exchanges().last().text, refused.why);
+        EXPECT_EQ(text(refused.field), refused.stored);
+    }
     EXPECT_FALSE(document().isModified());
 }
 
@@ -96,23 +108,59 @@ TEST_F(WindowEditTest, TheCompanyBlockOfTheSummaryEditsTheCompanyItShows)
     EXPECT_EQ(document().circuits().recordAt(0).companyName, "Fibre 'n' Co");
 }
 
-TEST_F(WindowEditTest, DeleteAsksAndTheLastCircuitLeavesTheRightPosition)
+TEST_F(WindowEditTest, DeleteNamesTheCircuitAndRemembersOnlyYes)
 {
     ASSERT_TRUE(frame_->openFile(makeLinks()));
     trigger(Last);
     EXPECT_EQ(record(), "Record 4 of 4");
-    deleteAnswers_ << DeleteConfirmationAnswer{false, false};
+    // No, with "Do not ask me this again": nothing goes, and the next Delete asks again.
+    deleteAnswers_ << DeleteConfirmationAnswer{false, true};
     trigger(EditDelete);
     EXPECT_EQ(document().circuits().count(), 4);
-    // Yes, and do not ask again: the next Delete goes ahead without a question.
+    ASSERT_EQ(deleteQuestions_.size(), 1);
+    EXPECT_EQ(deleteQuestions_.last(),
+              "You are about to permanently delete circuit \"T1\" of link \"Tower\".  "
+              "Are you sure you wish to do so?");
+    // Yes, and do not ask again: this and every later Delete go ahead.
     deleteAnswers_ << DeleteConfirmationAnswer{true, true};
     trigger(EditDelete);
+    EXPECT_EQ(deleteQuestions_.size(), 2) << "a No is never remembered";
     EXPECT_EQ(document().circuits().count(), 3);
     EXPECT_EQ(record(), "Record 3 of 3");
     EXPECT_TRUE(document().isModified());
     trigger(EditDelete);
+    EXPECT_EQ(deleteQuestions_.size(), 2);
     EXPECT_EQ(document().circuits().count(), 2);
     EXPECT_EQ(record(), "Record 2 of 2");
+}
+
+TEST_F(WindowEditTest, CtrlDelInAFieldDeletesAWordOfTheFieldNotTheCircuit)
+{
+    ASSERT_TRUE(frame_->openFile(makeLinks()));
+    trigger(ViewDetails);
+    frame_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    // The user once said Yes with "Do not ask me this again": a Delete now
+    // goes at once, without a question.
+    deleteAnswers_ << DeleteConfirmationAnswer{true, true};
+    typeInto(kLinkComment, "north shaft");
+    QLineEdit* comment = control<QLineEdit>(kLinkComment);
+    comment->setCursorPosition(0);
+    QTest::keyClick(comment, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(document().circuits().count(), 4);
+    EXPECT_TRUE(deleteQuestions_.isEmpty()) << deleteQuestions_.join('\n').toStdString();
+    EXPECT_FALSE(comment->text().contains("north")) << comment->text().toStdString();
+    EXPECT_TRUE(comment->text().contains("shaft")) << comment->text().toStdString();
+    EXPECT_EQ(document().circuits().recordAt(0).linkComment, comment->text())
+        << "the shortened field is stored";
+
+    // Outside the text fields Ctrl+Del is the window's Delete.
+    view().setFocus();
+    QTest::keyClick(frame_.get(), Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_EQ(deleteQuestions_.size(), 1);
+    EXPECT_TRUE(deleteQuestions_.first().contains("circuit \"1\" of link \"O'Brien's Riser\""))
+        << deleteQuestions_.first().toStdString();
+    EXPECT_EQ(document().circuits().count(), 3);
 }
 
 TEST_F(WindowEditTest, ClosingAModifiedWindowAsksToSave)

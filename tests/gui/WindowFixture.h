@@ -48,7 +48,8 @@ protected:
             return filesToOpen_.takeFirst();
         };
         services.choosePrinter = choosePrinter_;
-        services.askDelete = [this] {
+        services.askDelete = [this](const QString& question) {
+            deleteQuestions_ << question;
             return deleteAnswers_.isEmpty() ? DeleteConfirmationAnswer{} : deleteAnswers_.takeFirst();
         };
         frame_ = std::make_unique<CMainFrame>(services);
@@ -107,6 +108,7 @@ protected:
     std::unique_ptr<QSettings> settings_;
     QStringList filesToOpen_;
     QList<DeleteConfirmationAnswer> deleteAnswers_;
+    QStringList deleteQuestions_;
     std::function<bool(QPrinter&, int)> choosePrinter_;
     std::unique_ptr<CMainFrame> frame_;
 };

@@ -2327,6 +2327,51 @@ Ungültige Betriebsreserve</translation>
     <!-- Files: names, links, locks (45300-45349) -->
 
     <!-- The window's notices, saves and edits (45350-45399) -->
+    <message id="45352">
+        <source>The circuit ID cannot be empty.</source>
+        <extracomment>EditCircuitIdEmpty</extracomment>
+        <translation>Die Strecken-ID darf nicht leer sein.</translation>
+    </message>
+    <message id="45353">
+        <source>The circuit ID can be at most %1 characters long.</source>
+        <extracomment>EditCircuitIdTooLong</extracomment>
+        <translation>Die Strecken-ID darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45354">
+        <source>The link ID cannot be empty.</source>
+        <extracomment>EditLinkIdEmpty</extracomment>
+        <translation>Die Link-ID darf nicht leer sein.</translation>
+    </message>
+    <message id="45355">
+        <source>The link ID can be at most %1 characters long.</source>
+        <extracomment>EditLinkIdTooLong</extracomment>
+        <translation>Die Link-ID darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45356">
+        <source>The link comment can be at most %1 characters long.</source>
+        <extracomment>EditLinkCommentTooLong</extracomment>
+        <translation>Der Link-Kommentar darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45357">
+        <source>The company name cannot be empty.</source>
+        <extracomment>EditCompanyEmpty</extracomment>
+        <translation>Der Firmenname darf nicht leer sein.</translation>
+    </message>
+    <message id="45358">
+        <source>The company name can be at most %1 characters long.</source>
+        <extracomment>EditCompanyTooLong</extracomment>
+        <translation>Der Firmenname darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45359">
+        <source>The telephone number can be at most %1 characters long.</source>
+        <extracomment>EditTelephoneTooLong</extracomment>
+        <translation>Die Telefonnummer darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45360">
+        <source>You are about to permanently delete circuit &quot;%2&quot; of link &quot;%1&quot;.  Are you sure you wish to do so?</source>
+        <extracomment>DeleteCircuitQuestion</extracomment>
+        <translation>Sie sind dabei, die Strecke „%2“ des Links „%1“ endgültig zu löschen.  Möchten Sie das wirklich tun?</translation>
+    </message>
 
     <!-- Checked language modules (45400-45419) -->
 </context>
