@@ -512,6 +512,12 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {EditTelephoneTooLong, "The telephone number can be at most %1 characters long."},
     {DeleteCircuitQuestion,
      "You are about to permanently delete circuit \"%2\" of link \"%1\".  Are you sure you wish to do so?"},
+    {SaveBackChangedOnDisk,
+     "%1 has changed on disk since it was opened or last saved here.  Do you wish to overwrite this file, or "
+     "merge the new data?"},
+    {SaveEmptyDocumentRefused,
+     "There are no test results to save: %1 exists already and was left as it is.  Choose a new file name to "
+     "save an empty test database."},
 
     // Checked language modules (45400-45419)
 });

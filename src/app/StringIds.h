@@ -500,6 +500,8 @@ enum : int
     EditCompanyTooLong = 45358,
     EditTelephoneTooLong = 45359,
     DeleteCircuitQuestion = 45360,
+    SaveBackChangedOnDisk = 45361,
+    SaveEmptyDocumentRefused = 45362,
 
     // Checked language modules (45400-45419)
 };

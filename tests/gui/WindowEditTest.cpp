@@ -4,7 +4,12 @@
 #include "gui/ViewControlIds.h"
 #include "support/TestDatabaseBuilder.h"
 
+#include "database/SchemaVersions.h"
+#include "database/TestDatabaseSchema.h"
+
 #include <gtest/gtest.h>
+
+#include <QProcess>
 
 using namespace CommandIds;
 using namespace ViewControlIds;
@@ -62,8 +67,9 @@ TEST_F(WindowEditTest, EditsAreWrittenAtOnceAndReachTheSavedFile)
     typeInto(kLinkId, "O'Brien's Riser B");
     EXPECT_EQ(document().circuits().recordAt(0).linkComment, "north shaft");
 
-    prompt_.addAnswer(PromptAnswer::Overwrite);
+    // The file the window holds, unchanged on disk: saved back without a question.
     trigger(FileSave);
+    EXPECT_TRUE(prompt_.exchanges().isEmpty()) << prompt_.texts().join('\n').toStdString();
     EXPECT_FALSE(document().isModified());
     ASSERT_TRUE(frame_->openFile(file));
     EXPECT_EQ(document().circuits().recordAt(1).circuitId, "2'b");
@@ -175,4 +181,61 @@ TEST_F(WindowEditTest, ClosingAModifiedWindowAsksToSave)
     prompt_.addAnswer(PromptAnswer::No);
     EXPECT_TRUE(frame_->close());
     EXPECT_TRUE(temp_.files().isEmpty()) << "the working copy went with the window";
+}
+
+TEST_F(WindowEditTest, CtrlSSavesBackWithoutAskingUntilAnotherProgramChangesTheFile)
+{
+    const QString file = makeLinks();
+    ASSERT_TRUE(frame_->openFile(file));
+    trigger(ViewDetails);
+    frame_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    for (const char* name : {"1A", "1B"}) {
+        typeInto(kCircuitId, name);
+        QTest::keyClick(frame_.get(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_TRUE(prompt_.exchanges().isEmpty()) << prompt_.texts().join('\n').toStdString();
+        EXPECT_FALSE(document().isModified()) << name;
+    }
+
+    // Another program merges a download into the file meanwhile.
+    QProcess cli;
+    cli.start(QStringLiteral(FIBROLOG_CLI_PATH), {"import", "--merge", sample("pendra-v2_10.kav"), file});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+
+    typeInto(kCircuitId, "1C");
+    prompt_.addAnswer(PromptAnswer::Cancel);
+    QTest::keyClick(frame_.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompt_.exchanges().size(), 1);
+    EXPECT_EQ(prompt_.exchanges().last().kind, "mergeoverwrite");
+    EXPECT_EQ(prompt_.exchanges().last().text,
+              file + " has changed on disk since it was opened or last saved here.  Do you wish to overwrite "
+                     "this file, or merge the new data?");
+    EXPECT_TRUE(document().isModified()) << "Cancel saves nothing";
+}
+
+TEST_F(WindowEditTest, SaveAsOfAnEmptyWindowWritesAnEmptyTestDatabaseButNeverOverAFile)
+{
+    const QString existing = makeLinks();
+    const QByteArray before = fileBytes(existing);
+    prompt_.addSaveFileName(existing);
+    trigger(FileSaveAs);
+    ASSERT_EQ(prompt_.exchanges().size(), 2) << prompt_.texts().join('\n').toStdString();
+    EXPECT_EQ(prompt_.exchanges().last().text,
+              QStringLiteral("There are no test results to save: %1 exists already and was left as it is.  "
+                             "Choose a new file name to save an empty test database.")
+                  .arg(existing));
+    EXPECT_EQ(fileBytes(existing), before);
+
+    const QString empty = path("empty.mdb");
+    prompt_.addSaveFileName(empty);
+    trigger(FileSaveAs);
+    EXPECT_EQ(prompt_.exchanges().size(), 3) << "the file name only";
+    EXPECT_EQ(SchemaVersions::detectVersion(empty), kCurrentSchemaVersion);
+    EXPECT_EQ(frame_->windowTitle(), "empty.mdb[*] - Fibrolog");
+    EXPECT_EQ(frame_->recentFiles().value(0), empty);
+    EXPECT_TRUE(view().showsNoData());
+    // What "fibrolog-cli create" makes: a database the program opens again.
+    ASSERT_TRUE(frame_->openFile(empty));
+    EXPECT_EQ(document().circuits().count(), 0);
 }

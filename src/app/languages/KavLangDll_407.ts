@@ -2372,6 +2372,16 @@ Ungültige Betriebsreserve</translation>
         <extracomment>DeleteCircuitQuestion</extracomment>
         <translation>Sie sind dabei, die Strecke „%2“ des Links „%1“ endgültig zu löschen.  Möchten Sie das wirklich tun?</translation>
     </message>
+    <message id="45361">
+        <source>%1 has changed on disk since it was opened or last saved here.  Do you wish to overwrite this file, or merge the new data?</source>
+        <extracomment>SaveBackChangedOnDisk</extracomment>
+        <translation>%1 wurde auf dem Datenträger geändert, seit die Datei hier geöffnet oder zuletzt gespeichert wurde.  Möchten Sie die Datei überschreiben oder die neuen Daten zusammenführen?</translation>
+    </message>
+    <message id="45362">
+        <source>There are no test results to save: %1 exists already and was left as it is.  Choose a new file name to save an empty test database.</source>
+        <extracomment>SaveEmptyDocumentRefused</extracomment>
+        <translation>Es gibt keine Testergebnisse zu speichern: %1 existiert bereits und wurde nicht verändert.  Wählen Sie einen neuen Dateinamen, um eine leere Testdatenbank zu speichern.</translation>
+    </message>
 
     <!-- Checked language modules (45400-45419) -->
 </context>
