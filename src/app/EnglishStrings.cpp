@@ -502,6 +502,8 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // Files: names, links, locks (45300-45349)
 
     // The window's notices, saves and edits (45350-45399)
+    {NoticeCloseTip, "Close this notice"},
+    {NoticeShortenedFields, "Texts too long for their field were shortened: %1"},
     {EditCircuitIdEmpty, "The circuit ID cannot be empty."},
     {EditCircuitIdTooLong, "The circuit ID can be at most %1 characters long."},
     {EditLinkIdEmpty, "The link ID cannot be empty."},

@@ -491,6 +491,8 @@ enum : int
     // Files: names, links, locks (45300-45349)
 
     // The window's notices, saves and edits (45350-45399)
+    NoticeCloseTip = 45350,
+    NoticeShortenedFields = 45351,
     EditCircuitIdEmpty = 45352,
     EditCircuitIdTooLong = 45353,
     EditLinkIdEmpty = 45354,

@@ -89,6 +89,16 @@ protected:
     }
     void trigger(int commandId) { frame_->command(commandId)->trigger(); }
     QString record() const { return frame_->statusPanes().recordText(); }
+    // The texts of the notices the window shows above the report view.
+    QStringList notices() const
+    {
+        QStringList texts;
+        for (const QLabel* label : frame_->findChildren<QLabel*>(QStringLiteral("noticeText"))) {
+            if (label->isVisible())
+                texts << label->text();
+        }
+        return texts;
+    }
     CFibrologDoc& document() { return frame_->document(); }
     CFibrologView& view() { return frame_->view(); }
 

@@ -24,6 +24,9 @@
 #include "report/PagedReport.h"
 #include "report/ReportPrinter.h"
 
+#include <QLabel>
+#include <QToolButton>
+
 using namespace CommandIds;
 
 namespace {
@@ -123,6 +126,58 @@ TEST_F(WindowTest, PrintGoesThroughThePrinterOfTheCurrentLayout)
     screenshot(preview, QStringLiteral("print-preview"));
 }
 
+TEST_F(WindowTest, WhatAnOpenedDataFileLeftOutStaysInANoticeUntilTheUserClosesIt)
+{
+    filesToOpen_ << sample("pendra-v2_20.kav");
+    trigger(FileOpen);
+    const QStringList omissions = document().importOmissions();
+    ASSERT_FALSE(omissions.isEmpty()) << "the sample leaves readings out";
+    ASSERT_EQ(notices().size(), 1);
+    for (const QString& omission : omissions)
+        EXPECT_TRUE(notices().first().contains(omission)) << omission.toStdString();
+    // All of it in view, wrapped rather than cut off.
+    QCoreApplication::processEvents();
+    const auto* label = frame_->findChild<QLabel*>(QStringLiteral("noticeText"));
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    EXPECT_LE(label->sizeHint().width(), label->width() + 1) << "no line runs past the window";
+    screenshot(*frame_, QStringLiteral("window-notice"));
+
+    // Another file opened, another status text: the notice stays.
+    prompt_.addAnswer(PromptAnswer::No);
+    filesToOpen_ << sample("pendra-v2_10.kav");
+    trigger(FileOpen);
+    EXPECT_EQ(document().circuits().count(), 19);
+    ASSERT_EQ(notices().size(), 1);
+    QTest::mouseClick(frame_->findChild<QToolButton*>(QStringLiteral("noticeClose")), Qt::LeftButton);
+    EXPECT_TRUE(notices().isEmpty());
+}
+
+TEST_F(WindowTest, ASharedStandardsFileThatCannotBeReadIsANoticeToldOnce)
+{
+    const QString shared = path("shareddata.mdb");
+    writeFile(shared, "not a database");
+    qputenv("FIBROLOG_SHARED_STANDARDS", QFile::encodeName(shared));
+    makeFrame();
+    qunsetenv("FIBROLOG_SHARED_STANDARDS");
+    const QString problem = document().standardsProblem();
+    ASSERT_TRUE(problem.contains(shared)) << problem.toStdString();
+    EXPECT_EQ(notices(), QStringList{problem});
+    EXPECT_EQ(frame_->statusPanes().messageText(), problem) << "the status bar says it too";
+
+    qputenv("FIBROLOG_SHARED_STANDARDS", QFile::encodeName(shared));
+    ASSERT_TRUE(frame_->openFile(sample("pendra-v2_10.kav")));
+    qunsetenv("FIBROLOG_SHARED_STANDARDS");
+    EXPECT_EQ(document().standardsProblem(), problem) << "read again with the file";
+    EXPECT_EQ(notices(), QStringList{problem}) << "not told twice";
+
+    // Mended (here: gone), the file is no problem at the next open, and the notice goes.
+    QFile::remove(shared);
+    qputenv("FIBROLOG_SHARED_STANDARDS", QFile::encodeName(shared));
+    ASSERT_TRUE(frame_->openFile(sample("pendra-v2_10.kav")));
+    qunsetenv("FIBROLOG_SHARED_STANDARDS");
+    EXPECT_TRUE(notices().isEmpty()) << notices().join('\n').toStdString();
+}
+
 TEST_F(WindowDownloadTest, ADownloadFromTheMeterIsStoredAndShown)
 {
     startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_10.kav")});
@@ -131,6 +186,20 @@ TEST_F(WindowDownloadTest, ADownloadFromTheMeterIsStoredAndShown)
     EXPECT_EQ(record(), "Record 1 of 19");
     EXPECT_EQ(frame_->statusPanes().messageText(), "Download successful");
     EXPECT_TRUE(frame_->isWindowModified());
+}
+
+TEST_F(WindowDownloadTest, WhatADownloadLeftOutIsANoticeInFullBesideTheStatusText)
+{
+    startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_20.kav")});
+    trigger(Download);
+    ASSERT_GT(document().circuits().count(), 0);
+    const QStringList omissions = document().importOmissions();
+    ASSERT_FALSE(omissions.isEmpty());
+    ASSERT_EQ(notices().size(), 1);
+    for (const QString& omission : omissions)
+        EXPECT_TRUE(notices().first().contains(omission)) << omission.toStdString();
+    EXPECT_TRUE(frame_->statusPanes().messageText().startsWith("Download successful"))
+        << frame_->statusPanes().messageText().toStdString();
 }
 
 TEST_F(WindowDownloadTest, CancelStopsTheTransferAndLeavesTheDocument)

@@ -2327,6 +2327,16 @@ Ungültige Betriebsreserve</translation>
     <!-- Files: names, links, locks (45300-45349) -->
 
     <!-- The window's notices, saves and edits (45350-45399) -->
+    <message id="45350">
+        <source>Close this notice</source>
+        <extracomment>NoticeCloseTip</extracomment>
+        <translation>Diesen Hinweis schließen</translation>
+    </message>
+    <message id="45351">
+        <source>Texts too long for their field were shortened: %1</source>
+        <extracomment>NoticeShortenedFields</extracomment>
+        <translation>Texte, die für ihr Feld zu lang waren, wurden gekürzt: %1</translation>
+    </message>
     <message id="45352">
         <source>The circuit ID cannot be empty.</source>
         <extracomment>EditCircuitIdEmpty</extracomment>
