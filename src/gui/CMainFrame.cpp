@@ -24,6 +24,7 @@
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
 #include "report/PagedReport.h"
+#include "report/PdfReportFile.h"
 #include "report/ReportPrinter.h"
 #include "wizards/CLossWizard.h"
 #include "wizards/CStandardWizard.h"
@@ -37,6 +38,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -102,6 +104,9 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     linkDataSource_ = std::make_unique<WizardLinkDataSource>(document_->catalog(), *prompt_, this);
     document_->setLinkDataSource(linkDataSource_.get());
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The paper follows the locale, as "fibrolog-cli print" does: Letter in
+    // the United States, A4 in Germany, whatever the printer's driver assumes.
+    printer_->setPageSize(QPageSize(PdfReportFile::paperFor(QLocale())));
     logoPath_ = LogoPathRule::settle(*settings_);
 
     // The notices sit above the report view, where they cannot be missed.

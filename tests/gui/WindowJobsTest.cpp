@@ -23,6 +23,8 @@
 #include "report/LogoSource.h"
 #include "report/PagedReport.h"
 #include "report/ReportPrinter.h"
+#include "support/LocaleGuard.h"
+#include "support/TestDatabaseBuilder.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -124,6 +126,55 @@ TEST_F(WindowTest, PrintGoesThroughThePrinterOfTheCurrentLayout)
     preview.updatePreview();
     EXPECT_EQ(preview.pageCount(), 19);
     screenshot(preview, QStringLiteral("print-preview"));
+}
+
+// The page size of a PDF, as pdfinfo says it ("612 x 792 pts (letter)").
+QString pdfPageSize(const QString& pdf)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+    pdfinfo.waitForFinished(30000);
+    for (const QString& line : QString::fromUtf8(pdfinfo.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith(QLatin1String("Page size:")))
+            return line.mid(10).trimmed();
+    }
+    return QStringLiteral("<no page size of %1>").arg(pdf);
+}
+
+TEST_F(WindowTest, TheWindowPrintsOnThePaperTheCommandLinePrintsOnForTheLocale)
+{
+    const QString file = path("one.mdb");
+    {
+        TestDatabaseBuilder builder(file);
+        TestDatabaseBuilder::Site site;
+        site.company = builder.addCompany("Northwind Cabling");
+        builder.addFiber(builder.addSite(site), "1", 0, {-25.0f, 0, 0, 0, 0});
+    }
+    const struct
+    {
+        const char* locale;
+        const char* paper;
+    } locales[] = {{"en_US", "(letter)"}, {"de_DE", "(A4)"}, {"en_CA", "(letter)"}, {"en_GB", "(A4)"}};
+    for (const auto& [locale, paper] : locales) {
+        const LocaleGuard guard(locale);
+        const QString windowPdf = path(QStringLiteral("window-%1.pdf").arg(locale));
+        choosePrinter_ = [&](QPrinter& printer, int) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(windowPdf);
+            return true;
+        };
+        makeFrame();
+        ASSERT_TRUE(frame_->openFile(file));
+        trigger(Print);
+        const QString cliPdf = path(QStringLiteral("cli-%1.pdf").arg(locale));
+        QProcess cli;
+        cli.start(QStringLiteral(FIBROLOG_CLI_PATH), {"--locale", locale, "print", file, cliPdf});
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        EXPECT_EQ(pdfPageSize(windowPdf), pdfPageSize(cliPdf)) << locale;
+        EXPECT_TRUE(pdfPageSize(windowPdf).endsWith(paper))
+            << locale << ": " << pdfPageSize(windowPdf).toStdString();
+    }
 }
 
 TEST_F(WindowTest, WhatAnOpenedDataFileLeftOutStaysInANoticeUntilTheUserClosesIt)
