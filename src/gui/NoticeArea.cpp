@@ -37,7 +37,10 @@ NoticeBar::NoticeBar(const QString& text, QWidget* parent) : QFrame(parent)
     text_->setTextFormat(Qt::PlainText);
     text_->setWordWrap(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    text_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Its height follows its width, so that a narrower window gives it more lines.
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    text_->setSizePolicy(policy);
 
     close_ = new QToolButton(this);
     close_->setObjectName(QStringLiteral("noticeClose"));

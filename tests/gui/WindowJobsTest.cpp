@@ -186,11 +186,14 @@ TEST_F(WindowTest, WhatAnOpenedDataFileLeftOutStaysInANoticeUntilTheUserClosesIt
     ASSERT_EQ(notices().size(), 1);
     for (const QString& omission : omissions)
         EXPECT_TRUE(notices().first().contains(omission)) << omission.toStdString();
-    // All of it in view, wrapped rather than cut off.
-    QCoreApplication::processEvents();
+    // All of it in view, wrapped rather than cut off, also in a narrow window.
     const auto* label = frame_->findChild<QLabel*>(QStringLiteral("noticeText"));
-    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
-    EXPECT_LE(label->sizeHint().width(), label->width() + 1) << "no line runs past the window";
+    for (int width : {760, 420}) {
+        frame_->resize(width, 720);
+        QCoreApplication::processEvents();
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << width;
+        EXPECT_LE(label->width(), width) << "no line runs past the window";
+    }
     screenshot(*frame_, QStringLiteral("window-notice"));
 
     // Another file opened, another status text: the notice stays.
