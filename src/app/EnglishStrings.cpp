@@ -545,6 +545,24 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
      "%1 is read-only, so it was not upgraded. Give it write permission (chmod u+w) and upgrade it again."},
 
     // The window's notices, saves and edits (45350-45399)
+    {NoticeCloseTip, "Close this notice"},
+    {NoticeShortenedFields, "Texts too long for their field were shortened: %1"},
+    {EditCircuitIdEmpty, "The circuit ID cannot be empty."},
+    {EditCircuitIdTooLong, "The circuit ID can be at most %1 characters long."},
+    {EditLinkIdEmpty, "The link ID cannot be empty."},
+    {EditLinkIdTooLong, "The link ID can be at most %1 characters long."},
+    {EditLinkCommentTooLong, "The link comment can be at most %1 characters long."},
+    {EditCompanyEmpty, "The company name cannot be empty."},
+    {EditCompanyTooLong, "The company name can be at most %1 characters long."},
+    {EditTelephoneTooLong, "The telephone number can be at most %1 characters long."},
+    {DeleteCircuitQuestion,
+     "You are about to permanently delete circuit \"%2\" of link \"%1\".  Are you sure you wish to do so?"},
+    {SaveBackChangedOnDisk,
+     "%1 has changed on disk since it was opened or last saved here.  Do you wish to overwrite this file, or "
+     "merge the new data?"},
+    {SaveEmptyDocumentRefused,
+     "There are no test results to save: %1 exists already and was left as it is.  Choose a new file name to "
+     "save an empty test database."},
 
     // Checked language modules (45400-45419)
 });

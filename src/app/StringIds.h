@@ -518,6 +518,19 @@ enum : int
     ReadOnlyNotUpgraded = 45306,
 
     // The window's notices, saves and edits (45350-45399)
+    NoticeCloseTip = 45350,
+    NoticeShortenedFields = 45351,
+    EditCircuitIdEmpty = 45352,
+    EditCircuitIdTooLong = 45353,
+    EditLinkIdEmpty = 45354,
+    EditLinkIdTooLong = 45355,
+    EditLinkCommentTooLong = 45356,
+    EditCompanyEmpty = 45357,
+    EditCompanyTooLong = 45358,
+    EditTelephoneTooLong = 45359,
+    DeleteCircuitQuestion = 45360,
+    SaveBackChangedOnDisk = 45361,
+    SaveEmptyDocumentRefused = 45362,
 
     // Checked language modules (45400-45419)
 };

@@ -10,7 +10,10 @@ class Database;
 // The edits and the delete a user makes to one circuit, each written to its
 // row found by the row's key (never by the texts it holds, so a name with a
 // quote is found like any other) in a transaction of its own. A failure
-// leaves the row as it was and says why in the engine's words.
+// leaves the row as it was and says why, ready to show: a value its field
+// cannot hold is refused before the engine sees it, in the user's words
+// ("The circuit ID cannot be empty."); anything else the engine refuses
+// follows "An error occurred:".
 class CircuitRowWriter
 {
 public:

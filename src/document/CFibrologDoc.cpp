@@ -95,6 +95,7 @@ void CFibrologDoc::warn(int textId, int captionId)
 
 bool CFibrologDoc::onNewDocument()
 {
+    heldFile_.reset();
     setPathName(QString());
     setModifiedFlag(false);
     return true;
@@ -104,10 +105,12 @@ bool CFibrologDoc::onOpenDocument(const QString& path)
 {
     if (hasExtension(path, ".kav") || hasExtension(path, ".kavw"))
         return false;
+    const std::optional<FileStamp> before = FileStamp::of(path);
     if (!loadFile(path))
         return false;
     setPathName(QFileInfo(path).absoluteFilePath());
     setModifiedFlag(false);
+    holdFileContent(path, before);
     return true;
 }
 
@@ -125,6 +128,7 @@ bool CFibrologDoc::loadFile(const QString& path, JobProgress* progress)
 void CFibrologDoc::releaseDatabase()
 {
     const bool hadDatabase = database_ != nullptr;
+    heldFile_.reset();
     cursor_.clear();
     standards_.reset();
     sites_.reset();
@@ -466,16 +470,44 @@ OperationResult CFibrologDoc::deleteCircuit(int index)
     return written;
 }
 
+void CFibrologDoc::holdFileContent(const QString& path, const std::optional<FileStamp>& stamp)
+{
+    heldFile_.reset();
+    const std::optional<FileStamp> now = FileStamp::of(path);
+    // A file converted on opening, or written by another program while it
+    // was copied, is not what the stamp saw: the first save asks.
+    if (stamp && now == stamp)
+        heldFile_ = HeldFile{QFileInfo(path).canonicalFilePath(), *stamp};
+}
+
+bool CFibrologDoc::holdsContentOf(const QString& target) const
+{
+    return heldFile_ && !heldFile_->path.isEmpty() &&
+           QFileInfo(target).canonicalFilePath() == heldFile_->path;
+}
+
+bool CFibrologDoc::startEmptyDatabase()
+{
+    const QString working = workingFiles_.newPath();
+    try {
+        if (working.isEmpty())
+            throw DatabaseException(QStringLiteral("No file can be made in the temporary folder %1.")
+                                        .arg(QDir::toNativeSeparators(QDir::tempPath())));
+        createTestDatabase(working, kCurrentSchemaVersion);
+    } catch (const DatabaseException& e) {
+        workingFiles_.remove(working);
+        lastError_ = Strings::loadString(StringId::ErrorOccurred) + e.description();
+        prompt_.message(lastError_, Strings::loadString(StringId::ErrorSavingFileCaption),
+                        PromptIcon::Exclamation);
+        return false;
+    }
+    return openWorkingDatabase(working);
+}
+
 bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
 {
     lastError_.clear();
     lastMerge_ = {};
-    // Checked first, so that nothing happens to an existing file when there
-    // is nothing to write into it.
-    if (!hasDatabase()) {
-        setModifiedFlag(false);
-        return false;
-    }
     if (!path.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive)) {
         warn(StringId::ExtensionMustBeMdb, StringId::ErrorSavingFileCaption);
         return false;
@@ -492,6 +524,20 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
     QString why;
     if (!writer.prepare(&why))
         return failed(why);
+    if (!hasDatabase()) {
+        // Nothing open saves as the empty test database "fibrolog-cli create"
+        // makes. Over an existing file it could only throw the file's results
+        // away, or merge nothing into them: that is said, and nothing done.
+        if (writer.targetExists()) {
+            lastError_ = Strings::formatMessage(Strings::loadString(StringId::SaveEmptyDocumentRefused),
+                                                {QDir::toNativeSeparators(path)});
+            prompt_.message(lastError_, Strings::loadString(StringId::ErrorSavingFileCaption),
+                            PromptIcon::Exclamation);
+            return false;
+        }
+        if (!startEmptyDatabase())
+            return false;
+    }
     bool merge = false;
     if (writer.targetExists()) {
         // The rule "upgrade" follows too; see TargetFile::isReadOnly().
@@ -499,16 +545,28 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
             warn(StringId::ReadOnlyDatabase, StringId::AppTitle);
             return false;
         }
-        const PromptAnswer answer =
-            prompt_.askMergeOverwrite(Strings::loadString(StringId::FileExistsMergeOrOverwrite),
-                                      Strings::loadString(StringId::AppTitle));
-        // Closing the question is no instruction to empty the user's file:
-        // nothing is saved, and the changes stay unsaved.
-        if (answer != PromptAnswer::Merge && answer != PromptAnswer::Overwrite) {
-            lastError_ = QStringLiteral("The save was cancelled; %1 is unchanged.").arg(path);
-            return false;
+        // Saving back into the file the document holds is writing the
+        // document's content there: what was deleted in the window is gone
+        // from the file too, as the user expects, so it overwrites without a
+        // question. Once the file has changed on disk, someone else's work
+        // would be lost without a word: the user is asked, and told why.
+        const bool savingBack = holdsContentOf(writer.targetPath());
+        const bool unchanged = savingBack && FileStamp::of(writer.targetPath()) == heldFile_->stamp;
+        if (!unchanged) {
+            const QString question =
+                savingBack ? Strings::formatMessage(Strings::loadString(StringId::SaveBackChangedOnDisk),
+                                                    {QDir::toNativeSeparators(path)})
+                           : Strings::loadString(StringId::FileExistsMergeOrOverwrite);
+            const PromptAnswer answer =
+                prompt_.askMergeOverwrite(question, Strings::loadString(StringId::AppTitle));
+            // Closing the question is no instruction to empty the user's file:
+            // nothing is saved, and the changes stay unsaved.
+            if (answer != PromptAnswer::Merge && answer != PromptAnswer::Overwrite) {
+                lastError_ = QStringLiteral("The save was cancelled; %1 is unchanged.").arg(path);
+                return false;
+            }
+            merge = answer == PromptAnswer::Merge;
         }
-        merge = answer == PromptAnswer::Merge;
         switch (writer.inspect(&why)) {
         case DatabaseFileWriter::TargetState::InUse:
             return failed(why);
@@ -534,6 +592,11 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
         }
         return failed(error);
     }
+    // After an overwrite the file is the document's content; after a merge it
+    // holds more than the document, and the next save into it asks again.
+    heldFile_.reset();
+    if (!merge)
+        holdFileContent(writer.targetPath(), FileStamp::of(writer.targetPath()));
     setModifiedFlag(false);
     setPathName(QFileInfo(path).absoluteFilePath());
     return true;

@@ -3,6 +3,7 @@
 #include "app/OperationResult.h"
 #include "database/DatabaseFileWriter.h"
 #include "database/FiberCursor.h"
+#include "document/FileStamp.h"
 #include "document/LinkData.h"
 #include "document/WorkingFiles.h"
 #include "meter/DownloadResult.h"
@@ -59,6 +60,12 @@ public:
     // Writes the working database into `path` (".mdb" only). False when
     // nothing was saved; the document then stays modified. `progress` hears
     // of the work and may cancel it, which leaves the file as it was.
+    // An existing file is overwritten without a question when it is the one
+    // the document holds (opened from it or last saved into it whole) and has
+    // not changed on disk since; any other existing file, or that one changed
+    // meanwhile, is overwritten or merged into as the user answers. A
+    // document without a database saves as an empty test database, into a
+    // new file only.
     bool onSaveDocument(const QString& path, JobProgress* progress = nullptr);
     // Save: the current path when it can be written to, else Save As.
     bool save();
@@ -161,6 +168,13 @@ private:
     // failed and keeps its reason.
     bool adoptImport(const ImportResult& result, const QString& target);
     void setPathName(const QString& path);
+    // Starts an empty working database, for saving a document that has none.
+    bool startEmptyDatabase();
+    // The working database now is the content of `path`, as `stamp` found it
+    // before; forgotten when the file changed in between.
+    void holdFileContent(const QString& path, const std::optional<FileStamp>& stamp);
+    // Whether `target` is the file whose content the working database is.
+    bool holdsContentOf(const QString& target) const;
     void warn(int textId, int captionId);
     void reportStandardsProblem(const QString& problem);
 
@@ -177,6 +191,15 @@ private:
     std::unique_ptr<CKAVStandardsSet2> standards_;
     QString workingPath_;
     QString pathName_;
+    // The file whose content the working database is, as it was on disk then:
+    // saving back into it unchanged needs no question. Forgotten whenever the
+    // working database is replaced or saved by merge.
+    struct HeldFile
+    {
+        QString path; // canonical
+        FileStamp stamp;
+    };
+    std::optional<HeldFile> heldFile_;
     bool modified_ = false;
     QString lastError_;
     QStringList shortenedFields_;

@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
@@ -104,6 +105,7 @@ QLineEdit* CFibrologView::addEdit(int id, int maxLength, Field field)
     auto* edit = new QLineEdit(this);
     edit->setObjectName(controlName(id));
     edit->setMaxLength(maxLength);
+    edit->installEventFilter(this);
     // The user's typing only: filling the form is no edit.
     connect(edit, &QLineEdit::textEdited, this, [this, edit, field](const QString& text) {
         typingIn_ = edit;
@@ -115,6 +117,22 @@ QLineEdit* CFibrologView::addEdit(int id, int maxLength, Field field)
             writePendingEdit();
     });
     return edit;
+}
+
+bool CFibrologView::eventFilter(QObject* watched, QEvent* event)
+{
+    // Ctrl+Del is also the window's Delete, which removes the whole circuit:
+    // typed in a field it must delete a word of the field, as everywhere else.
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool ctrlDel = key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier;
+        if (ctrlDel || key->matches(QKeySequence::DeleteEndOfWord) ||
+            key->matches(QKeySequence::DeleteStartOfWord)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QLabel* CFibrologView::addValue(int id)
@@ -503,8 +521,7 @@ void CFibrologView::writeField(Field field)
     if (!written) {
         // Say why, and show what is stored rather than text that never was.
         typingIn_ = nullptr;
-        prompt_.message(Strings::loadString(StringId::ErrorOccurred) + written.message(),
-                        Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
+        prompt_.message(written.message(), Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
         refill();
     }
 }
@@ -514,10 +531,15 @@ void CFibrologView::deleteCurrent()
     writePendingEdit();
     if (!canDelete())
         return;
-    if (deleteQuestion_ && !deleteQuestion_())
+    const int current = document_.currentIndex();
+    // The question names what goes: in Summary the current circuit is one of ten.
+    const CircuitRecord& circuit = document_.circuits().recordAt(current);
+    const QString question =
+        Strings::formatMessage(Strings::loadString(StringId::DeleteCircuitQuestion),
+                               {withoutPadding(circuit.linkId), withoutPadding(circuit.circuitId)});
+    if (deleteQuestion_ && !deleteQuestion_(question))
         return;
-    const OperationResult deleted = document_.deleteCircuit(document_.currentIndex());
+    const OperationResult deleted = document_.deleteCircuit(current);
     if (!deleted)
-        prompt_.message(Strings::loadString(StringId::ErrorOccurred) + deleted.message(),
-                        Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
+        prompt_.message(deleted.message(), Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
 }

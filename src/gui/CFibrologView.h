@@ -30,9 +30,9 @@ class CFibrologView : public QWidget
     Q_OBJECT
 
 public:
-    // Whether the user confirmed a delete; the window asks with a dialog that
-    // may remember the answer.
-    using DeleteQuestion = std::function<bool()>;
+    // Whether the user confirmed a delete, asked with the question that names
+    // the circuit; the window asks with a dialog that may remember a Yes.
+    using DeleteQuestion = std::function<bool(const QString& question)>;
 
     CFibrologView(CFibrologDoc& document, UserPrompt& prompt, StatusSink& status, QWidget* parent = nullptr);
     ~CFibrologView() override;
@@ -72,6 +72,11 @@ public Q_SLOTS:
 Q_SIGNALS:
     // Layout, mode, unit, position or data changed: the window updates its commands.
     void stateChanged();
+
+protected:
+    // Gives the text fields their own word-deleting keys (Ctrl+Del,
+    // Ctrl+Backspace) before the window's shortcuts see them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Field

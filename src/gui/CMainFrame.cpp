@@ -20,10 +20,12 @@
 #include "gui/LogoPathRule.h"
 #include "gui/LogoSettingsDialog.h"
 #include "gui/ManualFiles.h"
+#include "gui/NoticeArea.h"
 #include "meter/DevicePortOpener.h"
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
 #include "report/PagedReport.h"
+#include "report/PdfReportFile.h"
 #include "report/ReportPrinter.h"
 #include "wizards/CLossWizard.h"
 #include "wizards/CStandardWizard.h"
@@ -37,6 +39,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -47,6 +50,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 using namespace CommandIds;
 
@@ -101,15 +105,30 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     linkDataSource_ = std::make_unique<WizardLinkDataSource>(document_->catalog(), *prompt_, this);
     document_->setLinkDataSource(linkDataSource_.get());
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The paper follows the locale, as "fibrolog-cli print" does: Letter in
+    // the United States, A4 in Germany, whatever the printer's driver assumes.
+    printer_->setPageSize(QPageSize(PdfReportFile::paperFor(QLocale())));
     logoPath_ = LogoPathRule::settle(*settings_);
 
-    view_ = new CFibrologView(*document_, *boundPrompt_, *boundStatus_, this);
-    // The answer given with "Do not ask me this again" stands for every later
+    // The notices sit above the report view, where they cannot be missed.
+    auto* centre = new QWidget(this);
+    auto* centreLayout = new QVBoxLayout(centre);
+    centreLayout->setContentsMargins(0, 0, 0, 0);
+    centreLayout->setSpacing(0);
+    notices_ = new NoticeArea(centre);
+    view_ = new CFibrologView(*document_, *boundPrompt_, *boundStatus_, centre);
+    centreLayout->addWidget(notices_);
+    centreLayout->addWidget(view_, 1);
+    // A Yes given with "Do not ask me this again" stands for every later
     // Delete until the program ends.
-    deleteConfirmation_ = std::make_unique<DeleteConfirmation>(
-        [this] { return services_.askDelete ? services_.askDelete() : DeleteConfirmationDialog::ask(this); });
-    view_->setDeleteQuestion([this] { return deleteConfirmation_->confirm(); });
-    setCentralWidget(view_);
+    deleteConfirmation_ = std::make_unique<DeleteConfirmation>([this](const QString& question) {
+        return services_.askDelete ? services_.askDelete(question)
+                                   : DeleteConfirmationDialog::ask(this, question);
+    });
+    view_->setDeleteQuestion(
+        [this](const QString& question) { return deleteConfirmation_->confirm(question); });
+    setCentralWidget(centre);
+    noticeStandardsProblem();
     buildCommands();
     buildMenus();
     buildToolbar();
@@ -438,16 +457,20 @@ bool CMainFrame::openFile(const QString& path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("kav") || suffix == QLatin1String("kavw")) {
         const bool imported = document_->loadFile(path);
-        if (imported)
+        if (imported) {
             document_->setModifiedFlag(true);
-        else if (!document_->lastError().isEmpty())
+            noticeImportOmissions();
+        } else if (!document_->lastError().isEmpty()) {
             prompt_->message(document_->lastError(), Strings::loadString(StringId::AppTitle),
                              PromptIcon::Exclamation);
+        }
+        noticeStandardsProblem();
         return imported;
     }
     const bool opened = document_->onOpenDocument(path);
     if (opened)
         addRecentFile(QFileInfo(path).absoluteFilePath());
+    noticeStandardsProblem();
     return opened;
 }
 
@@ -640,13 +663,38 @@ void CMainFrame::download()
         return;
     }
     SignallingProgress storing;
-    if (document_->storeDownload(transfer.path, storing))
+    const bool stored = document_->storeDownload(transfer.path, storing);
+    noticeStandardsProblem();
+    if (stored) {
+        noticeImportOmissions();
         return;
+    }
     // The status bar has the reason too; a failure, unlike the user's own
     // Cancel, is also said where it cannot be missed.
     if (!document_->lastError().startsWith(Strings::loadString(StringId::OperationCancelled)))
         prompt_->message(document_->lastError(), Strings::loadString(StringId::AppTitle),
                          PromptIcon::Exclamation);
+}
+
+void CMainFrame::noticeImportOmissions()
+{
+    QStringList lines;
+    if (!document_->shortenedFields().isEmpty())
+        lines << Strings::formatMessage(Strings::loadString(StringId::NoticeShortenedFields),
+                                        {document_->shortenedFields().join(QLatin1String(", "))});
+    lines << document_->importOmissions();
+    notices_->addNotice(lines.join(QLatin1Char('\n')));
+}
+
+void CMainFrame::noticeStandardsProblem()
+{
+    const QString& problem = document_->standardsProblem();
+    if (problem == toldStandardsProblem_)
+        return;
+    // A problem that went away, or turned into another, is not left standing.
+    notices_->removeNotice(toldStandardsProblem_);
+    notices_->addNotice(problem);
+    toldStandardsProblem_ = problem;
 }
 
 void CMainFrame::runLossWizard()

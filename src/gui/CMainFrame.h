@@ -15,6 +15,7 @@ class CFibrologView;
 class DialogPrompt;
 class PagedReport;
 class FrameStatusBar;
+class NoticeArea;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -37,8 +38,9 @@ struct FrameServices
     std::function<std::optional<QString>()> chooseFileToOpen;
     // Sets up the printer for Print (the print dialog); false cancels.
     std::function<bool(QPrinter&, int pageCount)> choosePrinter;
-    // The delete question (the confirmation dialog) and the logo file chooser.
-    std::function<DeleteConfirmationAnswer()> askDelete;
+    // The delete question (the confirmation dialog), given the question's
+    // text, and the logo file chooser.
+    std::function<DeleteConfirmationAnswer(const QString& question)> askDelete;
     std::function<std::optional<QString>()> chooseLogoFile;
     // Shows a document (a manual) with the desktop's viewer; false when none could.
     std::function<bool(const QString& path)> openDocument;
@@ -61,6 +63,8 @@ public:
     CFibrologDoc& document() { return *document_; }
     CFibrologView& view() { return *view_; }
     FrameStatusBar& statusPanes() { return *statusPanes_; }
+    // The notices above the report view, which stay until the user closes them.
+    NoticeArea& notices() { return *notices_; }
     QPrinter& printer() { return *printer_; }
     QAction* command(int id) const { return actions_.value(id); }
 
@@ -110,11 +114,20 @@ private:
     void showAbout();
     void download();
     void editFocused(int commandId);
+    // What the last stored download or data file left out or shortened, as a
+    // notice that stays; the command line says the same on standard error.
+    void noticeImportOmissions();
+    // A shared standards file that could not be read, as a notice; a problem
+    // already told is not told again at every open, and one that went away
+    // takes its notice with it.
+    void noticeStandardsProblem();
 
     std::unique_ptr<DialogPrompt> dialogs_;
     UserPrompt* prompt_ = nullptr;
     std::unique_ptr<ThreadBoundPrompt> boundPrompt_;
     FrameStatusBar* statusPanes_ = nullptr;
+    NoticeArea* notices_ = nullptr;
+    QString toldStandardsProblem_;
     std::unique_ptr<ThreadBoundStatus> boundStatus_;
     std::unique_ptr<SerialPortOpener> ownPorts_;
     std::unique_ptr<QSettings> ownSettings_;

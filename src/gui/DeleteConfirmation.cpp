@@ -1,12 +1,11 @@
 #include "gui/DeleteConfirmation.h"
 
-bool DeleteConfirmation::confirm()
+bool DeleteConfirmation::confirm(const QString& question)
 {
-    if (askBeforeDelete_) {
-        const DeleteConfirmationAnswer answer = ask_ ? ask_() : DeleteConfirmationAnswer{};
-        deleteConfirmed_ = answer.confirmed;
-        if (answer.doNotAskAgain)
-            askBeforeDelete_ = false;
-    }
-    return deleteConfirmed_;
+    if (!askBeforeDelete_)
+        return true;
+    const DeleteConfirmationAnswer answer = ask_ ? ask_(question) : DeleteConfirmationAnswer{};
+    if (answer.confirmed && answer.doNotAskAgain)
+        askBeforeDelete_ = false;
+    return answer.confirmed;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the user answered to "delete the current fiber?".
+// What the user answered to "delete circuit ... of link ...?".
 struct DeleteConfirmationAnswer
 {
     bool confirmed = false;     // Yes

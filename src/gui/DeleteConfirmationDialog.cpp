@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DeleteConfirmationDialog::DeleteConfirmationDialog(QWidget* parent) : QDialog(parent)
+DeleteConfirmationDialog::DeleteConfirmationDialog(const QString& question, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(Strings::loadString(StringId::DeleteConfirmCaption));
 
-    auto* text = new QLabel(Strings::loadString(StringId::DeleteConfirmText), this);
+    // Names from the user's files are shown as they are, never as markup.
+    auto* text = new QLabel(question, this);
+    text->setObjectName(QStringLiteral("question"));
+    text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
 
     doNotAskAgain_ = new QCheckBox(Strings::loadString(StringId::DeleteDoNotAskAgain), this);
@@ -49,9 +52,9 @@ DeleteConfirmationAnswer DeleteConfirmationDialog::answer() const
     return {};
 }
 
-DeleteConfirmationAnswer DeleteConfirmationDialog::ask(QWidget* parent)
+DeleteConfirmationAnswer DeleteConfirmationDialog::ask(QWidget* parent, const QString& question)
 {
-    DeleteConfirmationDialog dialog(parent);
+    DeleteConfirmationDialog dialog(question, parent);
     dialog.exec();
     return dialog.answer();
 }

@@ -8,7 +8,8 @@ class QAbstractButton;
 class QCheckBox;
 class QPushButton;
 
-// "You are about to permanently delete ...": Yes (c6), No (c7, the default,
+// "You are about to permanently delete circuit ... of link ...": the question
+// it is given, with Yes (c6), No (c7, the default,
 // so that Enter does not delete) and the check box "Do not ask me this
 // again" (c1144). Escape or closing the window counts as No, and then the
 // check box is not read: only a pressed button gives it meaning.
@@ -17,13 +18,13 @@ class DeleteConfirmationDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit DeleteConfirmationDialog(QWidget* parent = nullptr);
+    explicit DeleteConfirmationDialog(const QString& question, QWidget* parent = nullptr);
 
     // The answer once the dialog has closed; No until then.
     DeleteConfirmationAnswer answer() const;
 
     // Shows the dialog modally over `parent` and returns the answer.
-    static DeleteConfirmationAnswer ask(QWidget* parent);
+    static DeleteConfirmationAnswer ask(QWidget* parent, const QString& question);
 
 protected:
     void showEvent(QShowEvent* event) override;

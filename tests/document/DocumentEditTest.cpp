@@ -120,23 +120,41 @@ TEST_F(DocumentEditTest, ACompanyEditWritesToTheCompanyOfTheGivenCircuit)
     EXPECT_EQ(names, (QStringList{"Fibre 'n' Co/555-0101", "Second Company/"}));
 }
 
-TEST_F(DocumentEditTest, AnEditTheEngineRefusesChangesNothingAndSaysWhy)
+TEST_F(DocumentEditTest, AnEditAFieldCannotHoldChangesNothingAndSaysWhyInTheUsersWords)
 {
     ViewLog log(*document_);
     const QByteArray before = fileBytes(document_->workingPath());
-    for (const OperationResult& refused :
-         {document_->renameCircuit(0, QString()), document_->setLink(0, QString(), "x"),
-          document_->setCompany(0, QString(), "555"),
-          document_->renameCircuit(0, QString(60, QLatin1Char('x')))}) {
-        EXPECT_FALSE(refused.ok());
-        EXPECT_FALSE(refused.message().isEmpty());
+    const QString tooLong51(51, QLatin1Char('x'));
+    const struct
+    {
+        OperationResult refused;
+        const char* why;
+    } refusals[] = {
+        {document_->renameCircuit(0, QString()), "The circuit ID cannot be empty."},
+        {document_->renameCircuit(0, tooLong51), "The circuit ID can be at most 50 characters long."},
+        {document_->setLink(0, QString(), "x"), "The link ID cannot be empty."},
+        {document_->setLink(0, tooLong51, "x"), "The link ID can be at most 50 characters long."},
+        {document_->setLink(0, "Riser", QString(129, QLatin1Char('c'))),
+         "The link comment can be at most 128 characters long."},
+        {document_->setCompany(0, QString(), "555"), "The company name cannot be empty."},
+        {document_->setCompany(0, tooLong51, "555"), "The company name can be at most 50 characters long."},
+        {document_->setCompany(0, "Co", "+49 30 1234 5678"),
+         "The telephone number can be at most 13 characters long."},
+        {document_->renameCircuit(9, "x"), "There is no such circuit."},
+    };
+    for (const auto& [refused, why] : refusals) {
+        EXPECT_FALSE(refused.ok()) << why;
+        EXPECT_EQ(refused.message(), why);
     }
-    EXPECT_FALSE(document_->renameCircuit(9, "x").ok()) << "no such circuit";
     EXPECT_EQ(circuitIds(), (QStringList{"1", "2'a", "3", "T1"}));
     EXPECT_EQ(document_->circuits().recordAt(0).linkId, "O'Brien's Riser");
     EXPECT_TRUE(log.events.isEmpty());
     EXPECT_FALSE(document_->isModified());
     EXPECT_EQ(fileBytes(document_->workingPath()), before);
+
+    // What fits exactly is stored.
+    EXPECT_TRUE(document_->renameCircuit(0, QString(50, QLatin1Char('y'))).ok());
+    EXPECT_TRUE(document_->setCompany(0, "Co", "+493012345678").ok());
 }
 
 TEST_F(DocumentEditTest, DeletingTheLastCircuitLeavesThePositionOnTheNewLast)

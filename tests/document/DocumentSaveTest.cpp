@@ -1,5 +1,6 @@
 #include "DocumentFixture.h"
 
+#include "database/SchemaVersions.h"
 #include "support/TestDatabaseBuilder.h"
 
 #include <gtest/gtest.h>
@@ -187,16 +188,86 @@ TEST_F(DocumentSaveTest, AFileThatIsNotATestDatabaseIsNeverReplaced)
     EXPECT_EQ(fileBytes(path("other.mdb")), QByteArray("other notes"));
 }
 
-TEST_F(DocumentSaveTest, WithoutAWorkingDatabaseNothingIsTouched)
+TEST_F(DocumentSaveTest, AnEmptyDocumentSavesAsAnEmptyTestDatabaseButNeverOverAFile)
 {
     const QString target = makeDatabase("target.mdb", "OLD LINK", 2);
     const QByteArray before = fileBytes(target);
-    document_->setModifiedFlag();
     prompt_.addAnswer(PromptAnswer::Overwrite);
     EXPECT_FALSE(document_->onSaveDocument(target));
-    EXPECT_FALSE(document_->isModified());
+    ASSERT_EQ(prompt_.exchanges().size(), 1);
+    EXPECT_EQ(
+        prompt_.exchanges().last().text,
+        QStringLiteral("There are no test results to save: %1 exists already and was left as it is.  Choose "
+                       "a new file name to save an empty test database.")
+            .arg(target));
     EXPECT_EQ(fileBytes(target), before);
+    EXPECT_FALSE(document_->hasDatabase());
+
+    const QString empty = path("empty.mdb");
+    ASSERT_TRUE(document_->onSaveDocument(empty)) << document_->lastError().toStdString();
+    EXPECT_EQ(SchemaVersions::detectVersion(empty), kCurrentSchemaVersion);
+    EXPECT_EQ(rows(empty, "Fiber"), 0);
+    EXPECT_EQ(document_->pathName(), empty);
+    EXPECT_FALSE(document_->isModified());
+    EXPECT_EQ(prompt_.exchanges().size(), 1);
+}
+
+TEST_F(DocumentSaveTest, SavingBackAsksOnlyWhenTheFileChangedOnDiskOrTheDocumentIsNotItsContent)
+{
+    const QString file = makeDatabase("site.mdb", "LINK", 3);
+    const QString other = makeDatabase("other.mdb", "OTHER", 2);
+    const QString plainQuestion =
+        "That file already exists.  Do you wish to overwrite this file, or merge the new data?";
+    const QString changedQuestion = file +
+                                    " has changed on disk since it was opened or last saved here.  Do you "
+                                    "wish to overwrite this file, or merge the new data?";
+    ASSERT_TRUE(document_->onOpenDocument(file));
+
+    // The document is the file's content: saved back whole, without a
+    // question, so what was deleted is gone from the file too.
+    ASSERT_TRUE(document_->deleteCircuit(0).ok());
+    ASSERT_TRUE(document_->save());
+    EXPECT_TRUE(prompt_.exchanges().isEmpty()) << prompt_.texts().join('\n').toStdString();
+    EXPECT_EQ(rows(file, "Fiber"), 2);
+    ASSERT_TRUE(document_->renameCircuit(0, "2A").ok());
+    ASSERT_TRUE(document_->save());
     EXPECT_TRUE(prompt_.exchanges().isEmpty());
+
+    // Another program writes into the file: the user is asked, and told why.
+    {
+        TestDatabaseBuilder elsewhere(file);
+        TestDatabaseBuilder::Site site;
+        site.name = "ADDED ELSEWHERE";
+        site.company = elsewhere.addCompany("Other Co");
+        elsewhere.addFiber(elsewhere.addSite(site), "E1", 0, {-25.0f, 0, 0, 0, 0});
+    }
+    ASSERT_TRUE(document_->renameCircuit(0, "2B").ok());
+    prompt_.addAnswer(PromptAnswer::Merge);
+    ASSERT_TRUE(document_->save());
+    ASSERT_EQ(prompt_.exchanges().size(), 1);
+    EXPECT_EQ(prompt_.exchanges().last().text, changedQuestion);
+    EXPECT_EQ(rows(file, "Fiber"), 3) << "the other program's circuit is kept";
+
+    // Merged, the file holds more than the document: the next save asks.
+    prompt_.addAnswer(PromptAnswer::Overwrite);
+    ASSERT_TRUE(document_->save());
+    ASSERT_EQ(prompt_.exchanges().size(), 2);
+    EXPECT_EQ(prompt_.exchanges().last().text, plainQuestion);
+    // Overwritten, it is the document's content again.
+    ASSERT_TRUE(document_->save());
+    EXPECT_EQ(prompt_.exchanges().size(), 2);
+
+    // Another existing file, and the file after a download replaced the
+    // document's content, are asked about as before.
+    prompt_.addAnswer(PromptAnswer::Cancel);
+    EXPECT_FALSE(document_->onSaveDocument(other));
+    EXPECT_EQ(prompt_.exchanges().last().text, plainQuestion);
+    ASSERT_TRUE(document_->loadFile(sample("pendra-v2_10.kav")));
+    prompt_.addAnswer(PromptAnswer::Cancel);
+    EXPECT_FALSE(document_->save());
+    EXPECT_EQ(prompt_.exchanges().size(), 4);
+    EXPECT_EQ(prompt_.exchanges().last().text, plainQuestion);
+    EXPECT_EQ(rows(file, "Fiber"), 2);
 }
 
 TEST_F(DocumentSaveTest, TheSavePromptCancelsWhatIsPendingUnlessTheDataAreSafe)

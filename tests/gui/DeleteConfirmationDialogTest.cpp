@@ -18,7 +18,11 @@ namespace {
 class DeleteConfirmationDialogTest : public TempDirTest
 {
 protected:
-    DeleteConfirmationDialogTest() { dialog_.show(); }
+    DeleteConfirmationDialogTest() : dialog_(kQuestion) { dialog_.show(); }
+
+    static inline const QString kQuestion =
+        "You are about to permanently delete circuit \"<b>2'a</b>\" of link \"O'Brien's Riser\".  Are you "
+        "sure you wish to do so?";
 
     QPushButton* button(const char* name) { return dialog_.findChild<QPushButton*>(name); }
     QCheckBox* doNotAskAgain() { return dialog_.findChild<QCheckBox*>("c1144"); }
@@ -43,10 +47,10 @@ void atNextModalDialog(Act act)
 TEST_F(DeleteConfirmationDialogTest, ShowsTheQuestionTheBoxAndYesAndNo)
 {
     EXPECT_EQ(dialog_.windowTitle(), "Fibrolog: Delete Confirmation");
-    bool questionShown = false;
-    for (const QLabel* label : dialog_.findChildren<QLabel*>())
-        questionShown |= label->text().startsWith("You are about to permanently delete");
-    EXPECT_TRUE(questionShown);
+    const QLabel* question = dialog_.findChild<QLabel*>("question");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->text(), kQuestion);
+    EXPECT_EQ(question->textFormat(), Qt::PlainText) << "a name from the file is no markup";
     ASSERT_NE(doNotAskAgain(), nullptr);
     EXPECT_EQ(doNotAskAgain()->text(), "Do not ask me this again");
     EXPECT_FALSE(doNotAskAgain()->isChecked());
@@ -66,7 +70,7 @@ TEST_F(DeleteConfirmationDialogTest, YesConfirms)
     EXPECT_EQ(dialog_.answer(), (DeleteConfirmationAnswer{true, false}));
 }
 
-TEST_F(DeleteConfirmationDialogTest, NoWithTheBoxTickedRefusesForGood)
+TEST_F(DeleteConfirmationDialogTest, NoWithTheBoxTickedSaysSo)
 {
     QTest::mouseClick(doNotAskAgain(), Qt::LeftButton);
     ASSERT_TRUE(doNotAskAgain()->isChecked());
@@ -75,7 +79,7 @@ TEST_F(DeleteConfirmationDialogTest, NoWithTheBoxTickedRefusesForGood)
     EXPECT_EQ(dialog_.answer(), (DeleteConfirmationAnswer{false, true}));
 }
 
-TEST_F(DeleteConfirmationDialogTest, YesWithTheBoxTickedConfirmsForGood)
+TEST_F(DeleteConfirmationDialogTest, YesWithTheBoxTickedSaysSo)
 {
     QTest::mouseClick(doNotAskAgain(), Qt::LeftButton);
     QTest::mouseClick(button("c6"), Qt::LeftButton);
@@ -113,37 +117,36 @@ TEST_F(DeleteConfirmationDialogTest, ShowingAgainForgetsTheEarlierAnswer)
     EXPECT_EQ(dialog_.answer(), (DeleteConfirmationAnswer{false, false}));
 }
 
-TEST(DeleteConfirmationWithDialog, NoWithDoNotAskAgainStopsEveryLaterDeleteWithoutAskingAgain)
+TEST(DeleteConfirmationWithDialog, NoWithDoNotAskAgainStillAsksAtTheNextDelete)
 {
-    int shown = 0;
-    // Asked a second time, the scripted user would say Yes: a policy that
-    // asks again fails below instead of waiting for a user nobody plays.
-    DeleteConfirmation confirmation([&shown] {
-        if (shown++ > 0)
-            return DeleteConfirmationAnswer{true, false};
-        return DeleteConfirmationDialog::ask(nullptr);
-    });
+    DeleteConfirmation confirmation(
+        [](const QString& question) { return DeleteConfirmationDialog::ask(nullptr, question); });
     atNextModalDialog([](QWidget& dialog) {
         QTest::mouseClick(dialog.findChild<QCheckBox*>("c1144"), Qt::LeftButton);
         QTest::mouseClick(dialog.findChild<QPushButton*>("c7"), Qt::LeftButton);
     });
-    EXPECT_FALSE(confirmation.confirm());
-    EXPECT_EQ(shown, 1);
-    EXPECT_FALSE(confirmation.confirm());
-    EXPECT_FALSE(confirmation.confirm());
-    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(confirmation.confirm("Delete circuit 1?"));
+    EXPECT_TRUE(confirmation.asksBeforeDelete());
+    QString asked;
+    atNextModalDialog([&asked](QWidget& dialog) {
+        asked = dialog.findChild<QLabel*>("question")->text();
+        QTest::mouseClick(dialog.findChild<QPushButton*>("c6"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(confirmation.confirm("Delete circuit 2?"));
+    EXPECT_EQ(asked, "Delete circuit 2?");
 }
 
 TEST(DeleteConfirmationWithDialog, EscapeAsksAgainAtTheNextDelete)
 {
-    DeleteConfirmation confirmation([] { return DeleteConfirmationDialog::ask(nullptr); });
+    DeleteConfirmation confirmation(
+        [](const QString& question) { return DeleteConfirmationDialog::ask(nullptr, question); });
     atNextModalDialog([](QWidget& dialog) {
         QTest::mouseClick(dialog.findChild<QCheckBox*>("c1144"), Qt::LeftButton);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    EXPECT_FALSE(confirmation.confirm());
+    EXPECT_FALSE(confirmation.confirm("Delete circuit 1?"));
     EXPECT_TRUE(confirmation.asksBeforeDelete());
     atNextModalDialog(
         [](QWidget& dialog) { QTest::mouseClick(dialog.findChild<QPushButton*>("c6"), Qt::LeftButton); });
-    EXPECT_TRUE(confirmation.confirm());
+    EXPECT_TRUE(confirmation.confirm("Delete circuit 1?"));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <vector>
 
 namespace {
 
@@ -16,8 +17,9 @@ public:
 
     DeleteConfirmation::Ask asker()
     {
-        return [this] {
+        return [this](const QString& question) {
             ++asked;
+            questions.push_back(question);
             DeleteConfirmationAnswer answer;
             if (!answers_.empty()) {
                 answer = answers_.front();
@@ -28,6 +30,7 @@ public:
     }
 
     int asked = 0;
+    std::vector<QString> questions;
 
 private:
     std::deque<DeleteConfirmationAnswer> answers_;
@@ -42,23 +45,26 @@ TEST(DeleteConfirmation, AsksEveryTimeWhileTheBoxIsNotTicked)
     user.add(false, false);
     user.add(true, false);
     DeleteConfirmation confirmation(user.asker());
-    EXPECT_TRUE(confirmation.confirm());
-    EXPECT_FALSE(confirmation.confirm());
-    EXPECT_TRUE(confirmation.confirm());
+    EXPECT_TRUE(confirmation.confirm("Delete 1?"));
+    EXPECT_FALSE(confirmation.confirm("Delete 1?"));
+    EXPECT_TRUE(confirmation.confirm("Delete 1?"));
     EXPECT_EQ(user.asked, 3);
     EXPECT_TRUE(confirmation.asksBeforeDelete());
 }
 
-TEST(DeleteConfirmation, NoWithDoNotAskAgainMakesEveryLaterDeleteDoNothing)
+TEST(DeleteConfirmation, NoWithDoNotAskAgainRefusesThisDeleteOnlyAndTheNextOneAsksAgain)
 {
     ScriptedDeleteAnswers user;
     user.add(false, true);
+    user.add(true, false);
     DeleteConfirmation confirmation(user.asker());
-    EXPECT_FALSE(confirmation.confirm());
-    EXPECT_FALSE(confirmation.asksBeforeDelete());
-    for (int i = 0; i < 5; ++i)
-        EXPECT_FALSE(confirmation.confirm());
-    EXPECT_EQ(user.asked, 1);
+    EXPECT_FALSE(confirmation.confirm("Delete circuit 1 of link A?"));
+    EXPECT_TRUE(confirmation.asksBeforeDelete());
+    EXPECT_TRUE(confirmation.confirm("Delete circuit 2 of link A?"));
+    EXPECT_EQ(user.asked, 2);
+    EXPECT_EQ(user.questions,
+              (std::vector<QString>{"Delete circuit 1 of link A?", "Delete circuit 2 of link A?"}))
+        << "each question names its circuit";
 }
 
 TEST(DeleteConfirmation, YesWithDoNotAskAgainLetsEveryLaterDeleteProceedWithoutAsking)
@@ -67,10 +73,10 @@ TEST(DeleteConfirmation, YesWithDoNotAskAgainLetsEveryLaterDeleteProceedWithoutA
     user.add(false, false);
     user.add(true, true);
     DeleteConfirmation confirmation(user.asker());
-    EXPECT_FALSE(confirmation.confirm());
-    EXPECT_TRUE(confirmation.confirm());
+    EXPECT_FALSE(confirmation.confirm("Delete 1?"));
+    EXPECT_TRUE(confirmation.confirm("Delete 1?"));
     for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(confirmation.confirm());
+        EXPECT_TRUE(confirmation.confirm("Delete 1?"));
     EXPECT_EQ(user.asked, 2);
 }
 
@@ -80,9 +86,9 @@ TEST(DeleteConfirmation, ClosingTheDialogCountsAsNoAndAsksAgainNextTime)
     user.addClosed();
     user.add(true, false);
     DeleteConfirmation confirmation(user.asker());
-    EXPECT_FALSE(confirmation.confirm());
+    EXPECT_FALSE(confirmation.confirm("Delete 1?"));
     EXPECT_TRUE(confirmation.asksBeforeDelete());
-    EXPECT_TRUE(confirmation.confirm());
+    EXPECT_TRUE(confirmation.confirm("Delete 1?"));
     EXPECT_EQ(user.asked, 2);
 }
 
@@ -94,13 +100,13 @@ TEST(DeleteConfirmation, EachViewKeepsItsOwnMemory)
     second.add(true, false);
     DeleteConfirmation one(first.asker());
     DeleteConfirmation other(second.asker());
-    EXPECT_FALSE(one.confirm());
-    EXPECT_TRUE(other.confirm());
+    EXPECT_FALSE(one.confirm("Delete 1?"));
+    EXPECT_TRUE(other.confirm("Delete 1?"));
     EXPECT_TRUE(other.asksBeforeDelete());
 }
 
 TEST(DeleteConfirmation, WithoutADialogNothingIsDeleted)
 {
     DeleteConfirmation confirmation{DeleteConfirmation::Ask()};
-    EXPECT_FALSE(confirmation.confirm());
+    EXPECT_FALSE(confirmation.confirm("Delete 1?"));
 }

@@ -4,7 +4,12 @@
 #include "gui/ViewControlIds.h"
 #include "support/TestDatabaseBuilder.h"
 
+#include "database/SchemaVersions.h"
+#include "database/TestDatabaseSchema.h"
+
 #include <gtest/gtest.h>
+
+#include <QProcess>
 
 using namespace CommandIds;
 using namespace ViewControlIds;
@@ -62,8 +67,9 @@ TEST_F(WindowEditTest, EditsAreWrittenAtOnceAndReachTheSavedFile)
     typeInto(kLinkId, "O'Brien's Riser B");
     EXPECT_EQ(document().circuits().recordAt(0).linkComment, "north shaft");
 
-    prompt_.addAnswer(PromptAnswer::Overwrite);
+    // The file the window holds, unchanged on disk: saved back without a question.
     trigger(FileSave);
+    EXPECT_TRUE(prompt_.exchanges().isEmpty()) << prompt_.texts().join('\n').toStdString();
     EXPECT_FALSE(document().isModified());
     ASSERT_TRUE(frame_->openFile(file));
     EXPECT_EQ(document().circuits().recordAt(1).circuitId, "2'b");
@@ -71,18 +77,30 @@ TEST_F(WindowEditTest, EditsAreWrittenAtOnceAndReachTheSavedFile)
     EXPECT_EQ(frame_->recentFiles().first(), file);
 }
 
-TEST_F(WindowEditTest, ARefusedEditSaysWhyAndShowsTheStoredValueAgain)
+TEST_F(WindowEditTest, ARefusedEditSaysWhyInTheUsersWordsAndShowsTheStoredValueAgain)
 {
     ASSERT_TRUE(frame_->openFile(makeLinks()));
     trigger(ViewDetails);
-    typeInto(kCircuitId, QString());
-    EXPECT_EQ(document().circuits().recordAt(0).circuitId, "1")
-        << "an emptied field waits for the user to leave it";
-    QTest::keyClick(control<QLineEdit>(kCircuitId), Qt::Key_Return);
-    ASSERT_FALSE(prompt_.exchanges().isEmpty());
-    EXPECT_TRUE(prompt_.exchanges().last().text.startsWith("An error occurred:\n"))
-        << prompt_.exchanges().last().text.toStdString();
-    EXPECT_EQ(text(kCircuitId), "1");
+    const struct
+    {
+        int field;
+        const char* stored;
+        const char* why;
+    } refusals[] = {
+        {kCircuitId, "1", "The circuit ID cannot be empty."},
+        {kLinkId, "O'Brien's Riser", "The link ID cannot be empty."},
+        {kCompany, "Fibre 'n' Co", "The company name cannot be empty."},
+    };
+    for (const auto& refused : refusals) {
+        typeInto(refused.field, QString());
+        EXPECT_EQ(document().circuits().recordAt(0).circuitId, "1")
+            << "an emptied field waits for the user to leave it";
+        const qsizetype asked = prompt_.exchanges().size();
+        QTest::keyClick(control<QLineEdit>(refused.field), Qt::Key_Return);
+        ASSERT_EQ(prompt_.exchanges().size(), asked + 1) << refused.why;
+        EXPECT_EQ(prompt_.exchanges().last().text, refused.why);
+        EXPECT_EQ(text(refused.field), refused.stored);
+    }
     EXPECT_FALSE(document().isModified());
 }
 
@@ -96,23 +114,59 @@ TEST_F(WindowEditTest, TheCompanyBlockOfTheSummaryEditsTheCompanyItShows)
     EXPECT_EQ(document().circuits().recordAt(0).companyName, "Fibre 'n' Co");
 }
 
-TEST_F(WindowEditTest, DeleteAsksAndTheLastCircuitLeavesTheRightPosition)
+TEST_F(WindowEditTest, DeleteNamesTheCircuitAndRemembersOnlyYes)
 {
     ASSERT_TRUE(frame_->openFile(makeLinks()));
     trigger(Last);
     EXPECT_EQ(record(), "Record 4 of 4");
-    deleteAnswers_ << DeleteConfirmationAnswer{false, false};
+    // No, with "Do not ask me this again": nothing goes, and the next Delete asks again.
+    deleteAnswers_ << DeleteConfirmationAnswer{false, true};
     trigger(EditDelete);
     EXPECT_EQ(document().circuits().count(), 4);
-    // Yes, and do not ask again: the next Delete goes ahead without a question.
+    ASSERT_EQ(deleteQuestions_.size(), 1);
+    EXPECT_EQ(deleteQuestions_.last(),
+              "You are about to permanently delete circuit \"T1\" of link \"Tower\".  "
+              "Are you sure you wish to do so?");
+    // Yes, and do not ask again: this and every later Delete go ahead.
     deleteAnswers_ << DeleteConfirmationAnswer{true, true};
     trigger(EditDelete);
+    EXPECT_EQ(deleteQuestions_.size(), 2) << "a No is never remembered";
     EXPECT_EQ(document().circuits().count(), 3);
     EXPECT_EQ(record(), "Record 3 of 3");
     EXPECT_TRUE(document().isModified());
     trigger(EditDelete);
+    EXPECT_EQ(deleteQuestions_.size(), 2);
     EXPECT_EQ(document().circuits().count(), 2);
     EXPECT_EQ(record(), "Record 2 of 2");
+}
+
+TEST_F(WindowEditTest, CtrlDelInAFieldDeletesAWordOfTheFieldNotTheCircuit)
+{
+    ASSERT_TRUE(frame_->openFile(makeLinks()));
+    trigger(ViewDetails);
+    frame_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    // The user once said Yes with "Do not ask me this again": a Delete now
+    // goes at once, without a question.
+    deleteAnswers_ << DeleteConfirmationAnswer{true, true};
+    typeInto(kLinkComment, "north shaft");
+    QLineEdit* comment = control<QLineEdit>(kLinkComment);
+    comment->setCursorPosition(0);
+    QTest::keyClick(comment, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(document().circuits().count(), 4);
+    EXPECT_TRUE(deleteQuestions_.isEmpty()) << deleteQuestions_.join('\n').toStdString();
+    EXPECT_FALSE(comment->text().contains("north")) << comment->text().toStdString();
+    EXPECT_TRUE(comment->text().contains("shaft")) << comment->text().toStdString();
+    EXPECT_EQ(document().circuits().recordAt(0).linkComment, comment->text())
+        << "the shortened field is stored";
+
+    // Outside the text fields Ctrl+Del is the window's Delete.
+    view().setFocus();
+    QTest::keyClick(frame_.get(), Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_EQ(deleteQuestions_.size(), 1);
+    EXPECT_TRUE(deleteQuestions_.first().contains("circuit \"1\" of link \"O'Brien's Riser\""))
+        << deleteQuestions_.first().toStdString();
+    EXPECT_EQ(document().circuits().count(), 3);
 }
 
 TEST_F(WindowEditTest, ClosingAModifiedWindowAsksToSave)
@@ -127,4 +181,61 @@ TEST_F(WindowEditTest, ClosingAModifiedWindowAsksToSave)
     prompt_.addAnswer(PromptAnswer::No);
     EXPECT_TRUE(frame_->close());
     EXPECT_TRUE(temp_.files().isEmpty()) << "the working copy went with the window";
+}
+
+TEST_F(WindowEditTest, CtrlSSavesBackWithoutAskingUntilAnotherProgramChangesTheFile)
+{
+    const QString file = makeLinks();
+    ASSERT_TRUE(frame_->openFile(file));
+    trigger(ViewDetails);
+    frame_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    for (const char* name : {"1A", "1B"}) {
+        typeInto(kCircuitId, name);
+        QTest::keyClick(frame_.get(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_TRUE(prompt_.exchanges().isEmpty()) << prompt_.texts().join('\n').toStdString();
+        EXPECT_FALSE(document().isModified()) << name;
+    }
+
+    // Another program merges a download into the file meanwhile.
+    QProcess cli;
+    cli.start(QStringLiteral(FIBROLOG_CLI_PATH), {"import", "--merge", sample("pendra-v2_10.kav"), file});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+
+    typeInto(kCircuitId, "1C");
+    prompt_.addAnswer(PromptAnswer::Cancel);
+    QTest::keyClick(frame_.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompt_.exchanges().size(), 1);
+    EXPECT_EQ(prompt_.exchanges().last().kind, "mergeoverwrite");
+    EXPECT_EQ(prompt_.exchanges().last().text,
+              file + " has changed on disk since it was opened or last saved here.  Do you wish to overwrite "
+                     "this file, or merge the new data?");
+    EXPECT_TRUE(document().isModified()) << "Cancel saves nothing";
+}
+
+TEST_F(WindowEditTest, SaveAsOfAnEmptyWindowWritesAnEmptyTestDatabaseButNeverOverAFile)
+{
+    const QString existing = makeLinks();
+    const QByteArray before = fileBytes(existing);
+    prompt_.addSaveFileName(existing);
+    trigger(FileSaveAs);
+    ASSERT_EQ(prompt_.exchanges().size(), 2) << prompt_.texts().join('\n').toStdString();
+    EXPECT_EQ(prompt_.exchanges().last().text,
+              QStringLiteral("There are no test results to save: %1 exists already and was left as it is.  "
+                             "Choose a new file name to save an empty test database.")
+                  .arg(existing));
+    EXPECT_EQ(fileBytes(existing), before);
+
+    const QString empty = path("empty.mdb");
+    prompt_.addSaveFileName(empty);
+    trigger(FileSaveAs);
+    EXPECT_EQ(prompt_.exchanges().size(), 3) << "the file name only";
+    EXPECT_EQ(SchemaVersions::detectVersion(empty), kCurrentSchemaVersion);
+    EXPECT_EQ(frame_->windowTitle(), "empty.mdb[*] - Fibrolog");
+    EXPECT_EQ(frame_->recentFiles().value(0), empty);
+    EXPECT_TRUE(view().showsNoData());
+    // What "fibrolog-cli create" makes: a database the program opens again.
+    ASSERT_TRUE(frame_->openFile(empty));
+    EXPECT_EQ(document().circuits().count(), 0);
 }

@@ -48,7 +48,8 @@ protected:
             return filesToOpen_.takeFirst();
         };
         services.choosePrinter = choosePrinter_;
-        services.askDelete = [this] {
+        services.askDelete = [this](const QString& question) {
+            deleteQuestions_ << question;
             return deleteAnswers_.isEmpty() ? DeleteConfirmationAnswer{} : deleteAnswers_.takeFirst();
         };
         frame_ = std::make_unique<CMainFrame>(services);
@@ -88,6 +89,16 @@ protected:
     }
     void trigger(int commandId) { frame_->command(commandId)->trigger(); }
     QString record() const { return frame_->statusPanes().recordText(); }
+    // The texts of the notices the window shows above the report view.
+    QStringList notices() const
+    {
+        QStringList texts;
+        for (const QLabel* label : frame_->findChildren<QLabel*>(QStringLiteral("noticeText"))) {
+            if (label->isVisible())
+                texts << label->text();
+        }
+        return texts;
+    }
     CFibrologDoc& document() { return frame_->document(); }
     CFibrologView& view() { return frame_->view(); }
 
@@ -107,6 +118,7 @@ protected:
     std::unique_ptr<QSettings> settings_;
     QStringList filesToOpen_;
     QList<DeleteConfirmationAnswer> deleteAnswers_;
+    QStringList deleteQuestions_;
     std::function<bool(QPrinter&, int)> choosePrinter_;
     std::unique_ptr<CMainFrame> frame_;
 };

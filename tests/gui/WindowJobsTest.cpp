@@ -23,6 +23,11 @@
 #include "report/LogoSource.h"
 #include "report/PagedReport.h"
 #include "report/ReportPrinter.h"
+#include "support/LocaleGuard.h"
+#include "support/TestDatabaseBuilder.h"
+
+#include <QLabel>
+#include <QToolButton>
 
 using namespace CommandIds;
 
@@ -123,6 +128,110 @@ TEST_F(WindowTest, PrintGoesThroughThePrinterOfTheCurrentLayout)
     screenshot(preview, QStringLiteral("print-preview"));
 }
 
+// The page size of a PDF, as pdfinfo says it ("612 x 792 pts (letter)").
+QString pdfPageSize(const QString& pdf)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+    pdfinfo.waitForFinished(30000);
+    for (const QString& line : QString::fromUtf8(pdfinfo.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith(QLatin1String("Page size:")))
+            return line.mid(10).trimmed();
+    }
+    return QStringLiteral("<no page size of %1>").arg(pdf);
+}
+
+TEST_F(WindowTest, TheWindowPrintsOnThePaperTheCommandLinePrintsOnForTheLocale)
+{
+    const QString file = path("one.mdb");
+    {
+        TestDatabaseBuilder builder(file);
+        TestDatabaseBuilder::Site site;
+        site.company = builder.addCompany("Northwind Cabling");
+        builder.addFiber(builder.addSite(site), "1", 0, {-25.0f, 0, 0, 0, 0});
+    }
+    const struct
+    {
+        const char* locale;
+        const char* paper;
+    } locales[] = {{"en_US", "(letter)"}, {"de_DE", "(A4)"}, {"en_CA", "(letter)"}, {"en_GB", "(A4)"}};
+    for (const auto& [locale, paper] : locales) {
+        const LocaleGuard guard(locale);
+        const QString windowPdf = path(QStringLiteral("window-%1.pdf").arg(locale));
+        choosePrinter_ = [&](QPrinter& printer, int) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(windowPdf);
+            return true;
+        };
+        makeFrame();
+        ASSERT_TRUE(frame_->openFile(file));
+        trigger(Print);
+        const QString cliPdf = path(QStringLiteral("cli-%1.pdf").arg(locale));
+        QProcess cli;
+        cli.start(QStringLiteral(FIBROLOG_CLI_PATH), {"--locale", locale, "print", file, cliPdf});
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        EXPECT_EQ(pdfPageSize(windowPdf), pdfPageSize(cliPdf)) << locale;
+        EXPECT_TRUE(pdfPageSize(windowPdf).endsWith(paper))
+            << locale << ": " << pdfPageSize(windowPdf).toStdString();
+    }
+}
+
+TEST_F(WindowTest, WhatAnOpenedDataFileLeftOutStaysInANoticeUntilTheUserClosesIt)
+{
+    filesToOpen_ << sample("pendra-v2_20.kav");
+    trigger(FileOpen);
+    const QStringList omissions = document().importOmissions();
+    ASSERT_FALSE(omissions.isEmpty()) << "the sample leaves readings out";
+    ASSERT_EQ(notices().size(), 1);
+    for (const QString& omission : omissions)
+        EXPECT_TRUE(notices().first().contains(omission)) << omission.toStdString();
+    // All of it in view, wrapped rather than cut off, also in a narrow window.
+    const auto* label = frame_->findChild<QLabel*>(QStringLiteral("noticeText"));
+    for (int width : {760, 420}) {
+        frame_->resize(width, 720);
+        QCoreApplication::processEvents();
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << width;
+        EXPECT_LE(label->width(), width) << "no line runs past the window";
+    }
+    screenshot(*frame_, QStringLiteral("window-notice"));
+
+    // Another file opened, another status text: the notice stays.
+    prompt_.addAnswer(PromptAnswer::No);
+    filesToOpen_ << sample("pendra-v2_10.kav");
+    trigger(FileOpen);
+    EXPECT_EQ(document().circuits().count(), 19);
+    ASSERT_EQ(notices().size(), 1);
+    QTest::mouseClick(frame_->findChild<QToolButton*>(QStringLiteral("noticeClose")), Qt::LeftButton);
+    EXPECT_TRUE(notices().isEmpty());
+}
+
+TEST_F(WindowTest, ASharedStandardsFileThatCannotBeReadIsANoticeToldOnce)
+{
+    const QString shared = path("shareddata.mdb");
+    writeFile(shared, "not a database");
+    qputenv("FIBROLOG_SHARED_STANDARDS", QFile::encodeName(shared));
+    makeFrame();
+    qunsetenv("FIBROLOG_SHARED_STANDARDS");
+    const QString problem = document().standardsProblem();
+    ASSERT_TRUE(problem.contains(shared)) << problem.toStdString();
+    EXPECT_EQ(notices(), QStringList{problem});
+    EXPECT_EQ(frame_->statusPanes().messageText(), problem) << "the status bar says it too";
+
+    qputenv("FIBROLOG_SHARED_STANDARDS", QFile::encodeName(shared));
+    ASSERT_TRUE(frame_->openFile(sample("pendra-v2_10.kav")));
+    qunsetenv("FIBROLOG_SHARED_STANDARDS");
+    EXPECT_EQ(document().standardsProblem(), problem) << "read again with the file";
+    EXPECT_EQ(notices(), QStringList{problem}) << "not told twice";
+
+    // Mended (here: gone), the file is no problem at the next open, and the notice goes.
+    QFile::remove(shared);
+    qputenv("FIBROLOG_SHARED_STANDARDS", QFile::encodeName(shared));
+    ASSERT_TRUE(frame_->openFile(sample("pendra-v2_10.kav")));
+    qunsetenv("FIBROLOG_SHARED_STANDARDS");
+    EXPECT_TRUE(notices().isEmpty()) << notices().join('\n').toStdString();
+}
+
 TEST_F(WindowDownloadTest, ADownloadFromTheMeterIsStoredAndShown)
 {
     startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_10.kav")});
@@ -131,6 +240,20 @@ TEST_F(WindowDownloadTest, ADownloadFromTheMeterIsStoredAndShown)
     EXPECT_EQ(record(), "Record 1 of 19");
     EXPECT_EQ(frame_->statusPanes().messageText(), "Download successful");
     EXPECT_TRUE(frame_->isWindowModified());
+}
+
+TEST_F(WindowDownloadTest, WhatADownloadLeftOutIsANoticeInFullBesideTheStatusText)
+{
+    startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_20.kav")});
+    trigger(Download);
+    ASSERT_GT(document().circuits().count(), 0);
+    const QStringList omissions = document().importOmissions();
+    ASSERT_FALSE(omissions.isEmpty());
+    ASSERT_EQ(notices().size(), 1);
+    for (const QString& omission : omissions)
+        EXPECT_TRUE(notices().first().contains(omission)) << omission.toStdString();
+    EXPECT_TRUE(frame_->statusPanes().messageText().startsWith("Download successful"))
+        << frame_->statusPanes().messageText().toStdString();
 }
 
 TEST_F(WindowDownloadTest, CancelStopsTheTransferAndLeavesTheDocument)

@@ -2462,6 +2462,71 @@ Ungültige Betriebsreserve</translation>
     </message>
 
     <!-- The window's notices, saves and edits (45350-45399) -->
+    <message id="45350">
+        <source>Close this notice</source>
+        <extracomment>NoticeCloseTip</extracomment>
+        <translation>Diesen Hinweis schließen</translation>
+    </message>
+    <message id="45351">
+        <source>Texts too long for their field were shortened: %1</source>
+        <extracomment>NoticeShortenedFields</extracomment>
+        <translation>Texte, die für ihr Feld zu lang waren, wurden gekürzt: %1</translation>
+    </message>
+    <message id="45352">
+        <source>The circuit ID cannot be empty.</source>
+        <extracomment>EditCircuitIdEmpty</extracomment>
+        <translation>Die Strecken-ID darf nicht leer sein.</translation>
+    </message>
+    <message id="45353">
+        <source>The circuit ID can be at most %1 characters long.</source>
+        <extracomment>EditCircuitIdTooLong</extracomment>
+        <translation>Die Strecken-ID darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45354">
+        <source>The link ID cannot be empty.</source>
+        <extracomment>EditLinkIdEmpty</extracomment>
+        <translation>Die Link-ID darf nicht leer sein.</translation>
+    </message>
+    <message id="45355">
+        <source>The link ID can be at most %1 characters long.</source>
+        <extracomment>EditLinkIdTooLong</extracomment>
+        <translation>Die Link-ID darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45356">
+        <source>The link comment can be at most %1 characters long.</source>
+        <extracomment>EditLinkCommentTooLong</extracomment>
+        <translation>Der Link-Kommentar darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45357">
+        <source>The company name cannot be empty.</source>
+        <extracomment>EditCompanyEmpty</extracomment>
+        <translation>Der Firmenname darf nicht leer sein.</translation>
+    </message>
+    <message id="45358">
+        <source>The company name can be at most %1 characters long.</source>
+        <extracomment>EditCompanyTooLong</extracomment>
+        <translation>Der Firmenname darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45359">
+        <source>The telephone number can be at most %1 characters long.</source>
+        <extracomment>EditTelephoneTooLong</extracomment>
+        <translation>Die Telefonnummer darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message id="45360">
+        <source>You are about to permanently delete circuit &quot;%2&quot; of link &quot;%1&quot;.  Are you sure you wish to do so?</source>
+        <extracomment>DeleteCircuitQuestion</extracomment>
+        <translation>Sie sind dabei, die Strecke „%2“ des Links „%1“ endgültig zu löschen.  Möchten Sie das wirklich tun?</translation>
+    </message>
+    <message id="45361">
+        <source>%1 has changed on disk since it was opened or last saved here.  Do you wish to overwrite this file, or merge the new data?</source>
+        <extracomment>SaveBackChangedOnDisk</extracomment>
+        <translation>%1 wurde auf dem Datenträger geändert, seit die Datei hier geöffnet oder zuletzt gespeichert wurde.  Möchten Sie die Datei überschreiben oder die neuen Daten zusammenführen?</translation>
+    </message>
+    <message id="45362">
+        <source>There are no test results to save: %1 exists already and was left as it is.  Choose a new file name to save an empty test database.</source>
+        <extracomment>SaveEmptyDocumentRefused</extracomment>
+        <translation>Es gibt keine Testergebnisse zu speichern: %1 existiert bereits und wurde nicht verändert.  Wählen Sie einen neuen Dateinamen, um eine leere Testdatenbank zu speichern.</translation>
+    </message>
 
     <!-- Checked language modules (45400-45419) -->
 </context>
