@@ -493,5 +493,12 @@ enum : int
     // The window's notices, saves and edits (45350-45399)
 
     // Checked language modules (45400-45419)
+    LanguageModuleRefused = 45400,
+    LanguageModuleNoChecksumList = 45401,
+    LanguageModuleNotListed = 45402,
+    LanguageModuleChecksumDiffers = 45403,
+    LanguageModuleDamaged = 45404,
+    LanguageModuleUnreadable = 45405,
+    LanguageModuleNoTexts = 45406,
 };
 } // namespace StringId
