@@ -33,11 +33,13 @@ QStringList defaultLanguageFolders()
 {
     // After the folder of the prefix the program was built for, the same
     // folder under the prefix it runs from: an installation moved elsewhere
-    // (cmake --install --prefix ~/.local) still finds its modules.
+    // (cmake --install --prefix ~/.local) still finds its modules. Never the
+    // current folder: whoever can write a file where the user happens to
+    // start the program would choose the texts and number formats of the
+    // reports.
     const QString programFolder = QCoreApplication::applicationDirPath();
     return {programFolder, QStringLiteral(FIBROLOG_LANGUAGE_DIR),
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/fibrolog/languages")),
-            QDir::currentPath()};
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/fibrolog/languages"))};
 }
 
 QList<int> availableLanguages(const QStringList& folders)

@@ -6,7 +6,8 @@
 
 // Where language modules are looked for, in this order: the program's
 // folder, the installed data folder (<prefix>/share/fibrolog/languages) and
-// the current folder.
+// the data folder of the prefix the program runs from; never the current
+// folder.
 QStringList defaultLanguageFolders();
 
 // The languages there are, as LCIDs, each once, in the order found: the

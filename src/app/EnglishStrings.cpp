@@ -565,6 +565,13 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
      "save an empty test database."},
 
     // Checked language modules (45400-45419)
+    {LanguageModuleRefused, "The language module %1 was refused: %2; %3 is used instead."},
+    {LanguageModuleNoChecksumList, "there is no list of checksums %1 beside it"},
+    {LanguageModuleNotListed, "the list of checksums %1 does not name it"},
+    {LanguageModuleChecksumDiffers, "it is damaged (its checksum is not the one in %1)"},
+    {LanguageModuleDamaged, "it is damaged or is no compiled language module"},
+    {LanguageModuleUnreadable, "it cannot be read (%1)"},
+    {LanguageModuleNoTexts, "it carries none of the program's texts"},
 });
 
 } // namespace

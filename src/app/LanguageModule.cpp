@@ -1,46 +1,62 @@
 #include "app/LanguageModule.h"
 
+#include "app/LanguageModuleChecksums.h"
+#include "app/LanguageModuleFormat.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-LanguageModule::LanguageModule(const QString& path) : path_(path) {}
+LanguageModule::LanguageModule(const QString& path, QHash<int, QString> texts)
+    : path_(path), texts_(std::move(texts))
+{
+}
 
 std::unique_ptr<LanguageModule> LanguageModule::open(const QString& path, QString* error)
 {
-    auto fail = [error](const QString& why) {
+    auto fail = [error](int id, const QString& argument = QString()) {
         if (error)
-            *error = why;
+            *error = Strings::formatMessage(Strings::loadString(id), {argument});
         return std::unique_ptr<LanguageModule>();
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return fail(StringId::LanguageModuleUnreadable, file.errorString());
     if (file.size() > kMaxFileSize)
-        return fail(QStringLiteral("%1: larger than a language module can be").arg(path));
-    // Read here rather than handing the name to QTranslator, which would try
-    // other names (without the suffix, without the "_407" part) when this one
-    // fails and so could load a different file.
-    std::unique_ptr<LanguageModule> module(new LanguageModule(QFileInfo(path).absoluteFilePath()));
-    module->data_ = file.read(kMaxFileSize + 1);
+        return fail(StringId::LanguageModuleDamaged);
+    // Read once: the bytes whose checksum is compared are the bytes read.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    if (module->data_.isEmpty() || module->data_.size() > kMaxFileSize)
-        return fail(QStringLiteral("%1: not a language module").arg(path));
-    const auto* bytes = reinterpret_cast<const uchar*>(module->data_.constData());
-    if (!module->translator_.load(bytes, static_cast<int>(module->data_.size())))
-        return fail(QStringLiteral("%1: not a language module").arg(path));
-    return module;
+        return fail(StringId::LanguageModuleUnreadable, file.errorString());
+    if (bytes.size() > kMaxFileSize)
+        return fail(StringId::LanguageModuleDamaged);
+
+    const QString list = QDir::toNativeSeparators(LanguageModuleChecksums::listPathFor(path));
+    switch (LanguageModuleChecksums::check(path, bytes)) {
+    case LanguageModuleChecksums::Verdict::Listed:
+        break;
+    case LanguageModuleChecksums::Verdict::NoList:
+        return fail(StringId::LanguageModuleNoChecksumList, list);
+    case LanguageModuleChecksums::Verdict::NotListed:
+        return fail(StringId::LanguageModuleNotListed, list);
+    case LanguageModuleChecksums::Verdict::Differs:
+        return fail(StringId::LanguageModuleChecksumDiffers, list);
+    }
+    auto texts = readLanguageModule(bytes);
+    if (!texts)
+        return fail(StringId::LanguageModuleDamaged);
+    return std::unique_ptr<LanguageModule>(
+        new LanguageModule(QFileInfo(path).absoluteFilePath(), std::move(*texts)));
 }
 
 std::optional<QString> LanguageModule::text(int id) const
 {
-    // Id-based messages have no context; the id stands where the source text
-    // would, as qtTrId() looks them up.
-    const QByteArray key = QByteArray::number(id);
-    QString text = translator_.translate(nullptr, key.constData());
-    if (text.isEmpty())
+    const auto found = texts_.constFind(id);
+    if (found == texts_.constEnd() || found->isEmpty())
         return std::nullopt;
-    return text;
+    return *found;
 }
 
 QHash<int, QString> LanguageModule::texts(const QList<int>& ids) const

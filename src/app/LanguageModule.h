@@ -1,24 +1,26 @@
 #pragma once
 
-#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
-#include <QTranslator>
 
 #include <memory>
 #include <optional>
 
-// One language module file, opened: a compiled Qt Linguist file (.qm) whose
-// messages are keyed by string id.
+// One language module file, opened and checked: a compiled Qt Linguist file
+// (.qm) whose messages are keyed by string id. It is used only when the
+// list of checksums beside it names it with the checksum of its bytes and
+// every byte of its structure is sound; Qt's translator never reads it.
 class LanguageModule
 {
 public:
     // Larger files are refused unread: a string table is a few hundred KiB.
     static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
-    // Reads and checks the file. Nothing, with the reason in *error, when it
-    // cannot be read or is not a compiled translation file.
+    // Reads and checks the file. Nothing, with the reason in the user's
+    // words in *error (a clause such as "it is damaged ..."), when it cannot
+    // be read, is not listed with its checksum, or is not a sound compiled
+    // module.
     static std::unique_ptr<LanguageModule> open(const QString& path, QString* error);
 
     LanguageModule(const LanguageModule&) = delete;
@@ -33,11 +35,8 @@ public:
     QHash<int, QString> texts(const QList<int>& ids) const;
 
 private:
-    explicit LanguageModule(const QString& path);
+    LanguageModule(const QString& path, QHash<int, QString> texts);
 
     QString path_;
-    // The translator reads its messages from these bytes for as long as it
-    // lives, so they are declared first and go last.
-    QByteArray data_;
-    QTranslator translator_;
+    QHash<int, QString> texts_;
 };

@@ -3,11 +3,13 @@
 #include "app/EnglishStrings.h"
 #include "app/LanguageModule.h"
 #include "app/LanguageModuleName.h"
+#include "app/LanguageModuleNumbers.h"
 #include "app/NativeLanguageLine.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
@@ -15,12 +17,17 @@
 
 namespace {
 
-QList<int> englishIds()
+// The module's texts for the program's ids, each only where its number
+// formats are the English ones: the English text stands for any other.
+QHash<int, QString> usableTexts(const LanguageModule& module)
 {
-    QList<int> ids;
-    for (const EnglishString& s : englishStrings())
-        ids.append(s.id);
-    return ids;
+    QHash<int, QString> texts;
+    for (const EnglishString& s : englishStrings()) {
+        const auto translated = module.text(s.id);
+        if (translated && keepsNumberFormats(QString::fromUtf8(s.text), *translated))
+            texts.insert(s.id, *translated);
+    }
+    return texts;
 }
 
 } // namespace
@@ -36,7 +43,10 @@ LanguageModules::~LanguageModules()
 
 QList<int> LanguageModules::available() const
 {
-    return availableLanguages(folders_);
+    QList<int> languages = availableLanguages(folders_);
+    for (const Refusal& refusal : refusals_)
+        languages.removeAll(refusal.lcid);
+    return languages;
 }
 
 bool LanguageModules::load(int lcid)
@@ -57,12 +67,15 @@ bool LanguageModules::load(int lcid)
                               folders_.join(QLatin1String(", ")));
         return false;
     }
-    std::unique_ptr<LanguageModule> module = LanguageModule::open(path, &lastError_);
-    if (!module)
+    QString reason;
+    std::unique_ptr<LanguageModule> module = LanguageModule::open(path, &reason);
+    if (!module) {
+        refuse(lcid, path, reason);
         return false;
-    const QHash<int, QString> texts = module->texts(englishIds());
+    }
+    const QHash<int, QString> texts = usableTexts(*module);
     if (texts.isEmpty()) {
-        lastError_ = QStringLiteral("%1 carries none of the program's texts").arg(path);
+        refuse(lcid, path, Strings::loadString(StringId::LanguageModuleNoTexts));
         return false;
     }
     StringTable::current().setOverrides(texts);
@@ -71,6 +84,27 @@ bool LanguageModules::load(int lcid)
     loadedLcid_ = lcid;
     lastError_.clear();
     return true;
+}
+
+void LanguageModules::refuse(int lcid, const QString& path, const QString& reason)
+{
+    lastError_ = path + QLatin1String(": ") + reason;
+    for (const Refusal& refusal : std::as_const(refusals_)) {
+        if (refusal.path == path)
+            return;
+    }
+    refusals_.append(Refusal{lcid, path, reason});
+}
+
+QStringList LanguageModules::refusalNotices() const
+{
+    QStringList notices;
+    for (const Refusal& refusal : refusals_) {
+        notices << Strings::formatMessage(
+            Strings::loadString(StringId::LanguageModuleRefused),
+            {QDir::toNativeSeparators(refusal.path), refusal.reason, nativeLanguageLine(loadedLcid_)});
+    }
+    return notices;
 }
 
 std::optional<int> LanguageModules::startUp(int threadLcid, const LanguageChooser& chooser)
@@ -86,15 +120,20 @@ int LanguageModules::loadRequested(const QString& request, QTextStream& err)
     const auto loaded = chooseLanguage(
         wanted, [this] { return available(); }, LanguageChooser(), [this](int lcid) { return load(lcid); });
     const int result = loaded.value_or(loadedLcid_);
-    // Only a language asked for by name is worth a word, and only when
-    // another language came instead: English for "en_GB" is what was asked.
-    // One merely taken from the environment falls back quietly.
-    if (!name.isEmpty() && (wanted == 0 || primaryLanguageOf(result) != primaryLanguageOf(wanted))) {
+    // A damaged module is always worth a word, and then says all there is.
+    const QStringList refused = refusalNotices();
+    for (const QString& notice : refused)
+        err << notice << '\n';
+    // Otherwise only a language asked for by name is worth a word, and only
+    // when another language came instead: English for "en_GB" is what was
+    // asked. One merely taken from the environment falls back quietly.
+    if (refused.isEmpty() && !name.isEmpty() &&
+        (wanted == 0 || primaryLanguageOf(result) != primaryLanguageOf(wanted))) {
         err << Strings::formatMessage(Strings::loadString(StringId::LanguageModuleMissing),
                                       {name, nativeLanguageLine(result)})
             << '\n';
-        err.flush();
     }
+    err.flush();
     return result;
 }
 

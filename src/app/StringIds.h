@@ -533,5 +533,12 @@ enum : int
     SaveEmptyDocumentRefused = 45362,
 
     // Checked language modules (45400-45419)
+    LanguageModuleRefused = 45400,
+    LanguageModuleNoChecksumList = 45401,
+    LanguageModuleNotListed = 45402,
+    LanguageModuleChecksumDiffers = 45403,
+    LanguageModuleDamaged = 45404,
+    LanguageModuleUnreadable = 45405,
+    LanguageModuleNoTexts = 45406,
 };
 } // namespace StringId

@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
                 return LanguageChoiceDialog::choose(available);
             });
         },
-        startPrompt);
+        startPrompt, [&languages] { return languages.refusalNotices(); });
     if (!languageLoaded)
         return 1;
 

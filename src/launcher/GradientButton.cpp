@@ -3,14 +3,23 @@
 #include "launcher/ButtonGradient.h"
 #include "launcher/RoundedShape.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QToolTip>
 
 namespace {
 
 // The width of a sunken edge, which the gradient leaves free inside the
 // outline.
 constexpr int kEdge = 2;
+// The room kept free between the text and the button's sides.
+constexpr int kTextPadding = 4;
+// The longest text drawn at all; a label is a few words.
+constexpr int kMaxTextLength = 260;
 
 } // namespace
 
@@ -49,13 +58,52 @@ void GradientButton::resizeEvent(QResizeEvent* event)
         setMask(roundedRegion(QRect(0, 0, width() + 1, height() + 1), 4));
 }
 
-void GradientButton::paintEvent(QPaintEvent* event)
+int GradientButton::textWidth() const
 {
-    if (!richLook_) {
-        QPushButton::paintEvent(event);
-        return;
+    if (richLook_)
+        return width() - 2 * (kEdge + kTextPadding);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() - 2 * kTextPadding;
+}
+
+QString GradientButton::shownText() const
+{
+    return fontMetrics().elidedText(text().left(kMaxTextLength), Qt::ElideRight, std::max(0, textWidth()),
+                                    Qt::TextShowMnemonic);
+}
+
+bool GradientButton::event(QEvent* event)
+{
+    // A shortened text is shown whole where the pointer rests.
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        const QString shown = shownText();
+        if (shown != text().left(kMaxTextLength)) {
+            auto* help = static_cast<QHelpEvent*>(event);
+            static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+            QToolTip::showText(help->globalPos(), QString(text()).replace(mnemonic, QStringLiteral("\\1")),
+                               this);
+            return true;
+        }
     }
-    paintRich();
+    return QPushButton::event(event);
+}
+
+void GradientButton::paintEvent(QPaintEvent*)
+{
+    if (richLook_)
+        paintRich();
+    else
+        paintStandard();
+}
+
+void GradientButton::paintStandard()
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text = shownText();
+    painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 // Qt paints widgets into a back buffer already, so the button is drawn
@@ -106,5 +154,5 @@ void GradientButton::paintRich()
     painter.setPen(palette().color(group, QPalette::ButtonText));
     painter.setFont(font());
     const QRect textArea = pressed ? inner.translated(1, 1) : inner;
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, text().left(260));
+    painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, shownText());
 }

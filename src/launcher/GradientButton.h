@@ -15,8 +15,11 @@ public:
 
     bool isRichLook() const { return richLook_; }
     bool isHot() const { return hot_; }
+    // The text as painted: shortened with "…" when it is too long.
+    QString shownText() const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -25,6 +28,9 @@ protected:
 private:
     void setHot(bool hot);
     void paintRich();
+    void paintStandard();
+    // The width the text has to fit in.
+    int textWidth() const;
 
     bool richLook_;
     bool hot_ = false;

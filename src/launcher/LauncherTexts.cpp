@@ -23,6 +23,17 @@ LauncherTexts LauncherTexts::read(const ProfileFile& profile, int lcid)
     texts.manualText = textOf(profile, lcid, "ManualText");
     texts.exploreCdText = textOf(profile, lcid, "ExploreCdText");
     texts.exitText = textOf(profile, lcid, "ExitText");
+    QString* const labels[] = {&texts.installText, &texts.adobeInstallText, &texts.manualText,
+                               &texts.exploreCdText, &texts.exitText};
+    const QString ownLabels[] = {QStringLiteral("Install Fibrolog"), QStringLiteral("Install a PDF reader"),
+                                 QStringLiteral("Read the manuals"), QStringLiteral("Browse this medium"),
+                                 QStringLiteral("Exit")};
+    for (int i = 0; i < 5; ++i) {
+        if (labels[i]->isEmpty())
+            *labels[i] = ownLabels[i];
+        else
+            texts.hasButtonTextsFromFile = true;
+    }
     texts.adobeInstallExe = textOf(profile, lcid, "AdobeInstallExe");
     texts.manualPath = textOf(profile, lcid, "ManualPath");
     texts.adobeInstallWarningTitle = textOf(profile, lcid, "AdobeInstallWarningTitle");

@@ -6,7 +6,8 @@ class ProfileFile;
 
 // Everything the main window takes from the language's section of
 // Languages.ini. A text that is empty there comes from the English section
-// "1033", key by key.
+// "1033", key by key; a button text that is in neither is the launcher's
+// own English one, so that no button is ever blank.
 struct LauncherTexts
 {
     static constexpr int kEnglish = 1033;
@@ -28,6 +29,11 @@ struct LauncherTexts
     QString installExe;
     // The message when a program cannot be started; "%1" is its name.
     QString startFailedText;
+    // Whether Languages.ini gave a text for at least one of the buttons.
+    bool hasButtonTextsFromFile = false;
+    // What is wrong with Languages.ini, shown when the window opens; empty
+    // when nothing is.
+    QString fileProblem;
 
     static LauncherTexts read(const ProfileFile& profile, int lcid);
 };

@@ -106,6 +106,14 @@ void LauncherWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (GradientButton* install = button(Install))
         install->setFocus();
+    if (!texts_.fileProblem.isEmpty() && !fileProblemShown_) {
+        fileProblemShown_ = true;
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, windowTitle(), texts_.fileProblem, QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("languagesFileProblem"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
 }
 
 void LauncherWindow::paintEvent(QPaintEvent*)

@@ -16,7 +16,8 @@ class ProgramStarter;
 // install a PDF reader, open the manuals, open the medium's folder, exit.
 // On a screen of more than 8 bits per pixel it has the rich look (the
 // background picture, a rounded shape, self-drawn buttons); otherwise the
-// standard look of the desktop's dialogs.
+// standard look of the desktop's dialogs. When Languages.ini is missing or
+// gives no button texts, a message naming it opens with the window.
 class LauncherWindow : public QDialog
 {
     Q_OBJECT
@@ -64,6 +65,7 @@ private:
     QString readerVersion_;
     QPixmap background_;
     ProportionalLayout layout_;
+    bool fileProblemShown_ = false;
     bool dragging_ = false;
     QPoint dragStart_;
     QPoint windowStart_;

@@ -102,16 +102,20 @@ TEST_F(AvailableLanguagesTest, ModuleIsTakenFromTheFirstFolderHoldingIt)
     EXPECT_EQ(findLanguageModule(0, folders()), QString());
 }
 
-TEST(DefaultLanguageFolders, AreTheProgramsTheInstalledDataTheRunningPrefixsAndTheCurrentFolder)
+TEST(DefaultLanguageFolders, AreTheProgramsTheInstalledDataAndTheRunningPrefixsNeverTheCurrentFolder)
 {
+    const QString before = QDir::currentPath();
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
     const QStringList folders = defaultLanguageFolders();
-    ASSERT_EQ(folders.size(), 4);
+    QDir::setCurrent(before);
+    ASSERT_EQ(folders.size(), 3);
     EXPECT_EQ(folders.at(0), QCoreApplication::applicationDirPath());
     EXPECT_TRUE(folders.at(1).endsWith("/share/fibrolog/languages")) << folders.at(1).toStdString();
     EXPECT_TRUE(QDir::isAbsolutePath(folders.at(1)));
     const QDir programFolder(QCoreApplication::applicationDirPath());
     EXPECT_EQ(folders.at(2), QDir::cleanPath(programFolder.filePath("../share/fibrolog/languages")));
-    EXPECT_EQ(folders.at(3), QDir::currentPath());
+    EXPECT_FALSE(folders.contains(elsewhere.path()));
 }
 
 TEST(NativeLanguageLine, NamesLanguageAndCountryInTheirOwnLanguage)

@@ -100,9 +100,10 @@ TEST(LanguageChoiceDialog, WithNoLineSelectedEnglishIsChosen)
 
 TEST_F(LanguageChoiceDialogTest, StartUpWithoutAMatchShowsTheDialogAndLoadsTheLineTakenAtOnce)
 {
-    QFile::copy(QDir(QStringLiteral(FIBROLOG_LANGUAGE_MODULE_DIR)).filePath("KavLangDll_407.qm"),
-                path("KavLangDll_407.qm"));
-    ASSERT_TRUE(QFile::exists(path("KavLangDll_407.qm")));
+    for (const char* name : {"KavLangDll_407.qm", "KavLangDll.sha256"}) {
+        QFile::copy(QDir(QStringLiteral(FIBROLOG_LANGUAGE_MODULE_DIR)).filePath(name), path(name));
+        ASSERT_TRUE(QFile::exists(path(name))) << name;
+    }
     LanguageModules languages({dir_.path()});
     QStringList shownLines;
     atNextModalDialog([&shownLines](QWidget& modal) {

@@ -3,6 +3,8 @@
 #include "WindowFixture.h"
 
 #include "app/LanguageModules.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "gui/AboutDialog.h"
 #include "gui/CommandIds.h"
 #include "gui/LanguageStartUp.h"
@@ -207,6 +209,29 @@ TEST(LanguageStartUp, WhenNoLanguageLoadsTheUserIsToldAndTheProgramEnds)
     ASSERT_EQ(prompt.exchanges().size(), 1);
     EXPECT_EQ(prompt.exchanges().first().text, "Error Initializing Languages.\nPlease re-install.");
     EXPECT_EQ(prompt.exchanges().first().icon, PromptIcon::Exclamation);
+}
+
+TEST_F(WindowTest, ADamagedModuleIsNamedInAMessageAndTheWindowStartsInEnglish)
+{
+    const QDir modules(QStringLiteral(FIBROLOG_LANGUAGE_MODULE_DIR));
+    QByteArray german = fileBytes(modules.filePath("KavLangDll_407.qm"));
+    ASSERT_GT(german.size(), 100);
+    german[german.size() / 2] = static_cast<char>(german.at(german.size() / 2) ^ 0x01);
+    writeFile(path("KavLangDll_407.qm"), german);
+    ASSERT_TRUE(QFile::copy(modules.filePath("KavLangDll.sha256"), path("KavLangDll.sha256")));
+    LanguageModules languages({dir_.path()});
+    ScriptedPrompt prompt;
+    ASSERT_TRUE(startLanguage(
+        [&languages] { return languages.startUp(0x407, [](const QList<int>&) { return 0x407; }); }, prompt,
+        [&languages] { return languages.refusalNotices(); }));
+    EXPECT_EQ(languages.loadedLcid(), 1033);
+    ASSERT_EQ(prompt.exchanges().size(), 1);
+    const QString message = prompt.exchanges().first().text;
+    EXPECT_TRUE(message.startsWith("The language module " + path("KavLangDll_407.qm") +
+                                   " was refused: it is damaged"))
+        << message.toStdString();
+    EXPECT_EQ(prompt.exchanges().first().icon, PromptIcon::Exclamation);
+    EXPECT_EQ(Strings::loadString(StringId::MenuFile), "&File");
 }
 
 TEST_F(WindowTest, InGermanTheMenusTheViewTheAboutBoxAndQtsButtonsSpeakGerman)

@@ -25,14 +25,16 @@ TEST(LauncherTexts, AKeyEmptyInTheLanguageComesFromEnglish)
     EXPECT_EQ(french.installText, QStringLiteral("Install Fibrolog"));
 }
 
-TEST(LauncherTexts, NoFileGivesEmptyTextsAndTheDefaultInstaller)
+TEST(LauncherTexts, NoFileGivesTheLaunchersOwnButtonNamesAndTheDefaultInstaller)
 {
     const LauncherTexts texts = LauncherTexts::read(ProfileFile(), 1033);
-    EXPECT_TRUE(texts.installText.isEmpty());
-    EXPECT_TRUE(texts.adobeInstallText.isEmpty());
-    EXPECT_TRUE(texts.manualText.isEmpty());
-    EXPECT_TRUE(texts.exploreCdText.isEmpty());
-    EXPECT_TRUE(texts.exitText.isEmpty());
+    // No button is ever blank.
+    EXPECT_EQ(texts.installText, QStringLiteral("Install Fibrolog"));
+    EXPECT_EQ(texts.adobeInstallText, QStringLiteral("Install a PDF reader"));
+    EXPECT_EQ(texts.manualText, QStringLiteral("Read the manuals"));
+    EXPECT_EQ(texts.exploreCdText, QStringLiteral("Browse this medium"));
+    EXPECT_EQ(texts.exitText, QStringLiteral("Exit"));
+    EXPECT_FALSE(texts.hasButtonTextsFromFile);
     EXPECT_TRUE(texts.adobeInstallExe.isEmpty());
     EXPECT_TRUE(texts.manualPath.isEmpty());
     EXPECT_TRUE(texts.adobeInstallWarningText.isEmpty());

@@ -1,6 +1,7 @@
 #include "launcher/LauncherWindow.h"
 #include "launcher/GradientButton.h"
 #include "launcher/LauncherTexts.h"
+#include "launcher/MediumFolder.h"
 #include "launcher/PdfReaderProbe.h"
 #include "launcher/ProfileFile.h"
 #include "launcher/ProgramStarter.h"
@@ -10,10 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -68,7 +73,21 @@ protected:
 
     void open(int lcid = 1033, int depth = 32, const QByteArray& languages = kLanguages)
     {
-        texts = LauncherTexts::read(ProfileFile::fromBytes(languages), lcid);
+        openWith(LauncherTexts::read(ProfileFile::fromBytes(languages), lcid), depth);
+    }
+
+    // The window as the launcher opens it on the test's medium.
+    void openOnMedium(int depth = 32)
+    {
+        const LanguagesFile file = LanguagesFile::inMedium(medium.path());
+        LauncherTexts read = LauncherTexts::read(file.profile(), 1033);
+        read.fileProblem = file.problem();
+        openWith(read, depth);
+    }
+
+    void openWith(const LauncherTexts& windowTexts, int depth)
+    {
+        texts = windowTexts;
         starter = std::make_unique<ProgramStarter>(medium.path(), medium.filePath(QStringLiteral("open")));
         window = std::make_unique<LauncherWindow>(texts, probe, *starter, depth);
         window->show();
@@ -213,16 +232,98 @@ TEST_F(LauncherWindowTest, ExitEndsTheWindow)
     EXPECT_EQ(window->result(), QDialog::Rejected);
 }
 
-TEST_F(LauncherWindowTest, NoFileShowsBlankButtonsAndAQuietReaderButton)
+TEST_F(LauncherWindowTest, AMissingOrEmptyLanguagesIniIsNamedAndTheButtonsKeepEnglishNames)
 {
-    open(1033, 32, QByteArray());
-    EXPECT_TRUE(button(LauncherWindow::Install)->text().isEmpty());
-    EXPECT_TRUE(button(LauncherWindow::Exit)->text().isEmpty());
-    click(LauncherWindow::InstallPdfReader);
-    EXPECT_EQ(window->findChild<QDialog*>(QStringLiteral("dialog129")), nullptr);
-    // The installer beside the launcher is still started.
-    click(LauncherWindow::Install);
-    EXPECT_FALSE(waitForFile(medium.filePath(QStringLiteral("installed"))).isNull());
+    for (const char* content : {static_cast<const char*>(nullptr), "", "[LANGUAGES]\ncount=0\n"}) {
+        const QString name = content ? QString::fromUtf8(content) : QStringLiteral("(no file)");
+        QFile::remove(medium.filePath(QStringLiteral("Languages.ini")));
+        QFile::remove(medium.filePath(QStringLiteral("installed")));
+        if (content)
+            medium.writeFile(QStringLiteral("Languages.ini"), content);
+        openOnMedium(8);
+        auto* box = window->findChild<QMessageBox*>(QStringLiteral("languagesFileProblem"));
+        ASSERT_NE(box, nullptr) << name.toStdString();
+        EXPECT_TRUE(box->isVisible()) << name.toStdString();
+        EXPECT_TRUE(box->text().contains(medium.filePath(QStringLiteral("Languages.ini"))))
+            << name.toStdString();
+        grabScreenshot(*box, QStringLiteral("launcher-no-languages-ini"));
+        box->close();
+        QApplication::processEvents();
+        EXPECT_EQ(button(LauncherWindow::Install)->text(), QStringLiteral("Install Fibrolog"))
+            << name.toStdString();
+        EXPECT_EQ(button(LauncherWindow::Exit)->text(), QStringLiteral("Exit")) << name.toStdString();
+        click(LauncherWindow::InstallPdfReader);
+        EXPECT_EQ(window->findChild<QDialog*>(QStringLiteral("dialog129")), nullptr) << name.toStdString();
+        // The installer on the medium is still started.
+        click(LauncherWindow::Install);
+        EXPECT_FALSE(waitForFile(medium.filePath(QStringLiteral("installed"))).isNull())
+            << name.toStdString();
+    }
+    medium.writeFile(QStringLiteral("Languages.ini"), kLanguages);
+    openOnMedium();
+    EXPECT_EQ(window->findChild<QMessageBox*>(QStringLiteral("languagesFileProblem")), nullptr);
+}
+
+TEST_F(LauncherWindowTest, AnInstallerOutsideTheMediumOrOnThePathIsNeverStarted)
+{
+    const TestMedium elsewhere;
+    elsewhere.writeMarkingScript(QStringLiteral("install.sh"), QStringLiteral("escaped"));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(elsewhere.path()) + ':' + path);
+    QFile::remove(medium.filePath(QStringLiteral("install.sh")));
+    const QString up =
+        QStringLiteral("../") + QFileInfo(elsewhere.path()).fileName() + QStringLiteral("/install.sh");
+    // The default installer, missing from the medium, and one named out of it.
+    for (const QString& installExe : {QString(), up}) {
+        QByteArray languages = kLanguages;
+        languages.replace("ExitText=Exit\n", "ExitText=Exit\nInstallExe=" + installExe.toUtf8() + "\n");
+        open(1033, 32, languages);
+        click(LauncherWindow::Install);
+        EXPECT_EQ(failureMessage(),
+                  QStringLiteral("Cannot start %1.")
+                      .arg(QDir::cleanPath(medium.filePath(installExe.isEmpty() ? QStringLiteral("install.sh")
+                                                                                : installExe))));
+        window->findChild<QMessageBox*>(QStringLiteral("startFailure"))->close();
+    }
+    qputenv("PATH", path);
+    QTest::qWait(300);
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath(QStringLiteral("escaped"))));
+}
+
+TEST_F(LauncherWindowTest, LongLabelsEndInAnEllipsisAndAreShownWholeInATip)
+{
+    const QString longText = QStringLiteral("Fibrolog mit allen Handbüchern und Beispielen installieren");
+    QByteArray languages = kLanguages;
+    languages.replace("InstallText=Install Fibrolog", "InstallText=" + longText.toUtf8());
+    for (const int depth : {8, 24}) {
+        open(1033, depth, languages);
+        GradientButton* install = button(LauncherWindow::Install);
+        const QImage picture =
+            grabScreenshot(*install, QStringLiteral("launcher-long-label-%1bit").arg(depth));
+        // The text's letters: the darkest pixels in the middle rows. Its
+        // start must be there (cut at the left before) and it must keep
+        // clear of both sides.
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < picture.width(); ++x) {
+            for (int y = picture.height() / 3; y < 2 * picture.height() / 3; ++y) {
+                if (picture.pixelColor(x, y).lightness() < 90 && x > 2 && x < picture.width() - 3) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                }
+            }
+        }
+        EXPECT_GE(first, 6) << depth;
+        EXPECT_LE(last, picture.width() - 7) << depth;
+        EXPECT_TRUE(install->shownText().startsWith(QStringLiteral("Fibrolog mit"))) << depth;
+        EXPECT_TRUE(install->shownText().endsWith(QChar(0x2026))) << depth;
+
+        QHelpEvent tip(QEvent::ToolTip, install->rect().center(),
+                       install->mapToGlobal(install->rect().center()));
+        QApplication::sendEvent(install, &tip);
+        EXPECT_EQ(QToolTip::text(), longText) << depth;
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(LauncherWindowTest, RichLookAboveEightBitsWithTheRoundedShapeAndPicture)

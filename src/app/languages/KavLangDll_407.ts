@@ -2529,5 +2529,40 @@ Ungültige Betriebsreserve</translation>
     </message>
 
     <!-- Checked language modules (45400-45419) -->
+    <message id="45400">
+        <source>The language module %1 was refused: %2; %3 is used instead.</source>
+        <extracomment>LanguageModuleRefused</extracomment>
+        <translation>Das Sprachmodul %1 wurde abgewiesen: %2; stattdessen wird %3 verwendet.</translation>
+    </message>
+    <message id="45401">
+        <source>there is no list of checksums %1 beside it</source>
+        <extracomment>LanguageModuleNoChecksumList</extracomment>
+        <translation>neben ihm liegt keine Prüfsummenliste %1</translation>
+    </message>
+    <message id="45402">
+        <source>the list of checksums %1 does not name it</source>
+        <extracomment>LanguageModuleNotListed</extracomment>
+        <translation>die Prüfsummenliste %1 nennt es nicht</translation>
+    </message>
+    <message id="45403">
+        <source>it is damaged (its checksum is not the one in %1)</source>
+        <extracomment>LanguageModuleChecksumDiffers</extracomment>
+        <translation>es ist beschädigt (seine Prüfsumme ist nicht die aus %1)</translation>
+    </message>
+    <message id="45404">
+        <source>it is damaged or is no compiled language module</source>
+        <extracomment>LanguageModuleDamaged</extracomment>
+        <translation>es ist beschädigt oder kein kompiliertes Sprachmodul</translation>
+    </message>
+    <message id="45405">
+        <source>it cannot be read (%1)</source>
+        <extracomment>LanguageModuleUnreadable</extracomment>
+        <translation>es kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message id="45406">
+        <source>it carries none of the program&apos;s texts</source>
+        <extracomment>LanguageModuleNoTexts</extracomment>
+        <translation>es enthält keinen der Texte des Programms</translation>
+    </message>
 </context>
 </TS>
