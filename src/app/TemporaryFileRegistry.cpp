@@ -25,12 +25,11 @@ struct Slot
 
 std::array<Slot, kSlots> slots;
 std::mutex slotsMutex; // between threads only; the handler takes no lock
+std::atomic<TemporaryFileRegistry::SignalEnd> signalEnd{TemporaryFileRegistry::SignalEnd::ByTheSignal};
 
-void removeAndReraise(int signalNumber)
+void removeAndEnd(int signalNumber)
 {
-    TemporaryFileRegistry::removeAllNow();
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
+    TemporaryFileRegistry::removeAllAndEnd(signalNumber);
 }
 
 } // namespace
@@ -81,14 +80,27 @@ void removeAllNow()
     }
 }
 
-void removeOnTerminatingSignals()
+[[noreturn]] void removeAllAndEnd(int signalNumber)
 {
+    removeAllNow();
+    if (signalEnd.load() == SignalEnd::WithStatus)
+        ::_exit(128 + signalNumber);
+    std::signal(signalNumber, SIG_DFL);
+    std::raise(signalNumber);
+    // Only reached when the signal is blocked or ignored here.
+    ::_exit(128 + signalNumber);
+}
+
+void removeOnTerminatingSignals(SignalEnd end)
+{
+    static_assert(std::atomic<SignalEnd>::is_always_lock_free);
+    signalEnd.store(end);
     std::signal(SIGXFSZ, SIG_IGN);
     for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         struct sigaction action
         {
         };
-        action.sa_handler = removeAndReraise;
+        action.sa_handler = removeAndEnd;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESETHAND;
         sigaction(signalNumber, &action, nullptr);

@@ -16,13 +16,28 @@ void forget(const QString& path);
 // Removes every registered file. Safe to call from a signal handler.
 void removeAllNow();
 
+// How a process ends on one of those signals once its files are gone.
+enum class SignalEnd
+{
+    // As the signal would have ended it (the window: a session that ends).
+    ByTheSignal,
+    // With the exit status 128 + the signal's number (130 for SIGINT, 143
+    // for SIGTERM), as the command line's contract says; scripts and
+    // programs that start it see a status, not a crash.
+    WithStatus,
+};
+
 // Handlers for the signals that end a program (SIGINT, SIGTERM, SIGHUP,
-// SIGQUIT): they remove the registered files and end the process as the
-// signal would have. A handler installed later for SIGINT or SIGTERM (a
-// job's cancel) takes precedence while it is installed. SIGXFSZ (a file size
-// limit reached) is ignored instead, so the write fails with "File too
-// large" and the operation cleans up and says so like any full disk.
-void removeOnTerminatingSignals();
+// SIGQUIT): they remove the registered files and end the process as `end`
+// says. A handler installed later for SIGINT or SIGTERM (a job's cancel)
+// takes precedence while it is installed. SIGXFSZ (a file size limit
+// reached) is ignored instead, so the write fails with "File too large" and
+// the operation cleans up and says so like any full disk.
+void removeOnTerminatingSignals(SignalEnd end = SignalEnd::ByTheSignal);
+
+// Removes every registered file and ends the process as the handlers set
+// up above would. Safe to call from a signal handler.
+[[noreturn]] void removeAllAndEnd(int signalNumber);
 
 } // namespace TemporaryFileRegistry
 

@@ -19,9 +19,8 @@ void cancelJob(int signalNumber)
         job->cancel();
         return;
     }
-    TemporaryFileRegistry::removeAllNow();
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
+    // A second signal while the job winds down ends the command at once.
+    TemporaryFileRegistry::removeAllAndEnd(signalNumber);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(quietMessages);
     // A signal that ends the program takes its temporary files along; what a
     // killed run left behind goes now.
-    TemporaryFileRegistry::removeOnTerminatingSignals();
+    TemporaryFileRegistry::removeOnTerminatingSignals(TemporaryFileRegistry::SignalEnd::WithStatus);
     WorkingFiles::removeLeftOvers();
     ProcessFiles::removeWhatKilledRunsLeft();
     // Kept as the system gave them: Qt's reading of them may have lost bytes.
