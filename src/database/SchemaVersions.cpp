@@ -10,6 +10,7 @@
 #include "database/DatabaseException.h"
 #include "database/TestDatabaseSchema.h"
 #include "standards/DefaultLinkBudget.h"
+#include "standards/PlausibleValues.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -65,6 +66,11 @@ void convertSite(const CKAVSiteSet1& source, SiteConversion& c)
         wizard |= 16;
     const float meterVersion =
         SchemaVersions::meterVersionNumber(c.companyVersions.value(source.companyNumber)).value_or(0.0f);
+    // A budget from a length no link has is no number to add to a reference:
+    // the stored references stay as they are, read as set by hand, and the
+    // link (which is judged by its length) gets no verdict.
+    if (!PlausibleValues::isLinkLengthKm(metresToKilometres(source.fiberLength)))
+        wizard = 0;
 
     for (int g = 0; g < 4; ++g) {
         newSites[static_cast<std::size_t>(g)] = newRecordId();

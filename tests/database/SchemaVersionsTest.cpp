@@ -153,6 +153,9 @@ TEST_F(SchemaVersionsTest, ConversionRestoresBudgetModeReferences)
         const RecordId newer = v1.addCompany("New Meter Co", "1.2");
         const RecordId other = v1.addSite(newer, "Other", 0x01, 1000.0f, 2, 1, -25.3f, 0, 0);
         v1.addFiber(other, "01", 0, -28.0f, 0, 0);
+        // A damaged length gives no budget: nothing is added to the references.
+        const RecordId endless = v1.addSite(company, "Endless", 0x05, 1e30f, 2, 1, -25.6f, -22.0f, -19.5f);
+        v1.addFiber(endless, "01", 0, -30.0f, -24.0f, -21.0f);
     }
     ASSERT_TRUE(SchemaVersions::convertSchema1(source, target).ok());
     const ConvertedSite link = convertedSites(target, "Link").value(0); // g = 0: 62.5 um
@@ -170,6 +173,11 @@ TEST_F(SchemaVersionsTest, ConversionRestoresBudgetModeReferences)
     EXPECT_NEAR(convertedSites(target, "Other").value(3).references[0], -25.3f + 0.5f + 1.5f + 0.3f, 1e-5f);
     EXPECT_EQ(other.standard, 12);
     EXPECT_NEAR(other.references[0], -20.0f, 1e-5f); // -25.3 + 3.5 + 1.5 + 0.3
+
+    const ConvertedSite endless = convertedSites(target, "Endless").value(0);
+    EXPECT_EQ(endless.wizard, 0);
+    EXPECT_EQ(endless.references[0], -25.6f);
+    EXPECT_EQ(endless.references[4], -19.5f);
 }
 
 TEST_F(SchemaVersionsTest, FailedConversionLeavesNoTargetBehind)
