@@ -52,6 +52,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace CommandIds;
 
 namespace {
@@ -144,9 +146,10 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
-    // The view follows the document: it goes first.
-    delete view_;
-    view_ = nullptr;
+    // The view follows the document: it goes first. Its fields give up the
+    // focus as they go, and nothing may reach the view while it is torn down.
+    disconnect(qApp, nullptr, this, nullptr);
+    delete std::exchange(view_, nullptr);
     document_.reset();
     linkDataSource_.reset();
 }
