@@ -2,8 +2,8 @@
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
-#include "gui/NewCompanyDialog.h"
 #include "wizards/CLinkWizard.h"
+#include "wizards/NewCompanyDialog.h"
 #include "wizards/SortedCombo.h"
 
 #include <QComboBox>
