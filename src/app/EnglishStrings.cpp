@@ -572,6 +572,33 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {LanguageModuleDamaged, "it is damaged or is no compiled language module"},
     {LanguageModuleUnreadable, "it cannot be read (%1)"},
     {LanguageModuleNoTexts, "it carries none of the program's texts"},
+
+    // Jobs off the UI thread and one error channel (45420-45439)
+
+    // Print preview (45440-45449)
+
+    // The view's pages and refreshes (45450-45459)
+
+    // The frame's layout, keys and names (45460-45479)
+    {MenuGo, "&Go"},
+    {MenuFirstRecord, "&First Record\tCtrl+Home"},
+    {MenuPrevious10Records, "Back &Ten Records\tCtrl+PgUp"},
+    {MenuPreviousRecord, "&Previous Record\tPgUp"},
+    {MenuNextRecord, "&Next Record\tPgDown"},
+    {MenuNext10Records, "Forward T&en Records\tCtrl+PgDown"},
+    {MenuLastRecord, "&Last Record\tCtrl+End"},
+    {MenuGoToRecord, "&Go to Record...\tCtrl+G"},
+    {PromptGoToRecord, "Move to the record with the number you give\nGo to Record"},
+    {GoToRecordLabel, "Record number (1 to %1):"},
+    {ViewLabelCompany, "&Company"},
+    {ViewLabelTelephone, "&Telephone"},
+    {ViewLabelLinkId, "&Link ID"},
+    {ViewLabelLinkComment, "Link Co&mment"},
+    {ViewLabelCircuitId, "Ci&rcuit ID"},
+    {ViewFormName, "Test results"},
+    {LogoPathName, "Logo image file"},
+    {LogoBrowseName, "Choose a logo image"},
+    {WizardLinkLengthName, "Length of the link"},
 });
 
 } // namespace

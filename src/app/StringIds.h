@@ -540,5 +540,32 @@ enum : int
     LanguageModuleDamaged = 45404,
     LanguageModuleUnreadable = 45405,
     LanguageModuleNoTexts = 45406,
+
+    // Jobs off the UI thread and one error channel (45420-45439)
+
+    // Print preview (45440-45449)
+
+    // The view's pages and refreshes (45450-45459)
+
+    // The frame's layout, keys and names (45460-45479)
+    MenuGo = 45460,
+    MenuFirstRecord = 45461,
+    MenuPrevious10Records = 45462,
+    MenuPreviousRecord = 45463,
+    MenuNextRecord = 45464,
+    MenuNext10Records = 45465,
+    MenuLastRecord = 45466,
+    MenuGoToRecord = 45467,
+    PromptGoToRecord = 45468,
+    GoToRecordLabel = 45469,
+    ViewLabelCompany = 45470,
+    ViewLabelTelephone = 45471,
+    ViewLabelLinkId = 45472,
+    ViewLabelLinkComment = 45473,
+    ViewLabelCircuitId = 45474,
+    ViewFormName = 45475,
+    LogoPathName = 45476,
+    LogoBrowseName = 45477,
+    WizardLinkLengthName = 45478,
 };
 } // namespace StringId

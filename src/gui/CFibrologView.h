@@ -14,6 +14,7 @@ class PagedReport;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QStackedWidget;
 class StatusSink;
 class UserPrompt;
@@ -60,6 +61,8 @@ public Q_SLOTS:
     void moveNext();
     void moveNext10();
     void moveLast();
+    // Moves to the circuit at `index` (0 is the first), as far as there is one.
+    void moveTo(int index);
     void showSummary();
     void showDetails();
     void toggleLayout();
@@ -75,7 +78,8 @@ Q_SIGNALS:
 
 protected:
     // Gives the text fields their own word-deleting keys (Ctrl+Del,
-    // Ctrl+Backspace) before the window's shortcuts see them.
+    // Ctrl+Backspace) before the window's shortcuts see them, and leaves
+    // Ctrl+Home and Ctrl+End to the window's First and Last.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -94,6 +98,7 @@ private:
     QWidget* buildDetailsPanel();
     QWidget* buildSummaryPanel();
     QLineEdit* addEdit(int id, int maxLength, Field field);
+    QLabel* addCaption(int stringId, QLineEdit* field);
     QLabel* addValue(int id);
 
     void reload();
@@ -122,6 +127,7 @@ private:
     QLineEdit* typingIn_ = nullptr; // the field the user is typing in
     ViewSummaryPage summaryPage_;
 
+    QScrollArea* scroller_ = nullptr;
     QLabel* noDataLabel_ = nullptr;
     QWidget* form_ = nullptr;
     QStackedWidget* layouts_ = nullptr;

@@ -13,6 +13,7 @@ class CFibrologDoc;
 class DeleteConfirmation;
 class CFibrologView;
 class DialogPrompt;
+class FieldEditCommands;
 class PagedReport;
 class FrameStatusBar;
 class NoticeArea;
@@ -113,7 +114,9 @@ private:
     void openManual(int commandId);
     void showAbout();
     void download();
-    void editFocused(int commandId);
+    void goToRecord();
+    // Opens at the usual size, or smaller where the screen is.
+    void resizeToScreen();
     // What the last stored download or data file left out or shortened, as a
     // notice that stays; the command line says the same on standard error.
     void noticeImportOmissions();
@@ -142,4 +145,5 @@ private:
     QToolBar* toolbar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QHash<int, QAction*> actions_;
+    FieldEditCommands* fieldEdits_ = nullptr;
 };

@@ -2564,5 +2564,110 @@ Ungültige Betriebsreserve</translation>
         <extracomment>LanguageModuleNoTexts</extracomment>
         <translation>es enthält keinen der Texte des Programms</translation>
     </message>
+
+    <!-- Jobs off the UI thread and one error channel (45420-45439) -->
+
+    <!-- Print preview (45440-45449) -->
+
+    <!-- The view's pages and refreshes (45450-45459) -->
+
+    <!-- The frame's layout, keys and names (45460-45479) -->
+    <message id="45460">
+        <source>&amp;Go</source>
+        <extracomment>MenuGo</extracomment>
+        <translation>&amp;Gehe zu</translation>
+    </message>
+    <message id="45461">
+        <source>&amp;First Record	Ctrl+Home</source>
+        <extracomment>MenuFirstRecord</extracomment>
+        <translation>&amp;Erster Datensatz	Strg+Pos1</translation>
+    </message>
+    <message id="45462">
+        <source>Back &amp;Ten Records	Ctrl+PgUp</source>
+        <extracomment>MenuPrevious10Records</extracomment>
+        <translation>&amp;Zehn Datensätze zurück	Strg+Bild auf</translation>
+    </message>
+    <message id="45463">
+        <source>&amp;Previous Record	PgUp</source>
+        <extracomment>MenuPreviousRecord</extracomment>
+        <translation>&amp;Vorheriger Datensatz	Bild auf</translation>
+    </message>
+    <message id="45464">
+        <source>&amp;Next Record	PgDown</source>
+        <extracomment>MenuNextRecord</extracomment>
+        <translation>&amp;Nächster Datensatz	Bild ab</translation>
+    </message>
+    <message id="45465">
+        <source>Forward T&amp;en Records	Ctrl+PgDown</source>
+        <extracomment>MenuNext10Records</extracomment>
+        <translation>Zehn Datensätze vo&amp;rwärts	Strg+Bild ab</translation>
+    </message>
+    <message id="45466">
+        <source>&amp;Last Record	Ctrl+End</source>
+        <extracomment>MenuLastRecord</extracomment>
+        <translation>&amp;Letzter Datensatz	Strg+Ende</translation>
+    </message>
+    <message id="45467">
+        <source>&amp;Go to Record...	Ctrl+G</source>
+        <extracomment>MenuGoToRecord</extracomment>
+        <translation>&amp;Gehe zu Datensatz...	Strg+G</translation>
+    </message>
+    <message id="45468">
+        <source>Move to the record with the number you give
+Go to Record</source>
+        <extracomment>PromptGoToRecord</extracomment>
+        <translation>Zum Datensatz mit der angegebenen Nummer wechseln
+Gehe zu Datensatz</translation>
+    </message>
+    <message id="45469">
+        <source>Record number (1 to %1):</source>
+        <extracomment>GoToRecordLabel</extracomment>
+        <translation>Datensatznummer (1 bis %1):</translation>
+    </message>
+    <message id="45470">
+        <source>&amp;Company</source>
+        <extracomment>ViewLabelCompany</extracomment>
+        <translation>&amp;Firma</translation>
+    </message>
+    <message id="45471">
+        <source>&amp;Telephone</source>
+        <extracomment>ViewLabelTelephone</extracomment>
+        <translation>Tel&amp;efon</translation>
+    </message>
+    <message id="45472">
+        <source>&amp;Link ID</source>
+        <extracomment>ViewLabelLinkId</extracomment>
+        <translation>Li&amp;nk-ID</translation>
+    </message>
+    <message id="45473">
+        <source>Link Co&amp;mment</source>
+        <extracomment>ViewLabelLinkComment</extracomment>
+        <translation>Link-&amp;Kommentar</translation>
+    </message>
+    <message id="45474">
+        <source>Ci&amp;rcuit ID</source>
+        <extracomment>ViewLabelCircuitId</extracomment>
+        <translation>&amp;Strecken-ID</translation>
+    </message>
+    <message id="45475">
+        <source>Test results</source>
+        <extracomment>ViewFormName</extracomment>
+        <translation>Prüfergebnisse</translation>
+    </message>
+    <message id="45476">
+        <source>Logo image file</source>
+        <extracomment>LogoPathName</extracomment>
+        <translation>Logo-Bilddatei</translation>
+    </message>
+    <message id="45477">
+        <source>Choose a logo image</source>
+        <extracomment>LogoBrowseName</extracomment>
+        <translation>Logobild auswählen</translation>
+    </message>
+    <message id="45478">
+        <source>Length of the link</source>
+        <extracomment>WizardLinkLengthName</extracomment>
+        <translation>Länge des Links</translation>
+    </message>
 </context>
 </TS>
