@@ -10,12 +10,12 @@
 #include "gui/JobProgressDialog.h"
 #include "gui/LanguageChoiceDialog.h"
 #include "gui/LogoSettingsDialog.h"
-#include "gui/NewCompanyDialog.h"
 #include "gui/ViewControlIds.h"
 #include "standards/StandardsCatalog.h"
 #include "wizards/CLinkWizard.h"
 #include "wizards/CLossWizard.h"
 #include "wizards/CStandardWizard.h"
+#include "wizards/NewCompanyDialog.h"
 
 #include <gtest/gtest.h>
 
