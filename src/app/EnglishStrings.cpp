@@ -572,6 +572,20 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {LanguageModuleDamaged, "it is damaged or is no compiled language module"},
     {LanguageModuleUnreadable, "it cannot be read (%1)"},
     {LanguageModuleNoTexts, "it carries none of the program's texts"},
+
+    // Jobs off the UI thread and one error channel (45420-45439)
+
+    // Print preview (45440-45449)
+    {PreviewTitle, "Print Preview"},
+    {PreviewPrint, "&Print..."},
+    {PreviewClose, "&Close"},
+    {PreviewPage, "P&age:"},
+    {PreviewPageCount, "of %1"},
+    {PreviewPreviousPage, "Previous Page"},
+    {PreviewNextPage, "Next Page"},
+    {PreviewZoom, "&Zoom:"},
+    {PreviewFitWidth, "Fit Width"},
+    {PreviewWholePage, "Whole Page"},
 });
 
 } // namespace

@@ -540,5 +540,19 @@ enum : int
     LanguageModuleDamaged = 45404,
     LanguageModuleUnreadable = 45405,
     LanguageModuleNoTexts = 45406,
+
+    // Jobs off the UI thread and one error channel (45420-45439)
+
+    // Print preview (45440-45449)
+    PreviewTitle = 45440,
+    PreviewPrint = 45441,
+    PreviewClose = 45442,
+    PreviewPage = 45443,
+    PreviewPageCount = 45444,
+    PreviewPreviousPage = 45445,
+    PreviewNextPage = 45446,
+    PreviewZoom = 45447,
+    PreviewFitWidth = 45448,
+    PreviewWholePage = 45449,
 };
 } // namespace StringId
