@@ -9,9 +9,12 @@
 //   preview_pages          pages in the preview (one per circuit)
 //   preview_first_page_ms  File > Print Preview until its window is shown with
 //                          the first page painted (goal <= 1000)
+//   preview_next_page_ms   Page Down until the next page is painted, averaged
+//   preview_zoomed_page_ms the same at the largest zoom (400 %)
 //   preview_peak_rss_mb    the process's peak resident memory from the command
-//                          until the preview is closed, after paging to the
-//                          middle and the end and zooming in (goal <= 300)
+//                          until the preview is closed, after paging on,
+//                          zooming in to the largest zoom and paging from the
+//                          end (goal <= 300)
 //   preview_open_rss_mb    resident memory with the file open, before the preview
 //   preview_closed_rss_mb  resident memory once the preview is closed
 #include "app/StatusSink.h"
@@ -27,9 +30,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QKeyEvent>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -70,7 +73,11 @@ double statusMb(const char* key)
         return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith(key))
-            return line.mid(static_cast<qsizetype>(std::strlen(key))).trimmed().split(' ').value(0).toDouble() /
+            return line.mid(static_cast<qsizetype>(std::strlen(key)))
+                       .trimmed()
+                       .split(' ')
+                       .value(0)
+                       .toDouble() /
                    1024.0;
     }
     return -1;
@@ -83,12 +90,10 @@ bool resetPeakRss()
     return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
 }
 
-void sendKey(QWidget* to, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+// A key pressed as a user presses it: shortcuts of the window take it first.
+void sendKey(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(to, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-    QApplication::sendEvent(to, &release);
+    QTest::keyClick(to, key, modifiers);
     QCoreApplication::processEvents();
 }
 
@@ -133,10 +138,13 @@ int main(int argc, char* argv[])
 
     const double openRss = statusMb("VmRSS:");
     if (!resetPeakRss())
-        std::fprintf(stderr, "bench-preview: the peak memory could not be reset; the peak is the process's\n");
+        std::fprintf(stderr,
+                     "bench-preview: the peak memory could not be reset; the peak is the process's\n");
 
     // The preview runs its own event loop: the figures are taken from inside it.
     double firstPageMs = -1;
+    double nextPageMs = -1;
+    double zoomedPageMs = -1;
     QElapsedTimer timer;
     QTimer probe;
     probe.setInterval(0);
@@ -149,21 +157,29 @@ int main(int argc, char* argv[])
         preview->grab();
         firstPageMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         // A user reading on: the next pages, the middle, the end, zoomed in.
-        QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : preview;
+        QWidget* keys = preview->focusWidget() ? preview->focusWidget() : preview;
+        QElapsedTimer turning;
+        turning.start();
         for (int i = 0; i < 20; ++i) {
             sendKey(keys, Qt::Key_PageDown);
             preview->grab();
         }
-        for (int i = 0; i < 4; ++i) {
+        nextPageMs = static_cast<double>(turning.nsecsElapsed()) / 1e6 / 20;
+        sendKey(keys, Qt::Key_PageDown, Qt::ControlModifier);
+        preview->grab();
+        // Up to the largest zoom, where a page takes the most memory.
+        for (int i = 0; i < 10; ++i) {
             sendKey(keys, Qt::Key_Plus, Qt::ControlModifier);
             preview->grab();
         }
         sendKey(keys, Qt::Key_End, Qt::ControlModifier);
         preview->grab();
+        turning.restart();
         for (int i = 0; i < 20; ++i) {
             sendKey(keys, Qt::Key_PageUp);
             preview->grab();
         }
+        zoomedPageMs = static_cast<double>(turning.nsecsElapsed()) / 1e6 / 20;
         preview->close();
     });
     probe.start();
@@ -176,6 +192,8 @@ int main(int argc, char* argv[])
 
     std::printf("preview_pages %d\n", circuits);
     std::printf("preview_first_page_ms %.0f\n", firstPageMs);
+    std::printf("preview_next_page_ms %.1f\n", nextPageMs);
+    std::printf("preview_zoomed_page_ms %.1f\n", zoomedPageMs);
     std::printf("preview_peak_rss_mb %.0f\n", peakRss);
     std::printf("preview_open_rss_mb %.0f\n", openRss);
     std::printf("preview_closed_rss_mb %.0f\n", closedRss);
