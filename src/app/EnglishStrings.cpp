@@ -576,6 +576,16 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // Jobs off the UI thread and one error channel (45420-45439)
 
     // Print preview (45440-45449)
+    {PreviewTitle, "Print Preview"},
+    {PreviewPrint, "&Print..."},
+    {PreviewClose, "&Close"},
+    {PreviewPage, "P&age:"},
+    {PreviewPageCount, "of %1"},
+    {PreviewPreviousPage, "Previous Page"},
+    {PreviewNextPage, "Next Page"},
+    {PreviewZoom, "&Zoom:"},
+    {PreviewFitWidth, "Fit Width"},
+    {PreviewWholePage, "Whole Page"},
 
     // The view's pages and refreshes (45450-45459)
 

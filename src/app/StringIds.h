@@ -544,6 +544,16 @@ enum : int
     // Jobs off the UI thread and one error channel (45420-45439)
 
     // Print preview (45440-45449)
+    PreviewTitle = 45440,
+    PreviewPrint = 45441,
+    PreviewClose = 45442,
+    PreviewPage = 45443,
+    PreviewPageCount = 45444,
+    PreviewPreviousPage = 45445,
+    PreviewNextPage = 45446,
+    PreviewZoom = 45447,
+    PreviewFitWidth = 45448,
+    PreviewWholePage = 45449,
 
     // The view's pages and refreshes (45450-45459)
 

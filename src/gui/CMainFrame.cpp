@@ -24,6 +24,7 @@
 #include "gui/LogoSettingsDialog.h"
 #include "gui/ManualFiles.h"
 #include "gui/NoticeArea.h"
+#include "gui/ReportPreviewDialog.h"
 #include "meter/DevicePortOpener.h"
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
@@ -46,7 +47,6 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
@@ -625,11 +625,15 @@ void CMainFrame::previewReport()
     std::unique_ptr<PagedReport> report = view_->makeReport();
     if (!report)
         return;
-    const LogoSource logos(logoPath_);
-    QPrintPreviewDialog preview(printer_.get(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* printer) { ReportPrinter::print(*report, *printer, logos); });
-    preview.exec();
+    bool print = false;
+    {
+        ReportPreviewDialog preview(*report, PageMetrics::fromDevice(*printer_), logoPath_, this);
+        preview.exec();
+        print = preview.printChosen();
+    }
+    // Print from the preview is File > Print, with its dialog and progress.
+    if (print)
+        actions_.value(Print)->trigger();
 }
 
 void CMainFrame::importLogo()

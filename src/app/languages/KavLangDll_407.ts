@@ -2568,6 +2568,55 @@ Ungültige Betriebsreserve</translation>
     <!-- Jobs off the UI thread and one error channel (45420-45439) -->
 
     <!-- Print preview (45440-45449) -->
+    <message id="45440">
+        <source>Print Preview</source>
+        <extracomment>PreviewTitle</extracomment>
+        <translation>Seitenansicht</translation>
+    </message>
+    <message id="45441">
+        <source>&amp;Print...</source>
+        <extracomment>PreviewPrint</extracomment>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message id="45442">
+        <source>&amp;Close</source>
+        <extracomment>PreviewClose</extracomment>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message id="45443">
+        <source>P&amp;age:</source>
+        <extracomment>PreviewPage</extracomment>
+        <translation>S&amp;eite:</translation>
+    </message>
+    <message id="45444">
+        <source>of %1</source>
+        <extracomment>PreviewPageCount</extracomment>
+        <translation>von %1</translation>
+    </message>
+    <message id="45445">
+        <source>Previous Page</source>
+        <extracomment>PreviewPreviousPage</extracomment>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message id="45446">
+        <source>Next Page</source>
+        <extracomment>PreviewNextPage</extracomment>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message id="45447">
+        <source>&amp;Zoom:</source>
+        <extracomment>PreviewZoom</extracomment>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message id="45448">
+        <source>Fit Width</source>
+        <extracomment>PreviewFitWidth</extracomment>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message id="45449">
+        <source>Whole Page</source>
+        <extracomment>PreviewWholePage</extracomment>
+        <translation>Ganze Seite</translation>
 
     <!-- The view's pages and refreshes (45450-45459) -->
 
