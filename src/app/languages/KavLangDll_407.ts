@@ -2617,6 +2617,7 @@ Ungültige Betriebsreserve</translation>
         <source>Whole Page</source>
         <extracomment>PreviewWholePage</extracomment>
         <translation>Ganze Seite</translation>
+    </message>
 
     <!-- The view's pages and refreshes (45450-45459) -->
 
