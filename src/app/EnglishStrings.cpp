@@ -572,6 +572,9 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {LanguageModuleDamaged, "it is damaged or is no compiled language module"},
     {LanguageModuleUnreadable, "it cannot be read (%1)"},
     {LanguageModuleNoTexts, "it carries none of the program's texts"},
+    // Jobs off the UI thread and one error channel (45420-45439)
+    // Print preview (45440-45449)
+    // The view's pages and refreshes (45450-45459)
 });
 
 } // namespace

@@ -540,5 +540,8 @@ enum : int
     LanguageModuleDamaged = 45404,
     LanguageModuleUnreadable = 45405,
     LanguageModuleNoTexts = 45406,
+    // Jobs off the UI thread and one error channel (45420-45439)
+    // Print preview (45440-45449)
+    // The view's pages and refreshes (45450-45459)
 };
 } // namespace StringId

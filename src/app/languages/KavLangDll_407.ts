@@ -2564,5 +2564,8 @@ Ungültige Betriebsreserve</translation>
         <extracomment>LanguageModuleNoTexts</extracomment>
         <translation>es enthält keinen der Texte des Programms</translation>
     </message>
+    <!-- Jobs off the UI thread and one error channel (45420-45439) -->
+    <!-- Print preview (45440-45449) -->
+    <!-- The view's pages and refreshes (45450-45459) -->
 </context>
 </TS>
