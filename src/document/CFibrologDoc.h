@@ -141,8 +141,9 @@ Q_SIGNALS:
     // The circuits were built anew (a file opened, a download stored, the
     // document closed): views start again from the current index.
     void circuitsReset();
-    // The circuit at `index` shows new values.
-    void circuitChanged(int index);
+    // An edit gave circuits new values: one signal for the whole edit, however
+    // many circuits share the link or company it changed.
+    void circuitsChanged(const CircuitChange& change);
     void circuitAboutToBeRemoved(int index);
     void circuitRemoved(int index);
     void currentIndexChanged(int index);
@@ -161,7 +162,8 @@ private:
     bool openWorkingDatabase(const QString& workingPath);
     // Builds the circuits of the working database (none without one) and tells the views.
     void resetCircuits();
-    void emitChanged(const std::vector<int>& indexes);
+    // Marks the document modified and tells the views what an edit changed.
+    void editDone(IndexRanges circuits, CircuitChange::Part part);
     bool importDownload(const QString& path, JobProgress* progress = nullptr);
     bool importCorvinaDownload(const QString& path, JobProgress* progress = nullptr);
     // Makes a stored download the working database, or forgets a store that

@@ -10,6 +10,7 @@
 #include "report/CircuitSummaryReport.h"
 #include "report/ViewCaptions.h"
 #include "report/ViewDetailsPage.h"
+#include "report/ViewSummaryPages.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -21,6 +22,8 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace ViewControlIds;
 
@@ -83,9 +86,15 @@ CFibrologView::CFibrologView(CFibrologDoc& document, UserPrompt& prompt, StatusS
     : QWidget(parent), document_(document), prompt_(prompt), status_(status)
 {
     buildForm();
-    connect(&document_, &CFibrologDoc::circuitsReset, this, &CFibrologView::reload);
-    connect(&document_, &CFibrologDoc::circuitChanged, this, [this] { refill(); });
-    connect(&document_, &CFibrologDoc::circuitRemoved, this, [this] { refill(); });
+    connect(&document_, &CFibrologDoc::circuitsReset, this, [this] {
+        pagesStale_ = true;
+        reload();
+    });
+    connect(&document_, &CFibrologDoc::circuitsChanged, this, &CFibrologView::showChange);
+    connect(&document_, &CFibrologDoc::circuitRemoved, this, [this] {
+        pagesStale_ = true;
+        refill();
+    });
     connect(&document_, &CFibrologDoc::currentIndexChanged, this, [this] { refill(); });
     // The program opens in Summary.
     showSummary();
@@ -345,15 +354,33 @@ QWidget* CFibrologView::buildSummaryPanel()
     return summaryPanel_;
 }
 
+const ViewSummaryPages& CFibrologView::summaryPages() const
+{
+    if (pagesStale_) {
+        pages_.build(document_.circuits());
+        pagesStale_ = false;
+    }
+    return pages_;
+}
+
+int CFibrologView::currentPage() const
+{
+    return summaryPages().pageOf(document_.currentIndex());
+}
+
 bool CFibrologView::canMoveBack() const
 {
-    return document_.circuits().count() > 0 && document_.currentIndex() > 0;
+    if (document_.circuits().isEmpty())
+        return false;
+    return showDetails_ ? document_.currentIndex() > 0 : currentPage() > 0;
 }
 
 bool CFibrologView::canMoveForward() const
 {
     const int count = document_.circuits().count();
-    return count > 0 && document_.currentIndex() < count - 1;
+    if (count == 0)
+        return false;
+    return showDetails_ ? document_.currentIndex() < count - 1 : currentPage() < summaryPages().count() - 1;
 }
 
 bool CFibrologView::canDelete() const
@@ -383,12 +410,20 @@ void CFibrologView::moveBy(int steps)
     writePendingEdit();
     if (!document_.hasDatabase())
         return;
-    document_.setCurrentIndex(document_.currentIndex() + steps);
+    if (showDetails_) {
+        document_.setCurrentIndex(document_.currentIndex() + steps);
+        return;
+    }
+    const ViewSummaryPages& pages = summaryPages();
+    if (pages.isEmpty())
+        return;
+    const int page = std::clamp(currentPage() + steps, 0, pages.count() - 1);
+    document_.setCurrentIndex(pages.start(page));
 }
 
 void CFibrologView::moveFirst()
 {
-    moveBy(-document_.currentIndex());
+    moveBy(-document_.circuits().count());
 }
 
 void CFibrologView::movePrevious()
@@ -524,7 +559,9 @@ void CFibrologView::fillDetails()
 
 void CFibrologView::fillSummary()
 {
-    summaryPage_ = ViewSummaryPage::of(document_.circuits(), document_.currentIndex(), summaryMode_);
+    const ViewSummaryPages& pages = summaryPages();
+    const int start = pages.isEmpty() ? 0 : pages.start(currentPage());
+    summaryPage_ = ViewSummaryPage::of(document_.circuits(), start, summaryMode_);
     const ViewSummaryPage& page = summaryPage_;
     summaryGroup_->setTitle(page.title);
     showText(company_, withoutPadding(page.company));
@@ -542,6 +579,76 @@ void CFibrologView::fillSummary()
         for (std::size_t c = 0; c < 4; ++c) {
             summaryCells_[row][c]->setText(page.rows[row].cells[c]);
             summaryCells_[row][c]->setVisible(shown);
+        }
+    }
+}
+
+void CFibrologView::showChange(const CircuitChange& change)
+{
+    // A renamed link or company may join its circuits to the group beside
+    // them, or part them.
+    const bool breaksMoved = ViewSummaryPages::breaksMayMove(document_.circuits(), change);
+    if (breaksMoved)
+        pagesStale_ = true;
+    if (noData_)
+        return;
+    if (showDetails_)
+        showChangedDetails(change);
+    else
+        showChangedSummary(change, breaksMoved);
+}
+
+void CFibrologView::showChangedDetails(const CircuitChange& change)
+{
+    const int current = document_.currentIndex();
+    if (!change.circuits.contains(current))
+        return;
+    const CircuitRecord& circuit = document_.circuits().recordAt(current);
+    if (change.changed(CircuitChange::Company)) {
+        showText(company_, withoutPadding(circuit.companyName));
+        showText(telephone_, withoutPadding(circuit.companyPhone));
+    }
+    if (change.changed(CircuitChange::Link)) {
+        showText(linkId_, circuit.linkId);
+        showText(linkComment_, circuit.linkComment);
+    }
+    if (change.changed(CircuitChange::CircuitId))
+        showText(circuitId_, circuit.circuitId);
+}
+
+void CFibrologView::showChangedSummary(const CircuitChange& change, bool breaksMoved)
+{
+    const FiberCursor& circuits = document_.circuits();
+    if (breaksMoved) {
+        // The page may now start or end elsewhere; then it is shown anew.
+        const ViewSummaryPages& pages = summaryPages();
+        const int start = pages.start(currentPage());
+        if (start != summaryPage_.start || ViewSummaryPages::endOf(circuits, start) != summaryPage_.end) {
+            refill();
+            return;
+        }
+        // Pages elsewhere may have joined or parted: the commands follow.
+        Q_EMIT stateChanged();
+    }
+    if (!change.circuits.intersects(summaryPage_.start, summaryPage_.end))
+        return;
+    if (change.changed(CircuitChange::Company) &&
+        change.circuits.contains(summaryPage_.companyCircuitIndex)) {
+        const CircuitRecord& circuit = circuits.recordAt(summaryPage_.companyCircuitIndex);
+        summaryPage_.company = circuit.companyName;
+        summaryPage_.telephone = circuit.companyPhone;
+        showText(company_, withoutPadding(circuit.companyName));
+        showText(telephone_, withoutPadding(circuit.companyPhone));
+    }
+    // Row captions name the link and the circuit.
+    if (change.changed(CircuitChange::Link) || change.changed(CircuitChange::CircuitId)) {
+        for (int r = 0; r < summaryPage_.rowCount(); ++r) {
+            const int index = summaryPage_.start + r;
+            if (!change.circuits.contains(index))
+                continue;
+            const auto row = static_cast<std::size_t>(r);
+            summaryPage_.rows[row].caption = ViewSummaryPage::rowCaption(circuits.recordAt(index));
+            summaryRowCaptions_[row]->setText(summaryPage_.rows[row].caption);
         }
     }
 }
