@@ -609,6 +609,14 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {LogoPathName, "Logo image file"},
     {LogoBrowseName, "Choose a logo image"},
     {WizardLinkLengthName, "Length of the link"},
+
+    // Result rows, verdict colours and the Link Wizard's pages (45480-45499)
+
+    // Link charts and reports of chosen circuits (45500-45529)
+
+    // The circuit browser (45530-45549)
+
+    // Undo and redo (45550-45569)
 });
 
 } // namespace

@@ -577,5 +577,13 @@ enum : int
     LogoPathName = 45476,
     LogoBrowseName = 45477,
     WizardLinkLengthName = 45478,
+
+    // Result rows, verdict colours and the Link Wizard's pages (45480-45499)
+
+    // Link charts and reports of chosen circuits (45500-45529)
+
+    // The circuit browser (45530-45549)
+
+    // Undo and redo (45550-45569)
 };
 } // namespace StringId

@@ -2719,5 +2719,13 @@ Gehe zu Datensatz</translation>
         <extracomment>WizardLinkLengthName</extracomment>
         <translation>Länge des Links</translation>
     </message>
+
+    <!-- Result rows, verdict colours and the Link Wizard's pages (45480-45499) -->
+
+    <!-- Link charts and reports of chosen circuits (45500-45529) -->
+
+    <!-- The circuit browser (45530-45549) -->
+
+    <!-- Undo and redo (45550-45569) -->
 </context>
 </TS>
