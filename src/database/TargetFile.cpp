@@ -68,6 +68,63 @@ mode_t lockFileMode(const struct stat& folder)
     return 0644 | (folder.st_mode & 0022);
 }
 
+struct NewLockFile
+{
+    int fd = -1;
+    bool exists = false; // another saver made it first
+    int reason = 0;      // errno
+};
+
+// Makes the lock file with its final owner group and mode before it gets its
+// name, so that no one ever finds it half made: a saver killed between the
+// two steps would otherwise leave a lock file only its own user may open,
+// which no other user could take over. Where the file system has no unnamed
+// files (some network folders), the file is made under its name and given
+// its mode right after, as before.
+NewLockFile makeLockFile(const QByteArray& name)
+{
+    NewLockFile result;
+    const QByteArray folderName = QFile::encodeName(QFileInfo(QFile::decodeName(name)).absolutePath());
+    struct stat folder
+    {
+    };
+    const bool folderKnown = ::stat(folderName.constData(), &folder) == 0;
+    const auto giveMode = [&](int fd) {
+        if (!folderKnown)
+            return;
+        // The folder's group, as a shared folder without the set-group-id bit would not give it.
+        (void)::fchown(fd, static_cast<uid_t>(-1), folder.st_gid);
+        ::fchmod(fd, lockFileMode(folder));
+    };
+
+    int fd = ::open(folderName.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        giveMode(fd);
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0) {
+            result.fd = fd;
+            return result;
+        }
+        const int linkError = errno;
+        ::close(fd);
+        if (linkError == EEXIST) {
+            result.exists = true;
+            return result;
+        }
+        // No /proc, or a file system that cannot name the file: make it by name.
+    }
+
+    fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        result.exists = errno == EEXIST;
+        result.reason = errno;
+        return result;
+    }
+    giveMode(fd);
+    result.fd = fd;
+    return result;
+}
+
 // Opens the lock file, made if it is not there yet. A lock file left by a
 // saver that was killed is taken over by the next one, whoever that is.
 LockFile openLockFile(const QByteArray& name)
@@ -97,24 +154,15 @@ LockFile openLockFile(const QByteArray& name)
             return result;
         }
         if (fd < 0) {
-            fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | kFlags, 0600);
-            if (fd < 0 && errno == EEXIST)
+            const NewLockFile made = makeLockFile(name);
+            if (made.exists)
                 continue;
-            if (fd < 0) {
-                result.reason = errno;
+            if (made.fd < 0) {
+                result.reason = made.reason;
                 result.problem = LockFile::CannotCreate;
                 return result;
             }
-            struct stat folder
-            {
-            };
-            const QByteArray folderName =
-                QFile::encodeName(QFileInfo(QFile::decodeName(name)).absolutePath());
-            if (::stat(folderName.constData(), &folder) == 0) {
-                // The folder's group, as a shared folder without the set-group-id bit would not give it.
-                (void)::fchown(fd, static_cast<uid_t>(-1), folder.st_gid);
-                ::fchmod(fd, lockFileMode(folder));
-            }
+            fd = made.fd;
         }
         struct stat info
         {
