@@ -4,7 +4,7 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "database/FiberCursor.h"
-#include "report/VerdictTexts.h"
+#include "report/CircuitResultRows.h"
 #include "report/ViewSummaryPages.h"
 
 #include <algorithm>
@@ -12,11 +12,6 @@
 using namespace StringId;
 
 namespace {
-
-constexpr VerdictTexts kVerdictTexts = {
-    SummaryCellNoMeasurement, SummaryCellBlank,    SummaryCellNoMeasurement, SummaryVerdictPass,
-    SummaryVerdictFail,       SummaryVerdictNote1, SummaryVerdictNote2,      SummaryVerdictNote3,
-};
 
 // Names are compared by length before text, so "850nm" comes before "1300nm".
 bool wavelengthBefore(const QString& a, const QString& b)
@@ -49,31 +44,23 @@ int measuredSlotOf(const CircuitRecord& circuit, const QString& name)
     return -1;
 }
 
-// The overhead of a return-loss slot below zero keeps its sign inside the
-// deficit's parentheses.
-QString overheadText(const SlotResult& slot)
-{
-    if (!slot.returnLossResult)
-        return FormatLocalNumber(ViewOverheadTemplate, ViewOverheadFormat, slot.overhead);
-    if (slot.overhead >= 0)
-        return FormatLocalNumber(ViewReturnLossTemplate, ViewReturnLossFormat, slot.overhead);
-    return FormatLocalNumber(ViewReturnLossNegativeTemplate, ViewReturnLossNegativeFormat, slot.overhead);
-}
-
-QString cellText(const CircuitRecord& circuit, const QString& wavelength, SummaryMode mode)
+ResultCell resultCell(const CircuitRecord& circuit, const QString& wavelength, SummaryMode mode)
 {
     const int slot = measuredSlotOf(circuit, wavelength);
-    if (slot < 0)
-        return Strings::loadString(SummaryCellNoMeasurement);
+    if (slot < 0) {
+        ResultCell none;
+        none.text = Strings::loadString(SummaryCellNoMeasurement);
+        return none;
+    }
     switch (mode) {
     case SummaryMode::PassFail:
-        return Strings::loadString(verdictTextId(kVerdictTexts, verdictCellFor(circuit, slot)));
+        break;
     case SummaryMode::SystemOverhead:
-        return overheadText(circuit.at(slot));
+        return CircuitResultRows::overheadCell(circuit, slot);
     case SummaryMode::OpticalLoss:
-        return FormatLocalNumber(ViewOverheadTemplate, ViewOverheadFormat, circuit.at(slot).opticalLoss);
+        return CircuitResultRows::opticalLossCell(circuit, slot);
     }
-    return Strings::loadString(SummaryCellNoMeasurement);
+    return CircuitResultRows::verdictCell(circuit, slot, CircuitResultRows::summaryVerdictTexts());
 }
 
 int titleId(SummaryMode mode)
@@ -100,8 +87,11 @@ void fillRow(ViewSummaryPage::Row& row, const FiberCursor& cursor, int index, co
     const CircuitRecord& circuit = cursor.recordAt(index);
     row.circuitIndex = index;
     row.caption = ViewSummaryPage::rowCaption(circuit);
-    for (qsizetype c = 0; c < wavelengths.size(); ++c)
-        row.cells[static_cast<std::size_t>(c)] = cellText(circuit, wavelengths.at(c), mode);
+    for (qsizetype c = 0; c < wavelengths.size(); ++c) {
+        ResultCell cell = resultCell(circuit, wavelengths.at(c), mode);
+        row.cells[static_cast<std::size_t>(c)] = std::move(cell.text);
+        row.verdicts[static_cast<std::size_t>(c)] = cell.kind;
+    }
     row.meterType = circuit.meterModel;
     row.temperature = temperatureText(circuit);
 }
