@@ -9,6 +9,7 @@
 #include "report/PageNotes.h"
 #include "report/PagePainter.h"
 #include "report/ReportLayout.h"
+#include "report/VerdictColours.h"
 #include "standards/PlausibleValues.h"
 
 using namespace StringId;
@@ -204,7 +205,8 @@ int CircuitDetailReport::drawResults(PagePainter& painter, const CircuitRecord& 
             notes.mark(cell.verdict);
             if (cell.invalidMargin)
                 notes.markInvalidMargin();
-            painter.drawDecimalAligned(valueColumns_[column], y, cell.text);
+            VerdictColours::drawVerdict(painter, valueColumns_[column], y, cell.text, cell.kind,
+                                        options_.verdictsInColour);
         }
         y += step;
     }
