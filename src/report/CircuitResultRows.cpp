@@ -129,6 +129,35 @@ ResultCell marginPercent(float percent)
     return figure(DetailMarginPercentTemplate, DetailMarginPercentFormat, percent);
 }
 
+ResultCell verdictCell(const CircuitResults& circuit, int slot, const VerdictTexts& texts)
+{
+    ResultCell cell;
+    cell.verdict = verdictCellFor(circuit, slot);
+    cell.kind = verdictKindOf(cell.verdict);
+    cell.text = Strings::loadString(verdictTextId(texts, cell.verdict));
+    return cell;
+}
+
+ResultCell overheadCell(const CircuitResults& circuit, int slot)
+{
+    const SlotResult& s = circuit.at(slot);
+    if (!s.returnLossResult)
+        return figure(ViewOverheadTemplate, ViewOverheadFormat, s.overhead);
+    if (s.overhead >= 0)
+        return figure(ViewReturnLossTemplate, ViewReturnLossFormat, s.overhead);
+    return figure(ViewReturnLossNegativeTemplate, ViewReturnLossNegativeFormat, s.overhead);
+}
+
+ResultCell opticalLossCell(const CircuitResults& circuit, int slot)
+{
+    return figure(ViewOverheadTemplate, ViewOverheadFormat, circuit.at(slot).opticalLoss);
+}
+
+ResultCell allowedLossCell(const CircuitResults& circuit, int slot)
+{
+    return figure(ViewAllowedLossTemplate, ViewAllowedLossFormat, circuit.at(slot).allowedLoss);
+}
+
 bool applies(Code row, const CircuitResults& circuit, int slot)
 {
     switch (row) {
@@ -171,7 +200,7 @@ ResultCell valueOf(Code row, const CircuitResults& circuit, int slot, ResultTabl
     case Code::SpliceLoss:
         return figure(ViewSpliceAllowanceTemplate, ViewSpliceAllowanceFormat, s.spliceAllowance);
     case Code::TotalAllowableLoss:
-        return CircuitResultRows::allowedLossCell(circuit, slot);
+        return allowedLossCell(circuit, slot);
     case Code::RequiredReturnLoss:
         return figure(ViewAllowedLossTemplate, ViewAllowedLossFormat, s.requiredReturnLoss);
     case Code::SystemReference:
@@ -197,8 +226,7 @@ ResultCell valueOf(Code row, const CircuitResults& circuit, int slot, ResultTabl
             return figure(DetailOpticalLossTemplate, DetailOpticalLossFormat, s.opticalLoss);
         return figure(ViewOpticalLossTemplate, ViewOpticalLossFormat, s.opticalLoss);
     case Code::PassFail:
-        return CircuitResultRows::verdictCell(circuit, slot,
-                                              printed ? kPrintedVerdictTexts : kViewVerdictTexts);
+        return verdictCell(circuit, slot, printed ? kPrintedVerdictTexts : kViewVerdictTexts);
     case Code::OperatingMarginPercent:
         return marginPercent(s.marginPercent);
     }
@@ -272,38 +300,4 @@ std::vector<WavelengthResult> CircuitResultRows::wavelengthsOf(const CircuitReco
         results.push_back(std::move(result));
     }
     return results;
-}
-
-ResultCell CircuitResultRows::verdictCell(const CircuitResults& circuit, int slot, const VerdictTexts& texts)
-{
-    ResultCell cell;
-    cell.verdict = verdictCellFor(circuit, slot);
-    cell.kind = verdictKindOf(cell.verdict);
-    cell.text = Strings::loadString(verdictTextId(texts, cell.verdict));
-    return cell;
-}
-
-ResultCell CircuitResultRows::overheadCell(const CircuitResults& circuit, int slot)
-{
-    const SlotResult& s = circuit.at(slot);
-    if (!s.returnLossResult)
-        return figure(ViewOverheadTemplate, ViewOverheadFormat, s.overhead);
-    if (s.overhead >= 0)
-        return figure(ViewReturnLossTemplate, ViewReturnLossFormat, s.overhead);
-    return figure(ViewReturnLossNegativeTemplate, ViewReturnLossNegativeFormat, s.overhead);
-}
-
-ResultCell CircuitResultRows::opticalLossCell(const CircuitResults& circuit, int slot)
-{
-    return figure(ViewOverheadTemplate, ViewOverheadFormat, circuit.at(slot).opticalLoss);
-}
-
-ResultCell CircuitResultRows::allowedLossCell(const CircuitResults& circuit, int slot)
-{
-    return figure(ViewAllowedLossTemplate, ViewAllowedLossFormat, circuit.at(slot).allowedLoss);
-}
-
-const VerdictTexts& CircuitResultRows::summaryVerdictTexts()
-{
-    return kSummaryVerdictTexts;
 }

@@ -95,18 +95,8 @@ public:
     // circuit; the loss rows for any other.
     static std::vector<ResultRow> rowsOf(const CircuitRecord& circuit, ResultTable table);
 
-    // Every measured wavelength of the circuit, in slot order, with the
-    // view's formats.
+    // Every measured wavelength of the circuit, in slot order, as the view's
+    // Summary and the circuit browser write them. A return-loss slot's
+    // overhead keeps its sign inside the deficit's parentheses.
     static std::vector<WavelengthResult> wavelengthsOf(const CircuitRecord& circuit);
-
-    // The single figures of one measured slot, as the view's Summary and the
-    // browser write them.
-    static ResultCell verdictCell(const CircuitResults& circuit, int slot, const VerdictTexts& texts);
-    // A return-loss slot's margin keeps its sign inside the deficit's parentheses.
-    static ResultCell overheadCell(const CircuitResults& circuit, int slot);
-    static ResultCell opticalLossCell(const CircuitResults& circuit, int slot);
-    static ResultCell allowedLossCell(const CircuitResults& circuit, int slot);
-
-    // The verdict texts of the view's Summary.
-    static const VerdictTexts& summaryVerdictTexts();
 };

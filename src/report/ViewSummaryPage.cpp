@@ -33,21 +33,15 @@ void takeCircuits(ViewSummaryPage& page, const FiberCursor& cursor)
     std::stable_sort(page.wavelengths.begin(), page.wavelengths.end(), wavelengthBefore);
 }
 
-// The slot of a wavelength name that holds the measurement: the first one so
-// named that was measured.
-int measuredSlotOf(const CircuitRecord& circuit, const QString& name)
+// The cell of a wavelength name: that of the first slot so named that was
+// measured (the measured wavelengths come in slot order).
+ResultCell resultCell(const std::vector<WavelengthResult>& measured, const QString& wavelength,
+                      SummaryMode mode)
 {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (circuit.wavelengthNames[static_cast<std::size_t>(slot)] == name && circuit.isMeasured(slot))
-            return slot;
-    }
-    return -1;
-}
-
-ResultCell resultCell(const CircuitRecord& circuit, const QString& wavelength, SummaryMode mode)
-{
-    const int slot = measuredSlotOf(circuit, wavelength);
-    if (slot < 0) {
+    const auto found =
+        std::find_if(measured.begin(), measured.end(),
+                     [&wavelength](const WavelengthResult& w) { return w.wavelength == wavelength; });
+    if (found == measured.end()) {
         ResultCell none;
         none.text = Strings::loadString(SummaryCellNoMeasurement);
         return none;
@@ -56,11 +50,11 @@ ResultCell resultCell(const CircuitRecord& circuit, const QString& wavelength, S
     case SummaryMode::PassFail:
         break;
     case SummaryMode::SystemOverhead:
-        return CircuitResultRows::overheadCell(circuit, slot);
+        return found->overhead;
     case SummaryMode::OpticalLoss:
-        return CircuitResultRows::opticalLossCell(circuit, slot);
+        return found->opticalLoss;
     }
-    return CircuitResultRows::verdictCell(circuit, slot, CircuitResultRows::summaryVerdictTexts());
+    return found->verdict;
 }
 
 int titleId(SummaryMode mode)
@@ -87,8 +81,9 @@ void fillRow(ViewSummaryPage::Row& row, const FiberCursor& cursor, int index, co
     const CircuitRecord& circuit = cursor.recordAt(index);
     row.circuitIndex = index;
     row.caption = ViewSummaryPage::rowCaption(circuit);
+    const std::vector<WavelengthResult> measured = CircuitResultRows::wavelengthsOf(circuit);
     for (qsizetype c = 0; c < wavelengths.size(); ++c) {
-        ResultCell cell = resultCell(circuit, wavelengths.at(c), mode);
+        ResultCell cell = resultCell(measured, wavelengths.at(c), mode);
         row.cells[static_cast<std::size_t>(c)] = std::move(cell.text);
         row.verdicts[static_cast<std::size_t>(c)] = cell.kind;
     }
