@@ -611,6 +611,7 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {WizardLinkLengthName, "Length of the link"},
 
     // Result rows, verdict colours and the Link Wizard's pages (45480-45499)
+    {VerdictsInColourChoice, "&Verdicts in colour"},
 
     // Link charts and reports of chosen circuits (45500-45529)
 

@@ -579,6 +579,7 @@ enum : int
     WizardLinkLengthName = 45478,
 
     // Result rows, verdict colours and the Link Wizard's pages (45480-45499)
+    VerdictsInColourChoice = 45480,
 
     // Link charts and reports of chosen circuits (45500-45529)
 

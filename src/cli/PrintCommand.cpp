@@ -17,11 +17,12 @@
 
 #include <memory>
 
-const CommandSpec kPrintSpec{QStringLiteral("print"),
-                             2,
-                             2,
-                             {QStringLiteral("logo"), QStringLiteral("paper")},
-                             {QStringLiteral("details"), QStringLiteral("summary"), QStringLiteral("feet")}};
+const CommandSpec kPrintSpec{
+    QStringLiteral("print"),
+    2,
+    2,
+    {QStringLiteral("logo"), QStringLiteral("paper")},
+    {QStringLiteral("details"), QStringLiteral("summary"), QStringLiteral("feet"), QStringLiteral("color")}};
 
 namespace {
 
@@ -94,6 +95,7 @@ int runPrint(const CommandLine& line, CliContext& context)
 
     ReportOptions options;
     options.lengthInKilometers = !line.has(QStringLiteral("feet"));
+    options.verdictsInColour = line.has(QStringLiteral("color"));
     std::unique_ptr<PagedReport> report;
     if (summary)
         report = std::make_unique<CircuitSummaryReport>(cursor, options);

@@ -5,6 +5,7 @@
 #include "app/StringTable.h"
 #include "app/UserPrompt.h"
 #include "document/CFibrologDoc.h"
+#include "gui/VerdictCellColour.h"
 #include "gui/ViewControlIds.h"
 #include "report/CircuitDetailReport.h"
 #include "report/CircuitSummaryReport.h"
@@ -211,6 +212,13 @@ bool CFibrologView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void CFibrologView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && form_)
+        refill();
+}
+
 QLabel* CFibrologView::addValue(int id)
 {
     // Values come from the user's files and the standards, as long as they
@@ -394,6 +402,7 @@ std::unique_ptr<PagedReport> CFibrologView::makeReport() const
         return nullptr;
     ReportOptions options;
     options.lengthInKilometers = lengthInKilometers_;
+    options.verdictsInColour = verdictsInColour_;
     if (showDetails_)
         return std::make_unique<CircuitDetailReport>(document_.circuits(), options);
     return std::make_unique<CircuitSummaryReport>(document_.circuits(), options);
@@ -552,8 +561,10 @@ void CFibrologView::fillDetails()
         detailHeads_[c]->setText(page.heads[c]);
     for (std::size_t r = 0; r < 10; ++r) {
         detailRowCaptions_[r]->setText(page.rowCaptions[r]);
-        for (std::size_t c = 0; c < 4; ++c)
+        for (std::size_t c = 0; c < 4; ++c) {
             detailCells_[r][c]->setText(page.cells[r][c]);
+            showVerdictColour(*detailCells_[r][c], page.verdicts[r][c], *this);
+        }
     }
 }
 
@@ -578,6 +589,7 @@ void CFibrologView::fillSummary()
         summaryRowCaptions_[row]->setVisible(shown);
         for (std::size_t c = 0; c < 4; ++c) {
             summaryCells_[row][c]->setText(page.rows[row].cells[c]);
+            showVerdictColour(*summaryCells_[row][c], page.rows[row].verdicts[c], *this);
             summaryCells_[row][c]->setVisible(shown);
         }
     }

@@ -48,6 +48,8 @@ public:
     bool showsNoData() const { return noData_; }
     bool lengthInKilometers() const { return lengthInKilometers_; }
     SummaryMode summaryMode() const { return summaryMode_; }
+    // Whether the reports print their verdicts in colour (Print Setup's choice).
+    void setVerdictsInColour(bool inColour) { verdictsInColour_ = inColour; }
 
     // What the commands may do now: move by a circuit in Details, by a page in Summary.
     bool canMoveBack() const;
@@ -85,6 +87,8 @@ protected:
     // Ctrl+Backspace) before the window's shortcuts see them, and leaves
     // Ctrl+Home and Ctrl+End to the window's First and Last.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new palette (a dark desktop theme) takes the verdicts' colours with it.
+    void changeEvent(QEvent* event) override;
 
 private:
     enum class Field
@@ -136,6 +140,7 @@ private:
     bool lengthInKilometers_ = true;
     SummaryMode summaryMode_ = SummaryMode::PassFail;
     bool noData_ = false;
+    bool verdictsInColour_ = false;
     Field pendingEdit_ = Field::None;
     QLineEdit* typingIn_ = nullptr; // the field the user is typing in
     ViewSummaryPage summaryPage_;

@@ -25,6 +25,7 @@
 #include "gui/ManualFiles.h"
 #include "gui/NoticeArea.h"
 #include "gui/ReportPreviewDialog.h"
+#include "gui/VerdictColourChoice.h"
 #include "meter/DevicePortOpener.h"
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
@@ -133,6 +134,7 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
         return services_.askDelete ? services_.askDelete(question)
                                    : DeleteConfirmationDialog::ask(this, question);
     });
+    view_->setVerdictsInColour(VerdictColourChoice::stored(*settings_));
     view_->setDeleteQuestion(
         [this](const QString& question) { return deleteConfirmation_->confirm(question); });
     setCentralWidget(centre);
@@ -678,7 +680,15 @@ void CMainFrame::openManual(int commandId)
 void CMainFrame::printSetup()
 {
     QPageSetupDialog dialog(printer_.get(), this);
-    dialog.exec();
+    VerdictColourChoice colour(dialog, *settings_);
+    if (dialog.exec() == QDialog::Accepted)
+        keepVerdictColour(colour);
+}
+
+void CMainFrame::keepVerdictColour(VerdictColourChoice& choice)
+{
+    choice.store();
+    view_->setVerdictsInColour(choice.chosen());
 }
 
 void CMainFrame::download()

@@ -27,6 +27,7 @@ class SerialPortOpener;
 class ThreadBoundPrompt;
 class ThreadBoundStatus;
 class UserPrompt;
+class VerdictColourChoice;
 class WizardLinkDataSource;
 
 // What the window needs from outside; tests give scripted ones.
@@ -109,7 +110,9 @@ private:
     void runLossWizard();
     void runStandardWizard();
     void previewReport();
+    // Print Setup: the printer's page and whether verdicts print in colour.
     void printSetup();
+    void keepVerdictColour(VerdictColourChoice& choice);
     void importLogo();
     void openManual(int commandId);
     void showAbout();

@@ -4,11 +4,12 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "database/FiberCursor.h"
-#include "report/DetailResultTable.h"
+#include "report/CircuitResultRows.h"
 #include "report/FontFaceLookup.h"
 #include "report/PageNotes.h"
 #include "report/PagePainter.h"
 #include "report/ReportLayout.h"
+#include "report/VerdictColours.h"
 #include "standards/PlausibleValues.h"
 
 using namespace StringId;
@@ -196,13 +197,16 @@ int CircuitDetailReport::drawResults(PagePainter& painter, const CircuitRecord& 
     painter.drawTabbedText(captionTabs_[0], y, Strings::loadString(DetailResultsCaption), captionTabs_, 0);
 
     y += step;
-    for (const int row : DetailResultTable::rowsOf(circuit)) {
-        painter.drawTabbedText(captionTabs_[0], y, Strings::loadString(DetailResultTable::captionId(row)),
-                               captionTabs_, 0);
-        for (int column = 0; column < 4; ++column) {
-            painter.drawDecimalAligned(
-                valueColumns_[static_cast<std::size_t>(column)], y,
-                DetailResultTable::cell(row, circuit, columnSlot(circuit, column), notes));
+    for (const ResultRow& row : CircuitResultRows::rowsOf(circuit, ResultTable::Printed)) {
+        painter.drawTabbedText(captionTabs_[0], y, Strings::loadString(row.captionId), captionTabs_, 0);
+        for (std::size_t column = 0; column < row.cells.size(); ++column) {
+            const ResultCell& cell = row.cells[column];
+            // A note or a margin above the budget shown here is explained at the foot of the page.
+            notes.mark(cell.verdict);
+            if (cell.invalidMargin)
+                notes.markInvalidMargin();
+            VerdictColours::drawVerdict(painter, valueColumns_[column], y, cell.text, cell.kind,
+                                        options_.verdictsInColour);
         }
         y += step;
     }

@@ -10,6 +10,7 @@
 #include "report/PageNotes.h"
 #include "report/PagePainter.h"
 #include "report/ReportLayout.h"
+#include "report/VerdictColours.h"
 
 using namespace StringId;
 
@@ -39,7 +40,7 @@ bool isReturnLossGroup(const CircuitRecord& first, int group)
 } // namespace
 
 CircuitSummaryReport::CircuitSummaryReport(const FiberCursor& cursor, const ReportOptions& options)
-    : cursor_(cursor), reportDate_(ShortDate(options.reportDate))
+    : cursor_(cursor), reportDate_(ShortDate(options.reportDate)), verdictsInColour_(options.verdictsInColour)
 {
 }
 
@@ -152,8 +153,9 @@ void CircuitSummaryReport::drawCircuitLine(PagePainter& painter, const CircuitRe
 
         const VerdictCell verdict = verdictCellFor(circuit, slot);
         notes.mark(verdict);
-        painter.drawDecimalAligned(verdictColumns_[column], y,
-                                   Strings::loadString(verdictTextId(kVerdictTexts, verdict)));
+        VerdictColours::drawVerdict(painter, verdictColumns_[column], y,
+                                    Strings::loadString(verdictTextId(kVerdictTexts, verdict)),
+                                    verdictKindOf(verdict), verdictsInColour_);
 
         QString overhead;
         if (slot < 0)

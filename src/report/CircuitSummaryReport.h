@@ -41,6 +41,7 @@ private:
 
     const FiberCursor& cursor_;
     QString reportDate_;
+    bool verdictsInColour_ = false;
     std::unique_ptr<ReportLayout> layout_;
     SummaryPagination pagination_;
     // Per wavelength group: the verdict, the overhead and the loss columns.

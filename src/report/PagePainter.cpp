@@ -101,6 +101,16 @@ void PagePainter::drawDecimalAligned(int x, int y, const QString& text)
     textAlign_ = saved;
 }
 
+void PagePainter::drawDecimalAligned(int x, int y, const QString& text, const QColor& colour)
+{
+    const QPen saved = painter_.pen();
+    QPen coloured = saved;
+    coloured.setColor(colour);
+    painter_.setPen(coloured);
+    drawDecimalAligned(x, y, text);
+    painter_.setPen(saved);
+}
+
 void PagePainter::drawAlignedById(int x, int y, int stringId, int align)
 {
     drawAligned(x, y, Strings::loadString(stringId), align);

@@ -12,6 +12,7 @@
 #include <span>
 
 class LogoSource;
+class QColor;
 class QFont;
 class QImage;
 class QPainter;
@@ -64,6 +65,8 @@ public:
     void drawText(int x, int y, const QString& text);
     // The locale's decimal separator ends at x; a text without one is centred on x.
     void drawDecimalAligned(int x, int y, const QString& text);
+    // The same in `colour`; the pen is black again afterwards.
+    void drawDecimalAligned(int x, int y, const QString& text, const QColor& colour);
     void drawAlignedById(int x, int y, int stringId, int align);
     void drawAligned(int x, int y, const QString& text, int align);
     // Item k at columns[k]; items beyond the columns are dropped.

@@ -7,4 +7,7 @@ struct ReportOptions
 {
     bool lengthInKilometers = true;                      // else feet
     QDateTime reportDate = QDateTime::currentDateTime(); // printed as the report date
+    // Verdicts in colour (Fail red, Pass green, notes amber) for a customer's
+    // copy; off, the report is what a black-and-white printer has always had.
+    bool verdictsInColour = false;
 };

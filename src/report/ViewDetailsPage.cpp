@@ -4,20 +4,15 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "database/CircuitRecord.h"
-#include "report/ViewResultRows.h"
+#include "report/CircuitResultRows.h"
 
 using namespace StringId;
 
 namespace {
 
-// The slot shown in column k: the site's k-th measured slot, -1 beyond them.
 int columnSlot(const CircuitRecord& circuit, int column)
 {
-    const auto index = static_cast<std::size_t>(column);
-    if (column < 0 || column >= circuit.siteSlotCount || index >= circuit.siteSlots.size())
-        return -1;
-    const int slot = circuit.siteSlots[index];
-    return slot >= 0 && slot < kSlotCount ? slot : -1;
+    return CircuitResultRows::columnSlot(circuit, column);
 }
 
 // Without a loss or return-loss result in any column (references set by
@@ -71,8 +66,10 @@ void fillResults(ViewDetailsPage& page, const CircuitRecord& circuit)
 {
     page.title =
         Strings::loadString(circuit.isReturnLossCircuit() ? ViewResultsTitleReturnLoss : ViewResultsTitle);
-    const auto rows = ViewResultRows::rowsOf(circuit);
-    page.rows.assign(rows.begin(), rows.end());
+    const std::vector<ResultRow> rows = CircuitResultRows::rowsOf(circuit, ResultTable::View);
+    page.rows.clear();
+    for (const ResultRow& row : rows)
+        page.rows.push_back(static_cast<int>(row.code));
 
     for (int column = 0; column < ViewDetailsPage::kColumnCount; ++column) {
         const int slot = columnSlot(circuit, column);
@@ -81,22 +78,13 @@ void fillResults(ViewDetailsPage& page, const CircuitRecord& circuit)
                       : Strings::loadString(ViewWavelengthHeadBlank);
     }
 
-    const QString notApplicable = Strings::loadString(ViewCellNotApplicable);
     const QString blank = Strings::loadString(ViewCellBlank);
-    for (int r = 0; r < ViewDetailsPage::kRowCount; ++r) {
-        const auto index = static_cast<std::size_t>(r);
-        const bool usedRow = index < rows.size();
-        page.rowCaptions[index] =
-            usedRow ? Strings::loadString(ViewResultRows::captionId(rows[index])) : QString();
-        for (int column = 0; column < ViewDetailsPage::kColumnCount; ++column) {
-            const int slot = columnSlot(circuit, column);
-            QString& cell = page.cells[index][static_cast<std::size_t>(column)];
-            if (!usedRow || slot < 0)
-                cell = blank;
-            else if (circuit.isMeasured(slot) && ViewResultRows::applies(rows[index], circuit, slot))
-                cell = ViewResultRows::value(rows[index], circuit, slot);
-            else
-                cell = notApplicable;
+    for (std::size_t r = 0; r < ViewDetailsPage::kRowCount; ++r) {
+        const bool usedRow = r < rows.size();
+        page.rowCaptions[r] = usedRow ? Strings::loadString(rows[r].captionId) : QString();
+        for (std::size_t column = 0; column < ViewDetailsPage::kColumnCount; ++column) {
+            page.cells[r][column] = usedRow ? rows[r].cells[column].text : blank;
+            page.verdicts[r][column] = usedRow ? rows[r].cells[column].kind : VerdictKind::None;
         }
     }
 }

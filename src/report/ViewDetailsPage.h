@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/VerdictTexts.h"
+
 #include <QString>
 
 #include <array>
@@ -41,6 +43,8 @@ struct ViewDetailsPage
     std::vector<int> rows; // the row codes shown, top down
     std::array<QString, kRowCount> rowCaptions;
     std::array<std::array<QString, kColumnCount>, kRowCount> cells;
+    // What each Pass/Fail cell says, for its colour; None in every other cell.
+    std::array<std::array<VerdictKind, kColumnCount>, kRowCount> verdicts{};
 
     static ViewDetailsPage of(const CircuitRecord& circuit, bool lengthInKilometers);
 };

@@ -4,7 +4,7 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "database/FiberCursor.h"
-#include "report/VerdictTexts.h"
+#include "report/CircuitResultRows.h"
 #include "report/ViewSummaryPages.h"
 
 #include <algorithm>
@@ -12,11 +12,6 @@
 using namespace StringId;
 
 namespace {
-
-constexpr VerdictTexts kVerdictTexts = {
-    SummaryCellNoMeasurement, SummaryCellBlank,    SummaryCellNoMeasurement, SummaryVerdictPass,
-    SummaryVerdictFail,       SummaryVerdictNote1, SummaryVerdictNote2,      SummaryVerdictNote3,
-};
 
 // Names are compared by length before text, so "850nm" comes before "1300nm".
 bool wavelengthBefore(const QString& a, const QString& b)
@@ -38,42 +33,28 @@ void takeCircuits(ViewSummaryPage& page, const FiberCursor& cursor)
     std::stable_sort(page.wavelengths.begin(), page.wavelengths.end(), wavelengthBefore);
 }
 
-// The slot of a wavelength name that holds the measurement: the first one so
-// named that was measured.
-int measuredSlotOf(const CircuitRecord& circuit, const QString& name)
+// The cell of a wavelength name: that of the first slot so named that was
+// measured (the measured wavelengths come in slot order).
+ResultCell resultCell(const std::vector<WavelengthResult>& measured, const QString& wavelength,
+                      SummaryMode mode)
 {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (circuit.wavelengthNames[static_cast<std::size_t>(slot)] == name && circuit.isMeasured(slot))
-            return slot;
+    const auto found =
+        std::find_if(measured.begin(), measured.end(),
+                     [&wavelength](const WavelengthResult& w) { return w.wavelength == wavelength; });
+    if (found == measured.end()) {
+        ResultCell none;
+        none.text = Strings::loadString(SummaryCellNoMeasurement);
+        return none;
     }
-    return -1;
-}
-
-// The overhead of a return-loss slot below zero keeps its sign inside the
-// deficit's parentheses.
-QString overheadText(const SlotResult& slot)
-{
-    if (!slot.returnLossResult)
-        return FormatLocalNumber(ViewOverheadTemplate, ViewOverheadFormat, slot.overhead);
-    if (slot.overhead >= 0)
-        return FormatLocalNumber(ViewReturnLossTemplate, ViewReturnLossFormat, slot.overhead);
-    return FormatLocalNumber(ViewReturnLossNegativeTemplate, ViewReturnLossNegativeFormat, slot.overhead);
-}
-
-QString cellText(const CircuitRecord& circuit, const QString& wavelength, SummaryMode mode)
-{
-    const int slot = measuredSlotOf(circuit, wavelength);
-    if (slot < 0)
-        return Strings::loadString(SummaryCellNoMeasurement);
     switch (mode) {
     case SummaryMode::PassFail:
-        return Strings::loadString(verdictTextId(kVerdictTexts, verdictCellFor(circuit, slot)));
+        break;
     case SummaryMode::SystemOverhead:
-        return overheadText(circuit.at(slot));
+        return found->overhead;
     case SummaryMode::OpticalLoss:
-        return FormatLocalNumber(ViewOverheadTemplate, ViewOverheadFormat, circuit.at(slot).opticalLoss);
+        return found->opticalLoss;
     }
-    return Strings::loadString(SummaryCellNoMeasurement);
+    return found->verdict;
 }
 
 int titleId(SummaryMode mode)
@@ -100,8 +81,12 @@ void fillRow(ViewSummaryPage::Row& row, const FiberCursor& cursor, int index, co
     const CircuitRecord& circuit = cursor.recordAt(index);
     row.circuitIndex = index;
     row.caption = ViewSummaryPage::rowCaption(circuit);
-    for (qsizetype c = 0; c < wavelengths.size(); ++c)
-        row.cells[static_cast<std::size_t>(c)] = cellText(circuit, wavelengths.at(c), mode);
+    const std::vector<WavelengthResult> measured = CircuitResultRows::wavelengthsOf(circuit);
+    for (qsizetype c = 0; c < wavelengths.size(); ++c) {
+        ResultCell cell = resultCell(measured, wavelengths.at(c), mode);
+        row.cells[static_cast<std::size_t>(c)] = std::move(cell.text);
+        row.verdicts[static_cast<std::size_t>(c)] = cell.kind;
+    }
     row.meterType = circuit.meterModel;
     row.temperature = temperatureText(circuit);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/VerdictTexts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,8 @@ struct ViewSummaryPage
         int circuitIndex = -1; // in the cursor; -1 for a row past the page's end
         QString caption;       // link ID and circuit ID
         std::array<QString, kColumnCount> cells;
+        // What each cell's verdict says, for its colour: None but in Pass/Fail mode.
+        std::array<VerdictKind, kColumnCount> verdicts{};
         QString meterType;
         QString temperature;
     };

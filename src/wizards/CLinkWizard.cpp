@@ -1,7 +1,7 @@
 #include "wizards/CLinkWizard.h"
 
-#include "wizards/CLinkWizardPage2.h"
-#include "wizards/CLinkWizardPage6.h"
+#include "wizards/CLinkWizardCompanyPage.h"
+#include "wizards/CLinkWizardNamePage.h"
 
 CLinkWizard::CLinkWizard(const QString& caption, const StandardsCatalog& catalog, UserPrompt& prompt,
                          QList<CompanyChoice> companies, QWidget* parent)
@@ -12,8 +12,8 @@ CLinkWizard::CLinkWizard(const QString& caption, const StandardsCatalog& catalog
 void CLinkWizard::buildPages()
 {
     addInputPages();
-    addKavPage(new CLinkWizardPage6(*this));
-    addKavPage(new CLinkWizardPage2(*this));
+    addKavPage(new CLinkWizardCompanyPage(*this));
+    addKavPage(new CLinkWizardNamePage(*this));
 }
 
 int CLinkWizard::addOrganisation(const QString& name, const QString& telephone)

@@ -1,9 +1,9 @@
 #include "wizards/CLossWizard.h"
 
-#include "wizards/CLinkWizardPage1.h"
-#include "wizards/CLinkWizardPage3.h"
-#include "wizards/CLinkWizardPage4.h"
-#include "wizards/CLinkWizardPage5.h"
+#include "wizards/CLinkWizardCountsPage.h"
+#include "wizards/CLinkWizardFiberTypePage.h"
+#include "wizards/CLinkWizardLengthPage.h"
+#include "wizards/CLinkWizardStandardPage.h"
 #include "wizards/CLossWizardSummary.h"
 
 CLossWizard::CLossWizard(const QString& caption, const StandardsCatalog& catalog, UserPrompt& prompt,
@@ -20,10 +20,10 @@ void CLossWizard::buildPages()
 
 void CLossWizard::addInputPages()
 {
-    addKavPage(new CLinkWizardPage1(*this));
-    addKavPage(new CLinkWizardPage3(*this));
-    addKavPage(new CLinkWizardPage4(*this));
-    addKavPage(new CLinkWizardPage5(*this));
+    addKavPage(new CLinkWizardStandardPage(*this));
+    addKavPage(new CLinkWizardFiberTypePage(*this));
+    addKavPage(new CLinkWizardLengthPage(*this));
+    addKavPage(new CLinkWizardCountsPage(*this));
 }
 
 void CLossWizard::addKavPage(CKavWizardPage* page)

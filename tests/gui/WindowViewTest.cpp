@@ -1,12 +1,18 @@
 #include "WindowFixture.h"
 
+#include "WizardDriver.h"
 #include "gui/CommandIds.h"
 #include "gui/ViewControlIds.h"
 #include "support/TestDatabaseBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+#include <map>
 
 using namespace CommandIds;
 using namespace ViewControlIds;
@@ -262,4 +268,138 @@ TEST_F(WindowTest, FileOpenStoresAMetersDataFileAsADownload)
     EXPECT_EQ(document().circuits().count(), 7);
     EXPECT_TRUE(document().isModified());
     EXPECT_EQ(record(), "Record 1 of 7");
+}
+
+namespace {
+
+// What colour a reader sees a label's text in: its pixels that differ from
+// the label's background (the colour most of it has), averaged.
+QString inkName(const QWidget& label)
+{
+    const QImage image = const_cast<QWidget&>(label).grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QRgb background = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                                return a.second < b.second;
+                            })->first;
+    long r = 0, g = 0, b = 0, n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (std::abs(qGray(pixel) - qGray(background)) < 40)
+                continue;
+            r += qRed(pixel);
+            g += qGreen(pixel);
+            b += qBlue(pixel);
+            ++n;
+        }
+    }
+    if (n == 0)
+        return "none";
+    r /= n;
+    g /= n;
+    b /= n;
+    if (r > g + 50 && r > b + 50 && std::abs(g - b) < 30)
+        return "red";
+    if (r > g && g > b + 40 && r > b + 80)
+        return "amber";
+    if (g > r + 40 && g > b + 40)
+        return "green";
+    return std::abs(r - g) < 16 && std::abs(g - b) < 16
+               ? "plain"
+               : QString("other %1").arg(QColor(int(r), int(g), int(b)).name());
+}
+
+// Pixels of a page rendered from a PDF the window printed that are printed red.
+int redPixelsOnPage(const QString& pdf, int page, const QString& png)
+{
+    QProcess pdftoppm;
+    QString prefix = png;
+    prefix.chop(4);
+    pdftoppm.start("pdftoppm", {"-png", "-r", "100", "-f", QString::number(page), "-l", QString::number(page),
+                                "-singlefile", pdf, prefix});
+    pdftoppm.waitForFinished(60000);
+    const QImage image(png);
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            red += qRed(pixel) > 150 && qGreen(pixel) < 110 && qBlue(pixel) < 110;
+        }
+    }
+    return image.isNull() ? -1 : red;
+}
+
+} // namespace
+
+TEST_F(WindowTest, VerdictsShowInColourAndPrintInColourWhenPrintSetupSaysSo)
+{
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    // Summary's first page: ADMIN MDF-IDF1, whose circuit 03 fails at 850 nm.
+    const struct
+    {
+        bool details;
+        int next; // circuits on from the first
+        int cell;
+        const char* text;
+        const char* ink;
+    } cells[] = {
+        {false, 0, summaryCell(2, 0), "Fail", "red"},   {false, 0, summaryCell(2, 1), "Pass", "green"},
+        {false, 0, summaryCell(0, 0), "Pass", "green"}, {true, 2, detailCell(9, 0), "Fail", "red"},
+        {true, 2, detailCell(9, 1), "Pass", "green"},   {true, 2, detailCell(8, 0), "-0.18dB", "plain"},
+        {true, 6, detailCell(9, 0), "Note1", "amber"},  {true, 6, detailCell(9, 1), "Pass", "green"},
+        {true, 6, detailCell(7, 0), "0.91dB", "plain"},
+    };
+    for (const auto& cell : cells) {
+        trigger(cell.details ? ViewDetails : ViewSummary);
+        trigger(First);
+        for (int i = 0; i < cell.next; ++i)
+            trigger(Next);
+        EXPECT_EQ(text(cell.cell), cell.text) << cell.cell;
+        EXPECT_EQ(inkName(*control<QLabel>(cell.cell)), cell.ink) << cell.text << " in c" << cell.cell;
+    }
+    // A summary mode of figures has no verdict to colour.
+    trigger(ViewSummary);
+    trigger(First);
+    trigger(CableMargin);
+    EXPECT_EQ(text(summaryCell(2, 0)), "-0.18dB");
+    EXPECT_EQ(inkName(*control<QLabel>(summaryCell(2, 0))), "plain");
+    trigger(PassFail);
+    screenshot(*frame_, "window-summary-verdicts");
+
+    // Printed in black and white until Print Setup turns colour on; the
+    // choice is remembered for the next start.
+    const QString pdf = path("window.pdf");
+    choosePrinter_ = [&](QPrinter& printer, int) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    makeFrame();
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    trigger(Print);
+    EXPECT_EQ(redPixelsOnPage(pdf, 1, path("plain.png")), 0);
+
+    bool offAtFirst = true;
+    whenModalOpens<QPageSetupDialog>([this, &offAtFirst](QPageSetupDialog& dialog) {
+        auto* box = dialog.findChild<QCheckBox*>("verdictsInColour");
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isVisible());
+        offAtFirst = !box->isChecked();
+        box->setChecked(true);
+        screenshot(dialog, "page-setup-colour");
+        dialog.accept();
+    });
+    trigger(PrintSetup);
+    EXPECT_TRUE(offAtFirst);
+    trigger(Print);
+    EXPECT_GT(redPixelsOnPage(pdf, 1, path("colour.png")), 10) << "the summary's first page has a Fail";
+
+    makeFrame();
+    ASSERT_TRUE(document().loadFile(sample("pendra-v2_10.kav")));
+    QFile::remove(pdf);
+    trigger(Print);
+    EXPECT_GT(redPixelsOnPage(pdf, 1, path("again.png")), 10) << "remembered";
 }

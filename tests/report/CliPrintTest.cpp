@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QProcess>
 
+#include <cstdlib>
+
 namespace {
 
 class CliPrintTest : public ReportFixture
@@ -26,6 +28,43 @@ protected:
 
     QString database() const { return path("links.mdb"); }
 };
+
+// The ink of a word on a page rendered at `dpi`: the average of its pixels
+// that are not paper white.
+QColor inkOf(const QImage& page, const PdfProbe::Word& word, int dpi)
+{
+    const double scale = dpi / 72.0;
+    long r = 0, g = 0, b = 0, count = 0;
+    for (int y = int(word.yMin * scale); y <= int(word.yMax * scale); ++y) {
+        for (int x = int(word.xMin * scale); x <= int(word.xMax * scale); ++x) {
+            const QRgb pixel = page.pixel(x, y);
+            if (qRed(pixel) + qGreen(pixel) + qBlue(pixel) > 3 * 235)
+                continue;
+            r += qRed(pixel);
+            g += qGreen(pixel);
+            b += qBlue(pixel);
+            ++count;
+        }
+    }
+    return count == 0 ? QColor() : QColor(int(r / count), int(g / count), int(b / count));
+}
+
+// Red, green, amber or grey (black, anti-aliased) as a reader would name it.
+QString colourName(const QColor& ink)
+{
+    if (!ink.isValid())
+        return "none";
+    const int r = ink.red(), g = ink.green(), b = ink.blue();
+    if (r > g + 60 && r > b + 60 && std::abs(g - b) < 30)
+        return "red";
+    if (r > g && g > b + 40 && r > b + 80)
+        return "amber";
+    if (g > r + 40 && g > b + 40)
+        return "green";
+    if (std::abs(r - g) < 12 && std::abs(g - b) < 12)
+        return "grey";
+    return QString("other %1").arg(ink.name());
+}
 
 } // namespace
 
@@ -166,4 +205,58 @@ TEST_F(CliPrintTest, TheProgramPrintsInGermanWithItsLanguageModule)
     EXPECT_EQ(QString::fromLocal8Bit(program.readAllStandardError()).count('\n'), 1);
     EXPECT_EQ(lineOf(PdfProbe(path("fr.pdf")), 1, "Total Allowable System Loss"),
               "Total Allowable System Loss 9,30dB 4,80dB");
+}
+
+TEST_F(CliPrintTest, ColorPrintsEachVerdictInItsInkAndChangesNoText)
+{
+    addRiserA(); // fiber 1: Fail at 850 nm, Pass at 1300 nm
+    addRiserB(); // notes 1 and 3
+    constexpr int kDpi = 150;
+    const struct
+    {
+        const char* kind;
+        int page;
+        QStringList verdicts; // on that page, left to right, top down
+    } reports[] = {
+        {"--details", 1, {"Fail", "Pass"}},
+        {"--summary", 1, {"Fail", "Pass", "Fail", "Pass"}},
+        {"--details", 3, {"Note1", "Note3"}},
+    };
+    for (const auto& report : reports) {
+        SCOPED_TRACE(std::string(report.kind) + " page " + std::to_string(report.page));
+        const QString plain = path("plain.pdf");
+        const QString colour = path("colour.pdf");
+        ASSERT_EQ(print({database(), plain, report.kind}).status, 0);
+        const CliRun run = print({database(), colour, report.kind, "--color"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        // The same texts in the same places; only the verdicts' ink differs.
+        EXPECT_EQ(PdfProbe(colour).layoutText(), PdfProbe(plain).layoutText());
+
+        for (const QString& pdf : {plain, colour}) {
+            const QString png = path("page.png");
+            PdfProbe::run("pdftoppm",
+                          {"-png", "-r", QString::number(kDpi), "-f", QString::number(report.page), "-l",
+                           QString::number(report.page), "-singlefile", pdf, path("page")});
+            const QImage image(png);
+            ASSERT_FALSE(image.isNull());
+            QStringList seen;
+            QStringList inks;
+            for (const PdfProbe::Word& word : PdfProbe(pdf).words()) {
+                if (word.page != report.page ||
+                    !QStringList({"Pass", "Fail", "Note1", "Note3"}).contains(word.text))
+                    continue;
+                seen << word.text;
+                inks << colourName(inkOf(image, word, kDpi));
+            }
+            EXPECT_EQ(seen, report.verdicts);
+            QStringList expected;
+            for (const QString& verdict : report.verdicts)
+                expected << (pdf == plain        ? "grey"
+                             : verdict == "Fail" ? "red"
+                             : verdict == "Pass" ? "green"
+                                                 : "amber");
+            EXPECT_EQ(inks, expected) << pdf.toStdString();
+            QFile::remove(png);
+        }
+    }
 }

@@ -6,7 +6,7 @@
 #include "standards/StandardsCatalog.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestFiles.h"
-#include "wizards/CLinkWizardPage4.h"
+#include "wizards/CLinkWizardLengthPage.h"
 #include "wizards/CLossWizardSummary.h"
 
 #include <gtest/gtest.h>
@@ -177,7 +177,7 @@ TEST_F(LossWizardTest, TheLengthPageConvertsUnitsAndRefusesWhatIsNoLengthWithout
     drive_.next();
     ASSERT_TRUE(drive_.choose("c1152", "INDOOR SM"));
     drive_.next();
-    auto* page = qobject_cast<CLinkWizardPage4*>(wizard_.currentPage());
+    auto* page = qobject_cast<CLinkWizardLengthPage*>(wizard_.currentPage());
     ASSERT_NE(page, nullptr);
     drive_.type("c1055", "1000");
     EXPECT_FALSE(drive_.canGoNext()) << "a length without a unit";

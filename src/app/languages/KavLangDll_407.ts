@@ -2721,6 +2721,11 @@ Gehe zu Datensatz</translation>
     </message>
 
     <!-- Result rows, verdict colours and the Link Wizard's pages (45480-45499) -->
+    <message id="45480">
+        <source>&amp;Verdicts in colour</source>
+        <extracomment>VerdictsInColourChoice</extracomment>
+        <translation>&amp;Bewertungen farbig</translation>
+    </message>
 
     <!-- Link charts and reports of chosen circuits (45500-45529) -->
 

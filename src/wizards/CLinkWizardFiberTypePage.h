@@ -4,15 +4,15 @@
 
 class QComboBox;
 
-// Fiber Type Selection: the fiber types the chosen standard has entries
+// Fiber Type Selection (CLinkWizardPage3): the fiber types the chosen standard has entries
 // for, rebuilt each time the page is shown because the standard may have
 // changed; the earlier choice stays when it is still offered.
-class CLinkWizardPage3 : public CKavWizardPage
+class CLinkWizardFiberTypePage : public CKavWizardPage
 {
     Q_OBJECT
 
 public:
-    explicit CLinkWizardPage3(CLossWizard& wizard);
+    explicit CLinkWizardFiberTypePage(CLossWizard& wizard);
 
     void activate() override;
     int onNext() override;

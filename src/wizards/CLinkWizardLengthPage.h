@@ -5,10 +5,10 @@
 class QButtonGroup;
 class QLineEdit;
 
-// Length: the link's length in feet, meters, kilometers or miles. Switching
+// Length (CLinkWizardPage4): the link's length in feet, meters, kilometers or miles. Switching
 // the unit keeps the length and shows it in the new unit; the wizard keeps
 // kilometres.
-class CLinkWizardPage4 : public CKavWizardPage
+class CLinkWizardLengthPage : public CKavWizardPage
 {
     Q_OBJECT
 
@@ -22,7 +22,7 @@ public:
         Miles = 3
     };
 
-    explicit CLinkWizardPage4(CLossWizard& wizard);
+    explicit CLinkWizardLengthPage(CLossWizard& wizard);
 
     void activate() override;
     int onNext() override;

@@ -1,4 +1,4 @@
-#include "wizards/CLinkWizardPage4.h"
+#include "wizards/CLinkWizardLengthPage.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CLinkWizardPage4::CLinkWizardPage4(CLossWizard& wizard)
+CLinkWizardLengthPage::CLinkWizardLengthPage(CLossWizard& wizard)
     : CKavWizardPage(Strings::loadString(StringId::WizardLengthCaption), wizard)
 {
     length_ = new QLineEdit(this);
@@ -42,11 +42,11 @@ CLinkWizardPage4::CLinkWizardPage4(CLossWizard& wizard)
     layout->addLayout(unitRow);
     layout->addStretch(1);
 
-    connect(length_, &QLineEdit::textEdited, this, &CLinkWizardPage4::textChanged);
-    connect(units_, &QButtonGroup::idClicked, this, &CLinkWizardPage4::unitClicked);
+    connect(length_, &QLineEdit::textEdited, this, &CLinkWizardLengthPage::textChanged);
+    connect(units_, &QButtonGroup::idClicked, this, &CLinkWizardLengthPage::unitClicked);
 }
 
-double CLinkWizardPage4::kilometresPer(Unit unit)
+double CLinkWizardLengthPage::kilometresPer(Unit unit)
 {
     switch (unit) {
     case Feet:
@@ -63,20 +63,20 @@ double CLinkWizardPage4::kilometresPer(Unit unit)
     return 0;
 }
 
-void CLinkWizardPage4::activate()
+void CLinkWizardLengthPage::activate()
 {
     setButtonsFor(unit_ != NoUnit);
 }
 
 // While the user types, the text may be no number for a moment ("", "-",
 // "."): the length is worked out silently, and only Next complains.
-void CLinkWizardPage4::textChanged()
+void CLinkWizardLengthPage::textChanged()
 {
     const std::optional<double> value = WizardNumbers::parseDecimal(length_->text());
     lengthKm_ = value ? *value * kilometresPer(unit_) : 0;
 }
 
-void CLinkWizardPage4::unitClicked(int unit)
+void CLinkWizardLengthPage::unitClicked(int unit)
 {
     const Unit previous = unit_;
     unit_ = static_cast<Unit>(unit);
@@ -89,7 +89,7 @@ void CLinkWizardPage4::unitClicked(int unit)
     length_->setText(WizardNumbers::formatDecimal(value));
 }
 
-int CLinkWizardPage4::onNext()
+int CLinkWizardLengthPage::onNext()
 {
     const std::optional<double> value = WizardNumbers::parseDecimal(length_->text());
     if (!value) {

@@ -5,15 +5,15 @@
 class CLinkWizard;
 class QLineEdit;
 
-// Name: the link's name, the last page of the Link Wizard.
-class CLinkWizardPage2 : public CKavWizardPage
+// Name (CLinkWizardPage2): the link's name, the last page of the Link Wizard.
+class CLinkWizardNamePage : public CKavWizardPage
 {
     Q_OBJECT
 
 public:
     static constexpr int kMaxNameLength = 50;
 
-    explicit CLinkWizardPage2(CLinkWizard& wizard);
+    explicit CLinkWizardNamePage(CLinkWizard& wizard);
 
     void activate() override;
     bool onFinish() override;

@@ -1,4 +1,4 @@
-#include "wizards/CLinkWizardPage2.h"
+#include "wizards/CLinkWizardNamePage.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CLinkWizardPage2::CLinkWizardPage2(CLinkWizard& wizard)
+CLinkWizardNamePage::CLinkWizardNamePage(CLinkWizard& wizard)
     : CKavWizardPage(Strings::loadString(StringId::WizardNameCaption), wizard), link_(wizard)
 {
     name_ = new QLineEdit(this);
@@ -25,12 +25,12 @@ CLinkWizardPage2::CLinkWizardPage2(CLinkWizard& wizard)
     connect(name_, &QLineEdit::textChanged, this, [this] { setButtonsFor(!name_->text().isEmpty()); });
 }
 
-void CLinkWizardPage2::activate()
+void CLinkWizardNamePage::activate()
 {
     setButtonsFor(!name_->text().isEmpty());
 }
 
-bool CLinkWizardPage2::onFinish()
+bool CLinkWizardNamePage::onFinish()
 {
     link_.setLinkName(name_->text());
     // The pages check their own fields; this catches what only the whole

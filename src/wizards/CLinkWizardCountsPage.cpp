@@ -1,4 +1,4 @@
-#include "wizards/CLinkWizardPage5.h"
+#include "wizards/CLinkWizardCountsPage.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-CLinkWizardPage5::CLinkWizardPage5(CLossWizard& wizard)
+CLinkWizardCountsPage::CLinkWizardCountsPage(CLossWizard& wizard)
     : CKavWizardPage(Strings::loadString(StringId::WizardConnectorsSplicesCaption), wizard)
 {
     // Digits only, as the fields of the original dialog took them.
@@ -25,12 +25,12 @@ CLinkWizardPage5::CLinkWizardPage5(CLossWizard& wizard)
     layout->addRow(Strings::loadString(StringId::DetailSplices), splices_);
 }
 
-void CLinkWizardPage5::activate()
+void CLinkWizardCountsPage::activate()
 {
     setButtonsFor(true);
 }
 
-bool CLinkWizardPage5::readCount(QLineEdit& edit, int& count)
+bool CLinkWizardCountsPage::readCount(QLineEdit& edit, int& count)
 {
     bool ok = false;
     const qlonglong value = edit.text().trimmed().toLongLong(&ok);
@@ -50,7 +50,7 @@ bool CLinkWizardPage5::readCount(QLineEdit& edit, int& count)
     return true;
 }
 
-int CLinkWizardPage5::onNext()
+int CLinkWizardCountsPage::onNext()
 {
     int connectors = 0;
     int splices = 0;

@@ -8,15 +8,15 @@
 class QComboBox;
 class QListWidget;
 
-// Standard Selection: every standard of the catalogue once (built-in and
+// Standard Selection (CLinkWizardPage1): every standard of the catalogue once (built-in and
 // custom), with the wavelengths and fiber types the chosen one covers shown
 // beside it.
-class CLinkWizardPage1 : public CKavWizardPage
+class CLinkWizardStandardPage : public CKavWizardPage
 {
     Q_OBJECT
 
 public:
-    explicit CLinkWizardPage1(CLossWizard& wizard);
+    explicit CLinkWizardStandardPage(CLossWizard& wizard);
 
     void activate() override;
     int onNext() override;

@@ -1,4 +1,4 @@
-#include "wizards/CLinkWizardPage6.h"
+#include "wizards/CLinkWizardCompanyPage.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CLinkWizardPage6::CLinkWizardPage6(CLinkWizard& wizard)
+CLinkWizardCompanyPage::CLinkWizardCompanyPage(CLinkWizard& wizard)
     : CKavWizardPage(Strings::loadString(StringId::WizardCompanySelectionCaption), wizard), link_(wizard)
 {
     companies_ = new QComboBox(this);
@@ -31,16 +31,16 @@ CLinkWizardPage6::CLinkWizardPage6(CLinkWizard& wizard)
 
     connect(companies_, &QComboBox::activated, this,
             [this] { setButtonsFor(companies_->currentIndex() >= 0); });
-    connect(create, &QPushButton::clicked, this, &CLinkWizardPage6::newOrganisation);
+    connect(create, &QPushButton::clicked, this, &CLinkWizardCompanyPage::newOrganisation);
 }
 
-void CLinkWizardPage6::activate()
+void CLinkWizardCompanyPage::activate()
 {
     fill();
     setButtonsFor(companies_->currentIndex() >= 0);
 }
 
-void CLinkWizardPage6::fill()
+void CLinkWizardCompanyPage::fill()
 {
     const int chosen = companies_->currentIndex() >= 0 ? companies_->currentData().toInt() : -1;
     companies_->clear();
@@ -51,7 +51,7 @@ void CLinkWizardPage6::fill()
     companies_->setCurrentIndex(select >= 0 ? companies_->findData(select) : -1);
 }
 
-void CLinkWizardPage6::newOrganisation()
+void CLinkWizardCompanyPage::newOrganisation()
 {
     NewCompanyDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
@@ -61,7 +61,7 @@ void CLinkWizardPage6::newOrganisation()
     setButtonsFor(companies_->currentIndex() >= 0);
 }
 
-int CLinkWizardPage6::onNext()
+int CLinkWizardCompanyPage::onNext()
 {
     if (companies_->currentIndex() < 0)
         return kStay;

@@ -5,14 +5,14 @@
 class CLinkWizard;
 class QComboBox;
 
-// Company Selection: the organisation that certifies the link, chosen from
+// Company Selection (CLinkWizardPage6): the organisation that certifies the link, chosen from
 // the list or made with New Organization.
-class CLinkWizardPage6 : public CKavWizardPage
+class CLinkWizardCompanyPage : public CKavWizardPage
 {
     Q_OBJECT
 
 public:
-    explicit CLinkWizardPage6(CLinkWizard& wizard);
+    explicit CLinkWizardCompanyPage(CLinkWizard& wizard);
 
     void activate() override;
     int onNext() override;

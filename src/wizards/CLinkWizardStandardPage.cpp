@@ -1,4 +1,4 @@
-#include "wizards/CLinkWizardPage1.h"
+#include "wizards/CLinkWizardStandardPage.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -102,7 +102,7 @@ QStringList listTexts(const std::vector<ListedStandard>& standards)
 
 } // namespace
 
-CLinkWizardPage1::CLinkWizardPage1(CLossWizard& wizard)
+CLinkWizardStandardPage::CLinkWizardStandardPage(CLossWizard& wizard)
     : CKavWizardPage(Strings::loadString(StringId::WizardStandardSelectionCaption), wizard)
 {
     standards_ = new QComboBox(this);
@@ -119,10 +119,10 @@ CLinkWizardPage1::CLinkWizardPage1(CLossWizard& wizard)
     layout->addWidget(standards_);
     layout->addLayout(lists, 1);
 
-    connect(standards_, &QComboBox::activated, this, &CLinkWizardPage1::standardChosen);
+    connect(standards_, &QComboBox::activated, this, &CLinkWizardStandardPage::standardChosen);
 }
 
-void CLinkWizardPage1::activate()
+void CLinkWizardStandardPage::activate()
 {
     if (!filled_) {
         filled_ = true;
@@ -131,7 +131,7 @@ void CLinkWizardPage1::activate()
     setButtonsFor(standards_->currentIndex() >= 0);
 }
 
-void CLinkWizardPage1::fillStandards()
+void CLinkWizardStandardPage::fillStandards()
 {
     std::vector<ListedStandard> listed;
     CatalogPosition position;
@@ -154,7 +154,7 @@ void CLinkWizardPage1::fillStandards()
     standards_->setCurrentIndex(-1);
 }
 
-std::optional<StandardKey> CLinkWizardPage1::selectedKey() const
+std::optional<StandardKey> CLinkWizardStandardPage::selectedKey() const
 {
     const int index = standards_->currentIndex();
     if (index < 0)
@@ -162,7 +162,7 @@ std::optional<StandardKey> CLinkWizardPage1::selectedKey() const
     return keys_.at(standards_->itemData(index).toInt());
 }
 
-void CLinkWizardPage1::standardChosen()
+void CLinkWizardStandardPage::standardChosen()
 {
     setButtonsFor(standards_->currentIndex() >= 0);
     wavelengths_->clear();
@@ -178,7 +178,7 @@ void CLinkWizardPage1::standardChosen()
     }
 }
 
-int CLinkWizardPage1::onNext()
+int CLinkWizardStandardPage::onNext()
 {
     const std::optional<StandardKey> key = selectedKey();
     if (!key)

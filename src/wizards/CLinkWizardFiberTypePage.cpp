@@ -1,4 +1,4 @@
-#include "wizards/CLinkWizardPage3.h"
+#include "wizards/CLinkWizardFiberTypePage.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -12,7 +12,7 @@
 
 #include <array>
 
-CLinkWizardPage3::CLinkWizardPage3(CLossWizard& wizard)
+CLinkWizardFiberTypePage::CLinkWizardFiberTypePage(CLossWizard& wizard)
     : CKavWizardPage(Strings::loadString(StringId::WizardFiberTypeSelectionCaption), wizard)
 {
     fiberTypes_ = new QComboBox(this);
@@ -26,7 +26,7 @@ CLinkWizardPage3::CLinkWizardPage3(CLossWizard& wizard)
             [this] { setButtonsFor(fiberTypes_->currentIndex() >= 0); });
 }
 
-void CLinkWizardPage3::activate()
+void CLinkWizardFiberTypePage::activate()
 {
     const QString remembered = fiberTypes_->currentText();
     fiberTypes_->clear();
@@ -47,7 +47,7 @@ void CLinkWizardPage3::activate()
     setButtonsFor(fiberTypes_->currentIndex() >= 0);
 }
 
-int CLinkWizardPage3::onNext()
+int CLinkWizardFiberTypePage::onNext()
 {
     const int index = fiberTypes_->currentIndex();
     wizard().setFiberType(index < 0 ? StandardKey::kAnyFiberType

@@ -4,15 +4,15 @@
 
 class QLineEdit;
 
-// Connectors and Splices: whole numbers, as many as the link's columns hold.
-class CLinkWizardPage5 : public CKavWizardPage
+// Connectors and Splices (CLinkWizardPage5): whole numbers, as many as the link's columns hold.
+class CLinkWizardCountsPage : public CKavWizardPage
 {
     Q_OBJECT
 
 public:
     static constexpr int kMaxCount = 32767;
 
-    explicit CLinkWizardPage5(CLossWizard& wizard);
+    explicit CLinkWizardCountsPage(CLossWizard& wizard);
 
     void activate() override;
     int onNext() override;
