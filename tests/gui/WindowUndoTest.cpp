@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 
 using namespace CommandIds;
@@ -196,4 +197,17 @@ TEST_F(WindowUndoTest, CtrlZUndoesTheFieldsTypingFirstAndThenTheDocumentsLastSte
     QTest::keyClick(frame_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(document().circuits().recordAt(0).circuitId, "1ab");
     EXPECT_EQ(text(kCircuitId), "1ab");
+
+    // For the screenshot script: the Edit menu naming the step.
+    if (!qEnvironmentVariableIsEmpty("FIBROLOG_SCREENSHOTS")) {
+        QMenu* edit = nullptr;
+        for (QObject* user : frame_->command(EditUndo)->associatedObjects()) {
+            if (auto* menu = qobject_cast<QMenu*>(user))
+                edit = menu;
+        }
+        ASSERT_NE(edit, nullptr);
+        edit->popup(frame_->mapToGlobal(QPoint(40, 30)));
+        screenshot(*edit, "window-edit-undo-menu");
+        edit->hide();
+    }
 }
