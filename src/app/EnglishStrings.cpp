@@ -618,6 +618,19 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // The circuit browser (45530-45549)
 
     // Undo and redo (45550-45569)
+    {MenuUndoStep, "&Undo %1\tCtrl+Z"},
+    {MenuRedo, "&Redo\tCtrl+Shift+Z"},
+    {MenuRedoStep, "&Redo %1\tCtrl+Shift+Z"},
+    {PromptRedo, "Redo the last action undone\nRedo"},
+    {StepTyping, "Typing"},
+    {StepRenameCircuit, "Rename Circuit %1"},
+    {StepRenameLink, "Rename Link %1"},
+    {StepLinkComment, "Change Comment of Link %1"},
+    {StepRenameCompany, "Rename Company %1"},
+    {StepCompanyTelephone, "Change Telephone of %1"},
+    {StepDeleteCircuit, "Delete Circuit %2 of Link %1"},
+    {UndoFailed, "The step could not be undone or redone, and the list of steps to undo was cleared: %1"},
+    {StepCircuitGone, "The circuit of this step is no longer in the document."},
 });
 
 } // namespace

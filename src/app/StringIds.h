@@ -586,5 +586,18 @@ enum : int
     // The circuit browser (45530-45549)
 
     // Undo and redo (45550-45569)
+    MenuUndoStep = 45550,
+    MenuRedo = 45551,
+    MenuRedoStep = 45552,
+    PromptRedo = 45553,
+    StepTyping = 45554,
+    StepRenameCircuit = 45555,
+    StepRenameLink = 45556,
+    StepLinkComment = 45557,
+    StepRenameCompany = 45558,
+    StepCompanyTelephone = 45559,
+    StepDeleteCircuit = 45560,
+    UndoFailed = 45561,
+    StepCircuitGone = 45562,
 };
 } // namespace StringId

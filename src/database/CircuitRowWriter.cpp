@@ -3,12 +3,15 @@
 #include "database/CKAVCompanySet2.h"
 #include "database/CKAVFiberSet2.h"
 #include "database/CKAVSiteSet2_1.h"
+#include "database/ColumnValues.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
 #include "database/TestDatabaseSchema.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+
+#include <sqlcipher/sqlite3.h>
 
 namespace {
 
@@ -79,6 +82,48 @@ void findByKey(Set& set, const char* keyColumn, const RecordId& id)
         throw DatabaseException(QStringLiteral("The record is no longer in the database."));
 }
 
+// A column's value exactly as the file holds it, with no conversion that
+// could change it on its way back.
+QVariant storedValue(const Statement& statement, int index)
+{
+    switch (statement.columnStorageType(index)) {
+    case SQLITE_INTEGER:
+        return QVariant::fromValue<qint64>(statement.columnInt(index));
+    case SQLITE_FLOAT:
+        return statement.columnDouble(index);
+    case SQLITE_TEXT:
+        return statement.columnText(index);
+    case SQLITE_BLOB:
+        return statement.columnBlob(index);
+    default:
+        return QVariant();
+    }
+}
+
+// The Fiber row whose key is `fiberNumber`, every column as stored.
+StoredRow readFiberRow(Database& db, const RecordId& fiberNumber)
+{
+    const TableDef& table = db.tableDef(QStringLiteral("Fiber"));
+    StoredRow row;
+    QStringList quoted;
+    for (const ColumnDef& column : table.columns) {
+        row.columns << column.name;
+        quoted << Database::quoteIdentifier(column.name);
+    }
+    const ColumnDef* key = table.column(QStringLiteral("FiberNumber"));
+    if (!key)
+        throw DatabaseException(QStringLiteral("The Fiber table has no FiberNumber column."));
+    StatementLease select(db, QStringLiteral("SELECT rowid, %1 FROM Fiber WHERE FiberNumber = ?1")
+                                  .arg(quoted.join(QLatin1String(", "))));
+    select->bind(1, ColumnValues::forComparison(*key, fiberNumber));
+    if (!select->step())
+        throw DatabaseException(QStringLiteral("The record is no longer in the database."));
+    row.rowId = select->columnInt(0);
+    for (int i = 0; i < row.columns.size(); ++i)
+        row.values << storedValue(*select, i + 1);
+    return row;
+}
+
 } // namespace
 
 QString CircuitRowWriter::storedBlankable(const QString& text)
@@ -142,11 +187,36 @@ OperationResult CircuitRowWriter::setCompany(const RecordId& companyNumber, cons
     });
 }
 
-OperationResult CircuitRowWriter::deleteFiber(const RecordId& fiberNumber)
+OperationResult CircuitRowWriter::deleteFiber(const RecordId& fiberNumber, StoredRow* deleted)
 {
     return inTransaction([&] {
+        if (deleted)
+            *deleted = readFiberRow(db_, fiberNumber);
         CKAVFiberSet2 fibers(db_);
         findByKey(fibers, "FiberNumber", fiberNumber);
         fibers.deleteRecord();
+    });
+}
+
+OperationResult CircuitRowWriter::restoreFiber(const StoredRow& row)
+{
+    if (row.columns.isEmpty() || row.columns.size() != row.values.size())
+        return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) +
+                                        QStringLiteral("The circuit to put back is incomplete."));
+    return inTransaction([&] {
+        QStringList columns{QStringLiteral("rowid")};
+        QStringList places{QStringLiteral("?1")};
+        for (int i = 0; i < row.columns.size(); ++i) {
+            columns << Database::quoteIdentifier(row.columns.at(i));
+            places << QStringLiteral("?%1").arg(i + 2);
+        }
+        // The rowid too: circuits that sort alike keep their order in the table.
+        StatementLease insert(db_,
+                              QStringLiteral("INSERT INTO Fiber (%1) VALUES (%2)")
+                                  .arg(columns.join(QLatin1String(", ")), places.join(QLatin1String(", "))));
+        insert->bindInt(1, row.rowId);
+        for (int i = 0; i < row.values.size(); ++i)
+            insert->bind(i + 2, row.values.at(i));
+        insert->exec();
     });
 }

@@ -4,8 +4,22 @@
 #include "standards/RecordId.h"
 
 #include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+#include <cstdint>
 
 class Database;
+
+// A row as the file stored it: its place in the table (the rowid, which
+// orders circuits that sort alike) and every column's stored value, so that
+// putting it back leaves the file as it was before the row went.
+struct StoredRow
+{
+    std::int64_t rowId = 0;
+    QStringList columns;
+    QVariantList values;
+};
 
 // The edits and the delete a user makes to one circuit, each written to its
 // row found by the row's key (never by the texts it holds, so a name with a
@@ -25,7 +39,10 @@ public:
     OperationResult setLink(const RecordId& siteNumber, const QString& linkId, const QString& comment);
     // An empty telephone is stored blank, for the same reason.
     OperationResult setCompany(const RecordId& companyNumber, const QString& name, const QString& telephone);
-    OperationResult deleteFiber(const RecordId& fiberNumber);
+    // With `deleted`, the row as it was before it went, for restoreFiber().
+    OperationResult deleteFiber(const RecordId& fiberNumber, StoredRow* deleted = nullptr);
+    // Puts a deleted Fiber row back in its place, every value as it was.
+    OperationResult restoreFiber(const StoredRow& row);
 
     // What a cleared comment or telephone is stored as.
     static QString storedBlankable(const QString& text);

@@ -230,6 +230,17 @@ void FiberCursor::removeAt(int index)
     position_ = std::clamp(position_, 0, std::max(count() - 1, 0));
 }
 
+void FiberCursor::insertAt(int index, CircuitRecord record)
+{
+    index = std::clamp(index, 0, count());
+    records_.insert(records_.begin() + index, std::move(record));
+    if (index <= position_ && count() > 1)
+        ++position_;
+    position_ = std::clamp(position_, 0, count() - 1);
+    // Rare (an undone delete): the runs are found again rather than shifted.
+    indexRecords();
+}
+
 IndexRanges FiberCursor::setCircuitId(int index, const QString& circuitId)
 {
     if (index < 0 || index >= count())

@@ -46,6 +46,9 @@ public:
     // Removes the circuit at `index`; the position stays on the circuit it
     // was on, or on the new last one when that one went.
     void removeAt(int index);
+    // Puts `record` in at `index` (clamped), where a removed circuit was; the
+    // position moves with the circuit it was on.
+    void insertAt(int index, CircuitRecord record);
     // The user's edits, mirrored: the circuit ID of one circuit, the link ID
     // and comment of every circuit of a site, the name and telephone of every
     // circuit of a company. Each returns the indexes of the circuits changed.

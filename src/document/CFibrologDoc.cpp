@@ -20,6 +20,8 @@
 #include "database/TestDatabaseSchema.h"
 #include "document/CorvinaImporter.h"
 #include "document/DownloadImporter.h"
+#include "document/EditHistory.h"
+#include "document/EditSteps.h"
 #include "document/LinkDataSource.h"
 #include "meter/CorvinaParser.h"
 #include "meter/DownloadCompleteness.h"
@@ -39,8 +41,11 @@ bool hasExtension(const QString& path, const char* extension)
 } // namespace
 
 CFibrologDoc::CFibrologDoc(UserPrompt& prompt, StatusSink& status, SerialPortOpener& ports, QObject* parent)
-    : QObject(parent), prompt_(prompt), status_(status), meterLink_(ports, prompt, status)
+    : QObject(parent), prompt_(prompt), status_(status), meterLink_(ports, prompt, status),
+      history_(std::make_unique<EditHistory>())
 {
+    // Keys typed on another circuit are another step.
+    connect(this, &CFibrologDoc::currentIndexChanged, history_.get(), &EditHistory::endTyping);
     reportStandardsProblem(CustomStandards::loadSharedStandards(catalog_));
 }
 
@@ -128,6 +133,8 @@ bool CFibrologDoc::loadFile(const QString& path, JobProgress* progress)
 void CFibrologDoc::releaseDatabase()
 {
     const bool hadDatabase = database_ != nullptr;
+    // The steps name rows of this working database only.
+    history_->clear();
     heldFile_.reset();
     cursor_.clear();
     standards_.reset();
@@ -409,14 +416,26 @@ OperationResult noSuchCircuit()
 
 } // namespace
 
+void CFibrologDoc::recordEdit(EditedField field, const RecordId& key, const FieldValues& before,
+                              const FieldValues& after)
+{
+    if (before == after || history_->isReplaying())
+        return;
+    history_->record(new FieldEditStep(*this, field, key, before, after));
+}
+
 OperationResult CFibrologDoc::renameCircuit(int index, const QString& circuitId)
 {
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
-    const OperationResult written =
-        CircuitRowWriter(*database_).renameFiber(cursor_.recordAt(index).fiberNumber, circuitId);
-    if (written)
+    // Copies: the cursor's own record changes below.
+    const RecordId fiber = cursor_.recordAt(index).fiberNumber;
+    const FieldValues before{cursor_.recordAt(index).circuitId, {}};
+    const OperationResult written = CircuitRowWriter(*database_).renameFiber(fiber, circuitId);
+    if (written) {
         editDone(cursor_.setCircuitId(index, circuitId), CircuitChange::CircuitId);
+        recordEdit(EditedField::CircuitId, fiber, before, {circuitId, {}});
+    }
     return written;
 }
 
@@ -424,12 +443,16 @@ OperationResult CFibrologDoc::setLink(int index, const QString& linkId, const QS
 {
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
-    // A copy: the cursor's own record changes below.
+    // Copies: the cursor's own record changes below.
     const RecordId site = cursor_.recordAt(index).siteNumber;
+    const FieldValues before{cursor_.recordAt(index).linkId, cursor_.recordAt(index).linkComment};
     const OperationResult written = CircuitRowWriter(*database_).setLink(site, linkId, comment);
-    if (written)
-        editDone(cursor_.setLink(site, linkId, CircuitRowWriter::storedBlankable(comment)),
-                 CircuitChange::Link);
+    if (written) {
+        const FieldValues after{linkId, CircuitRowWriter::storedBlankable(comment)};
+        editDone(cursor_.setLink(site, after.first, after.second), CircuitChange::Link);
+        recordEdit(before.first != after.first ? EditedField::LinkId : EditedField::LinkComment, site, before,
+                   after);
+    }
     return written;
 }
 
@@ -438,10 +461,14 @@ OperationResult CFibrologDoc::setCompany(int index, const QString& name, const Q
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
     const RecordId company = cursor_.recordAt(index).companyNumber;
+    const FieldValues before{cursor_.recordAt(index).companyName, cursor_.recordAt(index).companyPhone};
     const OperationResult written = CircuitRowWriter(*database_).setCompany(company, name, telephone);
-    if (written)
-        editDone(cursor_.setCompany(company, name, CircuitRowWriter::storedBlankable(telephone)),
-                 CircuitChange::Company);
+    if (written) {
+        const FieldValues after{name, CircuitRowWriter::storedBlankable(telephone)};
+        editDone(cursor_.setCompany(company, after.first, after.second), CircuitChange::Company);
+        recordEdit(before.first != after.first ? EditedField::Company : EditedField::Telephone, company,
+                   before, after);
+    }
     return written;
 }
 
@@ -449,7 +476,11 @@ OperationResult CFibrologDoc::deleteCircuit(int index)
 {
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
-    const OperationResult written = CircuitRowWriter(*database_).deleteFiber(cursor_.at(index).fiberNumber);
+    const bool recording = !history_->isReplaying();
+    DeletedCircuit deleted{index, cursor_.at(index), {}};
+    const OperationResult written =
+        CircuitRowWriter(*database_)
+            .deleteFiber(deleted.record.fiberNumber, recording ? &deleted.row : nullptr);
     if (!written)
         return written;
     const int before = cursor_.position();
@@ -459,6 +490,24 @@ OperationResult CFibrologDoc::deleteCircuit(int index)
     setModifiedFlag(true);
     if (cursor_.position() != before || index == before)
         Q_EMIT currentIndexChanged(cursor_.position());
+    if (recording)
+        history_->record(new DeleteCircuitStep(*this, std::move(deleted)));
+    return written;
+}
+
+OperationResult CFibrologDoc::restoreCircuit(const DeletedCircuit& deleted)
+{
+    if (!database_)
+        return noSuchCircuit();
+    const OperationResult written = CircuitRowWriter(*database_).restoreFiber(deleted.row);
+    if (!written)
+        return written;
+    cursor_.insertAt(deleted.index, deleted.record);
+    cursor_.setPosition(deleted.index);
+    setModifiedFlag(true);
+    // Rare enough that every view starting again costs nothing worth a signal of its own.
+    Q_EMIT circuitsReset();
+    Q_EMIT currentIndexChanged(cursor_.position());
     return written;
 }
 

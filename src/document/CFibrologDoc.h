@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/OperationResult.h"
+#include "database/CircuitRowWriter.h"
 #include "database/DatabaseFileWriter.h"
 #include "database/FiberCursor.h"
 #include "document/FileStamp.h"
@@ -20,12 +21,24 @@ class CKAVFiberSet2;
 class CKAVSiteSet2_1;
 class CKAVStandardsSet2;
 class Database;
+class EditHistory;
+enum class EditedField;
+struct FieldValues;
 class JobProgress;
 struct ImportResult;
 class LinkDataSource;
 class SerialPortOpener;
 class StatusSink;
 class UserPrompt;
+
+// A circuit as a delete found it: its place in the circuits, its evaluated
+// record and its row in the file, all that putting it back needs.
+struct DeletedCircuit
+{
+    int index = 0;
+    CircuitRecord record;
+    StoredRow row;
+};
 
 // The one open test database. The user never works on the file itself: an
 // open copies it to a working copy in the temporary folder, edits and
@@ -113,6 +126,13 @@ public:
     // The company of the circuit at `index`: the one whose values are shown.
     OperationResult setCompany(int index, const QString& name, const QString& telephone);
     OperationResult deleteCircuit(int index);
+    // Puts back a circuit a delete removed, in its place with its row as it
+    // was: the undo of a delete. Views start again from it (circuitsReset()).
+    OperationResult restoreCircuit(const DeletedCircuit& deleted);
+    // The edits and deletes above as steps to undo and redo, with their names
+    // for the menu; kept until the working database is closed (New, Open, a
+    // stored download), through every save.
+    EditHistory& history() { return *history_; }
     Database* database() const { return database_.get(); }
     CKAVFiberSet2* fiberSet() const { return fibers_.get(); }
     CKAVCompanySet2* companySet() const { return companies_.get(); }
@@ -139,7 +159,8 @@ public:
 
 Q_SIGNALS:
     // The circuits were built anew (a file opened, a download stored, the
-    // document closed): views start again from the current index.
+    // document closed) or a deleted one was put back: views start again from
+    // the current index.
     void circuitsReset();
     // An edit gave circuits new values: one signal for the whole edit, however
     // many circuits share the link or company it changed.
@@ -164,6 +185,10 @@ private:
     void resetCircuits();
     // Marks the document modified and tells the views what an edit changed.
     void editDone(IndexRanges circuits, CircuitChange::Part part);
+    // Makes a field edit a step of the history, unless it changed nothing or
+    // is the history's own undo or redo.
+    void recordEdit(EditedField field, const RecordId& key, const FieldValues& before,
+                    const FieldValues& after);
     bool importDownload(const QString& path, JobProgress* progress = nullptr);
     bool importCorvinaDownload(const QString& path, JobProgress* progress = nullptr);
     // Makes a stored download the working database, or forgets a store that
@@ -209,4 +234,5 @@ private:
     QString standardsProblem_;
     DatabaseFileWriter::MergeReport lastMerge_;
     FiberCursor cursor_;
+    std::unique_ptr<EditHistory> history_;
 };

@@ -8,6 +8,7 @@
 #include "app/ThreadBoundPrompt.h"
 #include "database/CircuitFile.h"
 #include "document/CFibrologDoc.h"
+#include "document/EditHistory.h"
 #include "gui/AboutDialog.h"
 #include "gui/ApplicationIcon.h"
 #include "gui/CFibrologView.h"
@@ -211,8 +212,15 @@ void CMainFrame::buildCommands()
     addCommand(Exit, MenuExit, [this] { close(); });
 
     addCommand(EditUndo, MenuUndo, [this] {
-        fieldEdits_->undo();
+        undoOrRedo(false);
     })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z")), QKeySequence(QStringLiteral("Alt+Backspace"))});
+    // Ctrl+Shift+Z everywhere, and the desktop's own Redo key (Ctrl+Y on some).
+    QList<QKeySequence> redoKeys{QKeySequence(QStringLiteral("Ctrl+Shift+Z"))};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    }
+    addCommand(EditRedo, MenuRedo, [this] { undoOrRedo(true); })->setShortcuts(redoKeys);
     addCommand(EditCut, MenuCut, [this] {
         fieldEdits_->cut();
     })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Shift+Del"))});
@@ -222,8 +230,11 @@ void CMainFrame::buildCommands()
     addCommand(EditPaste, MenuPaste, [this] {
         fieldEdits_->paste();
     })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+V")), QKeySequence(QStringLiteral("Shift+Ins"))});
-    fieldEdits_ = new FieldEditCommands(*this, {actions_.value(EditUndo), actions_.value(EditCut),
-                                                actions_.value(EditCopy), actions_.value(EditPaste)});
+    fieldEdits_ =
+        new FieldEditCommands(*this,
+                              {actions_.value(EditUndo), actions_.value(EditCut), actions_.value(EditCopy),
+                               actions_.value(EditPaste), actions_.value(EditRedo)},
+                              &document_->history());
     addCommand(EditDelete, MenuDelete, [this] {
         view_->deleteCurrent();
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
@@ -313,7 +324,10 @@ void CMainFrame::buildMenus()
     updateRecentFiles();
 
     QMenu* edit = menuBar()->addMenu(Strings::loadString(MenuEdit));
-    for (int id : {EditUndo, EditCut, EditCopy, EditPaste, EditDelete})
+    for (int id : {EditUndo, EditRedo})
+        edit->addAction(actions_.value(id));
+    edit->addSeparator();
+    for (int id : {EditCut, EditCopy, EditPaste, EditDelete})
         edit->addAction(actions_.value(id));
 
     // On the menu bar the command is a word, not the toolbar's picture.
@@ -422,6 +436,20 @@ void CMainFrame::updateCommands()
     actions_.value(Print)->setEnabled(printable);
     actions_.value(PrintPreview)->setEnabled(printable);
     actions_.value(GoToRecord)->setEnabled(view_->canDelete());
+}
+
+void CMainFrame::undoOrRedo(bool redo)
+{
+    if (redo ? fieldEdits_->redoTyping() : fieldEdits_->undoTyping())
+        return;
+    // An emptied field waiting to be written is written (or refused) first,
+    // so the step undone is the last one the user made.
+    view_->writePendingEdit();
+    EditHistory& history = document_->history();
+    const OperationResult done = redo ? history.redo() : history.undo();
+    if (!done)
+        prompt_->message(Strings::formatMessage(Strings::loadString(StringId::UndoFailed), {done.message()}),
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
 }
 
 void CMainFrame::goToRecord()

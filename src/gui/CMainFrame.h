@@ -118,6 +118,9 @@ private:
     void showAbout();
     void download();
     void goToRecord();
+    // Edit > Undo and Redo: the focused field's typing first, else the
+    // document's last step; a step that fails is said.
+    void undoOrRedo(bool redo);
     // Opens at the usual size, or smaller where the screen is.
     void resizeToScreen();
     // What the last stored download or data file left out or shortened, as a

@@ -51,5 +51,6 @@ enum : int
     // Newer commands take their id from the string table's range of their
     // area, so that their prompt is still the string with the same id.
     GoToRecord = 45468,
+    EditRedo = 45553,
 };
 } // namespace CommandIds

@@ -1,6 +1,8 @@
 #include "DocumentFixture.h"
 
 #include "database/CKAVCompanySet2.h"
+#include "database/Database.h"
+#include "document/EditHistory.h"
 #include "support/TestDatabaseBuilder.h"
 
 #include <gtest/gtest.h>
@@ -193,4 +195,40 @@ TEST_F(DocumentEditTest, DeletingTheLastCircuitLeavesThePositionOnTheNewLast)
     EXPECT_EQ(document_->circuits().recordAt(document_->currentIndex()).circuitId, "3");
     const auto reopened = savedAndReopened();
     EXPECT_EQ(reopened->circuits().count(), 2);
+}
+
+TEST_F(DocumentEditTest, AnUndoTellsTheViewsAsAnEditDoesAndOneTheFileRefusesClearsTheHistory)
+{
+    EditHistory& history = document_->history();
+    ASSERT_TRUE(document_->setLink(0, "Riser B", "north").ok());
+    ASSERT_TRUE(document_->deleteCircuit(1).ok());
+    prompt_.addAnswer(PromptAnswer::Overwrite);
+    ASSERT_TRUE(document_->onSaveDocument(file_));
+    ViewLog log(*document_);
+    ASSERT_TRUE(history.undo().ok());
+    ASSERT_TRUE(history.undo().ok());
+    EXPECT_EQ(log.events, (QStringList{"reset", "current 1", "changed 0-2 link"}))
+        << "the delete undone starts the views again on the circuit put back";
+    EXPECT_TRUE(document_->isModified());
+    EXPECT_EQ(circuitIds(), (QStringList{"1", "2'a", "3", "T1"}));
+    EXPECT_EQ(document_->circuits().recordAt(2).linkId, "O'Brien's Riser");
+
+    // A link ID longer than its field, as another program wrote it: renamed,
+    // it cannot be put back, and the user is told so.
+    const QString file = path("long.mdb");
+    {
+        TestDatabaseBuilder builder(file);
+        TestDatabaseBuilder::Site site;
+        site.company = builder.addCompany("Co");
+        builder.addFiber(builder.addSite(site), "1", 0, {-25.0f, 0, 0, 0, 0});
+        builder.database().execute(QStringLiteral("UPDATE Site SET SiteName = '%1'").arg(QString(51, u'L')));
+    }
+    ASSERT_TRUE(document_->onOpenDocument(file));
+    EXPECT_FALSE(history.canUndo()) << "a file opened starts a history of its own";
+    ASSERT_TRUE(document_->setLink(0, "Short", QString()).ok());
+    const OperationResult undone = history.undo();
+    EXPECT_EQ(undone.message(), "The link ID can be at most 50 characters long.");
+    EXPECT_EQ(document_->circuits().recordAt(0).linkId, "Short");
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_FALSE(history.canRedo());
 }

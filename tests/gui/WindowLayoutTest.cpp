@@ -326,7 +326,7 @@ TEST_F(WindowTest, TheKeyboardPagesGoesToARecordAndEditsTheFocusedField)
     EXPECT_EQ(comment->text(), "north");
     EXPECT_EQ(document().circuits().recordAt(6).linkComment, "north");
     view().setFocus();
-    EXPECT_EQ(offered(), "0000") << "outside a field";
+    EXPECT_EQ(offered(), "1000") << "outside a field: the paste is the document's step to undo";
 }
 
 TEST_F(WindowTest, FieldsButtonsAndDialogControlsAreNamedAndTheWindowReadsUnderADarkTheme)

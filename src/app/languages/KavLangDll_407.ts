@@ -2732,5 +2732,72 @@ Gehe zu Datensatz</translation>
     <!-- The circuit browser (45530-45549) -->
 
     <!-- Undo and redo (45550-45569) -->
+    <message id="45550">
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <extracomment>MenuUndoStep</extracomment>
+        <translation>&amp;Rückgängig: %1	Strg+Z</translation>
+    </message>
+    <message id="45551">
+        <source>&amp;Redo	Ctrl+Shift+Z</source>
+        <extracomment>MenuRedo</extracomment>
+        <translation>&amp;Wiederholen	Strg+Umschalt+Z</translation>
+    </message>
+    <message id="45552">
+        <source>&amp;Redo %1	Ctrl+Shift+Z</source>
+        <extracomment>MenuRedoStep</extracomment>
+        <translation>&amp;Wiederholen: %1	Strg+Umschalt+Z</translation>
+    </message>
+    <message id="45553">
+        <source>Redo the last action undone
+Redo</source>
+        <extracomment>PromptRedo</extracomment>
+        <translation>Die zuletzt rückgängig gemachte Aktion wiederholen
+Wiederholen</translation>
+    </message>
+    <message id="45554">
+        <source>Typing</source>
+        <extracomment>StepTyping</extracomment>
+        <translation>Eingabe</translation>
+    </message>
+    <message id="45555">
+        <source>Rename Circuit %1</source>
+        <extracomment>StepRenameCircuit</extracomment>
+        <translation>Strecke %1 umbenennen</translation>
+    </message>
+    <message id="45556">
+        <source>Rename Link %1</source>
+        <extracomment>StepRenameLink</extracomment>
+        <translation>Link %1 umbenennen</translation>
+    </message>
+    <message id="45557">
+        <source>Change Comment of Link %1</source>
+        <extracomment>StepLinkComment</extracomment>
+        <translation>Kommentar von Link %1 ändern</translation>
+    </message>
+    <message id="45558">
+        <source>Rename Company %1</source>
+        <extracomment>StepRenameCompany</extracomment>
+        <translation>Firma %1 umbenennen</translation>
+    </message>
+    <message id="45559">
+        <source>Change Telephone of %1</source>
+        <extracomment>StepCompanyTelephone</extracomment>
+        <translation>Telefon von %1 ändern</translation>
+    </message>
+    <message id="45560">
+        <source>Delete Circuit %2 of Link %1</source>
+        <extracomment>StepDeleteCircuit</extracomment>
+        <translation>Strecke %2 von Link %1 löschen</translation>
+    </message>
+    <message id="45561">
+        <source>The step could not be undone or redone, and the list of steps to undo was cleared: %1</source>
+        <extracomment>UndoFailed</extracomment>
+        <translation>Der Schritt konnte nicht rückgängig gemacht oder wiederholt werden, und die Liste der Schritte wurde geleert: %1</translation>
+    </message>
+    <message id="45562">
+        <source>The circuit of this step is no longer in the document.</source>
+        <extracomment>StepCircuitGone</extracomment>
+        <translation>Die Strecke dieses Schritts ist nicht mehr im Dokument.</translation>
+    </message>
 </context>
 </TS>
