@@ -540,5 +540,16 @@ enum : int
     LanguageModuleDamaged = 45404,
     LanguageModuleUnreadable = 45405,
     LanguageModuleNoTexts = 45406,
+
+    // Jobs off the UI thread and one error channel (45420-45439)
+    JobOpening = 45420,
+    JobSaving = 45421,
+    JobConverting = 45422,
+    DocumentBusy = 45423,
+    SaveCancelled = 45424,
+    NotReplacedNotTestDatabase = 45425,
+    CannotCopyToTemporary = 45426,
+    DownloadNotOpenedAsDocument = 45427,
+    PrintStopped = 45428,
 };
 } // namespace StringId

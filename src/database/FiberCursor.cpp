@@ -82,7 +82,7 @@ OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalog
             if (progress && fibers.size() % kProgressStep == 0) {
                 if (progress->isCancelled()) {
                     clear();
-                    return OperationResult::failure(Strings::loadString(StringId::OperationCancelled));
+                    return OperationResult::cancelled();
                 }
                 progress->report(what, static_cast<std::int64_t>(fibers.size()), total);
             }
@@ -91,6 +91,11 @@ OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalog
         for (FiberRow& fiber : fibers) {
             records_.push_back(makeRecord(fiber, sites, companies, catalogue));
             fiber = FiberRow{}; // its texts now live in the record
+            // Evaluating takes as long as reading: a cancel is heard here too.
+            if (progress && records_.size() % kProgressStep == 0 && progress->isCancelled()) {
+                clear();
+                return OperationResult::cancelled();
+            }
         }
     } catch (const DatabaseException& e) {
         clear();

@@ -1,0 +1,85 @@
+#include "document/WorkingDatabase.h"
+
+#include "app/JobProgress.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "database/CKAVCompanySet2.h"
+#include "database/CKAVFiberSet2.h"
+#include "database/CKAVSiteSet2_1.h"
+#include "database/CKAVStandardsSet2.h"
+#include "database/CustomStandardsLoader.h"
+#include "database/Database.h"
+#include "database/DatabaseException.h"
+#include "database/TestDatabaseSchema.h"
+
+#include <chrono>
+
+WorkingDatabase::WorkingDatabase() = default;
+
+WorkingDatabase::~WorkingDatabase()
+{
+    close();
+}
+
+void WorkingDatabase::close()
+{
+    circuits.clear();
+    standards.reset();
+    sites.reset();
+    companies.reset();
+    fibers.reset();
+    if (database)
+        database->close();
+    database.reset();
+    path.clear();
+}
+
+OperationResult WorkingDatabase::open(const QString& workingPath, JobProgress& progress)
+{
+    close();
+    try {
+        database = std::make_unique<Database>();
+        database->open(workingPath, true, false, kConnectString);
+        fibers = std::make_unique<CKAVFiberSet2>(*database);
+        companies = std::make_unique<CKAVCompanySet2>(*database);
+        sites = std::make_unique<CKAVSiteSet2_1>(*database);
+        standards = std::make_unique<CKAVStandardsSet2>(*database);
+        fibers->open();
+        companies->open();
+        sites->open();
+        standards->open();
+        standardsProblem = CustomStandards::reload(catalog, *standards);
+    } catch (const DatabaseException& e) {
+        close();
+        return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) + e.description());
+    }
+    path = workingPath;
+    // A cancel is heard before and after the circuits too, which a small
+    // file reads without asking.
+    const OperationResult built =
+        progress.isCancelled() ? OperationResult::cancelled() : circuits.build(*database, catalog, &progress);
+    if (built.isCancelled() || progress.isCancelled()) {
+        close();
+        return OperationResult::cancelled();
+    }
+    // A file whose circuits cannot be read is still open: its rows can be
+    // saved elsewhere, and the status bar says why nothing is shown.
+    if (!built)
+        circuitsProblem = Strings::loadString(StringId::ErrorOccurred) + built.message();
+    return OperationResult::success();
+}
+
+WorkingDatabaseDisposal::~WorkingDatabaseDisposal()
+{
+    for (std::future<void>& going : pending_)
+        going.wait();
+}
+
+void WorkingDatabaseDisposal::dispose(std::unique_ptr<WorkingDatabase> working)
+{
+    std::erase_if(pending_, [](const std::future<void>& going) {
+        return going.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    });
+    pending_.push_back(
+        std::async(std::launch::async, [going = std::move(working)]() mutable { going.reset(); }));
+}
