@@ -67,6 +67,16 @@ endfunction()
 function(fibrolog_layer_root target)
     set(root ${CMAKE_BINARY_DIR}/layers/${target})
     file(MAKE_DIRECTORY ${root})
+    # A folder a layer no longer reaches must go from a configured build
+    # tree too, or the build would go on finding its headers there. Only the
+    # links are removed, never what they point to.
+    file(GLOB entries LIST_DIRECTORIES true ${root}/*)
+    foreach(entry IN LISTS entries)
+        get_filename_component(name ${entry} NAME)
+        if(IS_SYMLINK ${entry} AND NOT name IN_LIST ARGN)
+            file(REMOVE ${entry})
+        endif()
+    endforeach()
     foreach(folder IN LISTS ARGN)
         file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${root}/${folder} SYMBOLIC)
     endforeach()

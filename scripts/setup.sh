@@ -12,6 +12,7 @@ packages=(
     clang libclang-rt-14-dev
     fonts-liberation2 poppler-utils
     qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base
+    xvfb
 )
 
 missing=()

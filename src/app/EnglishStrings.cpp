@@ -583,6 +583,49 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {CannotCopyToTemporary, "Cannot copy %1 to the temporary folder."},
     {DownloadNotOpenedAsDocument, "%1 is a meter's download, not a test database: it is stored as one, not opened."},
     {PrintStopped, "Printing was stopped after %1 pages; those pages were sent to the printer."},
+
+    // Print preview (45440-45449)
+    {PreviewTitle, "Print Preview"},
+    {PreviewPrint, "&Print..."},
+    {PreviewClose, "&Close"},
+    {PreviewPage, "P&age:"},
+    {PreviewPageCount, "of %1"},
+    {PreviewPreviousPage, "Previous Page"},
+    {PreviewNextPage, "Next Page"},
+    {PreviewZoom, "&Zoom:"},
+    {PreviewFitWidth, "Fit Width"},
+    {PreviewWholePage, "Whole Page"},
+
+    // The view's pages and refreshes (45450-45459)
+
+    // The frame's layout, keys and names (45460-45479)
+    {MenuGo, "&Go"},
+    {MenuFirstRecord, "&First Record\tCtrl+Home"},
+    {MenuPrevious10Records, "Back &Ten Records\tCtrl+PgUp"},
+    {MenuPreviousRecord, "&Previous Record\tPgUp"},
+    {MenuNextRecord, "&Next Record\tPgDown"},
+    {MenuNext10Records, "Forward T&en Records\tCtrl+PgDown"},
+    {MenuLastRecord, "&Last Record\tCtrl+End"},
+    {MenuGoToRecord, "&Go to Record...\tCtrl+G"},
+    {PromptGoToRecord, "Move to the record with the number you give\nGo to Record"},
+    {GoToRecordLabel, "Record number (1 to %1):"},
+    {ViewLabelCompany, "&Company"},
+    {ViewLabelTelephone, "&Telephone"},
+    {ViewLabelLinkId, "&Link ID"},
+    {ViewLabelLinkComment, "Link Co&mment"},
+    {ViewLabelCircuitId, "Ci&rcuit ID"},
+    {ViewFormName, "Test results"},
+    {LogoPathName, "Logo image file"},
+    {LogoBrowseName, "Choose a logo image"},
+    {WizardLinkLengthName, "Length of the link"},
+
+    // Result rows, verdict colours and the Link Wizard's pages (45480-45499)
+
+    // Link charts and reports of chosen circuits (45500-45529)
+
+    // The circuit browser (45530-45549)
+
+    // Undo and redo (45550-45569)
 });
 
 } // namespace

@@ -551,5 +551,48 @@ enum : int
     CannotCopyToTemporary = 45426,
     DownloadNotOpenedAsDocument = 45427,
     PrintStopped = 45428,
+
+    // Print preview (45440-45449)
+    PreviewTitle = 45440,
+    PreviewPrint = 45441,
+    PreviewClose = 45442,
+    PreviewPage = 45443,
+    PreviewPageCount = 45444,
+    PreviewPreviousPage = 45445,
+    PreviewNextPage = 45446,
+    PreviewZoom = 45447,
+    PreviewFitWidth = 45448,
+    PreviewWholePage = 45449,
+
+    // The view's pages and refreshes (45450-45459)
+
+    // The frame's layout, keys and names (45460-45479)
+    MenuGo = 45460,
+    MenuFirstRecord = 45461,
+    MenuPrevious10Records = 45462,
+    MenuPreviousRecord = 45463,
+    MenuNextRecord = 45464,
+    MenuNext10Records = 45465,
+    MenuLastRecord = 45466,
+    MenuGoToRecord = 45467,
+    PromptGoToRecord = 45468,
+    GoToRecordLabel = 45469,
+    ViewLabelCompany = 45470,
+    ViewLabelTelephone = 45471,
+    ViewLabelLinkId = 45472,
+    ViewLabelLinkComment = 45473,
+    ViewLabelCircuitId = 45474,
+    ViewFormName = 45475,
+    LogoPathName = 45476,
+    LogoBrowseName = 45477,
+    WizardLinkLengthName = 45478,
+
+    // Result rows, verdict colours and the Link Wizard's pages (45480-45499)
+
+    // Link charts and reports of chosen circuits (45500-45529)
+
+    // The circuit browser (45530-45549)
+
+    // Undo and redo (45550-45569)
 };
 } // namespace StringId

@@ -102,7 +102,18 @@ OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalog
         return OperationResult::failure(e.description());
     }
     sortRecords();
+    indexRecords();
     return OperationResult::success();
+}
+
+void FiberCursor::indexRecords()
+{
+    siteRuns_.clear();
+    companyRuns_.clear();
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        siteRuns_[records_[i].siteNumber].append(static_cast<int>(i));
+        companyRuns_[records_[i].companyNumber].append(static_cast<int>(i));
+    }
 }
 
 void FiberCursor::sortRecords()
@@ -144,6 +155,8 @@ void FiberCursor::sortRecords()
 void FiberCursor::clear()
 {
     records_.clear();
+    siteRuns_.clear();
+    companyRuns_.clear();
     position_ = 0;
 }
 
@@ -179,17 +192,23 @@ CircuitRecord FiberCursor::at(int i) const
 
 void FiberCursor::replaceCurrent(const CircuitRecord& record)
 {
-    if (position_ >= 0 && position_ < count())
-        records_[static_cast<std::size_t>(position_)] = record;
+    if (position_ < 0 || position_ >= count())
+        return;
+    CircuitRecord& current = records_[static_cast<std::size_t>(position_)];
+    const bool moved =
+        current.siteNumber != record.siteNumber || current.companyNumber != record.companyNumber;
+    current = record;
+    if (moved)
+        indexRecords();
 }
 
 void FiberCursor::removeCurrent()
 {
     if (position_ < 0 || position_ >= count())
         return;
-    records_.erase(records_.begin() + position_);
-    if (position_ >= count())
-        position_ = count() - 1;
+    removeAt(position_);
+    if (records_.empty())
+        position_ = -1; // as it always was: nothing is current
 }
 
 int FiberCursor::setPosition(int index)
@@ -202,55 +221,54 @@ void FiberCursor::removeAt(int index)
 {
     if (index < 0 || index >= count())
         return;
+    // The circuit leaves the runs of its site and company; every run after it moves down by one.
+    for (auto* runs : {&siteRuns_, &companyRuns_}) {
+        for (auto it = runs->begin(); it != runs->end();) {
+            if (it->ranges().back().end > index)
+                it->removeShifting(index);
+            it = it->isEmpty() ? runs->erase(it) : std::next(it);
+        }
+    }
     records_.erase(records_.begin() + index);
     if (index < position_ || position_ >= count())
         --position_;
     position_ = std::clamp(position_, 0, std::max(count() - 1, 0));
 }
 
-std::vector<int> FiberCursor::replaceSite(const CircuitRecord& r)
+IndexRanges FiberCursor::setCircuitId(int index, const QString& circuitId)
 {
-    std::vector<int> changed;
-    for (std::size_t i = 0; i < records_.size(); ++i) {
-        CircuitRecord& record = records_[i];
-        if (record.siteNumber != r.siteNumber)
-            continue;
-        changed.push_back(static_cast<int>(i));
-        record.linkId = r.linkId;
-        record.siteNumber = r.siteNumber;
-        record.companyName = r.companyName;
-        record.companyNumber = r.companyNumber;
-        for (int slot = 0; slot < kSlotCount; ++slot)
-            record.slots[static_cast<std::size_t>(slot)].referencePower =
-                r.slots[static_cast<std::size_t>(slot)].referencePower;
-        record.splices = r.splices;
-        record.connectorPairs = r.connectorPairs;
-        record.temperature = r.temperature;
-        record.lengthKm = r.lengthKm;
-        record.siteFiberType = r.siteFiberType;
-        record.wizardMask = r.wizardMask;
-        record.testDate = r.testDate;
-        record.testDateText = r.testDateText;
-        record.standardNumber = r.standardNumber;
-        record.customStandardId = r.customStandardId;
-        record.linkComment = r.linkComment;
+    if (index < 0 || index >= count())
+        return {};
+    records_[static_cast<std::size_t>(index)].circuitId = circuitId;
+    return IndexRanges(index, index + 1);
+}
+
+IndexRanges FiberCursor::setLink(const RecordId& site, const QString& linkId, const QString& comment)
+{
+    const IndexRanges changed = siteRuns_.value(site);
+    for (const IndexRanges::Range& run : changed.ranges()) {
+        for (int i = run.first; i < run.end; ++i) {
+            CircuitRecord& record = records_[static_cast<std::size_t>(i)];
+            record.linkId = linkId;
+            record.linkComment = comment;
+        }
     }
     return changed;
 }
 
-std::vector<int> FiberCursor::replaceCompany(const CircuitRecord& r)
+IndexRanges FiberCursor::setCompany(const RecordId& company, const QString& name, const QString& telephone)
 {
-    std::vector<int> changed;
-    for (std::size_t i = 0; i < records_.size(); ++i) {
-        CircuitRecord& record = records_[i];
-        if (record.companyNumber != r.companyNumber)
-            continue;
-        changed.push_back(static_cast<int>(i));
-        record.companyName = r.companyName;
-        record.companyNumber = r.companyNumber;
-        record.companyPhone = r.companyPhone;
-        record.serialNumber = r.serialNumber;
-        record.firmwareVersion = r.firmwareVersion;
+    const IndexRanges changed = companyRuns_.value(company);
+    for (const IndexRanges::Range& run : changed.ranges()) {
+        for (int i = run.first; i < run.end; ++i) {
+            CircuitRecord& record = records_[static_cast<std::size_t>(i)];
+            // A key typed in one field leaves the other as it was: comparing
+            // is cheaper than copying, a hundred thousand times over.
+            if (record.companyName != name)
+                record.companyName = name;
+            if (record.companyPhone != telephone)
+                record.companyPhone = telephone;
+        }
     }
     return changed;
 }

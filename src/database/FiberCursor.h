@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/OperationResult.h"
+#include "database/CircuitChange.h"
 #include "database/CircuitRecord.h"
+
+#include <QHash>
 
 #include <vector>
 
@@ -43,10 +46,12 @@ public:
     // Removes the circuit at `index`; the position stays on the circuit it
     // was on, or on the new last one when that one went.
     void removeAt(int index);
-    // Copies the site's (or company's) fields into every record of that site
-    // (company); returns the indexes of the records changed.
-    std::vector<int> replaceSite(const CircuitRecord& record);
-    std::vector<int> replaceCompany(const CircuitRecord& record);
+    // The user's edits, mirrored: the circuit ID of one circuit, the link ID
+    // and comment of every circuit of a site, the name and telephone of every
+    // circuit of a company. Each returns the indexes of the circuits changed.
+    IndexRanges setCircuitId(int index, const QString& circuitId);
+    IndexRanges setLink(const RecordId& site, const QString& linkId, const QString& comment);
+    IndexRanges setCompany(const RecordId& company, const QString& name, const QString& telephone);
 
     // The sort order: link ID without regard to case, circuit ID as a number
     // when both are plain integers (else as text), then newest test and upload first.
@@ -54,7 +59,13 @@ public:
 
 private:
     void sortRecords();
+    // Finds the runs of every site's and company's circuits.
+    void indexRecords();
 
     std::vector<CircuitRecord> records_;
     int position_ = 0;
+    // The runs of each site's and each company's circuits: an edit visits its
+    // own circuits only, not every record of a hundred thousand.
+    QHash<RecordId, IndexRanges> siteRuns_;
+    QHash<RecordId, IndexRanges> companyRuns_;
 };

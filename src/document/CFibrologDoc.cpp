@@ -438,10 +438,11 @@ void CFibrologDoc::setCurrentIndex(int index)
         Q_EMIT currentIndexChanged(cursor_.position());
 }
 
-void CFibrologDoc::emitChanged(const std::vector<int>& indexes)
+void CFibrologDoc::editDone(IndexRanges circuits, CircuitChange::Part part)
 {
-    for (int index : indexes)
-        Q_EMIT circuitChanged(index);
+    setModifiedFlag(true);
+    if (!circuits.isEmpty())
+        Q_EMIT circuitsChanged(CircuitChange{std::move(circuits), part});
 }
 
 namespace {
@@ -465,17 +466,10 @@ OperationResult CFibrologDoc::renameCircuit(int index, const QString& circuitId)
         return busyRefusal();
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
-    CircuitRecord record = cursor_.at(index);
-    const OperationResult written = CircuitRowWriter(*database_).renameFiber(record.fiberNumber, circuitId);
-    if (!written)
-        return written;
-    record.circuitId = circuitId;
-    const int current = cursor_.position();
-    cursor_.setPosition(index);
-    cursor_.replaceCurrent(record);
-    cursor_.setPosition(current);
-    setModifiedFlag(true);
-    Q_EMIT circuitChanged(index);
+    const OperationResult written =
+        CircuitRowWriter(*database_).renameFiber(cursor_.recordAt(index).fiberNumber, circuitId);
+    if (written)
+        editDone(cursor_.setCircuitId(index, circuitId), CircuitChange::CircuitId);
     return written;
 }
 
@@ -485,14 +479,12 @@ OperationResult CFibrologDoc::setLink(int index, const QString& linkId, const QS
         return busyRefusal();
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
-    CircuitRecord record = cursor_.at(index);
-    const OperationResult written = CircuitRowWriter(*database_).setLink(record.siteNumber, linkId, comment);
-    if (!written)
-        return written;
-    record.linkId = linkId;
-    record.linkComment = CircuitRowWriter::storedBlankable(comment);
-    setModifiedFlag(true);
-    emitChanged(cursor_.replaceSite(record));
+    // A copy: the cursor's own record changes below.
+    const RecordId site = cursor_.recordAt(index).siteNumber;
+    const OperationResult written = CircuitRowWriter(*database_).setLink(site, linkId, comment);
+    if (written)
+        editDone(cursor_.setLink(site, linkId, CircuitRowWriter::storedBlankable(comment)),
+                 CircuitChange::Link);
     return written;
 }
 
@@ -502,15 +494,11 @@ OperationResult CFibrologDoc::setCompany(int index, const QString& name, const Q
         return busyRefusal();
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
-    CircuitRecord record = cursor_.at(index);
-    const OperationResult written =
-        CircuitRowWriter(*database_).setCompany(record.companyNumber, name, telephone);
-    if (!written)
-        return written;
-    record.companyName = name;
-    record.companyPhone = CircuitRowWriter::storedBlankable(telephone);
-    setModifiedFlag(true);
-    emitChanged(cursor_.replaceCompany(record));
+    const RecordId company = cursor_.recordAt(index).companyNumber;
+    const OperationResult written = CircuitRowWriter(*database_).setCompany(company, name, telephone);
+    if (written)
+        editDone(cursor_.setCompany(company, name, CircuitRowWriter::storedBlankable(telephone)),
+                 CircuitChange::Company);
     return written;
 }
 

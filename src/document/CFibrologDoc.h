@@ -160,8 +160,9 @@ Q_SIGNALS:
     // The circuits were built anew (a file opened, a download stored, the
     // document closed): views start again from the current index.
     void circuitsReset();
-    // The circuit at `index` shows new values.
-    void circuitChanged(int index);
+    // An edit gave circuits new values: one signal for the whole edit, however
+    // many circuits share the link or company it changed.
+    void circuitsChanged(const CircuitChange& change);
     void circuitAboutToBeRemoved(int index);
     void circuitRemoved(int index);
     void currentIndexChanged(int index);
@@ -184,7 +185,8 @@ private:
     // file when the job did not succeed.
     OperationResult adoptOrDiscard(const OperationResult& built, WorkingDatabase& working,
                                    const QString& target);
-    void emitChanged(const std::vector<int>& indexes);
+    // Marks the document modified and tells the views what an edit changed.
+    void editDone(IndexRanges circuits, CircuitChange::Part part);
     OperationResult importDownload(const QString& path);
     OperationResult importCorvinaDownload(const QString& path);
     void setPathName(const QString& path);

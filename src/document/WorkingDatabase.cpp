@@ -40,6 +40,10 @@ OperationResult WorkingDatabase::open(const QString& workingPath, JobProgress& p
     try {
         database = std::make_unique<Database>();
         database->open(workingPath, true, false, kConnectString);
+        // Nothing ever reads a working copy after a crash (the next start
+        // removes it), so waiting for the disk at every commit buys nothing;
+        // with the disk busy, that wait was most of every key typed in the form.
+        database->execute(QStringLiteral("PRAGMA synchronous=OFF"));
         fibers = std::make_unique<CKAVFiberSet2>(*database);
         companies = std::make_unique<CKAVCompanySet2>(*database);
         sites = std::make_unique<CKAVSiteSet2_1>(*database);

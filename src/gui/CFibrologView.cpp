@@ -10,6 +10,7 @@
 #include "report/CircuitSummaryReport.h"
 #include "report/ViewCaptions.h"
 #include "report/ViewDetailsPage.h"
+#include "report/ViewSummaryPages.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -17,9 +18,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace ViewControlIds;
 
@@ -37,6 +41,18 @@ QLabel* makeLabel(int id, QWidget* parent)
         label->setObjectName(controlName(id));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+// A caption's text as a screen reader says it: without the mnemonic's "&".
+QString withoutMnemonic(const QString& text)
+{
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        plain += text.at(i);
+    }
+    return plain;
 }
 
 // Trailing blanks of the fixed-width columns are no part of what the user typed.
@@ -70,9 +86,15 @@ CFibrologView::CFibrologView(CFibrologDoc& document, UserPrompt& prompt, StatusS
     : QWidget(parent), document_(document), prompt_(prompt), status_(status)
 {
     buildForm();
-    connect(&document_, &CFibrologDoc::circuitsReset, this, &CFibrologView::reload);
-    connect(&document_, &CFibrologDoc::circuitChanged, this, [this] { refill(); });
-    connect(&document_, &CFibrologDoc::circuitRemoved, this, [this] { refill(); });
+    connect(&document_, &CFibrologDoc::circuitsReset, this, [this] {
+        pagesStale_ = true;
+        reload();
+    });
+    connect(&document_, &CFibrologDoc::circuitsChanged, this, &CFibrologView::showChange);
+    connect(&document_, &CFibrologDoc::circuitRemoved, this, [this] {
+        pagesStale_ = true;
+        refill();
+    });
     connect(&document_, &CFibrologDoc::currentIndexChanged, this, [this] { refill(); });
     // The program opens in Summary.
     showSummary();
@@ -83,21 +105,66 @@ CFibrologView::~CFibrologView() = default;
 
 void CFibrologView::buildForm()
 {
+    // The form scrolls inside the window: on a screen too small for it (a
+    // laptop, or large scaling) all of it is reached by scrolling, and the
+    // window can be made as small as its menus and status bar allow.
     auto* outer = new QVBoxLayout(this);
-    noDataLabel_ = makeLabel(kNoData, this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroller_ = new QScrollArea(this);
+    scroller_->setObjectName(QStringLiteral("formScroller"));
+    scroller_->setWidgetResizable(true);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::StrongFocus);
+    scroller_->setAccessibleName(Strings::loadString(StringId::ViewFormName));
+    outer->addWidget(scroller_);
+    // The keyboard starts here, outside the fields, so that a stray key
+    // edits nothing; Tab goes on into the fields.
+    setFocusProxy(scroller_);
+
+    auto* page = new QWidget(scroller_);
+    auto* pageLayout = new QVBoxLayout(page);
+    noDataLabel_ = makeLabel(kNoData, page);
     noDataLabel_->setText(Strings::loadString(StringId::NoDataLoaded));
     noDataLabel_->setAlignment(Qt::AlignCenter);
-    outer->addWidget(noDataLabel_);
+    noDataLabel_->setWordWrap(true);
+    pageLayout->addWidget(noDataLabel_);
 
-    form_ = new QWidget(this);
+    form_ = new QWidget(page);
     auto* formLayout = new QVBoxLayout(form_);
     formLayout->setContentsMargins(0, 0, 0, 0);
     formLayout->addWidget(buildCompanyBlock());
     layouts_ = new QStackedWidget(form_);
     layouts_->addWidget(buildDetailsPanel());
     layouts_->addWidget(buildSummaryPanel());
+    // The form is as tall as the layout shown: Summary does not scroll for
+    // the room the longer Details would need.
+    connect(layouts_, &QStackedWidget::currentChanged, this, [this] {
+        for (QWidget* panel : {detailsPanel_, summaryPanel_}) {
+            const bool shown = panel == layouts_->currentWidget();
+            panel->setSizePolicy(shown ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                                 shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        }
+        layouts_->updateGeometry();
+    });
     formLayout->addWidget(layouts_, 1);
-    outer->addWidget(form_, 1);
+    pageLayout->addWidget(form_, 1);
+    scroller_->setWidget(page);
+}
+
+QLabel* CFibrologView::addCaption(int stringId, QLineEdit* field)
+{
+    // The caption is the field's buddy: Alt and its underlined letter go to
+    // the field, and screen readers name the field by it.
+    auto* caption = new QLabel(Strings::loadString(stringId), this);
+    caption->setBuddy(field);
+    // Qt measures the caption with kerning but draws it with the underlined
+    // letter set apart, which undoes a pair such as "Te": the last letter
+    // would be cut off. Without kerning both agree.
+    QFont font = caption->font();
+    font.setKerning(false);
+    caption->setFont(font);
+    field->setAccessibleName(withoutMnemonic(caption->text()));
+    return caption;
 }
 
 QLineEdit* CFibrologView::addEdit(int id, int maxLength, Field field)
@@ -131,13 +198,26 @@ bool CFibrologView::eventFilter(QObject* watched, QEvent* event)
             event->accept();
             return true;
         }
+        // Ctrl+Home and Ctrl+End go to the first and the last circuit from
+        // anywhere in the window; in a one-line field Home and End already
+        // do what the field would have done with them.
+        const bool ctrlHomeEnd = key->modifiers() == Qt::ControlModifier &&
+                                 (key->key() == Qt::Key_Home || key->key() == Qt::Key_End);
+        if (ctrlHomeEnd) {
+            event->ignore();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
 QLabel* CFibrologView::addValue(int id)
 {
-    return makeLabel(id, this);
+    // Values come from the user's files and the standards, as long as they
+    // are: wrapped at the column's width rather than cut or widening the form.
+    QLabel* value = makeLabel(id, this);
+    value->setWordWrap(true);
+    return value;
 }
 
 QWidget* CFibrologView::buildCompanyBlock()
@@ -149,11 +229,10 @@ QWidget* CFibrologView::buildCompanyBlock()
     meterType_ = addValue(kMeterType);
     serialNumber_ = addValue(kSerialNumber);
     firmware_ = addValue(kFirmware);
-    const std::array<std::pair<int, QWidget*>, 5> rows = {{{kCompany, company_},
-                                                           {kTelephone, telephone_},
-                                                           {kMeterType, meterType_},
-                                                           {kSerialNumber, serialNumber_},
-                                                           {kFirmware, firmware_}}};
+    layout->addRow(addCaption(StringId::ViewLabelCompany, company_), company_);
+    layout->addRow(addCaption(StringId::ViewLabelTelephone, telephone_), telephone_);
+    const std::array<std::pair<int, QWidget*>, 3> rows = {
+        {{kMeterType, meterType_}, {kSerialNumber, serialNumber_}, {kFirmware, firmware_}}};
     for (const auto& [id, widget] : rows)
         layout->addRow(viewCaptionTextForValue(id), widget);
     return block;
@@ -175,10 +254,10 @@ QWidget* CFibrologView::buildDetailsPanel()
     dateOfTest_ = addValue(kDateOfTest);
     temperature_ = addValue(kTemperature);
     dateOfDownload_ = addValue(kDateOfDownload);
-    const std::array<std::pair<int, QWidget*>, 7> linkRows = {{{kLinkId, linkId_},
-                                                               {kLinkComment, linkComment_},
-                                                               {kCircuitId, circuitId_},
-                                                               {kDateOfTest, dateOfTest_},
+    link->addRow(addCaption(StringId::ViewLabelLinkId, linkId_), linkId_);
+    link->addRow(addCaption(StringId::ViewLabelLinkComment, linkComment_), linkComment_);
+    link->addRow(addCaption(StringId::ViewLabelCircuitId, circuitId_), circuitId_);
+    const std::array<std::pair<int, QWidget*>, 4> linkRows = {{{kDateOfTest, dateOfTest_},
                                                                {kCalibrationDate, calibrationDate_},
                                                                {kDateOfDownload, dateOfDownload_},
                                                                {kTemperature, temperature_}}};
@@ -209,6 +288,7 @@ QWidget* CFibrologView::buildDetailsPanel()
     results->setObjectName(controlName(kResultsGroup));
     auto* table = new QGridLayout(results);
     resultsTitle_ = makeLabel(kResultsTitle, results);
+    resultsTitle_->setWordWrap(true);
     table->addWidget(resultsTitle_, 0, 0, 1, 5);
     for (int c = 0; c < 4; ++c) {
         detailHeads_[static_cast<std::size_t>(c)] =
@@ -243,7 +323,9 @@ QWidget* CFibrologView::buildSummaryPanel()
     summaryGroup_->setObjectName(controlName(kSummaryGroup));
     auto* table = new QGridLayout(summaryGroup_);
     QLabel* picture = makeLabel(kSummaryPicture, summaryGroup_);
-    picture->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(24, 24));
+    // At the screen's pixel density, so that it is sharp at 200 %.
+    picture->setPixmap(
+        style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(QSize(24, 24), devicePixelRatioF()));
     table->addWidget(picture, 0, 0);
     for (int c = 0; c < 4; ++c) {
         auto& head = summaryHeads_[static_cast<std::size_t>(c)];
@@ -254,6 +336,8 @@ QWidget* CFibrologView::buildSummaryPanel()
     for (int r = 0; r < 10; ++r) {
         auto& caption = summaryRowCaptions_[static_cast<std::size_t>(r)];
         caption = makeLabel(summaryRowCaption(r), summaryGroup_);
+        // Link and circuit names may be long: they wrap, never cut.
+        caption->setWordWrap(true);
         table->addWidget(caption, r + 1, 0);
         for (int c = 0; c < 4; ++c) {
             QLabel*& cell = summaryCells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
@@ -270,15 +354,33 @@ QWidget* CFibrologView::buildSummaryPanel()
     return summaryPanel_;
 }
 
+const ViewSummaryPages& CFibrologView::summaryPages() const
+{
+    if (pagesStale_) {
+        pages_.build(document_.circuits());
+        pagesStale_ = false;
+    }
+    return pages_;
+}
+
+int CFibrologView::currentPage() const
+{
+    return summaryPages().pageOf(document_.currentIndex());
+}
+
 bool CFibrologView::canMoveBack() const
 {
-    return document_.circuits().count() > 0 && document_.currentIndex() > 0;
+    if (document_.circuits().isEmpty())
+        return false;
+    return showDetails_ ? document_.currentIndex() > 0 : currentPage() > 0;
 }
 
 bool CFibrologView::canMoveForward() const
 {
     const int count = document_.circuits().count();
-    return count > 0 && document_.currentIndex() < count - 1;
+    if (count == 0)
+        return false;
+    return showDetails_ ? document_.currentIndex() < count - 1 : currentPage() < summaryPages().count() - 1;
 }
 
 bool CFibrologView::canDelete() const
@@ -308,12 +410,20 @@ void CFibrologView::moveBy(int steps)
     writePendingEdit();
     if (!document_.hasDatabase())
         return;
-    document_.setCurrentIndex(document_.currentIndex() + steps);
+    if (showDetails_) {
+        document_.setCurrentIndex(document_.currentIndex() + steps);
+        return;
+    }
+    const ViewSummaryPages& pages = summaryPages();
+    if (pages.isEmpty())
+        return;
+    const int page = std::clamp(currentPage() + steps, 0, pages.count() - 1);
+    document_.setCurrentIndex(pages.start(page));
 }
 
 void CFibrologView::moveFirst()
 {
-    moveBy(-document_.currentIndex());
+    moveBy(-document_.circuits().count());
 }
 
 void CFibrologView::movePrevious()
@@ -339,6 +449,11 @@ void CFibrologView::moveNext10()
 void CFibrologView::moveLast()
 {
     moveBy(document_.circuits().count());
+}
+
+void CFibrologView::moveTo(int index)
+{
+    moveBy(index - document_.currentIndex());
 }
 
 void CFibrologView::showSummary()
@@ -444,7 +559,9 @@ void CFibrologView::fillDetails()
 
 void CFibrologView::fillSummary()
 {
-    summaryPage_ = ViewSummaryPage::of(document_.circuits(), document_.currentIndex(), summaryMode_);
+    const ViewSummaryPages& pages = summaryPages();
+    const int start = pages.isEmpty() ? 0 : pages.start(currentPage());
+    summaryPage_ = ViewSummaryPage::of(document_.circuits(), start, summaryMode_);
     const ViewSummaryPage& page = summaryPage_;
     summaryGroup_->setTitle(page.title);
     showText(company_, withoutPadding(page.company));
@@ -462,6 +579,76 @@ void CFibrologView::fillSummary()
         for (std::size_t c = 0; c < 4; ++c) {
             summaryCells_[row][c]->setText(page.rows[row].cells[c]);
             summaryCells_[row][c]->setVisible(shown);
+        }
+    }
+}
+
+void CFibrologView::showChange(const CircuitChange& change)
+{
+    // A renamed link or company may join its circuits to the group beside
+    // them, or part them.
+    const bool breaksMoved = ViewSummaryPages::breaksMayMove(document_.circuits(), change);
+    if (breaksMoved)
+        pagesStale_ = true;
+    if (noData_)
+        return;
+    if (showDetails_)
+        showChangedDetails(change);
+    else
+        showChangedSummary(change, breaksMoved);
+}
+
+void CFibrologView::showChangedDetails(const CircuitChange& change)
+{
+    const int current = document_.currentIndex();
+    if (!change.circuits.contains(current))
+        return;
+    const CircuitRecord& circuit = document_.circuits().recordAt(current);
+    if (change.changed(CircuitChange::Company)) {
+        showText(company_, withoutPadding(circuit.companyName));
+        showText(telephone_, withoutPadding(circuit.companyPhone));
+    }
+    if (change.changed(CircuitChange::Link)) {
+        showText(linkId_, circuit.linkId);
+        showText(linkComment_, circuit.linkComment);
+    }
+    if (change.changed(CircuitChange::CircuitId))
+        showText(circuitId_, circuit.circuitId);
+}
+
+void CFibrologView::showChangedSummary(const CircuitChange& change, bool breaksMoved)
+{
+    const FiberCursor& circuits = document_.circuits();
+    if (breaksMoved) {
+        // The page may now start or end elsewhere; then it is shown anew.
+        const ViewSummaryPages& pages = summaryPages();
+        const int start = pages.start(currentPage());
+        if (start != summaryPage_.start || ViewSummaryPages::endOf(circuits, start) != summaryPage_.end) {
+            refill();
+            return;
+        }
+        // Pages elsewhere may have joined or parted: the commands follow.
+        Q_EMIT stateChanged();
+    }
+    if (!change.circuits.intersects(summaryPage_.start, summaryPage_.end))
+        return;
+    if (change.changed(CircuitChange::Company) &&
+        change.circuits.contains(summaryPage_.companyCircuitIndex)) {
+        const CircuitRecord& circuit = circuits.recordAt(summaryPage_.companyCircuitIndex);
+        summaryPage_.company = circuit.companyName;
+        summaryPage_.telephone = circuit.companyPhone;
+        showText(company_, withoutPadding(circuit.companyName));
+        showText(telephone_, withoutPadding(circuit.companyPhone));
+    }
+    // Row captions name the link and the circuit.
+    if (change.changed(CircuitChange::Link) || change.changed(CircuitChange::CircuitId)) {
+        for (int r = 0; r < summaryPage_.rowCount(); ++r) {
+            const int index = summaryPage_.start + r;
+            if (!change.circuits.contains(index))
+                continue;
+            const auto row = static_cast<std::size_t>(r);
+            summaryPage_.rows[row].caption = ViewSummaryPage::rowCaption(circuits.recordAt(index));
+            summaryRowCaptions_[row]->setText(summaryPage_.rows[row].caption);
         }
     }
 }

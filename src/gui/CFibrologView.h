@@ -2,6 +2,7 @@
 
 #include "report/ReportOptions.h"
 #include "report/ViewSummaryPage.h"
+#include "report/ViewSummaryPages.h"
 
 #include <QWidget>
 
@@ -10,21 +11,25 @@
 #include <memory>
 
 class CFibrologDoc;
+struct CircuitChange;
 class PagedReport;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QStackedWidget;
 class StatusSink;
 class UserPrompt;
 
 // The program's one view of the open test database: one circuit at a time
-// with its link, company and the ten-by-four results table (Details), or ten
-// circuits of a page under up to four wavelengths (Summary). It pages through
-// the document's circuits, writes the five editable fields back through the
+// with its link, company and the ten-by-four results table (Details), or a
+// page of up to ten circuits of one link and company under up to four
+// wavelengths (Summary). It pages through the document's circuits (circuit by
+// circuit in Details, page by page in Summary; the current circuit is always
+// on the page shown), writes the five editable fields back through the
 // document at once, deletes the current circuit after asking, and says which
 // report a print makes. The texts come from the page model; the view only
-// places them.
+// places them, and after an edit only those the edit changed.
 class CFibrologView : public QWidget
 {
     Q_OBJECT
@@ -44,7 +49,7 @@ public:
     bool lengthInKilometers() const { return lengthInKilometers_; }
     SummaryMode summaryMode() const { return summaryMode_; }
 
-    // What the commands may do now.
+    // What the commands may do now: move by a circuit in Details, by a page in Summary.
     bool canMoveBack() const;
     bool canMoveForward() const;
     bool canDelete() const;
@@ -60,6 +65,8 @@ public Q_SLOTS:
     void moveNext();
     void moveNext10();
     void moveLast();
+    // Moves to the circuit at `index` (0 is the first), as far as there is one.
+    void moveTo(int index);
     void showSummary();
     void showDetails();
     void toggleLayout();
@@ -75,7 +82,8 @@ Q_SIGNALS:
 
 protected:
     // Gives the text fields their own word-deleting keys (Ctrl+Del,
-    // Ctrl+Backspace) before the window's shortcuts see them.
+    // Ctrl+Backspace) before the window's shortcuts see them, and leaves
+    // Ctrl+Home and Ctrl+End to the window's First and Last.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -94,11 +102,21 @@ private:
     QWidget* buildDetailsPanel();
     QWidget* buildSummaryPanel();
     QLineEdit* addEdit(int id, int maxLength, Field field);
+    QLabel* addCaption(int stringId, QLineEdit* field);
     QLabel* addValue(int id);
 
     void reload();
+    // Moves by circuits in Details, by pages in Summary, clamped to the ends.
     void moveBy(int steps);
     void refill();
+    // Shows what an edit changed, where the layout shows a changed circuit.
+    void showChange(const CircuitChange& change);
+    void showChangedDetails(const CircuitChange& change);
+    void showChangedSummary(const CircuitChange& change, bool breaksMoved);
+    // The Summary's pages, built again when the circuits or their links changed.
+    const ViewSummaryPages& summaryPages() const;
+    // The page of the current circuit; -1 without circuits.
+    int currentPage() const;
     void fillDetails();
     void fillSummary();
     void showEmptyState(bool empty);
@@ -121,7 +139,10 @@ private:
     Field pendingEdit_ = Field::None;
     QLineEdit* typingIn_ = nullptr; // the field the user is typing in
     ViewSummaryPage summaryPage_;
+    mutable ViewSummaryPages pages_;
+    mutable bool pagesStale_ = true;
 
+    QScrollArea* scroller_ = nullptr;
     QLabel* noDataLabel_ = nullptr;
     QWidget* form_ = nullptr;
     QStackedWidget* layouts_ = nullptr;

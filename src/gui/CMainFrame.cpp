@@ -8,18 +8,22 @@
 #include "database/CircuitFile.h"
 #include "document/CFibrologDoc.h"
 #include "gui/AboutDialog.h"
+#include "gui/ApplicationIcon.h"
 #include "gui/CFibrologView.h"
 #include "gui/CommandIcons.h"
 #include "gui/CommandIds.h"
 #include "gui/DeleteConfirmation.h"
 #include "gui/DeleteConfirmationDialog.h"
 #include "gui/DialogPrompt.h"
+#include "gui/FieldEditCommands.h"
 #include "gui/FrameStatusBar.h"
+#include "gui/GoToRecordDialog.h"
 #include "gui/JobProgressDialog.h"
 #include "gui/LogoPathRule.h"
 #include "gui/LogoSettingsDialog.h"
 #include "gui/ManualFiles.h"
 #include "gui/NoticeArea.h"
+#include "gui/ReportPreviewDialog.h"
 #include "meter/DevicePortOpener.h"
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
@@ -37,19 +41,21 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <utility>
 
 using namespace CommandIds;
 
@@ -74,6 +80,8 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services))
 {
     setObjectName(QStringLiteral("CMainFrame"));
+    // The installed icon, for task bars and window lists.
+    setWindowIcon(applicationIcon());
     dialogs_ = std::make_unique<DialogPrompt>(this);
     prompt_ = services_.prompt ? services_.prompt : dialogs_.get();
     boundPrompt_ = std::make_unique<ThreadBoundPrompt>(*prompt_, this);
@@ -126,17 +134,33 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     connect(view_, &CFibrologView::stateChanged, this, &CMainFrame::updateCommands);
     connect(document_.get(), &CFibrologDoc::pathChanged, this, &CMainFrame::updateTitle);
     connect(document_.get(), &CFibrologDoc::modifiedChanged, this, &CMainFrame::updateTitle);
-    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::updateCommands);
     updateTitle();
     updateCommands();
-    resize(760, 720);
+    // The keyboard starts outside the fields.
+    view_->setFocus();
+    resizeToScreen();
+}
+
+void CMainFrame::resizeToScreen()
+{
+    // The size the window has always opened at, made smaller where the
+    // screen is: a laptop, or a screen scaled to 200 %. What does not fit
+    // then scrolls inside the window.
+    QSize size(760, 720);
+    if (const QScreen* shown = screen()) {
+        // Room for the title bar and the borders the desktop adds.
+        const QSize decorations(16, 48);
+        size = size.boundedTo(shown->availableGeometry().size() - decorations);
+    }
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 CMainFrame::~CMainFrame()
 {
-    // The view follows the document: it goes first.
-    delete view_;
-    view_ = nullptr;
+    // The view follows the document: it goes first. Its fields give up the
+    // focus as they go, and nothing may reach the view while it is torn down.
+    disconnect(qApp, nullptr, this, nullptr);
+    delete std::exchange(view_, nullptr);
     document_.reset();
     linkDataSource_.reset();
     jobs_.reset();
@@ -176,17 +200,19 @@ void CMainFrame::buildCommands()
     addCommand(Exit, MenuExit, [this] { close(); });
 
     addCommand(EditUndo, MenuUndo, [this] {
-        editFocused(EditUndo);
+        fieldEdits_->undo();
     })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z")), QKeySequence(QStringLiteral("Alt+Backspace"))});
     addCommand(EditCut, MenuCut, [this] {
-        editFocused(EditCut);
+        fieldEdits_->cut();
     })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Shift+Del"))});
     addCommand(EditCopy, MenuCopy, [this] {
-        editFocused(EditCopy);
+        fieldEdits_->copy();
     })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+C")), QKeySequence(QStringLiteral("Ctrl+Ins"))});
     addCommand(EditPaste, MenuPaste, [this] {
-        editFocused(EditPaste);
+        fieldEdits_->paste();
     })->setShortcuts({QKeySequence(QStringLiteral("Ctrl+V")), QKeySequence(QStringLiteral("Shift+Ins"))});
+    fieldEdits_ = new FieldEditCommands(*this, {actions_.value(EditUndo), actions_.value(EditCut),
+                                                actions_.value(EditCopy), actions_.value(EditPaste)});
     addCommand(EditDelete, MenuDelete, [this] {
         view_->deleteCurrent();
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
@@ -218,12 +244,28 @@ void CMainFrame::buildCommands()
     checkable(modes, OpticalLoss, MenuOpticalLoss,
               [this] { view_->setSummaryMode(SummaryMode::OpticalLoss); });
 
-    addCommand(First, 0, [this] { view_->moveFirst(); });
-    addCommand(Previous10, 0, [this] { view_->movePrevious10(); });
-    addCommand(Previous, 0, [this] { view_->movePrevious(); });
-    addCommand(Next, 0, [this] { view_->moveNext(); });
-    addCommand(Next10, 0, [this] { view_->moveNext10(); });
-    addCommand(Last, 0, [this] { view_->moveLast(); });
+    // Paging by the keys a long list pages by, shown in the Go menu.
+    addCommand(First, MenuFirstRecord, [this] {
+        view_->moveFirst();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
+    addCommand(Previous10, MenuPrevious10Records, [this] {
+        view_->movePrevious10();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    addCommand(Previous, MenuPreviousRecord, [this] {
+        view_->movePrevious();
+    })->setShortcut(QKeySequence(Qt::Key_PageUp));
+    addCommand(Next, MenuNextRecord, [this] {
+        view_->moveNext();
+    })->setShortcut(QKeySequence(Qt::Key_PageDown));
+    addCommand(Next10, MenuNext10Records, [this] {
+        view_->moveNext10();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    addCommand(Last, MenuLastRecord, [this] {
+        view_->moveLast();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
+    addCommand(GoToRecord, MenuGoToRecord, [this] {
+        goToRecord();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     addCommand(ViewDetailsToggle, 0, [this] { view_->toggleLayout(); })->setCheckable(true);
     addCommand(ViewSummaryToggle, 0, [this] { view_->toggleLayout(); })->setCheckable(true);
 
@@ -282,6 +324,13 @@ void CMainFrame::buildMenus()
     for (int id : {PassFail, CableMargin, OpticalLoss})
         view->addAction(actions_.value(id));
 
+    QMenu* go = menuBar()->addMenu(Strings::loadString(MenuGo));
+    go->setObjectName(QStringLiteral("menuGo"));
+    for (int id : {First, Previous10, Previous, Next, Next10, Last})
+        go->addAction(actions_.value(id));
+    go->addSeparator();
+    go->addAction(actions_.value(GoToRecord));
+
     QMenu* wizards = menuBar()->addMenu(Strings::loadString(MenuWizards));
     wizards->addAction(actions_.value(LossWizard));
     wizards->addAction(actions_.value(StandardWizard));
@@ -313,6 +362,10 @@ void CMainFrame::buildToolbar()
         QAction* action = actions_.value(id);
         action->setIcon(CommandIcons::forCommand(id));
         toolbar_->addAction(action);
+        // A button is named by its tool tip; its text would carry the
+        // menu's shortcut ("New<tab>Ctrl+N") into the screen reader.
+        if (QWidget* button = toolbar_->widgetForAction(action))
+            button->setAccessibleName(action->toolTip());
     }
     QAction* toggle = actions_.value(ViewToolbar);
     toggle->setChecked(true);
@@ -357,36 +410,16 @@ void CMainFrame::updateCommands()
     const bool printable = view_->canDelete();
     actions_.value(Print)->setEnabled(printable);
     actions_.value(PrintPreview)->setEnabled(printable);
-
-    // Undo, Cut, Copy and Paste work on the field that has the focus.
-    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    actions_.value(EditUndo)->setEnabled(edit && edit->isUndoAvailable());
-    actions_.value(EditCut)->setEnabled(edit && edit->hasSelectedText());
-    actions_.value(EditCopy)->setEnabled(edit && edit->hasSelectedText());
-    actions_.value(EditPaste)->setEnabled(edit != nullptr);
+    actions_.value(GoToRecord)->setEnabled(view_->canDelete());
 }
 
-void CMainFrame::editFocused(int commandId)
+void CMainFrame::goToRecord()
 {
-    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (!edit)
-        return;
-    switch (commandId) {
-    case EditUndo:
-        edit->undo();
-        break;
-    case EditCut:
-        edit->cut();
-        break;
-    case EditCopy:
-        edit->copy();
-        break;
-    case EditPaste:
-        edit->paste();
-        break;
-    default:
-        break;
-    }
+    view_->writePendingEdit();
+    const std::optional<int> index =
+        GoToRecordDialog::ask(this, document_->currentIndex(), document_->circuits().count());
+    if (index)
+        view_->moveTo(*index);
 }
 
 QStringList CMainFrame::recentFiles() const
@@ -600,11 +633,15 @@ void CMainFrame::previewReport()
     std::unique_ptr<PagedReport> report = view_->makeReport();
     if (!report)
         return;
-    const LogoSource logos(logoPath_);
-    QPrintPreviewDialog preview(printer_.get(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* printer) { ReportPrinter::print(*report, *printer, logos); });
-    preview.exec();
+    bool print = false;
+    {
+        ReportPreviewDialog preview(*report, PageMetrics::fromDevice(*printer_), logoPath_, this);
+        preview.exec();
+        print = preview.printChosen();
+    }
+    // Print from the preview is File > Print, with its dialog and progress.
+    if (print)
+        actions_.value(Print)->trigger();
 }
 
 void CMainFrame::importLogo()

@@ -14,6 +14,7 @@ class DeleteConfirmation;
 class CFibrologView;
 class DialogJobRunner;
 class DialogPrompt;
+class FieldEditCommands;
 class OperationResult;
 class PagedReport;
 class FrameStatusBar;
@@ -124,7 +125,9 @@ private:
     void openManual(int commandId);
     void showAbout();
     void download();
-    void editFocused(int commandId);
+    void goToRecord();
+    // Opens at the usual size, or smaller where the screen is.
+    void resizeToScreen();
     // What the last stored download or data file left out or shortened, as a
     // notice that stays; the command line says the same on standard error.
     void noticeImportOmissions();
@@ -154,4 +157,5 @@ private:
     QToolBar* toolbar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QHash<int, QAction*> actions_;
+    FieldEditCommands* fieldEdits_ = nullptr;
 };

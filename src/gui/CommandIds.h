@@ -48,5 +48,8 @@ enum : int
     ViewSummary = 32798,
     ImportLogo = 40526,
     ManualInvalidMargin = 40543,
+    // Newer commands take their id from the string table's range of their
+    // area, so that their prompt is still the string with the same id.
+    GoToRecord = 45468,
 };
 } // namespace CommandIds

@@ -8,10 +8,40 @@
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
+
+// The message pane: a message longer than the pane ends in "..." and shows
+// whole as a tool tip, rather than widening the window past the screen or
+// being cut off in the middle of a word.
+class ElidingLabel : public QLabel
+{
+public:
+    explicit ElidingLabel(QWidget* parent) : QLabel(parent) {}
+
+    QSize minimumSizeHint() const override
+    {
+        const QSize hint = QLabel::minimumSizeHint();
+        return {fontMetrics().horizontalAdvance(QStringLiteral("MMMM\u2026")), hint.height()};
+    }
+    QSize sizeHint() const override { return {minimumSizeHint().width(), QLabel::sizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        const QString line = QString(text()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const QString shown = fontMetrics().elidedText(line, Qt::ElideRight, room.width());
+        setToolTip(shown == line ? QString() : text());
+        style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(), shown,
+                              foregroundRole());
+    }
+};
 
 // Pane widths as the frame has always had them, grown with the font so
 // that "Record 10000 of 10000" is never cut.
@@ -35,7 +65,7 @@ QLabel* addPane(QStatusBar& bar, const QString& name, int width)
 
 FrameStatusBar::FrameStatusBar(QStatusBar& bar) : QObject(&bar), bar_(bar)
 {
-    message_ = new QLabel(&bar);
+    message_ = new ElidingLabel(&bar);
     message_->setObjectName(QStringLiteral("pane0"));
     bar.addWidget(message_, 1);
     clock_ = addPane(bar, QStringLiteral("pane1"), 100);

@@ -41,11 +41,14 @@ LogoSettingsDialog::LogoSettingsDialog(const QString& currentLogoPath, QSettings
 
     pathEdit_ = new QLineEdit(this);
     pathEdit_->setObjectName(QStringLiteral("c1055"));
+    pathEdit_->setAccessibleName(Strings::loadString(StringId::LogoPathName));
 
     // Only OK answers Enter; the other buttons must not take the default
     // when they have had the focus.
     auto* browseButton = new QPushButton(Strings::loadString(StringId::LogoBrowse), this);
     browseButton->setObjectName(QStringLiteral("c1181"));
+    // Its text is "...": a screen reader says what it does instead.
+    browseButton->setAccessibleName(Strings::loadString(StringId::LogoBrowseName));
     browseButton->setAutoDefault(false);
     browseButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     browseButton->setMaximumWidth(browseButton->fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);

@@ -10,6 +10,7 @@
 #include "app/TemporaryFileRegistry.h"
 #include "document/CFibrologDoc.h"
 #include "document/WorkingFiles.h"
+#include "gui/ApplicationIcon.h"
 #include "gui/CMainFrame.h"
 #include "gui/CommandIds.h"
 #include "gui/DialogPrompt.h"
@@ -50,6 +51,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(FIBROLOG_VERSION));
     // Matches the installed desktop entry, so Wayland shells show its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.fibrolog.Fibrolog"));
+    // X11 task bars take the icon from each window: the dialogs carry it too.
+    QApplication::setWindowIcon(applicationIcon());
     // Logging out or a kill takes the working copies along; what a killed
     // run left behind goes now.
     TemporaryFileRegistry::removeOnTerminatingSignals();

@@ -14,6 +14,11 @@ int SummaryPagination::rowsPerPage(const ReportPageGeometry& g, int headerBase)
     return (g.bottom - tableTop - 2 * step) / step - 1 - 5;
 }
 
+bool SummaryPagination::startsGroup(const CircuitRecord& before, const CircuitRecord& circuit)
+{
+    return circuit.linkId != before.linkId || circuit.companyName != before.companyName;
+}
+
 void SummaryPagination::clear()
 {
     rowsPerPage_ = 0;
@@ -28,7 +33,7 @@ bool SummaryPagination::build(const FiberCursor& cursor, int rowsPerPage)
         return false;
     rowsPerPage_ = rowsPerPage;
     for (int i = 0; i < cursor.count(); ++i) {
-        if (groups_.empty() || cursor.recordAt(i).linkId != cursor.recordAt(i - 1).linkId)
+        if (groups_.empty() || startsGroup(cursor.recordAt(i - 1), cursor.recordAt(i)))
             groups_.push_back({i, 0, 0});
         ++groups_.back().size;
     }

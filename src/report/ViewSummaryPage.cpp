@@ -5,6 +5,7 @@
 #include "app/StringTable.h"
 #include "database/FiberCursor.h"
 #include "report/VerdictTexts.h"
+#include "report/ViewSummaryPages.h"
 
 #include <algorithm>
 
@@ -17,18 +18,6 @@ constexpr VerdictTexts kVerdictTexts = {
     SummaryVerdictFail,       SummaryVerdictNote1, SummaryVerdictNote2,      SummaryVerdictNote3,
 };
 
-// The distinct names of the circuit's measured slots that `known` lacks, in slot order.
-QStringList newWavelengths(const CircuitRecord& circuit, const QStringList& known)
-{
-    QStringList names;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        const QString& name = circuit.wavelengthNames[static_cast<std::size_t>(slot)];
-        if (circuit.isMeasured(slot) && !known.contains(name) && !names.contains(name))
-            names << name;
-    }
-    return names;
-}
-
 // Names are compared by length before text, so "850nm" comes before "1300nm".
 bool wavelengthBefore(const QString& a, const QString& b)
 {
@@ -37,24 +26,15 @@ bool wavelengthBefore(const QString& a, const QString& b)
     return a < b;
 }
 
-// The page ends after ten circuits, at the end of the list, or before the
-// circuit that would need a fifth column. The first circuit always belongs to
-// its page: one measured at five wavelengths shows its first four, rather
-// than leaving a page that could never show it.
+// The page's circuits, as the Summary's pages break (see ViewSummaryPages),
+// and their wavelength columns.
 void takeCircuits(ViewSummaryPage& page, const FiberCursor& cursor)
 {
-    const int limit = std::min(page.start + ViewSummaryPage::kMaxRows, cursor.count());
-    for (int i = page.start; i < limit; ++i) {
-        QStringList names = newWavelengths(cursor.recordAt(i), page.wavelengths);
-        const qsizetype room = ViewSummaryPage::kColumnCount - page.wavelengths.size();
-        if (names.size() > room) {
-            if (i > page.start)
-                break;
-            names = names.mid(0, room);
-        }
-        page.wavelengths << names;
-        page.end = i + 1;
-    }
+    page.end = ViewSummaryPages::endOf(cursor, page.start);
+    SummaryPageColumns columns;
+    for (int i = page.start; i < page.end; ++i)
+        columns.take(cursor.recordAt(i));
+    page.wavelengths = columns.names();
     std::stable_sort(page.wavelengths.begin(), page.wavelengths.end(), wavelengthBefore);
 }
 
@@ -119,8 +99,7 @@ void fillRow(ViewSummaryPage::Row& row, const FiberCursor& cursor, int index, co
 {
     const CircuitRecord& circuit = cursor.recordAt(index);
     row.circuitIndex = index;
-    row.caption =
-        Strings::formatMessage(Strings::loadString(SummaryRowCaption), {circuit.linkId, circuit.circuitId});
+    row.caption = ViewSummaryPage::rowCaption(circuit);
     for (qsizetype c = 0; c < wavelengths.size(); ++c)
         row.cells[static_cast<std::size_t>(c)] = cellText(circuit, wavelengths.at(c), mode);
     row.meterType = circuit.meterModel;
@@ -131,18 +110,26 @@ void fillCompanyBlock(ViewSummaryPage& page, const FiberCursor& cursor)
 {
     if (page.rowCount() == 0)
         return;
-    page.companyCircuitIndex = page.end - 1;
-    const CircuitRecord& last = cursor.recordAt(page.companyCircuitIndex);
-    page.company = last.companyName;
-    page.telephone = last.companyPhone;
-    page.meterType = last.meterModel;
-    page.serialNumber = last.serialNumber;
-    page.firmwareVersion = last.firmwareVersion;
-    page.dateOfDownload = last.uploadDateText;
-    page.temperature = temperatureText(last);
+    // Every circuit of the page is of one company; the first speaks for it,
+    // as on the printed summary.
+    page.companyCircuitIndex = page.start;
+    const CircuitRecord& first = cursor.recordAt(page.companyCircuitIndex);
+    page.company = first.companyName;
+    page.telephone = first.companyPhone;
+    page.meterType = first.meterModel;
+    page.serialNumber = first.serialNumber;
+    page.firmwareVersion = first.firmwareVersion;
+    page.dateOfDownload = first.uploadDateText;
+    page.temperature = temperatureText(first);
 }
 
 } // namespace
+
+QString ViewSummaryPage::rowCaption(const CircuitRecord& circuit)
+{
+    return Strings::formatMessage(Strings::loadString(SummaryRowCaption),
+                                  {circuit.linkId, circuit.circuitId});
+}
 
 ViewSummaryPage ViewSummaryPage::of(const FiberCursor& cursor, int start, SummaryMode mode)
 {

@@ -5,6 +5,7 @@
 
 #include <array>
 
+struct CircuitRecord;
 class FiberCursor;
 
 // Which result the Summary layout's table shows for every circuit and wavelength.
@@ -15,10 +16,11 @@ enum class SummaryMode : int
     OpticalLoss = 2,
 };
 
-// The texts of the view's Summary layout: up to ten circuits from a start
-// index, one row each, under up to four wavelength columns, with the company
-// block above the table. Plain texts, so the window only places them and
-// tests read them without a window.
+// The texts of the view's Summary layout: the page of circuits from a start
+// index (up to ten, of one link and one company; see ViewSummaryPages), one
+// row each, under up to four wavelength columns, with the company block above
+// the table. Plain texts, so the window only places them and tests read them
+// without a window.
 struct ViewSummaryPage
 {
     static constexpr int kMaxRows = 10;
@@ -42,8 +44,8 @@ struct ViewSummaryPage
     std::array<QString, kColumnCount> heads;
     std::array<Row, kMaxRows> rows;
 
-    // The company block shows the page's last circuit; an edit made in it
-    // belongs to that circuit's company. -1 on an empty page.
+    // The company block shows the page's company, that of its first circuit;
+    // an edit made in it belongs to that company. -1 on an empty page.
     int companyCircuitIndex = -1;
     QString company;
     QString telephone;
@@ -56,4 +58,6 @@ struct ViewSummaryPage
     int rowCount() const { return end - start; }
 
     static ViewSummaryPage of(const FiberCursor& cursor, int start, SummaryMode mode);
+    // A row's caption: the circuit's link ID and circuit ID.
+    static QString rowCaption(const CircuitRecord& circuit);
 };

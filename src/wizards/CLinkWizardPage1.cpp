@@ -30,6 +30,8 @@ QListWidget* displayList(QWidget* parent, const char* name)
 QGroupBox* group(const QString& title, QWidget* content, QWidget* parent)
 {
     auto* box = new QGroupBox(title, parent);
+    // The list is named by its frame's title, for screen readers.
+    content->setAccessibleName(title);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(content);
     return box;
@@ -106,6 +108,7 @@ CLinkWizardPage1::CLinkWizardPage1(CLossWizard& wizard)
     standards_ = new QComboBox(this);
     standards_->setObjectName(QStringLiteral("c1149"));
     standards_->setMinimumContentsLength(30);
+    standards_->setAccessibleName(Strings::loadString(StringId::ViewCaptionStandard));
     wavelengths_ = displayList(this, "c1151");
     fiberTypes_ = displayList(this, "c1153");
 

@@ -16,7 +16,10 @@ CLinkWizardPage2::CLinkWizardPage2(CLinkWizard& wizard)
     name_->setObjectName(QStringLiteral("c1055"));
     name_->setMaxLength(kMaxNameLength);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Strings::loadString(StringId::WizardEnterLinkName), this));
+    auto* question = new QLabel(Strings::loadString(StringId::WizardEnterLinkName), this);
+    // The question names the field, for screen readers.
+    question->setBuddy(name_);
+    layout->addWidget(question);
     layout->addWidget(name_);
     layout->addStretch(1);
     connect(name_, &QLineEdit::textChanged, this, [this] { setButtonsFor(!name_->text().isEmpty()); });

@@ -18,6 +18,7 @@ CLinkWizardPage3::CLinkWizardPage3(CLossWizard& wizard)
     fiberTypes_ = new QComboBox(this);
     fiberTypes_->setObjectName(QStringLiteral("c1152"));
     fiberTypes_->setMinimumContentsLength(20);
+    fiberTypes_->setAccessibleName(Strings::loadString(StringId::ViewCaptionCableType));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fiberTypes_);
     layout->addStretch(1);

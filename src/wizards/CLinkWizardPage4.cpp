@@ -19,6 +19,7 @@ CLinkWizardPage4::CLinkWizardPage4(CLossWizard& wizard)
 {
     length_ = new QLineEdit(this);
     length_->setObjectName(QStringLiteral("c1055"));
+    length_->setAccessibleName(Strings::loadString(StringId::WizardLinkLengthName));
     units_ = new QButtonGroup(this);
     auto* unitRow = new QHBoxLayout;
     const struct

@@ -2,8 +2,8 @@
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
-#include "gui/NewCompanyDialog.h"
 #include "wizards/CLinkWizard.h"
+#include "wizards/NewCompanyDialog.h"
 #include "wizards/SortedCombo.h"
 
 #include <QComboBox>
@@ -21,7 +21,10 @@ CLinkWizardPage6::CLinkWizardPage6(CLinkWizard& wizard)
     create->setObjectName(QStringLiteral("c1156"));
     create->setAutoDefault(false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Strings::loadString(StringId::WizardCertifiedBy), this));
+    auto* question = new QLabel(Strings::loadString(StringId::WizardCertifiedBy), this);
+    // The question names the list, for screen readers.
+    question->setBuddy(companies_);
+    layout->addWidget(question);
     layout->addWidget(companies_);
     layout->addWidget(create, 0, Qt::AlignLeft);
     layout->addStretch(1);

@@ -44,6 +44,7 @@ CLossWizardSummary::CLossWizardSummary(CLossWizard& wizard) : CKavWizardPage(QSt
 
     losses_ = new QTreeWidget(this);
     losses_->setObjectName(QStringLiteral("c1158"));
+    losses_->setAccessibleName(Strings::loadString(StringId::WizardMaxAllowedLossColumn));
     losses_->setRootIsDecorated(false);
     losses_->setSelectionMode(QAbstractItemView::SingleSelection);
     losses_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -37,6 +37,8 @@ CStandardWizardAttenuation::CStandardWizardAttenuation(CStandardWizard& wizard)
         checks_.at(i)->setObjectName(QLatin1String(rows[i].checkName));
         values_.at(i) = new QLineEdit(this);
         values_.at(i)->setObjectName(QLatin1String(rows[i].editName));
+        // Named by the check box beside it, for screen readers.
+        values_.at(i)->setAccessibleName(checks_.at(i)->text().remove(QLatin1Char('&')));
         grid->addWidget(checks_.at(i), i, 0);
         grid->addWidget(values_.at(i), i, 1);
         grid->addWidget(new QLabel(Strings::loadString(rows[i].unitText), this), i, 2);

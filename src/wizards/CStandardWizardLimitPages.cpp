@@ -31,6 +31,8 @@ CStandardWizardLimitPage::CStandardWizardLimitPage(CStandardWizard& wizard, int 
     answer->addButton(no_);
     value_ = new QLineEdit(this);
     value_->setObjectName(QLatin1String(editName));
+    // Named by the page's question, for screen readers.
+    value_->setAccessibleName(question->text());
 
     auto* valueRow = new QHBoxLayout;
     valueRow->addWidget(yes_);

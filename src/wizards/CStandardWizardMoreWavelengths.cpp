@@ -46,10 +46,12 @@ CStandardWizardMoreWavelengths::CStandardWizardMoreWavelengths(CStandardWizard& 
     wavelength_->setObjectName(QStringLiteral("c1163"));
     wavelength_->setEditable(true);
     wavelength_->setInsertPolicy(QComboBox::NoInsert);
+    wavelength_->setAccessibleName(Strings::loadString(StringId::WizardWavelengthColumn));
 
     defined_ = new QListWidget(this);
     defined_->setObjectName(QStringLiteral("c1162"));
     defined_->setSelectionMode(QAbstractItemView::NoSelection);
+    defined_->setAccessibleName(Strings::loadString(StringId::StandardWizardCurrentWavelengths));
     auto* definedGroup = new QGroupBox(Strings::loadString(StringId::StandardWizardCurrentWavelengths), this);
     auto* definedLayout = new QVBoxLayout(definedGroup);
     definedLayout->addWidget(defined_);

@@ -17,7 +17,10 @@ CStandardWizardName::CStandardWizardName(CStandardWizard& wizard)
     name_->setObjectName(QStringLiteral("c1055"));
     name_->setMaxLength(CStandardWizard::kMaxNameLength);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Strings::loadString(StringId::StandardWizardNameQuestion), this));
+    auto* question = new QLabel(Strings::loadString(StringId::StandardWizardNameQuestion), this);
+    // The question names the field, for screen readers.
+    question->setBuddy(name_);
+    layout->addWidget(question);
     layout->addWidget(name_);
     reason_ = reasonLabel(this);
     layout->addWidget(reason_);

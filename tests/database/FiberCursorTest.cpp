@@ -197,30 +197,54 @@ TEST_F(FiberCursorTest, FibersWithoutSiteOrCompanyStillYieldARecord)
     EXPECT_TRUE(lonely.isMeasured(0));
 }
 
-TEST_F(FiberCursorTest, SiteAndCompanyEditsReachEveryRecordOfThem)
+TEST_F(FiberCursorTest, EditsReachEveryRecordOfTheirSiteOrCompanyAndSayWhichInRuns)
 {
     const RecordId a = site("A");
-    const RecordId b = site("B");
+    TestDatabaseBuilder::Site other;
+    other.name = "B";
+    other.company = builder_->addCompany("Harbour Networks");
+    const RecordId b = builder_->addSite(other);
+    const RecordId c = site("C");
     builder_->addFiber(a, "1", 0, kAt850);
     builder_->addFiber(a, "2", 0, kAt850);
     builder_->addFiber(b, "1", 0, kAt850);
+    builder_->addFiber(c, "1", 0, kAt850);
     FiberCursor cursor = build();
+    ASSERT_EQ(order(cursor), (QStringList{"A/1", "A/2", "B/1", "C/1"}));
 
-    CircuitRecord edited = cursor.current();
-    edited.linkId = "A renamed";
-    edited.linkComment = " ";
-    cursor.replaceSite(edited);
-    EXPECT_EQ(cursor.at(1).linkId, "A renamed");
-    EXPECT_EQ(cursor.at(2).linkId, "B");
+    EXPECT_EQ(cursor.setLink(a, "A renamed", " "), IndexRanges(0, 2));
+    EXPECT_EQ(order(cursor), (QStringList{"A renamed/1", "A renamed/2", "B/1", "C/1"}));
+    EXPECT_EQ(cursor.at(1).linkComment, " ");
 
-    edited.companyName = "Renamed Co";
-    cursor.replaceCompany(edited);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(cursor.at(i).companyName, "Renamed Co");
+    // Northwind's circuits are 0, 1 and 3: two runs.
+    const IndexRanges northwind = cursor.setCompany(company_, "Renamed Co", "555-0100");
+    EXPECT_EQ(northwind.count(), 3);
+    ASSERT_EQ(northwind.ranges().size(), 2u);
+    EXPECT_EQ(northwind.ranges()[0], (IndexRanges::Range{0, 2}));
+    EXPECT_EQ(northwind.ranges()[1], (IndexRanges::Range{3, 4}));
+    QStringList companies;
+    for (int i = 0; i < cursor.count(); ++i) {
+        companies << cursor.at(i).companyName + "/" + cursor.at(i).companyPhone;
+        EXPECT_EQ(northwind.contains(i), i != 2) << i;
+    }
+    EXPECT_EQ(companies, (QStringList{"Renamed Co/555-0100", "Renamed Co/555-0100",
+                                      "Harbour Networks/555-0142     ", "Renamed Co/555-0100"}));
+    EXPECT_TRUE(northwind.intersects(2, 4));
+    EXPECT_FALSE(northwind.intersects(2, 3));
 
-    edited.circuitId = "1A";
-    cursor.replaceCurrent(edited);
-    EXPECT_EQ(cursor.current().circuitId, "1A");
+    EXPECT_EQ(cursor.setCircuitId(2, "1A"), IndexRanges(2, 3));
+    EXPECT_EQ(cursor.at(2).circuitId, "1A");
+    EXPECT_TRUE(cursor.setCircuitId(4, "none").isEmpty());
+    EXPECT_TRUE(cursor.setCompany("{guid {00000000-0000-0000-0000-000000000000}}", "Nobody", "").isEmpty());
+
+    // After a removal the runs follow: Northwind's circuits are one run now.
+    cursor.removeAt(2);
+    EXPECT_EQ(cursor.setCompany(company_, "Northwind", "555-0101"), IndexRanges(0, 3));
+    EXPECT_EQ(cursor.setLink(c, "C2", " "), IndexRanges(2, 3));
+    EXPECT_EQ(cursor.at(2).linkId, "C2");
+    EXPECT_TRUE(cursor.setCompany(other.company, "Gone", "").isEmpty());
+    cursor.removeAt(0);
+    EXPECT_EQ(cursor.setLink(a, "A again", " "), IndexRanges(0, 1));
 }
 
 TEST(MeterModel, FollowsTheSerialNumber)

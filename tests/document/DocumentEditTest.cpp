@@ -13,14 +13,30 @@ struct ViewLog
     explicit ViewLog(CFibrologDoc& document)
     {
         QObject::connect(&document, &CFibrologDoc::circuitsReset, &context, [this] { events << "reset"; });
-        QObject::connect(&document, &CFibrologDoc::circuitChanged, &context,
-                         [this](int i) { events << QStringLiteral("changed %1").arg(i); });
+        QObject::connect(&document, &CFibrologDoc::circuitsChanged, &context,
+                         [this](const CircuitChange& change) { events << describe(change); });
         QObject::connect(&document, &CFibrologDoc::circuitAboutToBeRemoved, &context,
                          [this](int i) { events << QStringLiteral("removing %1").arg(i); });
         QObject::connect(&document, &CFibrologDoc::circuitRemoved, &context,
                          [this](int i) { events << QStringLiteral("removed %1").arg(i); });
         QObject::connect(&document, &CFibrologDoc::currentIndexChanged, &context,
                          [this](int i) { events << QStringLiteral("current %1").arg(i); });
+    }
+    // "changed 0-2,5 link": the circuits' runs and what of them changed.
+    static QString describe(const CircuitChange& change)
+    {
+        QStringList runs;
+        for (const IndexRanges::Range& run : change.circuits.ranges())
+            runs << (run.end - run.first == 1 ? QString::number(run.first)
+                                              : QStringLiteral("%1-%2").arg(run.first).arg(run.end - 1));
+        QStringList parts;
+        if (change.changed(CircuitChange::CircuitId))
+            parts << "circuit";
+        if (change.changed(CircuitChange::Link))
+            parts << "link";
+        if (change.changed(CircuitChange::Company))
+            parts << "company";
+        return QStringLiteral("changed %1 %2").arg(runs.join(','), parts.join('+'));
     }
     QObject context; // the connections end with the log
     QStringList events;
@@ -83,7 +99,7 @@ TEST_F(DocumentEditTest, ACircuitWithAQuoteInItsNameIsRenamedAndTheRenameIsSaved
     const OperationResult renamed = document_->renameCircuit(1, "2'b");
     ASSERT_TRUE(renamed.ok()) << renamed.message().toStdString();
     EXPECT_EQ(document_->circuits().recordAt(1).circuitId, "2'b");
-    EXPECT_EQ(log.events, QStringList{"changed 1"});
+    EXPECT_EQ(log.events, QStringList{"changed 1 circuit"});
     EXPECT_TRUE(document_->isModified());
     EXPECT_EQ(document_->currentIndex(), 0) << "editing another row does not move the view";
 
@@ -95,7 +111,7 @@ TEST_F(DocumentEditTest, ALinkEditReachesEveryCircuitOfTheLinkAndAnEmptyCommentI
 {
     ViewLog log(*document_);
     ASSERT_TRUE(document_->setLink(0, "O'Brien's Riser B", QString()).ok());
-    EXPECT_EQ(log.events, (QStringList{"changed 0", "changed 1", "changed 2"}));
+    EXPECT_EQ(log.events, QStringList{"changed 0-2 link"}) << "one signal for the whole link";
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(document_->circuits().recordAt(i).linkId, "O'Brien's Riser B");
         EXPECT_EQ(document_->circuits().recordAt(i).linkComment, " ");
@@ -106,9 +122,9 @@ TEST_F(DocumentEditTest, ALinkEditReachesEveryCircuitOfTheLinkAndAnEmptyCommentI
     EXPECT_EQ(reopened->circuits().recordAt(2).linkId, "O'Brien's Riser B");
 }
 
-TEST_F(DocumentEditTest, ACompanyEditWritesToTheCompanyOfTheGivenCircuit)
+TEST_F(DocumentEditTest, ACompanyEditWritesToTheCompanyOfTheGivenCircuitAndSaysSoOnce)
 {
-    // The summary page shows its last circuit's company: index 3, Second Co.
+    ViewLog log(*document_);
     ASSERT_TRUE(document_->setCompany(3, "Second Company", QString()).ok());
     EXPECT_EQ(document_->circuits().recordAt(3).companyName, "Second Company");
     EXPECT_EQ(document_->circuits().recordAt(0).companyName, "Fibre 'n' Co");
@@ -119,6 +135,10 @@ TEST_F(DocumentEditTest, ACompanyEditWritesToTheCompanyOfTheGivenCircuit)
         names << companies.companyName + "/" + companies.companyPhone.trimmed();
     names.sort();
     EXPECT_EQ(names, (QStringList{"Fibre 'n' Co/555-0101", "Second Company/"}));
+
+    ASSERT_TRUE(document_->setCompany(1, "Fibre 'n' Co.", "555-0101").ok());
+    EXPECT_EQ(log.events, (QStringList{"changed 3 company", "changed 0-2 company"}))
+        << "one signal per edit, however many circuits the company has";
 }
 
 TEST_F(DocumentEditTest, AnEditAFieldCannotHoldChangesNothingAndSaysWhyInTheUsersWords)

@@ -1,4 +1,4 @@
-#include "gui/NewCompanyDialog.h"
+#include "wizards/NewCompanyDialog.h"
 
 #include "DialogScreenshot.h"
 #include "support/TestFiles.h"

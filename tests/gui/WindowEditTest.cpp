@@ -107,7 +107,9 @@ TEST_F(WindowEditTest, ARefusedEditSaysWhyInTheUsersWordsAndShowsTheStoredValueA
 TEST_F(WindowEditTest, TheCompanyBlockOfTheSummaryEditsTheCompanyItShows)
 {
     ASSERT_TRUE(frame_->openFile(makeLinks()));
-    // The page's last circuit is Tower's, whose company the block shows.
+    // A page is one link of one company: first O'Brien's Riser, then Tower.
+    EXPECT_EQ(text(kCompany), "Fibre 'n' Co");
+    trigger(Next);
     EXPECT_EQ(text(kCompany), "Second Co");
     typeInto(kCompany, "Second Company");
     EXPECT_EQ(document().circuits().recordAt(3).companyName, "Second Company");

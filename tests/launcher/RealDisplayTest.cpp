@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -162,6 +163,13 @@ TEST(RealDisplay, TheLauncherPaintsOnEightAndTwentyFourBitXServers)
         environment.insert(QStringLiteral("DISPLAY"), display.display());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), medium.path());
+        // On a real X server the keyboard library (libxkbcommon-x11) copies
+        // names with strndup out of buffers that have no terminating zero,
+        // which C allows and AddressSanitizer's strict string checks flag.
+        QString sanitizer = environment.value(QStringLiteral("ASAN_OPTIONS"));
+        sanitizer.remove(QRegularExpression(QStringLiteral("strict_string_checks=[^:]*:?")));
+        if (environment.contains(QStringLiteral("ASAN_OPTIONS")))
+            environment.insert(QStringLiteral("ASAN_OPTIONS"), sanitizer);
         launcher.setProcessEnvironment(environment);
         launcher.setProcessChannelMode(QProcess::MergedChannels);
         launcher.start(medium.filePath(QStringLiteral("launcher")), {});

@@ -10,14 +10,14 @@ namespace {
 class SummaryReportTest : public ReportFixture
 {
 protected:
-    // A link of `count` circuits named 1..count, all measured at 850 and 1300 nm.
-    void addLink(const QString& linkId, int count)
+    // A link of `count` circuits named first, first + 1, ..., all measured at 850 and 1300 nm.
+    void addLink(const QString& linkId, int count, const RecordId& company = {}, int first = 1)
     {
         ReportTestDatabase::Site site;
         site.linkId = linkId;
-        site.company = company_;
+        site.company = company.isEmpty() ? company_ : company;
         const RecordId id = db().addSite(site);
-        for (int i = 1; i <= count; ++i)
+        for (int i = first; i < first + count; ++i)
             db().addFiber(id, QString::number(i), {-30, 0, -24, 0, 0});
     }
 
@@ -163,26 +163,31 @@ TEST_F(SummaryReportTest, GermanLocaleWritesDecimalCommas)
     EXPECT_EQ(lineOf(pdf, 1, "1 "), "1 Fail -0,70 10,00 Pass 0,80 4,00");
 }
 
-TEST_F(SummaryReportTest, PaginationGroupsByExactLinkId)
+TEST_F(SummaryReportTest, PaginationGroupsByExactLinkIdAndCompany)
 {
     addLink("A", 3);
     addLink("B", 25);
-    addLink("B", 2); // a second site with the same link ID joins the group
+    // A second site with the same link ID, from another download of the same
+    // company (a company row of its own), joins the group.
+    addLink("B", 2, db().addCompany("Northwind Cabling", "604-555-0142", "SN:P204417", "2.10"));
+    // The same link ID of another company is a group of its own (circuits 26 and 27).
+    addLink("B", 2, crossCompany_, 26);
     addLink("Main", 1);
     addLink("MAIN", 1); // sorts next to "Main" but is a link of its own
     const FiberCursor cursor = db().cursor();
     SummaryPagination pagination;
     ASSERT_TRUE(pagination.build(cursor, 20));
-    // A: 1 page; B (27): 2 pages; Main: 1; MAIN: 1.
-    ASSERT_EQ(pagination.pageCount(), 5);
-    const QList<std::pair<int, int>> expected = {{0, 3}, {3, 20}, {23, 7}, {30, 1}, {31, 1}};
-    for (int page = 1; page <= 5; ++page) {
+    // A: 1 page; Northwind's B (27): 2 pages; Harbour's B: 1; Main: 1; MAIN: 1.
+    ASSERT_EQ(pagination.pageCount(), 6);
+    const QList<std::pair<int, int>> expected = {{0, 3}, {3, 20}, {23, 7}, {30, 2}, {32, 1}, {33, 1}};
+    for (int page = 1; page <= 6; ++page) {
         const SummaryPagination::PageRange range = pagination.page(page);
         EXPECT_EQ(std::make_pair(range.first, range.count), expected.at(page - 1)) << page;
     }
-    EXPECT_EQ(cursor.recordAt(30).linkId.compare(cursor.recordAt(31).linkId, Qt::CaseInsensitive), 0);
+    EXPECT_EQ(cursor.recordAt(30).companyName, "Harbour Networks");
+    EXPECT_EQ(cursor.recordAt(32).linkId.compare(cursor.recordAt(33).linkId, Qt::CaseInsensitive), 0);
     EXPECT_EQ(pagination.page(0).count, 0);
-    EXPECT_EQ(pagination.page(6).count, 0);
+    EXPECT_EQ(pagination.page(7).count, 0);
 
     EXPECT_FALSE(pagination.build(cursor, 0));
     EXPECT_EQ(pagination.pageCount(), 0);

@@ -1,6 +1,7 @@
 #include "report/ViewSummaryPage.h"
 #include "ViewPagesFixture.h"
 #include "app/StringIds.h"
+#include "report/ViewSummaryPages.h"
 #include "support/LocaleGuard.h"
 
 #include <gtest/gtest.h>
@@ -85,24 +86,25 @@ TEST_F(ViewSummaryPageTest, TenCircuitsToAPageFromTheStartIndex)
 
 TEST_F(ViewSummaryPageTest, PageEndsBeforeTheCircuitThatBringsAFifthWavelength)
 {
-    // Links sort by name: A and B use 850, 1300 and 1550 nm, C adds 1310 nm,
-    // D's 980 nm would be a fifth column.
-    const RecordId a = addLink("A", northwind_, kStandardNames);
+    // Four sites of one link, their circuits in the order of their IDs: the
+    // first uses 850 and 1300 nm, the second 1550 nm, the third adds 1310 nm,
+    // the fourth's 980 nm would be a fifth column.
+    const RecordId a = addLink("Riser", northwind_, kStandardNames);
     db_->addFiber(a, "1", {-21, 0, -22, 0, 0});
     db_->addFiber(a, "2", {-21, 0, -22, 0, 0});
-    const RecordId b = addLink("B", northwind_, kStandardNames);
-    db_->addFiber(b, "1", {0, 0, 0, 0, -23});
-    const RecordId c = addLink("C", northwind_, {"850nm", "980nm", "1310nm", "1480nm", "1550nm"});
-    db_->addFiber(c, "1", {0, 0, -24, 0, 0});
-    const RecordId d = addLink("D", northwind_, kStandardNames);
-    db_->addFiber(d, "1", {0, -25, 0, 0, 0});
-    db_->addFiber(d, "2", {-21, 0, 0, 0, 0});
+    const RecordId b = addLink("Riser", northwind_, kStandardNames);
+    db_->addFiber(b, "3", {0, 0, 0, 0, -23});
+    const RecordId c = addLink("Riser", northwind_, {"850nm", "980nm", "1310nm", "1480nm", "1550nm"});
+    db_->addFiber(c, "4", {0, 0, -24, 0, 0});
+    const RecordId d = addLink("Riser", northwind_, kStandardNames);
+    db_->addFiber(d, "5", {0, -25, 0, 0, 0});
+    db_->addFiber(d, "6", {-21, 0, 0, 0, 0});
     const FiberCursor circuits = cursor();
     ASSERT_EQ(circuits.count(), 6);
 
     const ViewSummaryPage page = ViewSummaryPage::of(circuits, 0, SummaryMode::OpticalLoss);
     EXPECT_EQ(page.rowCount(), 4);
-    EXPECT_EQ(page.rows[3].caption, "C   :   1");
+    EXPECT_EQ(page.rows[3].caption, "Riser   :   4");
     // Equal lengths in text order.
     EXPECT_EQ(list(page.heads), (QStringList{"850nm", "1300nm", "1310nm", "1550nm"}));
     EXPECT_EQ(cellsOf(page, 0), (QStringList{"1.00dB", "2.00dB", "-", "-"}));
@@ -149,17 +151,17 @@ TEST_F(ViewSummaryPageTest, NotesReplaceVerdictsTheStandardCannotBackUp)
     riserB.references = {-20, 0, 0, 0, -20};
     db_->addFiber(db_->addSite(riserB), "1", {-25, 0, 0, 0, -22});
 
-    // A 50 um fiber on a 62.5 um link: note 2, whatever the verdict.
+    // A 50 um fiber on a 62.5 um link: note 2, whatever the verdict. (Sites
+    // of the same link ID, so that the three circuits share a page.)
     ReportTestDatabase::Site mixed;
-    mixed.linkId = "Riser C";
+    mixed.linkId = "Riser B";
     mixed.company = northwind_;
-    db_->addFiber(db_->addSite(mixed), "1", {-22, 0, -21, 0, 0}, 1);
+    db_->addFiber(db_->addSite(mixed), "2", {-22, 0, -21, 0, 0}, 1);
 
     // The same mismatch under a user-defined budget keeps its verdicts.
     ReportTestDatabase::Site userDefined = mixed;
-    userDefined.linkId = "Riser D";
     userDefined.standard = 14;
-    db_->addFiber(db_->addSite(userDefined), "1", {-25, 0, -18, 0, 0}, 1);
+    db_->addFiber(db_->addSite(userDefined), "3", {-25, 0, -18, 0, 0}, 1);
 
     const ViewSummaryPage page = ViewSummaryPage::of(cursor(), 0, SummaryMode::PassFail);
     ASSERT_EQ(page.rowCount(), 3);
@@ -191,42 +193,77 @@ TEST_F(ViewSummaryPageTest, ReturnLossOverheadKeepsItsSignInsideTheParentheses)
     EXPECT_EQ(cellsOf(passFail, 1), (QStringList{"Fail", "-", " ", " "}));
 }
 
-TEST_F(ViewSummaryPageTest, CompanyBlockShowsTheLastCircuitAndSaysWhichOneThatIs)
+TEST_F(ViewSummaryPageTest, APageHoldsOneLinkOfOneCompanyAndTheCompanyBlockIsTheirs)
 {
-    ReportTestDatabase::Site first;
-    first.linkId = "Link 1";
-    first.company = northwind_;
-    first.temperature = 68;
-    db_->addFiber(db_->addSite(first), "1", {-21, 0, -22, 0, 0});
-    ReportTestDatabase::Site second = first;
-    second.linkId = "Link 2";
-    second.company = harbour_;
-    second.temperature = 71.5f;
-    second.date = QDateTime(QDate(2024, 6, 3), QTime(14, 5));
-    db_->addFiber(db_->addSite(second), "1", {-21, 0, -22, 0, 0});
+    // Northwind's "A" (12 circuits) and "B" (3); Harbour's own "B" (circuits
+    // 4 and 5, after Northwind's) and "C" (23).
+    auto addCircuits = [this](const QString& linkId, const RecordId& company, int first, int last) {
+        ReportTestDatabase::Site site;
+        site.linkId = linkId;
+        site.company = company;
+        site.temperature = company == harbour_ ? 71.5f : 68;
+        const RecordId id = db_->addSite(site);
+        for (int i = first; i <= last; ++i)
+            db_->addFiber(id, QString::number(i), {-21, 0, -22, 0, 0});
+    };
+    addCircuits("A", northwind_, 1, 12);
+    addCircuits("B", northwind_, 1, 3);
+    addCircuits("B", harbour_, 4, 5);
+    addCircuits("C", harbour_, 1, 23);
     const FiberCursor circuits = cursor();
+    ASSERT_EQ(circuits.count(), 40);
+    ViewSummaryPages pages;
+    pages.build(circuits);
 
-    const ViewSummaryPage page = ViewSummaryPage::of(circuits, 0, SummaryMode::PassFail);
-    ASSERT_EQ(page.rowCount(), 2);
-    ASSERT_EQ(page.companyCircuitIndex, 1);
-    const CircuitRecord& shown = circuits.recordAt(page.companyCircuitIndex);
-    EXPECT_EQ(shown.companyNumber, harbour_);
-    EXPECT_EQ(page.company, "Harbour Networks");
-    EXPECT_EQ(page.telephone, "250-555-0199 "); // as stored, in its fixed-width column
-    EXPECT_EQ(page.serialNumber, "SN:L7731");
-    EXPECT_EQ(page.firmwareVersion, "3.02");
-    EXPECT_EQ(page.meterType, "Lintel");
-    EXPECT_EQ(page.temperature, "71.5 F");
-    EXPECT_EQ(page.dateOfDownload, shown.uploadDateText);
-    EXPECT_NE(page.dateOfDownload, circuits.recordAt(0).uploadDateText);
+    const struct
+    {
+        int start;
+        int end;
+        const char* first;
+        const char* last;
+        const char* company;
+    } expected[] = {
+        {0, 10, "A   :   1", "A   :   10", "Northwind Cabling"},
+        // A link's last page is full: it shows A's last ten, not two.
+        {2, 12, "A   :   3", "A   :   12", "Northwind Cabling"},
+        {12, 15, "B   :   1", "B   :   3", "Northwind Cabling"},
+        // The same link ID of another company is a page of its own.
+        {15, 17, "B   :   4", "B   :   5", "Harbour Networks"},
+        {17, 27, "C   :   1", "C   :   10", "Harbour Networks"},
+        {27, 37, "C   :   11", "C   :   20", "Harbour Networks"},
+        {30, 40, "C   :   14", "C   :   23", "Harbour Networks"},
+    };
+    ASSERT_EQ(pages.count(), static_cast<int>(std::size(expected)));
+    for (int p = 0; p < pages.count(); ++p) {
+        const auto& want = expected[p];
+        const ViewSummaryPage page = ViewSummaryPage::of(circuits, pages.start(p), SummaryMode::PassFail);
+        EXPECT_EQ(page.start, want.start) << p;
+        EXPECT_EQ(page.end, want.end) << p;
+        EXPECT_EQ(page.rows[0].caption, want.first) << p;
+        EXPECT_EQ(page.rows[static_cast<std::size_t>(page.rowCount() - 1)].caption, want.last) << p;
+        EXPECT_EQ(page.company, want.company) << p;
+        EXPECT_EQ(page.companyCircuitIndex, page.start) << p;
+        for (int i = page.start; i < page.end; ++i)
+            EXPECT_EQ(circuits.recordAt(i).companyName, want.company) << p << " " << i;
+    }
+    // The page shown for a circuit is the last one starting at or before it.
+    const std::pair<int, int> pageOf[] = {{0, 0},  {1, 0},  {2, 1},  {11, 1}, {12, 2},
+                                          {16, 3}, {29, 5}, {30, 6}, {39, 6}};
+    for (const auto& [index, page] : pageOf)
+        EXPECT_EQ(pages.pageOf(index), page) << index;
 
+    // The whole block is the page's company's, as stored.
+    const ViewSummaryPage harbour = ViewSummaryPage::of(circuits, 15, SummaryMode::PassFail);
+    EXPECT_EQ(harbour.telephone, "250-555-0199 "); // in its fixed-width column
+    EXPECT_EQ(harbour.serialNumber, "SN:L7731");
+    EXPECT_EQ(harbour.firmwareVersion, "3.02");
+    EXPECT_EQ(harbour.meterType, "Lintel");
+    EXPECT_EQ(harbour.temperature, "71.5 F");
+    EXPECT_EQ(harbour.dateOfDownload, circuits.recordAt(15).uploadDateText);
     // Each row still knows its own meter and temperature.
-    EXPECT_EQ(page.rows[0].meterType, "Pendra");
-    EXPECT_EQ(page.rows[0].temperature, "68.0 F");
-
-    // The cursor's current circuit (the page's first) is not the one shown.
-    EXPECT_NE(page.companyCircuitIndex, page.start);
-    EXPECT_EQ(circuits.recordAt(page.start).companyNumber, northwind_);
+    const ViewSummaryPage northwind = ViewSummaryPage::of(circuits, 12, SummaryMode::PassFail);
+    EXPECT_EQ(northwind.rows[0].meterType, "Pendra");
+    EXPECT_EQ(northwind.rows[0].temperature, "68.0 F");
 }
 
 TEST_F(ViewSummaryPageTest, GermanLocaleWritesDecimalCommas)

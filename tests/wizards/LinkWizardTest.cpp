@@ -2,10 +2,10 @@
 
 #include "DialogScreenshot.h"
 #include "WizardDriver.h"
-#include "gui/NewCompanyDialog.h"
 #include "standards/StandardsCatalog.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestFiles.h"
+#include "wizards/NewCompanyDialog.h"
 
 #include <gtest/gtest.h>
 

@@ -2564,6 +2564,7 @@ Ungültige Betriebsreserve</translation>
         <extracomment>LanguageModuleNoTexts</extracomment>
         <translation>es enthält keinen der Texte des Programms</translation>
     </message>
+
     <!-- Jobs off the UI thread and one error channel (45420-45439) -->
     <message id="45420">
         <source>Opening %1</source>
@@ -2610,5 +2611,166 @@ Ungültige Betriebsreserve</translation>
         <extracomment>PrintStopped</extracomment>
         <translation>Der Druck wurde nach %1 Seiten abgebrochen; diese Seiten wurden an den Drucker gegeben.</translation>
     </message>
+
+    <!-- Print preview (45440-45449) -->
+    <message id="45440">
+        <source>Print Preview</source>
+        <extracomment>PreviewTitle</extracomment>
+        <translation>Seitenansicht</translation>
+    </message>
+    <message id="45441">
+        <source>&amp;Print...</source>
+        <extracomment>PreviewPrint</extracomment>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message id="45442">
+        <source>&amp;Close</source>
+        <extracomment>PreviewClose</extracomment>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message id="45443">
+        <source>P&amp;age:</source>
+        <extracomment>PreviewPage</extracomment>
+        <translation>S&amp;eite:</translation>
+    </message>
+    <message id="45444">
+        <source>of %1</source>
+        <extracomment>PreviewPageCount</extracomment>
+        <translation>von %1</translation>
+    </message>
+    <message id="45445">
+        <source>Previous Page</source>
+        <extracomment>PreviewPreviousPage</extracomment>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message id="45446">
+        <source>Next Page</source>
+        <extracomment>PreviewNextPage</extracomment>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message id="45447">
+        <source>&amp;Zoom:</source>
+        <extracomment>PreviewZoom</extracomment>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message id="45448">
+        <source>Fit Width</source>
+        <extracomment>PreviewFitWidth</extracomment>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message id="45449">
+        <source>Whole Page</source>
+        <extracomment>PreviewWholePage</extracomment>
+        <translation>Ganze Seite</translation>
+    </message>
+
+    <!-- The view's pages and refreshes (45450-45459) -->
+
+    <!-- The frame's layout, keys and names (45460-45479) -->
+    <message id="45460">
+        <source>&amp;Go</source>
+        <extracomment>MenuGo</extracomment>
+        <translation>&amp;Gehe zu</translation>
+    </message>
+    <message id="45461">
+        <source>&amp;First Record	Ctrl+Home</source>
+        <extracomment>MenuFirstRecord</extracomment>
+        <translation>&amp;Erster Datensatz	Strg+Pos1</translation>
+    </message>
+    <message id="45462">
+        <source>Back &amp;Ten Records	Ctrl+PgUp</source>
+        <extracomment>MenuPrevious10Records</extracomment>
+        <translation>&amp;Zehn Datensätze zurück	Strg+Bild auf</translation>
+    </message>
+    <message id="45463">
+        <source>&amp;Previous Record	PgUp</source>
+        <extracomment>MenuPreviousRecord</extracomment>
+        <translation>&amp;Vorheriger Datensatz	Bild auf</translation>
+    </message>
+    <message id="45464">
+        <source>&amp;Next Record	PgDown</source>
+        <extracomment>MenuNextRecord</extracomment>
+        <translation>&amp;Nächster Datensatz	Bild ab</translation>
+    </message>
+    <message id="45465">
+        <source>Forward T&amp;en Records	Ctrl+PgDown</source>
+        <extracomment>MenuNext10Records</extracomment>
+        <translation>Zehn Datensätze vo&amp;rwärts	Strg+Bild ab</translation>
+    </message>
+    <message id="45466">
+        <source>&amp;Last Record	Ctrl+End</source>
+        <extracomment>MenuLastRecord</extracomment>
+        <translation>&amp;Letzter Datensatz	Strg+Ende</translation>
+    </message>
+    <message id="45467">
+        <source>&amp;Go to Record...	Ctrl+G</source>
+        <extracomment>MenuGoToRecord</extracomment>
+        <translation>&amp;Gehe zu Datensatz...	Strg+G</translation>
+    </message>
+    <message id="45468">
+        <source>Move to the record with the number you give
+Go to Record</source>
+        <extracomment>PromptGoToRecord</extracomment>
+        <translation>Zum Datensatz mit der angegebenen Nummer wechseln
+Gehe zu Datensatz</translation>
+    </message>
+    <message id="45469">
+        <source>Record number (1 to %1):</source>
+        <extracomment>GoToRecordLabel</extracomment>
+        <translation>Datensatznummer (1 bis %1):</translation>
+    </message>
+    <message id="45470">
+        <source>&amp;Company</source>
+        <extracomment>ViewLabelCompany</extracomment>
+        <translation>&amp;Firma</translation>
+    </message>
+    <message id="45471">
+        <source>&amp;Telephone</source>
+        <extracomment>ViewLabelTelephone</extracomment>
+        <translation>Tel&amp;efon</translation>
+    </message>
+    <message id="45472">
+        <source>&amp;Link ID</source>
+        <extracomment>ViewLabelLinkId</extracomment>
+        <translation>Li&amp;nk-ID</translation>
+    </message>
+    <message id="45473">
+        <source>Link Co&amp;mment</source>
+        <extracomment>ViewLabelLinkComment</extracomment>
+        <translation>Link-&amp;Kommentar</translation>
+    </message>
+    <message id="45474">
+        <source>Ci&amp;rcuit ID</source>
+        <extracomment>ViewLabelCircuitId</extracomment>
+        <translation>&amp;Strecken-ID</translation>
+    </message>
+    <message id="45475">
+        <source>Test results</source>
+        <extracomment>ViewFormName</extracomment>
+        <translation>Prüfergebnisse</translation>
+    </message>
+    <message id="45476">
+        <source>Logo image file</source>
+        <extracomment>LogoPathName</extracomment>
+        <translation>Logo-Bilddatei</translation>
+    </message>
+    <message id="45477">
+        <source>Choose a logo image</source>
+        <extracomment>LogoBrowseName</extracomment>
+        <translation>Logobild auswählen</translation>
+    </message>
+    <message id="45478">
+        <source>Length of the link</source>
+        <extracomment>WizardLinkLengthName</extracomment>
+        <translation>Länge des Links</translation>
+    </message>
+
+    <!-- Result rows, verdict colours and the Link Wizard's pages (45480-45499) -->
+
+    <!-- Link charts and reports of chosen circuits (45500-45529) -->
+
+    <!-- The circuit browser (45530-45549) -->
+
+    <!-- Undo and redo (45550-45569) -->
 </context>
 </TS>

@@ -1,4 +1,4 @@
-#include "gui/NewCompanyDialog.h"
+#include "wizards/NewCompanyDialog.h"
 
 #include "app/StringIds.h"
 #include "app/StringTable.h"
