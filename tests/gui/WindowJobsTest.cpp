@@ -1,5 +1,6 @@
-// The window's long jobs: printing through the printer, and the Download
-// command from a meter on a pseudo-terminal, with its progress dialog.
+// The window's long jobs: opening, saving, storing and printing behind a
+// progress dialog with Cancel, printing through the printer, and the
+// Download command from a meter on a pseudo-terminal.
 #include "WindowFixture.h"
 
 #include "MeterSimProcess.h"
@@ -17,14 +18,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include "database/DatabaseFileWriter.h"
 #include "document/DownloadImporter.h"
-#include "report/LogoSource.h"
-#include "report/PagedReport.h"
-#include "report/ReportPrinter.h"
+#include "gui/ReportPageView.h"
+#include "gui/ReportPreviewDialog.h"
 #include "support/LocaleGuard.h"
 #include "support/Schema1Builder.h"
 #include "support/TestDatabaseBuilder.h"
@@ -281,18 +280,18 @@ TEST_F(WindowTest, PrintGoesThroughThePrinterOfTheCurrentLayout)
     EXPECT_TRUE(details.contains("Circuit Detail Report")) << details.left(400).toStdString();
     EXPECT_EQ(offeredPages, 19) << "one page per circuit";
 
-    // What Print Preview shows: the same pages on the window's printer.
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewWidget preview(&printer);
-    std::unique_ptr<PagedReport> report = view().makeReport();
-    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* device) {
-        ReportPrinter::print(*report, *device, LogoSource(QString()));
+    // File > Print Preview shows the same pages, laid out for the window's printer.
+    int previewPages = 0;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        previewPages = preview->pages().pageCount();
+        screenshot(*preview, QStringLiteral("print-preview"));
+        preview->reject();
     });
-    preview.resize(700, 900);
-    preview.show();
-    preview.updatePreview();
-    EXPECT_EQ(preview.pageCount(), 19);
-    screenshot(preview, QStringLiteral("print-preview"));
+    trigger(PrintPreview);
+    EXPECT_EQ(previewPages, 19);
 }
 
 // The page size of a PDF, as pdfinfo says it ("612 x 792 pts (letter)").
