@@ -184,6 +184,19 @@ void FiberCursor::sortRecords()
     }
 }
 
+bool FiberCursor::releaseSome(int count)
+{
+    siteRuns_.clear();
+    companyRuns_.clear();
+    position_ = 0;
+    for (int i = 0; i < count && !records_.empty(); ++i)
+        records_.pop_back();
+    if (!records_.empty())
+        return true;
+    std::vector<CircuitRecord>().swap(records_);
+    return false;
+}
+
 void FiberCursor::clear()
 {
     records_.clear();

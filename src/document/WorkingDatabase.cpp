@@ -73,17 +73,44 @@ OperationResult WorkingDatabase::open(const QString& workingPath, JobProgress& p
     return OperationResult::success();
 }
 
+namespace {
+
+// Circuits let go at one turn of the event loop: a millisecond or two.
+constexpr int kCircuitsPerSlice = 2000;
+
+} // namespace
+
+WorkingDatabaseDisposal::WorkingDatabaseDisposal()
+{
+    slices_.setInterval(0);
+    QObject::connect(&slices_, &QTimer::timeout, [this] { releaseSlice(); });
+}
+
 WorkingDatabaseDisposal::~WorkingDatabaseDisposal()
 {
+    slices_.stop();
+    circuits_.clear();
     for (std::future<void>& going : pending_)
         going.wait();
 }
 
 void WorkingDatabaseDisposal::dispose(std::unique_ptr<WorkingDatabase> working)
 {
+    if (!working->circuits.isEmpty()) {
+        circuits_.push_back(std::move(working->circuits));
+        slices_.start();
+    }
     std::erase_if(pending_, [](const std::future<void>& going) {
         return going.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
     });
     pending_.push_back(
         std::async(std::launch::async, [going = std::move(working)]() mutable { going.reset(); }));
+}
+
+void WorkingDatabaseDisposal::releaseSlice()
+{
+    if (!circuits_.empty() && !circuits_.front().releaseSome(kCircuitsPerSlice))
+        circuits_.pop_front();
+    if (circuits_.empty())
+        slices_.stop();
 }

@@ -5,7 +5,9 @@
 #include "standards/StandardsCatalog.h"
 
 #include <QString>
+#include <QTimer>
 
+#include <deque>
 #include <future>
 #include <memory>
 #include <vector>
@@ -52,13 +54,16 @@ public:
     FiberCursor circuits;
 };
 
-// Lets working databases go on threads of their own: closing a large one and
-// freeing its circuits takes longer than the window may wait. Waits for
-// them all when it goes itself.
+// Lets working databases go without keeping the window waiting: closing a
+// large one takes longer than the window may wait, and goes on a thread of
+// its own; its circuits go on the document's thread, a slice at each turn
+// of its event loop. Freed on another thread, the memory of a hundred
+// thousand circuits held up the window's own allocations for up to a tenth
+// of a second. Whatever is left goes when the disposal goes itself.
 class WorkingDatabaseDisposal
 {
 public:
-    WorkingDatabaseDisposal() = default;
+    WorkingDatabaseDisposal();
     ~WorkingDatabaseDisposal();
     WorkingDatabaseDisposal(const WorkingDatabaseDisposal&) = delete;
     WorkingDatabaseDisposal& operator=(const WorkingDatabaseDisposal&) = delete;
@@ -66,5 +71,9 @@ public:
     void dispose(std::unique_ptr<WorkingDatabase> working);
 
 private:
+    void releaseSlice();
+
     std::vector<std::future<void>> pending_;
+    std::deque<FiberCursor> circuits_;
+    QTimer slices_;
 };
