@@ -574,6 +574,15 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {LanguageModuleNoTexts, "it carries none of the program's texts"},
 
     // Jobs off the UI thread and one error channel (45420-45439)
+    {JobOpening, "Opening %1"},
+    {JobSaving, "Saving %1"},
+    {JobConverting, "Converting %1"},
+    {DocumentBusy, "The file is being opened, saved or stored just now; the change was not made."},
+    {SaveCancelled, "The save was cancelled; %1 is unchanged."},
+    {NotReplacedNotTestDatabase, "%1 is not a test database of this program; it was not replaced."},
+    {CannotCopyToTemporary, "Cannot copy %1 to the temporary folder."},
+    {DownloadNotOpenedAsDocument, "%1 is a meter's download, not a test database: it is stored as one, not opened."},
+    {PrintStopped, "Printing was stopped after %1 pages; those pages were sent to the printer."},
 
     // Print preview (45440-45449)
     {PreviewTitle, "Print Preview"},

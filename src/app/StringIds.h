@@ -542,6 +542,15 @@ enum : int
     LanguageModuleNoTexts = 45406,
 
     // Jobs off the UI thread and one error channel (45420-45439)
+    JobOpening = 45420,
+    JobSaving = 45421,
+    JobConverting = 45422,
+    DocumentBusy = 45423,
+    SaveCancelled = 45424,
+    NotReplacedNotTestDatabase = 45425,
+    CannotCopyToTemporary = 45426,
+    DownloadNotOpenedAsDocument = 45427,
+    PrintStopped = 45428,
 
     // Print preview (45440-45449)
     PreviewTitle = 45440,

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "app/ConsolePrompt.h"
+#include "app/JobRunner.h"
 #include "app/OutputFile.h"
 #include "app/StatusSink.h"
 #include "app/StringIds.h"
@@ -59,15 +60,19 @@ void reportImportOmissions(const CFibrologDoc& document, CliContext& context)
 
 int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& context, CommandJob* job)
 {
-    const bool saved = document.onSaveDocument(target, job ? &job->progress() : nullptr);
+    std::optional<InPlaceJobRunner> runner;
+    if (job) {
+        runner.emplace(job->progress());
+        document.setJobRunner(&*runner);
+    }
+    const OperationResult saved = document.onSaveDocument(target);
+    document.setJobRunner(nullptr);
     if (job)
         job->progress().finishLine();
-    if (!saved && job && job->cancelled())
+    if (saved.isCancelled() && job && job->cancelled())
         return job->cancelledExit(context);
     if (!saved)
-        return fail(context, document.lastError().isEmpty()
-                                 ? QStringLiteral("%1 was not written.").arg(target)
-                                 : document.lastError());
+        return fail(context, saved.message());
     Database& db = *document.database();
     context.out << "stored " << db.countRows(QStringLiteral("Site")) << " links and "
                 << db.countRows(QStringLiteral("Fiber")) << " circuits in " << target << '\n';
@@ -105,12 +110,15 @@ int runImport(const CommandLine& line, CliContext& context)
         cli.document.setLinkDataSource(&*linkData);
     cli.prompt.answerMergeOverwrite(line.has(QStringLiteral("overwrite")) ? PromptAnswer::Overwrite
                                                                           : PromptAnswer::Merge);
-    const bool loaded = cli.document.loadFile(download, &job.progress());
+    InPlaceJobRunner runner(job.progress());
+    cli.document.setJobRunner(&runner);
+    const OperationResult loaded = cli.document.loadFile(download);
+    cli.document.setJobRunner(nullptr);
     job.progress().finishLine();
-    if (!loaded && job.cancelled())
+    if (loaded.isCancelled() && job.cancelled())
         return job.cancelledExit(context);
     if (!loaded)
-        return fail(context, QStringLiteral("%1: %2").arg(download, cli.document.lastError()));
+        return fail(context, QStringLiteral("%1: %2").arg(download, loaded.message()));
     reportImportOmissions(cli.document, context);
     return saveDocumentInto(cli.document, target, context, &job);
 }

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "app/ConsolePrompt.h"
+#include "app/JobRunner.h"
 #include "app/OutputFile.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -122,16 +123,32 @@ int downloadInto(const QString& database, const QString& copy, int port, const s
                 copyError = QStringLiteral("%1: %2").arg(copy, copyError);
         });
     }
-    const bool stored = document.download(session.progress);
+    const DownloadResult transfer = document.transferDownload(session.progress);
+    OperationResult stored = OperationResult::cancelled();
+    if (transfer.ok()) {
+        InPlaceJobRunner storing(session.progress);
+        document.setJobRunner(&storing);
+        stored = document.storeDownload(transfer.path);
+        document.setJobRunner(nullptr);
+    }
     session.progress.finishLine();
     if (!copyError.isEmpty())
         context.err << "fibrolog-cli: " << copyError << '\n';
-    if (!stored && session.progress.isCancelled())
+    if (session.progress.isCancelled() && (!transfer.ok() || !stored))
         return cancelled(context);
+    switch (transfer.status) {
+    case DownloadStatus::Ok:
+        break;
+    case DownloadStatus::NoData:     // a meter with nothing to give says so,
+    case DownloadStatus::Incomplete: // a transfer cut short says where its bytes are,
+    case DownloadStatus::Cancelled:  // and a search the user stopped says that
+        context.err << "fibrolog-cli: " << CFibrologDoc::transferFailureText(transfer) << '\n';
+        return ExitError;
+    default: // the meter or the line failed
+        return couldNotGetData(context, QString());
+    }
     if (!stored) {
-        if (document.lastError() == Strings::loadString(StringId::CouldNotGetData))
-            return couldNotGetData(context, QString());
-        context.err << "fibrolog-cli: " << document.lastError() << '\n';
+        context.err << "fibrolog-cli: " << stored.message() << '\n';
         return ExitError;
     }
     if (link && document.meterLink().meterType() != MeterType::Corvina)

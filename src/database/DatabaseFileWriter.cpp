@@ -63,11 +63,15 @@ int countReplacedLinks(Database& db)
 
 DatabaseFileWriter::DatabaseFileWriter(const QString& target) : target_(target) {}
 
-bool DatabaseFileWriter::prepare(QString* error)
+bool DatabaseFileWriter::prepare(QString* error, JobProgress* progress)
 {
+    std::function<bool()> stop;
+    if (progress)
+        stop = [progress] { return progress->isCancelled(); };
     // Asked again once the lock is held: another saver may have replaced the
     // file while this one waited.
-    return target_.isReplaceable(error) && target_.lock(error) && target_.isReplaceable(error);
+    return target_.isReplaceable(error) && target_.lock(error, TargetFile::kLockWaitMs, stop) &&
+           target_.isReplaceable(error);
 }
 
 DatabaseFileWriter::TargetState DatabaseFileWriter::inspect(QString* description)

@@ -39,8 +39,8 @@ public:
     bool targetIsReadOnly() const { return target_.isReadOnly(); }
 
     // Refuses a target that may not be replaced (see TargetFile), then waits
-    // for other savers.
-    bool prepare(QString* error);
+    // for other savers, no longer once `progress` is cancelled.
+    bool prepare(QString* error, JobProgress* progress = nullptr);
 
     // What the target is; `description` says why it is not usable.
     TargetState inspect(QString* description);

@@ -10,21 +10,23 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
 // How many fibers are read between two looks at the job's progress.
 constexpr std::size_t kProgressStep = 2048;
 
-// A plain decimal integer: the text "%d" would print for its value.
-bool plainInteger(const QString& text, long long* value)
+// The value of a plain decimal integer, the text "%d" would print for it;
+// none for any other text.
+std::optional<long long> plainInteger(const QString& text)
 {
     bool ok = false;
     const long long number = text.toLongLong(&ok);
-    if (!ok || number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
-        return false;
-    *value = number;
-    return QString::number(number) == text;
+    if (!ok || number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max() ||
+        QString::number(number) != text)
+        return std::nullopt;
+    return number;
 }
 
 int compareTimes(const QDateTime& a, const QDateTime& b)
@@ -38,26 +40,31 @@ int compareTimes(const QDateTime& a, const QDateTime& b)
     return a > b ? -1 : 1; // newest first
 }
 
+// The sort order as a comparison (negative, zero, positive), with the
+// circuit IDs' values as plainInteger() gives them.
+int compareInOrder(const CircuitRecord& a, const std::optional<long long>& aNumber, const CircuitRecord& b,
+                   const std::optional<long long>& bNumber)
+{
+    // Most comparisons of a sort are between circuits of one link: equal
+    // texts are told at once, without folding the case of each letter.
+    const int link = a.linkId == b.linkId ? 0 : a.linkId.compare(b.linkId, Qt::CaseInsensitive);
+    if (link != 0)
+        return link;
+    const int circuit = aNumber && bNumber ? (*aNumber < *bNumber ? -1 : (*aNumber > *bNumber ? 1 : 0))
+                                           : a.circuitId.compare(b.circuitId, Qt::CaseInsensitive);
+    if (circuit != 0)
+        return circuit;
+    const int test = compareTimes(a.testDate, b.testDate);
+    if (test != 0)
+        return test;
+    return compareTimes(a.uploadDate, b.uploadDate);
+}
+
 } // namespace
 
 bool FiberCursor::sortsBefore(const CircuitRecord& a, const CircuitRecord& b)
 {
-    const int link = a.linkId.compare(b.linkId, Qt::CaseInsensitive);
-    if (link != 0)
-        return link < 0;
-    long long x = 0;
-    long long y = 0;
-    int circuit = 0;
-    if (plainInteger(a.circuitId, &x) && plainInteger(b.circuitId, &y))
-        circuit = x < y ? -1 : (x > y ? 1 : 0);
-    else
-        circuit = a.circuitId.compare(b.circuitId, Qt::CaseInsensitive);
-    if (circuit != 0)
-        return circuit < 0;
-    const int test = compareTimes(a.testDate, b.testDate);
-    if (test != 0)
-        return test < 0;
-    return compareTimes(a.uploadDate, b.uploadDate) < 0;
+    return compareInOrder(a, plainInteger(a.circuitId), b, plainInteger(b.circuitId)) < 0;
 }
 
 OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalogue, JobProgress* progress)
@@ -82,7 +89,7 @@ OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalog
             if (progress && fibers.size() % kProgressStep == 0) {
                 if (progress->isCancelled()) {
                     clear();
-                    return OperationResult::failure(Strings::loadString(StringId::OperationCancelled));
+                    return OperationResult::cancelled();
                 }
                 progress->report(what, static_cast<std::int64_t>(fibers.size()), total);
             }
@@ -91,6 +98,11 @@ OperationResult FiberCursor::build(Database& db, const StandardsCatalog& catalog
         for (FiberRow& fiber : fibers) {
             records_.push_back(makeRecord(fiber, sites, companies, catalogue));
             fiber = FiberRow{}; // its texts now live in the record
+            // Evaluating takes as long as reading: a cancel is heard here too.
+            if (progress && records_.size() % kProgressStep == 0 && progress->isCancelled()) {
+                clear();
+                return OperationResult::cancelled();
+            }
         }
     } catch (const DatabaseException& e) {
         clear();
@@ -118,14 +130,39 @@ void FiberCursor::sortRecords()
     std::vector<int> order(records_.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
-    std::sort(order.begin(), order.end(), [this](int a, int b) {
-        const CircuitRecord& x = records_[static_cast<std::size_t>(a)];
-        const CircuitRecord& y = records_[static_cast<std::size_t>(b)];
-        if (sortsBefore(x, y))
-            return true;
-        if (sortsBefore(y, x))
-            return false;
-        return a < b;
+    // What the order compares is worked out once per record, not at every
+    // comparison: the link's rank among the links (without regard to case)
+    // and the circuit ID's value. On a large file, reading those at every
+    // comparison was most of the time the sort took.
+    QHash<QString, int> linkRanks;
+    for (const CircuitRecord& record : records_)
+        linkRanks.insert(record.linkId, 0);
+    QStringList links = linkRanks.keys();
+    std::sort(links.begin(), links.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    int rank = 0;
+    for (qsizetype i = 0; i < links.size(); ++i) {
+        // Links that differ only in case share a rank.
+        if (i > 0 && links.at(i).compare(links.at(i - 1), Qt::CaseInsensitive) != 0)
+            ++rank;
+        linkRanks[links.at(i)] = rank;
+    }
+    struct Key
+    {
+        int link;
+        std::optional<long long> number;
+    };
+    std::vector<Key> keys;
+    keys.reserve(records_.size());
+    for (const CircuitRecord& record : records_)
+        keys.push_back({linkRanks.value(record.linkId), plainInteger(record.circuitId)});
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const auto x = static_cast<std::size_t>(a);
+        const auto y = static_cast<std::size_t>(b);
+        if (keys[x].link != keys[y].link)
+            return keys[x].link < keys[y].link;
+        const int compared = compareInOrder(records_[x], keys[x].number, records_[y], keys[y].number);
+        return compared != 0 ? compared < 0 : a < b;
     });
     // Put the records in that order by following each cycle of the permutation.
     std::vector<bool> placed(records_.size(), false);
@@ -145,6 +182,19 @@ void FiberCursor::sortRecords()
             target = source;
         }
     }
+}
+
+bool FiberCursor::releaseSome(int count)
+{
+    siteRuns_.clear();
+    companyRuns_.clear();
+    position_ = 0;
+    for (int i = 0; i < count && !records_.empty(); ++i)
+        records_.pop_back();
+    if (!records_.empty())
+        return true;
+    std::vector<CircuitRecord>().swap(records_);
+    return false;
 }
 
 void FiberCursor::clear()

@@ -24,6 +24,10 @@ public:
     // cancel leaves the cursor empty and says why.
     OperationResult build(Database& db, const StandardsCatalog& catalogue, JobProgress* progress = nullptr);
     void clear();
+    // Lets go of up to `count` circuits (the last ones), and of the list's
+    // own memory with the last of them; true while circuits are left. A large
+    // list is let go a slice at a time by a thread that must not wait long.
+    bool releaseSome(int count);
 
     int count() const { return static_cast<int>(records_.size()); }
     bool isEmpty() const { return records_.empty(); }

@@ -22,7 +22,7 @@
 #include <unistd.h>
 
 bool copyFileOver(const QString& source, const QString& target, QString* error, CopyMode mode,
-                  JobProgress* progress)
+                  JobProgress* progress, const QString& label)
 {
     auto fail = [&](const QString& what, const QString& path) {
         if (error)
@@ -51,7 +51,7 @@ bool copyFileOver(const QString& source, const QString& target, QString* error, 
     char block[64 * 1024];
     bool ok = true;
     std::int64_t copied = 0;
-    const QString what = progress ? Strings::loadString(StringId::SavingFile) : QString();
+    const QString what = !progress || !label.isEmpty() ? label : Strings::loadString(StringId::SavingFile);
     for (;;) {
         if (progress) {
             if (progress->isCancelled()) {
@@ -125,9 +125,17 @@ bool replaceFileWithCopy(const QString& source, const QString& target, QString* 
     return ok;
 }
 
-FileUpgradeResult upgradeFileInPlace(const QString& path)
+FileUpgradeResult upgradeFileInPlace(const QString& path, JobProgress* progress,
+                                     const BeforeReplacing& beforeReplacing)
 {
     FileUpgradeResult result;
+    auto stopped = [&] {
+        if (!progress || !progress->isCancelled())
+            return false;
+        result.cancelled = true;
+        result.error = Strings::loadString(StringId::OperationCancelled);
+        return true;
+    };
     TargetFile target(path);
     if (!target.isReplaceable(&result.error))
         return result;
@@ -137,8 +145,13 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
                                               {QDir::toNativeSeparators(path)});
         return result;
     }
-    if (!target.lock(&result.error) || !target.isReplaceable(&result.error))
+    std::function<bool()> stop;
+    if (progress)
+        stop = [progress] { return progress->isCancelled(); };
+    if (!target.lock(&result.error, TargetFile::kLockWaitMs, stop) || !target.isReplaceable(&result.error)) {
+        stopped();
         return result;
+    }
     result.fromVersion = SchemaVersions::detectVersion(target.path());
     if (result.fromVersion == 0.0f) {
         result.error = CircuitFile::whyNotATestDatabase(path);
@@ -148,6 +161,8 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
         result.ok = true;
         return result;
     }
+    if (stopped())
+        return result;
 
     QTemporaryDir work(QDir(QDir::tempPath())
                            .filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"), QString())));
@@ -155,36 +170,49 @@ FileUpgradeResult upgradeFileInPlace(const QString& path)
         result.error = QStringLiteral("Cannot make a folder for the conversion in %1.").arg(QDir::tempPath());
         return result;
     }
+    const QString original = work.filePath(QStringLiteral("original.mdb"));
     const QString converted = work.filePath(QStringLiteral("converted.mdb"));
     const RegisteredTemporaryFile workFolder(work.path());
+    const RegisteredTemporaryFile workOriginal(original);
     const RegisteredTemporaryFile workFile(converted);
     result.backupPath = target.path() + QStringLiteral(".backup");
 
+    // Both conversions work on a copy: the user's file is only read until it
+    // is replaced whole, so a conversion stopped or failed anywhere before
+    // leaves it, and any backup of it, as they were.
     QString why;
-    if (result.fromVersion < kSchemaVersion2) {
-        if (!writeBackup(target.path(), &why)) {
-            result.error = why;
-            return result;
-        }
-        const OperationResult conversion = SchemaVersions::convertSchema1(target.path(), converted);
-        if (!conversion) {
-            result.error =
-                Strings::loadString(StringId::UnableToConvert) + QLatin1Char('\n') + conversion.message();
-            return result;
-        }
-    } else {
-        if (copyFileOver(target.path(), converted, &why)) {
-            const OperationResult upgrade = SchemaVersions::upgradeToCurrent(converted);
-            why = upgrade.message();
-        }
-        if (!why.isEmpty()) {
+    const QString converting =
+        Strings::formatMessage(Strings::loadString(StringId::JobConverting), {QFileInfo(path).fileName()});
+    if (!copyFileOver(target.path(), original, &why, CopyMode::OwnerOnly, progress, converting)) {
+        if (!stopped())
             result.error = Strings::loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
+        return result;
+    }
+    if (result.fromVersion < kSchemaVersion2) {
+        const OperationResult conversion = SchemaVersions::convertSchema1(original, converted);
+        why = conversion.message();
+    } else {
+        QFile::rename(original, converted);
+        const OperationResult upgrade = SchemaVersions::upgradeToCurrent(converted);
+        why = upgrade.message();
+    }
+    if (!why.isEmpty()) {
+        result.error = Strings::loadString(StringId::UnableToConvert) + QLatin1Char('\n') + why;
+        return result;
+    }
+    if (stopped())
+        return result;
+    if (beforeReplacing) {
+        const OperationResult before = beforeReplacing(converted);
+        if (!before) {
+            result.cancelled = before.isCancelled();
+            result.error = before.message();
             return result;
         }
-        if (!writeBackup(target.path(), &why)) {
-            result.error = why;
-            return result;
-        }
+    }
+    if (!writeBackup(target.path(), &why)) {
+        result.error = why;
+        return result;
     }
     if (!commitCopy(target, converted, &why)) {
         result.error = why;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/OperationResult.h"
+
 #include <QString>
+
+#include <functional>
 
 class JobProgress;
 
@@ -12,12 +16,22 @@ class JobProgress;
 struct FileUpgradeResult
 {
     bool ok = false;
+    bool cancelled = false; // the user stopped it: the file is as it was
     float fromVersion = 0;
     QString backupPath;
     QString error; // the message for the user when !ok: why it was not upgraded
 };
 
-FileUpgradeResult upgradeFileInPlace(const QString& path);
+// What is done with the converted file before it replaces the user's (the
+// window opens it): a result that is not a success leaves the file as it
+// was, with no backup, and becomes the upgrade's result.
+using BeforeReplacing = std::function<OperationResult(const QString& converted)>;
+
+// `progress` may stop the upgrade until the converted file is ready, which
+// leaves the file as it was; the backup and the replacement that follow are
+// not stopped.
+FileUpgradeResult upgradeFileInPlace(const QString& path, JobProgress* progress = nullptr,
+                                     const BeforeReplacing& beforeReplacing = {});
 
 // Replaces `target` (through any symbolic link, keeping its mode and owner)
 // with a copy of `source`: the copy is written beside it and renamed over it,
@@ -34,9 +48,11 @@ enum class CopyMode
 
 // Copies `source` to `target`, replacing an existing target; `error` gives
 // the system's reason ("No space left on device"). `progress` hears of the
-// bytes copied and may stop the copy, which then removes the target.
+// bytes copied, under `label` ("Saving" when empty), and may stop the copy,
+// which then removes the target.
 bool copyFileOver(const QString& source, const QString& target, QString* error = nullptr,
-                  CopyMode mode = CopyMode::OwnerOnly, JobProgress* progress = nullptr);
+                  CopyMode mode = CopyMode::OwnerOnly, JobProgress* progress = nullptr,
+                  const QString& label = QString());
 
 // The ".backup" copy of a user's file kept before it is converted or upgraded.
 bool writeBackup(const QString& path, QString* error = nullptr);

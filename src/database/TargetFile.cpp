@@ -272,7 +272,7 @@ bool TargetFile::isReadOnly() const
            (::access(QFile::encodeName(path_).constData(), W_OK) != 0 || !(original_.st_mode & S_IWUSR));
 }
 
-bool TargetFile::lock(QString* error, int waitMs)
+bool TargetFile::lock(QString* error, int waitMs, const std::function<bool()>& stop)
 {
     if (isLocked())
         return true;
@@ -324,6 +324,10 @@ bool TargetFile::lock(QString* error, int waitMs)
             continue;
         }
         ::close(fd);
+        if (stop && stop()) {
+            *error = Strings::loadString(StringId::OperationCancelled);
+            return false;
+        }
         if (waited.elapsed() >= waitMs) {
             *error = QStringLiteral("%1 is in use: another program is saving it.")
                          .arg(QDir::toNativeSeparators(path_));

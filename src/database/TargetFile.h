@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 // A user's file that is about to be replaced as a whole (a save, a schema
@@ -38,10 +40,11 @@ public:
     // a user who may write the folder): every replacing program refuses it.
     bool isReadOnly() const;
 
-    // Waits up to `waitMs` for other programs replacing the same file. The
-    // lock is a file beside it, which any user who may write the folder can
-    // take after a saver was killed.
-    bool lock(QString* error, int waitMs = kLockWaitMs);
+    // Waits up to `waitMs` for other programs replacing the same file, and
+    // no longer once `stop` (asked between tries) answers true. The lock is a
+    // file beside it, which any user who may write the folder can take after
+    // a saver was killed.
+    bool lock(QString* error, int waitMs = kLockWaitMs, const std::function<bool()>& stop = {});
     bool isLocked() const { return lockFd_ >= 0; }
 
     // The sibling file the new content goes into: created empty, owner-only.

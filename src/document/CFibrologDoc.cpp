@@ -1,6 +1,7 @@
 #include "document/CFibrologDoc.h"
 
 #include "app/JobProgress.h"
+#include "app/JobRunner.h"
 #include "app/StatusSink.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
@@ -23,6 +24,7 @@
 #include "document/EditHistory.h"
 #include "document/EditSteps.h"
 #include "document/LinkDataSource.h"
+#include "document/WorkingDatabase.h"
 #include "meter/CorvinaParser.h"
 #include "meter/DownloadCompleteness.h"
 
@@ -38,15 +40,71 @@ bool hasExtension(const QString& path, const char* extension)
     return QFileInfo(path).fileName().endsWith(QLatin1String(extension), Qt::CaseInsensitive);
 }
 
+QString formatted(int id, const QString& path)
+{
+    return Strings::formatMessage(Strings::loadString(id), {QDir::toNativeSeparators(path)});
+}
+
+QString fileTitle(int id, const QString& path)
+{
+    return Strings::formatMessage(Strings::loadString(id), {QFileInfo(path).fileName()});
+}
+
+// A save that failed: what the user is asked to do, then the system's reason.
+OperationResult saveFailure(const QString& why)
+{
+    QString message = Strings::loadString(StringId::FailedToSave);
+    if (!why.isEmpty())
+        message += QLatin1Char('\n') + why;
+    qWarning().noquote() << "Saving failed:" << why;
+    return OperationResult::failure(message);
+}
+
+// What an import's result means for the user.
+OperationResult importOutcome(const ImportResult& imported)
+{
+    if (imported.status == ImportResult::Status::Cancelled)
+        return OperationResult::cancelled(imported.message);
+    if (!imported.stored())
+        return OperationResult::failure(imported.message);
+    return OperationResult::success();
+}
+
+// Sets a flag for as long as it lives.
+class BusyScope
+{
+public:
+    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyScope() { flag_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 } // namespace
 
 CFibrologDoc::CFibrologDoc(UserPrompt& prompt, StatusSink& status, SerialPortOpener& ports, QObject* parent)
     : QObject(parent), prompt_(prompt), status_(status), meterLink_(ports, prompt, status),
+      ownRunner_(std::make_unique<InPlaceJobRunner>()), runner_(ownRunner_.get()),
       history_(std::make_unique<EditHistory>())
 {
     // Keys typed on another circuit are another step.
     connect(this, &CFibrologDoc::currentIndexChanged, history_.get(), &EditHistory::endTyping);
     reportStandardsProblem(CustomStandards::loadSharedStandards(catalog_));
+}
+
+void CFibrologDoc::setJobRunner(JobRunner* runner)
+{
+    runner_ = runner ? runner : ownRunner_.get();
+}
+
+OperationResult CFibrologDoc::runJob(const QString& title,
+                                     const std::function<OperationResult(JobProgress&)>& step)
+{
+    const BusyScope busy(busy_);
+    return runner_->run(title, step);
 }
 
 void CFibrologDoc::reportStandardsProblem(const QString& problem)
@@ -87,17 +145,6 @@ void CFibrologDoc::setPathName(const QString& path)
     Q_EMIT pathChanged(path);
 }
 
-const QString& CFibrologDoc::lastError() const
-{
-    return lastError_;
-}
-
-void CFibrologDoc::warn(int textId, int captionId)
-{
-    lastError_ = Strings::loadString(textId);
-    prompt_.message(lastError_, Strings::loadString(captionId), PromptIcon::Exclamation);
-}
-
 bool CFibrologDoc::onNewDocument()
 {
     heldFile_.reset();
@@ -106,47 +153,53 @@ bool CFibrologDoc::onNewDocument()
     return true;
 }
 
-bool CFibrologDoc::onOpenDocument(const QString& path)
+OperationResult CFibrologDoc::onOpenDocument(const QString& path)
 {
     if (hasExtension(path, ".kav") || hasExtension(path, ".kavw"))
-        return false;
+        return OperationResult::failure(formatted(StringId::DownloadNotOpenedAsDocument, path));
     const std::optional<FileStamp> before = FileStamp::of(path);
-    if (!loadFile(path))
-        return false;
+    const OperationResult loaded = loadFile(path);
+    if (!loaded)
+        return loaded;
     setPathName(QFileInfo(path).absoluteFilePath());
     setModifiedFlag(false);
     holdFileContent(path, before);
-    return true;
+    return loaded;
 }
 
-bool CFibrologDoc::loadFile(const QString& path, JobProgress* progress)
+OperationResult CFibrologDoc::loadFile(const QString& path)
 {
-    lastError_.clear();
     const QString name = QFileInfo(path).fileName();
     if (!name.contains(QLatin1Char('.')) || hasExtension(name, ".kav"))
-        return importDownload(path, progress);
+        return importDownload(path);
     if (hasExtension(name, ".kavw"))
-        return importCorvinaDownload(path, progress);
+        return importCorvinaDownload(path);
     return loadDatabase(path);
 }
 
-void CFibrologDoc::releaseDatabase()
+void CFibrologDoc::releaseDatabase(bool tellViews)
 {
     const bool hadDatabase = database_ != nullptr;
     // The steps name rows of this working database only.
     history_->clear();
     heldFile_.reset();
+    if (database_ || !cursor_.isEmpty()) {
+        // Closing a large database and freeing its circuits takes longer than
+        // the window may wait: it is done on a thread of its own. The file
+        // goes now; the connection keeps what it still needs until it closes.
+        auto retired = std::make_unique<WorkingDatabase>();
+        retired->circuits = std::move(cursor_);
+        retired->standards = std::move(standards_);
+        retired->sites = std::move(sites_);
+        retired->companies = std::move(companies_);
+        retired->fibers = std::move(fibers_);
+        retired->database = std::move(database_);
+        disposal_.dispose(std::move(retired));
+    }
     cursor_.clear();
-    standards_.reset();
-    sites_.reset();
-    companies_.reset();
-    fibers_.reset();
-    if (database_)
-        database_->close();
-    database_.reset();
     workingFiles_.remove(workingPath_);
     workingPath_.clear();
-    if (hadDatabase)
+    if (hadDatabase && tellViews)
         Q_EMIT circuitsReset();
 }
 
@@ -156,134 +209,147 @@ void CFibrologDoc::closeDatabase()
     workingFiles_.removeAll();
 }
 
-bool CFibrologDoc::loadDatabase(const QString& path)
+void CFibrologDoc::adopt(WorkingDatabase& working)
 {
-    const float version = SchemaVersions::detectVersion(path);
-    if (version == 0.0f) {
-        warn(StringId::NotCreatedBySoftware, StringId::ErrorOpeningFileCaption);
-        lastError_ = CircuitFile::whyNotATestDatabase(path);
-        return false;
-    }
-    if (version != kCurrentSchemaVersion && !convertOlderFile(path, version))
-        return false;
-    const QString working = workingFiles_.copyOf(path);
-    if (working.isEmpty()) {
-        // Working on the user's file itself would turn a later save into a
-        // merge of the file with itself; refuse instead.
-        lastError_ = Strings::loadString(StringId::ErrorOccurred) +
-                     QStringLiteral("Cannot copy %1 to the temporary folder.").arg(path);
-        prompt_.message(lastError_, Strings::loadString(StringId::ErrorLoadingFileCaption),
-                        PromptIcon::Exclamation);
-        return false;
-    }
-    releaseDatabase();
-    return openWorkingDatabase(working);
+    releaseDatabase(false);
+    database_ = std::move(working.database);
+    fibers_ = std::move(working.fibers);
+    companies_ = std::move(working.companies);
+    sites_ = std::move(working.sites);
+    standards_ = std::move(working.standards);
+    workingPath_ = working.path;
+    catalog_ = std::move(working.catalog);
+    cursor_ = std::move(working.circuits);
+    reportStandardsProblem(working.standardsProblem);
+    if (!working.circuitsProblem.isEmpty())
+        status_.showStatusText(working.circuitsProblem);
+    Q_EMIT circuitsReset();
+    Q_EMIT currentIndexChanged(cursor_.position());
 }
 
-bool CFibrologDoc::convertOlderFile(const QString& path, float version)
+OperationResult CFibrologDoc::adoptOrDiscard(const OperationResult& built, WorkingDatabase& working,
+                                             const QString& target)
 {
-    const bool version1 = version < kSchemaVersion2;
-    // Before the question about a 2.0 file the open database is already
-    // closed: answering No leaves the document without one.
-    if (!version1)
-        releaseDatabase();
-    const int question = version1 ? StringId::ConvertVersion1Question : StringId::ConvertVersion2Question;
-    if (prompt_.askYesNo(Strings::loadString(question), QString(), PromptIcon::Exclamation) !=
-        PromptAnswer::Yes) {
-        lastError_ = Strings::loadString(question);
-        return false;
+    if (!built) {
+        workingFiles_.remove(target);
+        return built;
     }
-    // The one way a file is converted: a backup beside it, the work on a
-    // copy, the file replaced whole, the way "fibrolog-cli upgrade" does it.
-    const FileUpgradeResult upgraded = upgradeFileInPlace(path);
-    if (!upgraded.ok) {
-        warn(StringId::UnableToConvert, StringId::ErrorOpeningFileCaption);
-        lastError_ += QLatin1Char('\n') + upgraded.error;
-        return false;
-    }
-    return true;
+    adopt(working);
+    return built;
 }
 
-bool CFibrologDoc::openWorkingDatabase(const QString& workingPath)
+OperationResult CFibrologDoc::loadDatabase(const QString& path)
 {
-    try {
-        database_ = std::make_unique<Database>();
-        database_->open(workingPath, true, false, kConnectString);
-        // Nothing ever reads a working copy after a crash (the next start
-        // removes it), so waiting for the disk at every commit buys nothing;
-        // with the disk busy, that wait was most of every key typed in the form.
-        database_->execute(QStringLiteral("PRAGMA synchronous=OFF"));
-        fibers_ = std::make_unique<CKAVFiberSet2>(*database_);
-        companies_ = std::make_unique<CKAVCompanySet2>(*database_);
-        sites_ = std::make_unique<CKAVSiteSet2_1>(*database_);
-        standards_ = std::make_unique<CKAVStandardsSet2>(*database_);
-        fibers_->open();
-        companies_->open();
-        sites_->open();
-        standards_->open();
-        reportStandardsProblem(CustomStandards::reload(catalog_, *standards_));
-        workingPath_ = workingPath;
-        resetCircuits();
-        return true;
-    } catch (const DatabaseException& e) {
-        workingPath_ = workingPath;
-        releaseDatabase();
-        lastError_ = Strings::loadString(StringId::ErrorOccurred) + e.description();
-        prompt_.message(lastError_, Strings::loadString(StringId::ErrorLoadingFileCaption),
-                        PromptIcon::Exclamation);
-        return false;
+    const QString title = fileTitle(StringId::JobOpening, path);
+    // Even telling the version reads the file through the engine, which
+    // takes a while on a large one: it is a step of its own.
+    float version = 0.0f;
+    QString whyNot;
+    const OperationResult probed = runJob(title, [&](JobProgress& progress) {
+        version = SchemaVersions::detectVersion(path);
+        if (version == 0.0f)
+            whyNot = CircuitFile::whyNotATestDatabase(path);
+        return progress.isCancelled() ? OperationResult::cancelled() : OperationResult::success();
+    });
+    if (!probed)
+        return probed;
+    if (version == 0.0f)
+        return OperationResult::failure(whyNot);
+    const bool older = version != kCurrentSchemaVersion;
+    if (older) {
+        // Before the question about a 2.0 file the open database is already
+        // closed: answering No leaves the document without one.
+        const bool version1 = version < kSchemaVersion2;
+        if (!version1)
+            releaseDatabase();
+        const int question = version1 ? StringId::ConvertVersion1Question : StringId::ConvertVersion2Question;
+        if (prompt_.askYesNo(Strings::loadString(question), QString(), PromptIcon::Exclamation) !=
+            PromptAnswer::Yes)
+            return OperationResult::cancelled();
     }
+    const QString working = workingFiles_.newPath();
+    if (working.isEmpty())
+        return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) +
+                                        formatted(StringId::CannotCopyToTemporary, path));
+    WorkingDatabase opened;
+    // Working on the user's file itself would turn a later save into a merge
+    // of the file with itself: the document works on a copy. An older file
+    // is converted on a copy too, which the document then works on; the file
+    // is replaced by its conversion (keeping a ".backup") only once all went
+    // well, so a cancel anywhere before leaves it as it was.
+    const OperationResult built =
+        runJob(older ? fileTitle(StringId::JobConverting, path) : title,
+               [&](JobProgress& progress) -> OperationResult {
+                   auto openCopyOf = [&](const QString& source) -> OperationResult {
+                       QString why;
+                       if (!copyFileOver(source, working, &why, CopyMode::OwnerOnly, &progress, title)) {
+                           if (progress.isCancelled())
+                               return OperationResult::cancelled();
+                           return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) +
+                                                           formatted(StringId::CannotCopyToTemporary, path) +
+                                                           QLatin1Char('\n') + why);
+                       }
+                       return opened.open(working, progress);
+                   };
+                   if (!older)
+                       return openCopyOf(path);
+                   const FileUpgradeResult upgraded = upgradeFileInPlace(path, &progress, openCopyOf);
+                   if (upgraded.ok)
+                       return OperationResult::success();
+                   // Opened, but the file could not be replaced: nothing is shown of it.
+                   opened.close();
+                   if (upgraded.cancelled)
+                       return OperationResult::cancelled();
+                   // Its own words may already say that it could not be converted.
+                   const QString unable = Strings::loadString(StringId::UnableToConvert);
+                   return OperationResult::failure(upgraded.error.startsWith(unable)
+                                                       ? upgraded.error
+                                                       : unable + QLatin1Char('\n') + upgraded.error);
+               });
+    return adoptOrDiscard(built, opened, working);
 }
 
-bool CFibrologDoc::importDownload(const QString& path, JobProgress* progress)
+OperationResult CFibrologDoc::importDownload(const QString& path)
 {
     const QString target = workingFiles_.newPath();
-    const ImportResult result = DownloadImporter::importFile(path, target, progress);
-    shortenedFields_ = result.shortened;
-    importOmissions_ = result.omissions.describe();
-    return adoptImport(result, target);
-}
-
-bool CFibrologDoc::adoptImport(const ImportResult& result, const QString& target)
-{
-    if (!result.stored()) {
-        workingFiles_.remove(target);
-        lastError_ = result.message;
-        return false;
+    WorkingDatabase stored;
+    ImportResult imported;
+    const OperationResult built =
+        runJob(Strings::loadString(StringId::StoringDownload), [&](JobProgress& progress) {
+            imported = DownloadImporter::importFile(path, target, &progress);
+            const OperationResult outcome = importOutcome(imported);
+            return outcome ? stored.open(target, progress) : outcome;
+        });
+    if (built) {
+        shortenedFields_ = imported.shortened;
+        importOmissions_ = imported.omissions.describe();
     }
-    releaseDatabase();
-    return openWorkingDatabase(target);
+    return adoptOrDiscard(built, stored, target);
 }
 
-bool CFibrologDoc::importCorvinaDownload(const QString& path, JobProgress* progress)
+OperationResult CFibrologDoc::importCorvinaDownload(const QString& path)
 {
-    shortenedFields_.clear();
-    importOmissions_.clear();
+    const QString title = Strings::loadString(StringId::StoringDownload);
     CorvinaDownload download;
-    QString error;
-    if (!CorvinaParser::parseFile(path, download, &error)) {
-        lastError_ = Strings::loadString(StringId::ErrorOccurred) + error;
-        return false;
-    }
-    if (!download.ok()) {
-        lastError_ = CorvinaImporter::problemMessage(download);
-        return false;
-    }
-    // Nothing to store is said before the user is asked for link data.
-    if (!download.hasReadings()) {
-        lastError_ = CorvinaImporter::nothingToStoreMessage(download);
-        return false;
-    }
-    // As for every download: readings whose data end inside a record were cut
-    // short, and the last value may be half of one.
-    if (DownloadCompleteness::fileEndsInsideRecord(path)) {
-        lastError_ = DownloadCompleteness::message(path);
-        return false;
-    }
-    if (!linkDataSource_) {
-        lastError_ = Strings::loadString(StringId::CorvinaNeedsLinkData);
-        return false;
-    }
+    const OperationResult read = runJob(title, [&](JobProgress&) {
+        QString error;
+        if (!CorvinaParser::parseFile(path, download, &error))
+            return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) + error);
+        if (!download.ok())
+            return OperationResult::failure(CorvinaImporter::problemMessage(download));
+        // Nothing to store is said before the user is asked for link data.
+        if (!download.hasReadings())
+            return OperationResult::failure(CorvinaImporter::nothingToStoreMessage(download));
+        // As for every download: readings whose data end inside a record
+        // were cut short, and the last value may be half of one.
+        if (DownloadCompleteness::fileEndsInsideRecord(path))
+            return OperationResult::failure(DownloadCompleteness::message(path));
+        return OperationResult::success();
+    });
+    if (!read)
+        return read;
+    if (!linkDataSource_)
+        return OperationResult::failure(Strings::loadString(StringId::CorvinaNeedsLinkData));
     const CorvinaMeterInfo meter = CorvinaImporter::meterInfo(download);
     QList<CompanyChoice> companies;
     try {
@@ -293,21 +359,23 @@ bool CFibrologDoc::importCorvinaDownload(const QString& path, JobProgress* progr
         qWarning().noquote() << "The organisations of the open file could not be read:" << e.description();
     }
     const std::optional<LinkData> link = linkDataSource_->askLinkData(meter, companies);
-    if (!link) {
-        lastError_ = Strings::loadString(StringId::OperationCancelled);
-        return false;
-    }
-    if (const QString invalid = validateLinkData(*link); !invalid.isEmpty()) {
-        lastError_ = invalid;
-        return false;
-    }
+    if (!link)
+        return OperationResult::cancelled();
+    if (const QString invalid = validateLinkData(*link); !invalid.isEmpty())
+        return OperationResult::failure(invalid);
     const QString target = workingFiles_.newPath();
-    const ImportResult result = CorvinaImporter::store(download, *link, meter, target, progress);
-    if (result.stored()) {
-        shortenedFields_ = result.shortened;
+    WorkingDatabase stored;
+    ImportResult imported;
+    const OperationResult built = runJob(title, [&](JobProgress& progress) {
+        imported = CorvinaImporter::store(download, *link, meter, target, &progress);
+        const OperationResult outcome = importOutcome(imported);
+        return outcome ? stored.open(target, progress) : outcome;
+    });
+    if (built) {
+        shortenedFields_ = imported.shortened;
         importOmissions_ = CorvinaImporter::omissions(download);
     }
-    return adoptImport(result, target);
+    return adoptOrDiscard(built, stored, target);
 }
 
 QList<CompanyChoice> CFibrologDoc::companyChoices() const
@@ -342,55 +410,32 @@ DownloadResult CFibrologDoc::transferDownload(JobProgress& progress)
     return transfer;
 }
 
-bool CFibrologDoc::storeDownload(const QString& dataPath, JobProgress& progress)
+OperationResult CFibrologDoc::storeDownload(const QString& dataPath)
 {
     Q_EMIT downloadReceived(dataPath);
     const bool wasModified = modified_;
     setModifiedFlag(true);
-    lastError_.clear();
     // ".kavw" for a Corvina meter, ".kav" for the others.
-    const bool stored = hasExtension(dataPath, ".kavw") ? importCorvinaDownload(dataPath, &progress)
-                                                        : importDownload(dataPath, &progress);
+    const OperationResult stored =
+        hasExtension(dataPath, ".kavw") ? importCorvinaDownload(dataPath) : importDownload(dataPath);
     if (stored) {
         QFile::remove(dataPath);
         // What was left out is said in the same breath, so it cannot be missed.
         QStringList status{Strings::loadString(StringId::DownloadSuccessful)};
         status << importOmissions_;
         status_.showStatusText(status.join(QLatin1Char(' ')));
-    } else {
-        // Nothing was stored: the document is as it was, and the raw data
-        // stay in the temporary folder.
-        setModifiedFlag(wasModified);
-        if (!lastError_.contains(dataPath))
-            lastError_ +=
-                QLatin1Char(' ') + Strings::formatMessage(Strings::loadString(StringId::DownloadDataKeptIn),
-                                                          {QDir::toNativeSeparators(dataPath)});
-        status_.showStatusText(lastError_);
+        return stored;
     }
-    return stored;
-}
-
-bool CFibrologDoc::download(JobProgress& progress)
-{
-    lastError_.clear();
-    const DownloadResult transfer = transferDownload(progress);
-    if (!transfer.ok()) {
-        lastError_ = transferFailureText(transfer);
-        return false;
-    }
-    return storeDownload(transfer.path, progress);
-}
-
-void CFibrologDoc::resetCircuits()
-{
-    cursor_.clear();
-    if (database_) {
-        const OperationResult built = cursor_.build(*database_, catalog_);
-        if (!built)
-            status_.showStatusText(Strings::loadString(StringId::ErrorOccurred) + built.message());
-    }
-    Q_EMIT circuitsReset();
-    Q_EMIT currentIndexChanged(cursor_.position());
+    // Nothing was stored: the document is as it was, and the raw data stay
+    // in the temporary folder, which the message says.
+    setModifiedFlag(wasModified);
+    QString message = stored.message();
+    if (!message.contains(dataPath))
+        message +=
+            QLatin1Char(' ') + Strings::formatMessage(Strings::loadString(StringId::DownloadDataKeptIn),
+                                                      {QDir::toNativeSeparators(dataPath)});
+    status_.showStatusText(message);
+    return stored.isCancelled() ? OperationResult::cancelled(message) : OperationResult::failure(message);
 }
 
 void CFibrologDoc::setCurrentIndex(int index)
@@ -414,6 +459,12 @@ OperationResult noSuchCircuit()
     return OperationResult::failure(QStringLiteral("There is no such circuit."));
 }
 
+// While a job reads or replaces the working database, nothing else writes it.
+OperationResult busyRefusal()
+{
+    return OperationResult::failure(Strings::loadString(StringId::DocumentBusy));
+}
+
 } // namespace
 
 void CFibrologDoc::recordEdit(EditedField field, const RecordId& key, const FieldValues& before,
@@ -426,6 +477,8 @@ void CFibrologDoc::recordEdit(EditedField field, const RecordId& key, const Fiel
 
 OperationResult CFibrologDoc::renameCircuit(int index, const QString& circuitId)
 {
+    if (busy_)
+        return busyRefusal();
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
     // Copies: the cursor's own record changes below.
@@ -441,6 +494,8 @@ OperationResult CFibrologDoc::renameCircuit(int index, const QString& circuitId)
 
 OperationResult CFibrologDoc::setLink(int index, const QString& linkId, const QString& comment)
 {
+    if (busy_)
+        return busyRefusal();
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
     // Copies: the cursor's own record changes below.
@@ -458,6 +513,8 @@ OperationResult CFibrologDoc::setLink(int index, const QString& linkId, const QS
 
 OperationResult CFibrologDoc::setCompany(int index, const QString& name, const QString& telephone)
 {
+    if (busy_)
+        return busyRefusal();
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
     const RecordId company = cursor_.recordAt(index).companyNumber;
@@ -474,6 +531,8 @@ OperationResult CFibrologDoc::setCompany(int index, const QString& name, const Q
 
 OperationResult CFibrologDoc::deleteCircuit(int index)
 {
+    if (busy_)
+        return busyRefusal();
     if (!database_ || index < 0 || index >= cursor_.count())
         return noSuchCircuit();
     const bool recording = !history_->isReplaying();
@@ -527,65 +586,57 @@ bool CFibrologDoc::holdsContentOf(const QString& target) const
            QFileInfo(target).canonicalFilePath() == heldFile_->path;
 }
 
-bool CFibrologDoc::startEmptyDatabase()
+OperationResult CFibrologDoc::startEmptyDatabase()
 {
     const QString working = workingFiles_.newPath();
-    try {
-        if (working.isEmpty())
-            throw DatabaseException(QStringLiteral("No file can be made in the temporary folder %1.")
-                                        .arg(QDir::toNativeSeparators(QDir::tempPath())));
-        createTestDatabase(working, kCurrentSchemaVersion);
-    } catch (const DatabaseException& e) {
-        workingFiles_.remove(working);
-        lastError_ = Strings::loadString(StringId::ErrorOccurred) + e.description();
-        prompt_.message(lastError_, Strings::loadString(StringId::ErrorSavingFileCaption),
-                        PromptIcon::Exclamation);
-        return false;
-    }
-    return openWorkingDatabase(working);
+    WorkingDatabase empty;
+    const OperationResult built = runJob(QString(), [&](JobProgress& progress) {
+        try {
+            if (working.isEmpty())
+                throw DatabaseException(QStringLiteral("No file can be made in the temporary folder %1.")
+                                            .arg(QDir::toNativeSeparators(QDir::tempPath())));
+            createTestDatabase(working, kCurrentSchemaVersion);
+        } catch (const DatabaseException& e) {
+            return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) + e.description());
+        }
+        return empty.open(working, progress);
+    });
+    return adoptOrDiscard(built, empty, working);
 }
 
-bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
+OperationResult CFibrologDoc::onSaveDocument(const QString& path)
 {
-    lastError_.clear();
     lastMerge_ = {};
-    if (!path.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive)) {
-        warn(StringId::ExtensionMustBeMdb, StringId::ErrorSavingFileCaption);
-        return false;
-    }
-    auto failed = [this](const QString& why) {
-        lastError_ = why;
-        prompt_.message(Strings::loadString(StringId::FailedToSave),
-                        Strings::loadString(StringId::ErrorSavingFileCaption), PromptIcon::Exclamation);
-        qWarning().noquote() << "Saving failed:" << why;
-        return false;
-    };
-    // From here to the rename, every other program saving the same file waits.
+    if (!path.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive))
+        return OperationResult::failure(Strings::loadString(StringId::ExtensionMustBeMdb));
+    const QString title = fileTitle(StringId::JobSaving, path);
+    // From here to the rename, every other program saving the same file
+    // waits; this one may have to wait for another, off the window's thread.
     DatabaseFileWriter writer(path);
-    QString why;
-    if (!writer.prepare(&why))
-        return failed(why);
+    const OperationResult prepared = runJob(title, [&](JobProgress& progress) {
+        QString why;
+        if (writer.prepare(&why, &progress))
+            return OperationResult::success();
+        if (progress.isCancelled())
+            return OperationResult::cancelled(formatted(StringId::SaveCancelled, path));
+        return saveFailure(why);
+    });
+    if (!prepared)
+        return prepared;
     if (!hasDatabase()) {
         // Nothing open saves as the empty test database "fibrolog-cli create"
         // makes. Over an existing file it could only throw the file's results
         // away, or merge nothing into them: that is said, and nothing done.
-        if (writer.targetExists()) {
-            lastError_ = Strings::formatMessage(Strings::loadString(StringId::SaveEmptyDocumentRefused),
-                                                {QDir::toNativeSeparators(path)});
-            prompt_.message(lastError_, Strings::loadString(StringId::ErrorSavingFileCaption),
-                            PromptIcon::Exclamation);
-            return false;
-        }
-        if (!startEmptyDatabase())
-            return false;
+        if (writer.targetExists())
+            return OperationResult::failure(formatted(StringId::SaveEmptyDocumentRefused, path));
+        if (const OperationResult started = startEmptyDatabase(); !started)
+            return started;
     }
     bool merge = false;
     if (writer.targetExists()) {
         // The rule "upgrade" follows too; see TargetFile::isReadOnly().
-        if (writer.targetIsReadOnly()) {
-            warn(StringId::ReadOnlyDatabase, StringId::AppTitle);
-            return false;
-        }
+        if (writer.targetIsReadOnly())
+            return OperationResult::failure(Strings::loadString(StringId::ReadOnlyDatabase));
         // Saving back into the file the document holds is writing the
         // document's content there: what was deleted in the window is gone
         // from the file too, as the user expects, so it overwrites without a
@@ -594,45 +645,50 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
         const bool savingBack = holdsContentOf(writer.targetPath());
         const bool unchanged = savingBack && FileStamp::of(writer.targetPath()) == heldFile_->stamp;
         if (!unchanged) {
-            const QString question =
-                savingBack ? Strings::formatMessage(Strings::loadString(StringId::SaveBackChangedOnDisk),
-                                                    {QDir::toNativeSeparators(path)})
-                           : Strings::loadString(StringId::FileExistsMergeOrOverwrite);
+            const QString question = savingBack ? formatted(StringId::SaveBackChangedOnDisk, path)
+                                                : Strings::loadString(StringId::FileExistsMergeOrOverwrite);
             const PromptAnswer answer =
                 prompt_.askMergeOverwrite(question, Strings::loadString(StringId::AppTitle));
             // Closing the question is no instruction to empty the user's file:
             // nothing is saved, and the changes stay unsaved.
-            if (answer != PromptAnswer::Merge && answer != PromptAnswer::Overwrite) {
-                lastError_ = QStringLiteral("The save was cancelled; %1 is unchanged.").arg(path);
-                return false;
-            }
+            if (answer != PromptAnswer::Merge && answer != PromptAnswer::Overwrite)
+                return OperationResult::cancelled(formatted(StringId::SaveCancelled, path));
             merge = answer == PromptAnswer::Merge;
         }
-        switch (writer.inspect(&why)) {
-        case DatabaseFileWriter::TargetState::InUse:
-            return failed(why);
-        case DatabaseFileWriter::TargetState::NotTestDatabase:
-            // Whatever the file is, it is not the program's to replace.
-            lastError_ = QStringLiteral("%1 is not a test database of this program; it was not replaced.\n%2")
-                             .arg(writer.targetPath(), why);
-            prompt_.message(Strings::loadString(StringId::ErrorOccurred) + lastError_,
-                            Strings::loadString(StringId::ErrorSavingFileOverwriteCaption),
-                            PromptIcon::Exclamation);
-            return false;
-        default:
-            break;
-        }
     }
-    QString error;
-    const bool saved = merge ? writer.mergeInto(*database_, &error, &lastMerge_, progress)
-                             : writer.writeCopy(workingPath_, &error, progress);
-    if (!saved) {
-        if (progress && progress->isCancelled()) {
-            lastError_ = error; // the user's own choice: no error box
-            return false;
+    // The step has the working database to itself: the document is busy
+    // (no edit writes it) and the view reads only the circuit list.
+    Database& working = *database_;
+    const QString workingPath = workingPath_;
+    DatabaseFileWriter::MergeReport mergeReport;
+    const OperationResult written = runJob(title, [&](JobProgress& progress) {
+        QString why;
+        if (writer.targetExists()) {
+            switch (writer.inspect(&why)) {
+            case DatabaseFileWriter::TargetState::InUse:
+                return saveFailure(why);
+            case DatabaseFileWriter::TargetState::NotTestDatabase:
+                // Whatever the file is, it is not the program's to replace.
+                return OperationResult::failure(
+                    Strings::loadString(StringId::ErrorOccurred) +
+                    formatted(StringId::NotReplacedNotTestDatabase, writer.targetPath()) + QLatin1Char('\n') +
+                    why);
+            default:
+                break;
+            }
         }
-        return failed(error);
-    }
+        const bool saved = merge ? writer.mergeInto(working, &why, &mergeReport, &progress)
+                                 : writer.writeCopy(workingPath, &why, &progress);
+        if (saved)
+            return OperationResult::success();
+        // The user's own choice: the file is as it was, and that is all there is to say.
+        if (progress.isCancelled())
+            return OperationResult::cancelled(formatted(StringId::SaveCancelled, path));
+        return saveFailure(why);
+    });
+    if (!written)
+        return written;
+    lastMerge_ = mergeReport;
     // After an overwrite the file is the document's content; after a merge it
     // holds more than the document, and the next save into it asks again.
     heldFile_.reset();
@@ -640,10 +696,10 @@ bool CFibrologDoc::onSaveDocument(const QString& path, JobProgress* progress)
         holdFileContent(writer.targetPath(), FileStamp::of(writer.targetPath()));
     setModifiedFlag(false);
     setPathName(QFileInfo(path).absoluteFilePath());
-    return true;
+    return written;
 }
 
-bool CFibrologDoc::save()
+OperationResult CFibrologDoc::save()
 {
     const QFileInfo current(pathName_);
     if (!pathName_.isEmpty() && current.exists() && current.isWritable())
@@ -651,27 +707,27 @@ bool CFibrologDoc::save()
     return saveAs();
 }
 
-bool CFibrologDoc::saveAs()
+OperationResult CFibrologDoc::saveAs()
 {
     const QString suggested = pathName_.isEmpty() ? title() + QStringLiteral(".mdb") : pathName_;
     const std::optional<QString> path = prompt_.saveFileName(suggested);
     if (!path)
-        return false;
+        return OperationResult::cancelled();
     return onSaveDocument(*path);
 }
 
-bool CFibrologDoc::saveModified()
+OperationResult CFibrologDoc::saveModified()
 {
     if (!modified_)
-        return true;
+        return OperationResult::success();
     switch (prompt_.askYesNoCancel(Strings::loadString(StringId::SaveNowQuestion),
                                    Strings::loadString(StringId::SaveCaption), PromptIcon::Question)) {
     case PromptAnswer::Yes:
         // A cancelled or failed Save As keeps the document, and its changes, open.
         return saveAs();
     case PromptAnswer::No:
-        return true;
+        return OperationResult::success();
     default:
-        return false;
+        return OperationResult::cancelled();
     }
 }

@@ -6,6 +6,7 @@
 #include "database/FiberCursor.h"
 #include "document/FileStamp.h"
 #include "document/LinkData.h"
+#include "document/WorkingDatabase.h"
 #include "document/WorkingFiles.h"
 #include "meter/DownloadResult.h"
 #include "meter/MeterLink.h"
@@ -14,6 +15,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class CKAVCompanySet2;
@@ -25,7 +27,7 @@ class EditHistory;
 enum class EditedField;
 struct FieldValues;
 class JobProgress;
-struct ImportResult;
+class JobRunner;
 class LinkDataSource;
 class SerialPortOpener;
 class StatusSink;
@@ -45,14 +47,26 @@ struct DeletedCircuit
 // downloads change the working copy, and Save writes it into the file the user
 // chooses, merged or overwritten. The document also owns the link to the
 // meter and the evaluated circuits of the working database, which views
-// follow through its signals. It shows nothing itself: questions and messages
-// go through the UserPrompt, status texts through the StatusSink.
+// follow through its signals. It shows nothing itself: questions go through
+// the UserPrompt, status texts through the StatusSink, and every operation
+// that can fail returns an OperationResult (success, failure with the
+// reason, or cancelled) for the caller to show.
 //
-// Threads: the document lives on one thread (the window's). Only
-// transferDownload() may run on another while the document is otherwise left
+// Threads: the document lives on one thread (the window's); every call and
+// every signal belongs to it. The long steps of opening, saving and storing
+// run through the JobRunner, which may run them on a worker while the
+// window's thread goes on painting:
+// - a step builds what it makes in objects of its own (a WorkingDatabase)
+//   and never touches the document's; the document takes the result over
+//   on its thread, in one step, after the job, so the view reads the old
+//   circuits until then and the new ones after;
+// - the one step that uses the document's database (a save by merge) runs
+//   while the document is busy: its edits are then refused, and its circuit
+//   list, which the view paints from, is not touched by the step;
+// - questions are asked on the document's thread before or between steps.
+// transferDownload() may itself run on a worker while the document is left
 // alone; it reaches the user through the prompt and status sink, which must
-// then be thread-bound ones (ThreadBoundPrompt, ThreadBoundStatus). Every
-// other call, and every signal, belongs to the document's thread.
+// then be thread-bound ones (ThreadBoundPrompt, ThreadBoundStatus).
 class CFibrologDoc : public QObject
 {
     Q_OBJECT
@@ -61,36 +75,43 @@ public:
     CFibrologDoc(UserPrompt& prompt, StatusSink& status, SerialPortOpener& ports, QObject* parent = nullptr);
     ~CFibrologDoc() override;
 
+    // Where the long steps run; in place, unwatched, until one is given. Not
+    // owned; it must outlive its use here.
+    void setJobRunner(JobRunner* runner);
+    // A job of the document is running: edits are refused meanwhile.
+    bool isBusy() const { return busy_; }
+
     // File New: a fresh path, title and modified flag; an open working database stays open.
     bool onNewDocument();
     // File Open: refuses download files; otherwise loads the file. On success
     // the path is the opened file and the document is unmodified.
-    bool onOpenDocument(const QString& path);
+    OperationResult onOpenDocument(const QString& path);
     // Loads by extension: ".kav" is a Pendra or Lintel download, ".kavw" a
-    // Corvina download, anything else a test database. `progress` hears of a
-    // download being stored and may cancel it.
-    bool loadFile(const QString& path, JobProgress* progress = nullptr);
-    // Writes the working database into `path` (".mdb" only). False when
-    // nothing was saved; the document then stays modified. `progress` hears
-    // of the work and may cancel it, which leaves the file as it was.
+    // Corvina download, anything else a test database (converted first, when
+    // older, if the user agrees). A cancel or a failure leaves the document,
+    // and the file, as they were.
+    OperationResult loadFile(const QString& path);
+    // Writes the working database into `path` (".mdb" only). A failure or a
+    // cancel saves nothing and leaves the file as it was; the document then
+    // stays modified.
     // An existing file is overwritten without a question when it is the one
     // the document holds (opened from it or last saved into it whole) and has
     // not changed on disk since; any other existing file, or that one changed
     // meanwhile, is overwritten or merged into as the user answers. A
     // document without a database saves as an empty test database, into a
     // new file only.
-    bool onSaveDocument(const QString& path, JobProgress* progress = nullptr);
+    OperationResult onSaveDocument(const QString& path);
     // Save: the current path when it can be written to, else Save As.
-    bool save();
-    bool saveAs();
-    // The question before New, Open or Exit when there are unsaved changes.
-    // False cancels the pending operation.
-    bool saveModified();
-    // The Download command: transferDownload() then storeDownload(). True
-    // when a download was stored.
-    bool download(JobProgress& progress);
-    // The meter's part of a download: the search for the meter (when none is
-    // known yet) and the transfer into a data file. May run on a worker thread.
+    OperationResult save();
+    // Cancelled when the user gives no file name.
+    OperationResult saveAs();
+    // The question before New, Open or Exit when there are unsaved changes:
+    // success lets the pending operation go on; a cancel or a failed save
+    // (said in the result) stops it.
+    OperationResult saveModified();
+    // The meter's part of the Download command: the search for the meter
+    // (when none is known yet) and the transfer into a data file, which
+    // storeDownload() then stores. May run on a worker thread.
     DownloadResult transferDownload(JobProgress& progress);
     // What the user is told of a transfer that gave no download: "Could not
     // get data from device" for the meter or the line, else what happened
@@ -98,8 +119,8 @@ public:
     static QString transferFailureText(const DownloadResult& transfer);
     // Stores a transferred data file as the new working database; on the
     // document's thread. The data file goes once it is stored; otherwise it
-    // stays, and the status text names it.
-    bool storeDownload(const QString& dataPath, JobProgress& progress);
+    // stays, and the status text and the result name it.
+    OperationResult storeDownload(const QString& dataPath);
     // Who gives the link data of a Corvina download; without one a ".kavw"
     // download is not stored. Not owned; it must outlive its use here.
     void setLinkDataSource(LinkDataSource* source) { linkDataSource_ = source; }
@@ -146,8 +167,6 @@ public:
     bool isModified() const { return modified_; }
     void setModifiedFlag(bool modified = true);
     const QString& workingPath() const { return workingPath_; }
-    // Why the last load or save did not happen, for the command line.
-    const QString& lastError() const;
     // Fields of the last stored download whose texts were too long and were shortened.
     const QStringList& shortenedFields() const { return shortenedFields_; }
     // What the last save by merge did besides adding rows.
@@ -174,35 +193,35 @@ Q_SIGNALS:
     void downloadReceived(const QString& path);
 
 private:
-    bool loadDatabase(const QString& path);
-    // Closes the working database and removes its working file.
-    void releaseDatabase();
-    // Asks, then brings a file of an older schema to the current one in place
-    // (keeping its ".backup"); false when refused or failed.
-    bool convertOlderFile(const QString& path, float version);
-    bool openWorkingDatabase(const QString& workingPath);
-    // Builds the circuits of the working database (none without one) and tells the views.
-    void resetCircuits();
+    // Runs one long step through the runner, busy meanwhile.
+    OperationResult runJob(const QString& title, const std::function<OperationResult(JobProgress&)>& step);
+    OperationResult loadDatabase(const QString& path);
+    // Closes the working database and removes its working file; the views
+    // hear of it when `tellViews`.
+    void releaseDatabase(bool tellViews = true);
+    // Takes over a working database built by a job, in place of the one it
+    // had, and tells the views.
+    void adopt(WorkingDatabase& working);
+    // Adopts what a job built in the working file `target`, or removes that
+    // file when the job did not succeed.
+    OperationResult adoptOrDiscard(const OperationResult& built, WorkingDatabase& working,
+                                   const QString& target);
     // Marks the document modified and tells the views what an edit changed.
     void editDone(IndexRanges circuits, CircuitChange::Part part);
     // Makes a field edit a step of the history, unless it changed nothing or
     // is the history's own undo or redo.
     void recordEdit(EditedField field, const RecordId& key, const FieldValues& before,
                     const FieldValues& after);
-    bool importDownload(const QString& path, JobProgress* progress = nullptr);
-    bool importCorvinaDownload(const QString& path, JobProgress* progress = nullptr);
-    // Makes a stored download the working database, or forgets a store that
-    // failed and keeps its reason.
-    bool adoptImport(const ImportResult& result, const QString& target);
+    OperationResult importDownload(const QString& path);
+    OperationResult importCorvinaDownload(const QString& path);
     void setPathName(const QString& path);
     // Starts an empty working database, for saving a document that has none.
-    bool startEmptyDatabase();
+    OperationResult startEmptyDatabase();
     // The working database now is the content of `path`, as `stamp` found it
     // before; forgotten when the file changed in between.
     void holdFileContent(const QString& path, const std::optional<FileStamp>& stamp);
     // Whether `target` is the file whose content the working database is.
     bool holdsContentOf(const QString& target) const;
-    void warn(int textId, int captionId);
     void reportStandardsProblem(const QString& problem);
 
     UserPrompt& prompt_;
@@ -228,11 +247,15 @@ private:
     };
     std::optional<HeldFile> heldFile_;
     bool modified_ = false;
-    QString lastError_;
+    bool busy_ = false;
+    std::unique_ptr<JobRunner> ownRunner_;
+    JobRunner* runner_ = nullptr;
     QStringList shortenedFields_;
     QStringList importOmissions_;
     QString standardsProblem_;
     DatabaseFileWriter::MergeReport lastMerge_;
     FiberCursor cursor_;
     std::unique_ptr<EditHistory> history_;
+    // Working databases replaced or closed, going on threads of their own.
+    WorkingDatabaseDisposal disposal_;
 };

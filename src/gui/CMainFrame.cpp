@@ -2,7 +2,6 @@
 
 #include "app/ApplicationIdentity.h"
 #include "app/FileNameBytes.h"
-#include "app/SignallingProgress.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/ThreadBoundPrompt.h"
@@ -77,20 +76,6 @@ std::pair<QString, QString> splitPrompt(int id)
     return {prompt.left(newline), prompt.mid(newline + 1)};
 }
 
-// Runs `job` on a worker thread behind a progress dialog whose Cancel
-// reaches the job; the window stays responsive, and questions the job asks
-// come to this thread through the thread-bound prompt.
-template <typename Job>
-auto runWithProgress(QWidget* parent, const QString& title, Job job)
-    -> decltype(job(std::declval<JobProgress&>()))
-{
-    SignallingProgress progress;
-    JobProgressDialog dialog(progress, parent);
-    dialog.setObjectName(QStringLiteral("jobProgress"));
-    dialog.setLabelText(title);
-    return dialog.runOnWorker([&] { return job(progress); });
-}
-
 } // namespace
 
 CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
@@ -111,6 +96,11 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     settings_ = services_.settings ? services_.settings : ownSettings_.get();
     document_ = std::make_unique<CFibrologDoc>(*boundPrompt_, *boundStatus_,
                                                services_.ports ? *services_.ports : *ownPorts_);
+    // Opening, saving and storing run on workers behind a progress dialog.
+    jobs_ = std::make_unique<DialogJobRunner>(this);
+    if (services_.jobDialogDelayMs >= 0)
+        jobs_->setDialogDelay(services_.jobDialogDelayMs);
+    document_->setJobRunner(jobs_.get());
     // A Corvina download asks for its link with the Link Wizard.
     linkDataSource_ = std::make_unique<WizardLinkDataSource>(document_->catalog(), *prompt_, this);
     document_->setLinkDataSource(linkDataSource_.get());
@@ -176,6 +166,7 @@ CMainFrame::~CMainFrame()
     delete std::exchange(view_, nullptr);
     document_.reset();
     linkDataSource_.reset();
+    jobs_.reset();
 }
 
 QAction* CMainFrame::addCommand(int id, int menuTextId, const std::function<void()>& run)
@@ -493,10 +484,19 @@ void CMainFrame::updateRecentFiles()
         action->setObjectName(QStringLiteral("cmd%1").arg(RecentFile + i));
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this, [this, path] {
-            if (document_->saveModified())
+            if (tell(document_->saveModified(), StringId::ErrorSavingFileCaption))
                 openFile(path);
         });
     }
+}
+
+bool CMainFrame::tell(const OperationResult& result, int captionId)
+{
+    if (result.isFailure())
+        prompt_->message(result.message(), Strings::loadString(captionId), PromptIcon::Exclamation);
+    else if (result.isCancelled())
+        statusPanes_->showStatusText(result.message());
+    return result.ok();
 }
 
 bool CMainFrame::refuseUncarriedName(const QString& path)
@@ -519,18 +519,15 @@ bool CMainFrame::openFile(const QString& path)
     // be, rather than refused without a word.
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("kav") || suffix == QLatin1String("kavw")) {
-        const bool imported = document_->loadFile(path);
+        const bool imported = tell(document_->loadFile(path), StringId::AppTitle);
         if (imported) {
             document_->setModifiedFlag(true);
             noticeImportOmissions();
-        } else if (!document_->lastError().isEmpty()) {
-            prompt_->message(document_->lastError(), Strings::loadString(StringId::AppTitle),
-                             PromptIcon::Exclamation);
         }
         noticeStandardsProblem();
         return imported;
     }
-    const bool opened = document_->onOpenDocument(path);
+    const bool opened = tell(document_->onOpenDocument(path), StringId::ErrorOpeningFileCaption);
     if (opened)
         addRecentFile(QFileInfo(path).absoluteFilePath());
     noticeStandardsProblem();
@@ -560,7 +557,7 @@ bool CMainFrame::openFromCommandLine(const QString& path)
 void CMainFrame::fileNew()
 {
     view_->writePendingEdit();
-    if (!document_->saveModified())
+    if (!tell(document_->saveModified(), StringId::ErrorSavingFileCaption))
         return;
     // A new document is an empty one: what was open goes, with its working copy.
     document_->closeDatabase();
@@ -570,7 +567,7 @@ void CMainFrame::fileNew()
 void CMainFrame::fileOpen()
 {
     view_->writePendingEdit();
-    if (!document_->saveModified())
+    if (!tell(document_->saveModified(), StringId::ErrorSavingFileCaption))
         return;
     std::optional<QString> path;
     if (services_.chooseFileToOpen) {
@@ -588,11 +585,9 @@ void CMainFrame::fileOpen()
 void CMainFrame::fileSave(bool saveAs)
 {
     view_->writePendingEdit();
-    if (saveAs)
-        document_->saveAs();
-    else
-        document_->save();
-    if (!document_->pathName().isEmpty() && !document_->isModified())
+    const bool saved =
+        tell(saveAs ? document_->saveAs() : document_->save(), StringId::ErrorSavingFileCaption);
+    if (saved)
         addRecentFile(document_->pathName());
 }
 
@@ -606,7 +601,11 @@ void CMainFrame::printReport()
 
 void CMainFrame::printPagedReport(PagedReport& report, bool pageRange)
 {
-    const int pages = report.paginate(PageMetrics::fromDevice(*printer_));
+    // Laying out the pages of a large file takes a while: off the window's thread too.
+    const PageMetrics metrics = PageMetrics::fromDevice(*printer_);
+    const int pages =
+        jobs_->runWithProgress(Strings::loadString(StringId::PromptPrint).section(QLatin1Char('\n'), 0, 0),
+                               [&](JobProgress&) { return report.paginate(metrics); });
     if (services_.choosePrinter) {
         if (!services_.choosePrinter(*printer_, pages))
             return;
@@ -625,16 +624,29 @@ void CMainFrame::printPagedReport(PagedReport& report, bool pageRange)
             return;
     }
     const bool ranged = pageRange && printer_->printRange() == QPrinter::PageRange;
-    const int first = ranged ? printer_->fromPage() : 1;
-    const int last = ranged ? printer_->toPage() : 0;
+    printPages(report, ranged ? printer_->fromPage() : 1, ranged ? printer_->toPage() : 0);
+}
+
+bool CMainFrame::printPages(PagedReport& report, int first, int last)
+{
     const LogoSource logos(logoPath_);
-    const ReportPrinter::Result result =
-        runWithProgress(this, Strings::loadString(StringId::PromptPrint), [&](JobProgress& progress) {
+    // The report reads the document's circuits on the worker while the
+    // window paints from them: neither changes them, and the dialog takes
+    // every click and key until the print is done.
+    const ReportPrinter::Result result = jobs_->runWithProgress(
+        Strings::loadString(StringId::PromptPrint).section(QLatin1Char('\n'), 0, 0),
+        [&](JobProgress& progress) {
             return ReportPrinter::print(report, *printer_, logos, first, last, &progress);
         });
+    if (result.cancelled) {
+        statusPanes_->showStatusText(Strings::formatMessage(Strings::loadString(StringId::PrintStopped),
+                                                            {QString::number(result.pages)}));
+        return false;
+    }
     if (!result.ok)
         prompt_->message(Strings::loadString(StringId::ErrorOccurred) + result.error,
                          Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
+    return result.ok;
 }
 
 bool CMainFrame::printOnDefaultPrinter()
@@ -642,11 +654,7 @@ bool CMainFrame::printOnDefaultPrinter()
     std::unique_ptr<PagedReport> report = view_->makeReport();
     if (!report)
         return false;
-    const ReportPrinter::Result result = ReportPrinter::print(*report, *printer_, LogoSource(logoPath_));
-    if (!result.ok)
-        prompt_->message(Strings::loadString(StringId::ErrorOccurred) + result.error,
-                         Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
-    return result.ok;
+    return printPages(*report, 1, 0);
 }
 
 void CMainFrame::previewReport()
@@ -724,11 +732,11 @@ void CMainFrame::download()
     view_->writePendingEdit();
     // A download replaces the working database: unsaved edits are saved or
     // given up first, never lost without a word.
-    if (!document_->saveModified())
+    if (!tell(document_->saveModified(), StringId::ErrorSavingFileCaption))
         return;
-    const DownloadResult transfer =
-        runWithProgress(this, Strings::loadString(StringId::InitiatingDownload),
-                        [this](JobProgress& progress) { return document_->transferDownload(progress); });
+    const DownloadResult transfer = jobs_->runWithProgress(
+        Strings::loadString(StringId::InitiatingDownload),
+        [this](JobProgress& progress) { return document_->transferDownload(progress); });
     if (!transfer.ok()) {
         // A transfer cut short is said where it cannot be missed, with the
         // file that keeps its bytes; the status bar has the other failures.
@@ -737,18 +745,16 @@ void CMainFrame::download()
                              PromptIcon::Exclamation);
         return;
     }
-    SignallingProgress storing;
-    const bool stored = document_->storeDownload(transfer.path, storing);
+    const OperationResult stored = document_->storeDownload(transfer.path);
     noticeStandardsProblem();
     if (stored) {
         noticeImportOmissions();
         return;
     }
-    // The status bar has the reason too; a failure, unlike the user's own
+    // The status bar has the reason; a failure, unlike the user's own
     // Cancel, is also said where it cannot be missed.
-    if (!document_->lastError().startsWith(Strings::loadString(StringId::OperationCancelled)))
-        prompt_->message(document_->lastError(), Strings::loadString(StringId::AppTitle),
-                         PromptIcon::Exclamation);
+    if (stored.isFailure())
+        prompt_->message(stored.message(), Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
 }
 
 void CMainFrame::noticeImportOmissions()
@@ -791,8 +797,14 @@ void CMainFrame::runStandardWizard()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    // A job still holds the document's files: the window waits for its end
+    // (or the user's Cancel in its dialog).
+    if (jobs_->isRunning() || document_->isBusy()) {
+        event->ignore();
+        return;
+    }
     view_->writePendingEdit();
-    if (!document_->saveModified()) {
+    if (!tell(document_->saveModified(), StringId::ErrorSavingFileCaption)) {
         event->ignore();
         return;
     }

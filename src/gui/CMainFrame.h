@@ -12,8 +12,10 @@
 class CFibrologDoc;
 class DeleteConfirmation;
 class CFibrologView;
+class DialogJobRunner;
 class DialogPrompt;
 class FieldEditCommands;
+class OperationResult;
 class PagedReport;
 class FrameStatusBar;
 class NoticeArea;
@@ -48,6 +50,9 @@ struct FrameServices
     std::function<bool(const QString& path)> openDocument;
     // Where the manuals are looked for; the installed and the usual folders when empty.
     QStringList manualFolders;
+    // How long a long job runs before its progress dialog shows, in
+    // milliseconds; the dialog's own moment when negative.
+    int jobDialogDelayMs = -1;
 };
 
 // The program's one window around the report view: the menus, the toolbar,
@@ -79,7 +84,8 @@ public:
     // The recent files, newest first.
     QStringList recentFiles() const;
     // Prints the report of the current layout on the printer as it is set up
-    // (the default printer unless the user chose another), with no dialog.
+    // (the default printer unless the user chose another), with no print
+    // dialog; the progress dialog and its Cancel as for every print.
     bool printOnDefaultPrinter();
     // The logo the reports print, settled at start: the stored "LogoPath" when
     // it names an image that can be read, else "logo.bmp".
@@ -89,6 +95,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Says how an operation of the document ended: a failure in a message
+    // box under `captionId`, a cancel in the status bar. True on success.
+    bool tell(const OperationResult& result, int captionId);
+    // Prints pages first..last (last 0: to the end) with progress and Cancel.
+    bool printPages(PagedReport& report, int first, int last);
     // Says so and returns true when `path` may have lost bytes on its way in.
     bool refuseUncarriedName(const QString& path);
     QAction* addCommand(int id, int menuTextId, const std::function<void()>& run);
@@ -132,6 +143,7 @@ private:
     void noticeStandardsProblem();
 
     std::unique_ptr<DialogPrompt> dialogs_;
+    std::unique_ptr<DialogJobRunner> jobs_;
     UserPrompt* prompt_ = nullptr;
     std::unique_ptr<ThreadBoundPrompt> boundPrompt_;
     FrameStatusBar* statusPanes_ = nullptr;

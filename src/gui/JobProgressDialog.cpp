@@ -4,6 +4,7 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QProgressBar>
 #include <QPushButton>
@@ -52,6 +53,14 @@ JobProgressDialog::JobProgressDialog(SignallingProgress& progress, QWidget* pare
     connect(&progress_, &SignallingProgress::progressed, this, &JobProgressDialog::showProgress);
 }
 
+void JobProgressDialog::setDelay(int milliseconds)
+{
+    setMinimumDuration(milliseconds);
+    // QProgressDialog starts its own timer to show itself again; this dialog
+    // is shown by runOnWorker() or by its caller.
+    reset();
+}
+
 bool JobProgressDialog::cancelRequested() const
 {
     return progress_.isCancelled();
@@ -70,7 +79,9 @@ void JobProgressDialog::reject()
 
 void JobProgressDialog::showProgress(const QString& what, qint64 done, qint64 total)
 {
-    setLabelText(what);
+    // Setting the text lays the dialog out anew, even for the same text.
+    if (what != labelText())
+        setLabelText(what);
     if (total < 0) {
         bar_->setRange(0, 0);
         return;
@@ -124,4 +135,16 @@ void JobProgressDialog::waitUntilFinished()
     }
     if (!finished_)
         exec();
+}
+
+QWidget* DialogJobRunner::dialogParent() const
+{
+    // Over the dialog the user is in, if any (the Link Wizard), else the window.
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : parent_.data();
+}
+
+OperationResult DialogJobRunner::run(const QString& title, const Step& step)
+{
+    return runWithProgress(title, [&](JobProgress& progress) { return step(progress); });
 }

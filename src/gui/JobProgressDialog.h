@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/JobRunner.h"
+
+#include <QPointer>
 #include <QProgressDialog>
 
 #include <exception>
@@ -8,9 +11,10 @@
 #include <type_traits>
 #include <utility>
 
+#include "app/SignallingProgress.h"
+
 class QProgressBar;
 class QPushButton;
-class SignallingProgress;
 
 // The progress of one long job (meter search, download, import, save,
 // printing) and its Cancel button, fed by the job's SignallingProgress: the
@@ -47,6 +51,9 @@ public:
     // thrown again here, after the worker has ended.
     template <class Job>
     auto runOnWorker(Job job) -> std::invoke_result_t<Job&>;
+
+    // How long the job runs before the dialog shows; kDefaultMinimumDuration until set.
+    void setDelay(int milliseconds);
 
     bool isFinished() const { return finished_; }
     bool cancelRequested() const;
@@ -99,4 +106,50 @@ auto JobProgressDialog::runOnWorker(Job job) -> std::invoke_result_t<Job&>
             std::rethrow_exception(failure);
         return std::move(*result);
     }
+}
+
+// The window's JobRunner: each step runs on a worker behind its own
+// JobProgressDialog over `parent`, which appears when the step takes longer
+// than a moment and whose Cancel reaches the step; the window's thread keeps
+// handling events (painting, the progress, questions from the worker)
+// meanwhile, and takes no clicks or keys but the dialog's.
+class DialogJobRunner : public JobRunner
+{
+public:
+    explicit DialogJobRunner(QWidget* parent) : parent_(parent) {}
+
+    OperationResult run(const QString& title, const Step& step) override;
+    // The same for a job with a result of its own (a transfer, a print).
+    template <class Job>
+    auto runWithProgress(const QString& title, Job job) -> std::invoke_result_t<Job&, JobProgress&>;
+
+    // A job is running: the window must not close meanwhile.
+    bool isRunning() const { return running_ > 0; }
+    // See JobProgressDialog::setDelay().
+    void setDialogDelay(int milliseconds) { delayMs_ = milliseconds; }
+
+private:
+    QWidget* dialogParent() const;
+
+    QPointer<QWidget> parent_;
+    int running_ = 0;
+    int delayMs_ = JobProgressDialog::kDefaultMinimumDuration;
+};
+
+template <class Job>
+auto DialogJobRunner::runWithProgress(const QString& title, Job job)
+    -> std::invoke_result_t<Job&, JobProgress&>
+{
+    PacedProgress progress;
+    JobProgressDialog dialog(progress, dialogParent());
+    dialog.setObjectName(QStringLiteral("jobProgress"));
+    dialog.setLabelText(title);
+    dialog.setDelay(delayMs_);
+    ++running_;
+    struct Done
+    {
+        int& running;
+        ~Done() { --running; }
+    } done{running_};
+    return dialog.runOnWorker([&] { return job(progress); });
 }

@@ -40,6 +40,7 @@ ReportPrinter::Result ReportPrinter::print(PagedReport& report, QPagedPaintDevic
         if (progress) {
             if (progress->isCancelled()) {
                 painter.end();
+                result.cancelled = true;
                 result.error = Strings::loadString(StringId::OperationCancelled);
                 return result;
             }

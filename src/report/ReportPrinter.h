@@ -15,8 +15,9 @@ public:
     struct Result
     {
         bool ok = false;
-        int pages = 0; // pages printed
-        QString error; // why nothing (or not everything) was printed
+        bool cancelled = false; // the progress stopped it between pages
+        int pages = 0;          // pages printed
+        QString error;          // why nothing (or not everything) was printed
     };
 
     // Pages firstPage..lastPage (from 1; lastPage 0 for the last page).

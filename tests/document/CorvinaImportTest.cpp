@@ -146,7 +146,8 @@ protected:
 
 TEST_F(CorvinaImportTest, TheBundledSampleIsStoredInWavelengthOrder)
 {
-    ASSERT_TRUE(document_->loadFile(sample("corvina.kavw"))) << document_->lastError().toStdString();
+    const OperationResult loaded = document_->loadFile(sample("corvina.kavw"));
+    ASSERT_TRUE(loaded) << loaded.message().toStdString();
     EXPECT_EQ(source_.calls, 1);
     EXPECT_EQ(source_.meter.serial, QStringLiteral("CX30118"));
     EXPECT_EQ(source_.meter.version, QStringLiteral("1.02"));
@@ -287,32 +288,31 @@ TEST_F(CorvinaImportTest, NothingIsStoredWhenTheUserCancelsOrTheDataCannotBeUsed
     openPreviousFile();
 
     source_.answer.reset();
-    EXPECT_FALSE(document_->loadFile(sample("corvina.kavw")));
-    EXPECT_EQ(document_->lastError(), "Cancelled; nothing was changed.");
+    const OperationResult cancelled = document_->loadFile(sample("corvina.kavw"));
+    EXPECT_TRUE(cancelled.isCancelled());
+    EXPECT_EQ(cancelled.message(), "Cancelled; nothing was changed.");
     expectDocumentUnchanged();
 
     source_.answer = standardLink();
     source_.calls = 0;
-    EXPECT_FALSE(document_->loadFile(sample("corvina-bad-date.kavw")));
-    EXPECT_EQ(document_->lastError(),
+    EXPECT_EQ(document_->loadFile(sample("corvina-bad-date.kavw")).message(),
               "The calibration date '17th May' in the download cannot be read; nothing was imported.");
-    EXPECT_FALSE(document_->loadFile(sample("corvina-header-only.kavw")));
-    EXPECT_EQ(document_->lastError(), "No test data found in the download");
-    EXPECT_FALSE(document_->loadFile(sample("corvina-empty.kavw")));
-    EXPECT_EQ(document_->lastError(), "No test data found in the download");
+    EXPECT_EQ(document_->loadFile(sample("corvina-header-only.kavw")).message(),
+              "No test data found in the download");
+    EXPECT_EQ(document_->loadFile(sample("corvina-empty.kavw")).message(), "No test data found in the download");
     EXPECT_EQ(source_.calls, 0) << "nobody is asked for link data that cannot be used";
     expectDocumentUnchanged();
 
     LinkData unnamed = standardLink();
     unnamed.linkName.clear();
     source_.answer = unnamed;
-    EXPECT_FALSE(document_->loadFile(sample("corvina.kavw")));
-    EXPECT_EQ(document_->lastError(), "The link name must have 1 to 50 characters.");
+    EXPECT_EQ(document_->loadFile(sample("corvina.kavw")).message(),
+              "The link name must have 1 to 50 characters.");
     expectDocumentUnchanged();
 
     document_->setLinkDataSource(nullptr);
-    EXPECT_FALSE(document_->loadFile(sample("corvina.kavw")));
-    EXPECT_TRUE(document_->lastError().startsWith("A Corvina download needs the link data"));
+    EXPECT_TRUE(document_->loadFile(sample("corvina.kavw")).message().startsWith(
+        "A Corvina download needs the link data"));
     expectDocumentUnchanged();
 }
 
@@ -324,10 +324,10 @@ TEST_F(CorvinaImportTest, ADatabaseErrorDuringTheStoreLeavesNothingBehind)
     LinkData link = standardLink();
     link.company = {newRecordId(), "Owner", "", QString(21, QLatin1Char('S')), "1.02"};
     source_.answer = link;
-    EXPECT_FALSE(document_->loadFile(sample("corvina.kavw")));
-    EXPECT_TRUE(document_->lastError().startsWith("An error occurred:\n"))
-        << document_->lastError().toStdString();
-    EXPECT_TRUE(document_->lastError().contains("SerialNo")) << document_->lastError().toStdString();
+    const OperationResult refused = document_->loadFile(sample("corvina.kavw"));
+    EXPECT_TRUE(refused.isFailure());
+    EXPECT_TRUE(refused.message().startsWith("An error occurred:\n")) << refused.message().toStdString();
+    EXPECT_TRUE(refused.message().contains("SerialNo")) << refused.message().toStdString();
     expectDocumentUnchanged();
 }
 
@@ -363,7 +363,8 @@ TEST_F(CorvinaImportTest, ADownloadFromACorvinaMeterSaysWhatWasLeftOut)
     meter.download = {LineEvent::data(fileBytes(sample("corvina-four-wavelengths.kavw")))};
     ports_.meters[4] = meter;
     SilentProgress progress;
-    ASSERT_TRUE(document_->download(progress)) << document_->lastError().toStdString();
+    const OperationResult stored = download(progress);
+    ASSERT_TRUE(stored) << stored.message().toStdString();
     EXPECT_EQ(status_.texts.last(), "Download successful Readings left out: 3 (a Corvina link holds at most "
                                     "three wavelengths).");
     EXPECT_EQ(document_->importOmissions().size(), 1);
@@ -372,7 +373,7 @@ TEST_F(CorvinaImportTest, ADownloadFromACorvinaMeterSaysWhatWasLeftOut)
     // A failed store is never reported as a success.
     ports_.meters[4] = meter;
     source_.answer.reset();
-    EXPECT_FALSE(document_->download(progress));
+    EXPECT_TRUE(download(progress).isCancelled());
     EXPECT_TRUE(
         status_.texts.last().startsWith("Cancelled; nothing was changed. The downloaded data are kept in"))
         << status_.texts.last().toStdString();

@@ -25,7 +25,7 @@ protected:
 TEST_F(DocumentDownloadTest, TheWholeRoadFromTheMeterToAWorkingDatabase)
 {
     meterOnPort(3, fileBytes(sample("pendra-v2_10.kav")));
-    ASSERT_TRUE(document_->download(progress_));
+    ASSERT_TRUE(download(progress_));
     EXPECT_EQ(status_.texts.first(), "Initiating download");
     EXPECT_TRUE(status_.texts.contains("Searching for KAV device"));
     EXPECT_EQ(status_.texts.last(), "Download successful");
@@ -41,7 +41,7 @@ TEST_F(DocumentDownloadTest, ADownloadWithNothingToStoreLeavesTheDocumentAsItWas
     ASSERT_TRUE(document_->loadFile(sample("lintel-v2_5.kav")));
     const QString working = document_->workingPath();
     meterOnPort(2, "'Company','555','PN2031','2.10','01/02/07'\r\n");
-    EXPECT_FALSE(document_->download(progress_));
+    EXPECT_FALSE(download(progress_));
     EXPECT_TRUE(status_.texts.last().startsWith(
         "No test data found in the download The downloaded data are kept in "))
         << status_.texts.last().toStdString();
@@ -54,7 +54,7 @@ TEST_F(DocumentDownloadTest, ADownloadWithNothingToStoreLeavesTheDocumentAsItWas
 TEST_F(DocumentDownloadTest, NoMeterMeansNoData)
 {
     prompt_.addAnswer(PromptAnswer::Cancel);
-    EXPECT_FALSE(document_->download(progress_));
+    EXPECT_FALSE(download(progress_));
     EXPECT_EQ(status_.texts.last(), "Could not get data from device");
     EXPECT_EQ(prompt_.exchanges().size(), 1);
     EXPECT_EQ(prompt_.exchanges()[0].kind, "retrycancel");

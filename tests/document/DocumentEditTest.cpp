@@ -82,7 +82,8 @@ protected:
     std::unique_ptr<CFibrologDoc> savedAndReopened()
     {
         prompt_.addAnswer(PromptAnswer::Overwrite);
-        EXPECT_TRUE(document_->onSaveDocument(file_)) << document_->lastError().toStdString();
+        const OperationResult saved = document_->onSaveDocument(file_);
+        EXPECT_TRUE(saved) << saved.message().toStdString();
         auto reopened = std::make_unique<CFibrologDoc>(prompt_, status_, ports_);
         EXPECT_TRUE(reopened->onOpenDocument(file_));
         return reopened;

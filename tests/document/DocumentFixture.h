@@ -28,6 +28,17 @@ protected:
 
     QStringList temporaryFiles() const { return temp_.files(); }
 
+    // The Download command as the window runs it: the transfer, then the store.
+    OperationResult download(JobProgress& progress)
+    {
+        const DownloadResult transfer = document_->transferDownload(progress);
+        if (transfer.ok())
+            return document_->storeDownload(transfer.path);
+        const QString why = CFibrologDoc::transferFailureText(transfer);
+        return transfer.status == DownloadStatus::Cancelled ? OperationResult::cancelled(why)
+                                                            : OperationResult::failure(why);
+    }
+
     static qint64 rows(const QString& file, const char* table)
     {
         Database db;

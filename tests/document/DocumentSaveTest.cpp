@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -61,11 +62,12 @@ private:
 TEST_F(DocumentSaveTest, OnlyMdbNamesAreSavedTo)
 {
     openDownload();
-    EXPECT_FALSE(document_->onSaveDocument(path("results.mdb2")));
-    EXPECT_FALSE(document_->onSaveDocument(path("results")));
-    ASSERT_EQ(prompt_.exchanges().size(), 2);
-    EXPECT_EQ(prompt_.exchanges()[0].text, "File extension needs to be .mdb");
-    EXPECT_EQ(prompt_.exchanges()[0].caption, "Error Saving File");
+    for (const char* name : {"results.mdb2", "results"}) {
+        const OperationResult refused = document_->onSaveDocument(path(name));
+        EXPECT_TRUE(refused.isFailure()) << name;
+        EXPECT_EQ(refused.message(), "File extension needs to be .mdb");
+    }
+    EXPECT_TRUE(prompt_.exchanges().isEmpty()) << "the window shows the reason, not the document";
     EXPECT_FALSE(QFile::exists(path("results.mdb2")));
     EXPECT_TRUE(document_->isModified());
 
@@ -103,8 +105,10 @@ TEST_F(DocumentSaveTest, ClosingTheMergeOrOverwriteQuestionSavesNothing)
     const QByteArray before = fileBytes(target);
     openDownload();
     prompt_.addAnswer(PromptAnswer::Cancel); // Escape, or the window's close button
-    EXPECT_FALSE(document_->onSaveDocument(target));
-    EXPECT_EQ(prompt_.exchanges().size(), 1) << "no error message for a choice the user made";
+    const OperationResult cancelled = document_->onSaveDocument(target);
+    EXPECT_TRUE(cancelled.isCancelled()) << "no failure for a choice the user made";
+    EXPECT_EQ(cancelled.message(), QStringLiteral("The save was cancelled; %1 is unchanged.").arg(target));
+    EXPECT_EQ(prompt_.exchanges().size(), 1);
     EXPECT_EQ(fileBytes(target), before);
     EXPECT_TRUE(document_->isModified());
     EXPECT_TRUE(document_->pathName().isEmpty());
@@ -139,15 +143,16 @@ TEST_F(DocumentSaveTest, AFailedSaveLeavesTheTargetAsItWasAndTheDocumentModified
 
     for (PromptAnswer answer : {PromptAnswer::Merge, PromptAnswer::Overwrite}) {
         prompt_.addAnswer(answer);
-        bool saved = true;
+        std::optional<OperationResult> saved;
         {
             FileSizeLimit nearlyFull(static_cast<rlim_t>(before.size() + 1024));
             saved = document_->onSaveDocument(target);
         }
-        EXPECT_FALSE(saved);
-        EXPECT_EQ(prompt_.exchanges().last().text,
-                  "Failed to save the file.\nPlease select a different filename and try again.");
-        EXPECT_EQ(prompt_.exchanges().last().caption, "Error Saving File");
+        EXPECT_TRUE(saved->isFailure());
+        EXPECT_TRUE(saved->message().startsWith(
+            "Failed to save the file.\nPlease select a different filename and try again.\n"))
+            << saved->message().toStdString();
+        EXPECT_EQ(prompt_.exchanges().last().kind, "mergeoverwrite") << "no message box of its own";
         EXPECT_EQ(fileBytes(target), before);
         EXPECT_FALSE(QFile::exists(target + ".saving"));
         EXPECT_TRUE(document_->isModified());
@@ -160,10 +165,10 @@ TEST_F(DocumentSaveTest, AReadOnlyTargetIsNotWritten)
     const QByteArray before = fileBytes(target);
     QFile(target).setPermissions(QFile::ReadOwner);
     openDownload();
-    EXPECT_FALSE(document_->onSaveDocument(target));
-    EXPECT_EQ(prompt_.exchanges().last().text, "Unrecognized read-only database file.\nUnable to "
-                                               "save.\nPlease try to another filename or delete this "
-                                               "file.");
+    EXPECT_EQ(document_->onSaveDocument(target).message(), "Unrecognized read-only database file.\nUnable to "
+                                                           "save.\nPlease try to another filename or delete "
+                                                           "this file.");
+    EXPECT_TRUE(prompt_.exchanges().isEmpty());
     EXPECT_EQ(fileBytes(target), before);
     EXPECT_TRUE(document_->isModified());
 }
@@ -173,11 +178,10 @@ TEST_F(DocumentSaveTest, AFileThatIsNotATestDatabaseIsNeverReplaced)
     writeFile(path("notes.mdb"), "some notes");
     openDownload();
     prompt_.addAnswer(PromptAnswer::Overwrite);
-    EXPECT_FALSE(document_->onSaveDocument(path("notes.mdb")));
-    EXPECT_EQ(prompt_.exchanges().last().caption, "Error saving file");
-    EXPECT_TRUE(prompt_.exchanges().last().text.startsWith("An error occurred:\n"));
-    EXPECT_TRUE(document_->lastError().contains("not a test database"))
-        << document_->lastError().toStdString();
+    const OperationResult refused = document_->onSaveDocument(path("notes.mdb"));
+    EXPECT_TRUE(refused.isFailure());
+    EXPECT_TRUE(refused.message().startsWith("An error occurred:\n"));
+    EXPECT_TRUE(refused.message().contains("not a test database")) << refused.message().toStdString();
     EXPECT_EQ(fileBytes(path("notes.mdb")), QByteArray("some notes"));
     EXPECT_TRUE(document_->isModified());
 
@@ -193,23 +197,23 @@ TEST_F(DocumentSaveTest, AnEmptyDocumentSavesAsAnEmptyTestDatabaseButNeverOverAF
     const QString target = makeDatabase("target.mdb", "OLD LINK", 2);
     const QByteArray before = fileBytes(target);
     prompt_.addAnswer(PromptAnswer::Overwrite);
-    EXPECT_FALSE(document_->onSaveDocument(target));
-    ASSERT_EQ(prompt_.exchanges().size(), 1);
     EXPECT_EQ(
-        prompt_.exchanges().last().text,
+        document_->onSaveDocument(target).message(),
         QStringLiteral("There are no test results to save: %1 exists already and was left as it is.  Choose "
                        "a new file name to save an empty test database.")
             .arg(target));
+    EXPECT_TRUE(prompt_.exchanges().isEmpty());
     EXPECT_EQ(fileBytes(target), before);
     EXPECT_FALSE(document_->hasDatabase());
 
     const QString empty = path("empty.mdb");
-    ASSERT_TRUE(document_->onSaveDocument(empty)) << document_->lastError().toStdString();
+    const OperationResult saved = document_->onSaveDocument(empty);
+    ASSERT_TRUE(saved) << saved.message().toStdString();
     EXPECT_EQ(SchemaVersions::detectVersion(empty), kCurrentSchemaVersion);
     EXPECT_EQ(rows(empty, "Fiber"), 0);
     EXPECT_EQ(document_->pathName(), empty);
     EXPECT_FALSE(document_->isModified());
-    EXPECT_EQ(prompt_.exchanges().size(), 1);
+    EXPECT_TRUE(prompt_.exchanges().isEmpty());
 }
 
 TEST_F(DocumentSaveTest, SavingBackAsksOnlyWhenTheFileChangedOnDiskOrTheDocumentIsNotItsContent)

@@ -102,8 +102,7 @@ TEST_F(DocumentThreadsTest, ATransferOnAWorkerIsStoredOnTheDocumentsThread)
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     EXPECT_EQ(result.bytes, fileBytes(sample("pendra-v2_10.kav")).size());
 
-    SilentProgress storing;
-    ASSERT_TRUE(document_->storeDownload(result.path, storing));
+    ASSERT_TRUE(document_->storeDownload(result.path));
     EXPECT_EQ(document_->circuits().count(), 19);
     EXPECT_GE(resets, 1);
     EXPECT_EQ(status_.texts.last(), "Download successful");

@@ -48,6 +48,7 @@ protected:
             return filesToOpen_.takeFirst();
         };
         services.choosePrinter = choosePrinter_;
+        services.jobDialogDelayMs = jobDialogDelayMs_;
         services.askDelete = [this](const QString& question) {
             deleteQuestions_ << question;
             return deleteAnswers_.isEmpty() ? DeleteConfirmationAnswer{} : deleteAnswers_.takeFirst();
@@ -120,5 +121,6 @@ protected:
     QList<DeleteConfirmationAnswer> deleteAnswers_;
     QStringList deleteQuestions_;
     std::function<bool(QPrinter&, int)> choosePrinter_;
+    int jobDialogDelayMs_ = -1;
     std::unique_ptr<CMainFrame> frame_;
 };

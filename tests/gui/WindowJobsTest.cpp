@@ -1,5 +1,6 @@
-// The window's long jobs: printing through the printer, and the Download
-// command from a meter on a pseudo-terminal, with its progress dialog.
+// The window's long jobs: opening, saving, storing and printing behind a
+// progress dialog with Cancel, printing through the printer, and the
+// Download command from a meter on a pseudo-terminal.
 #include "WindowFixture.h"
 
 #include "MeterSimProcess.h"
@@ -17,13 +18,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 
-#include "report/LogoSource.h"
-#include "report/PagedReport.h"
-#include "report/ReportPrinter.h"
+#include "database/DatabaseFileWriter.h"
+#include "document/DownloadImporter.h"
+#include "gui/ReportPageView.h"
+#include "gui/ReportPreviewDialog.h"
 #include "support/LocaleGuard.h"
+#include "support/Schema1Builder.h"
 #include "support/TestDatabaseBuilder.h"
 
 #include <QLabel>
@@ -79,7 +81,171 @@ protected:
     std::unique_ptr<DevicePortOpener> realPorts_;
 };
 
+// Presses Cancel in each progress dialog whose text starts with `label`, as
+// soon as it shows, as a user does who changed his mind.
+class CancelPresser
+{
+public:
+    explicit CancelPresser(const QString& label) : label_(label)
+    {
+        timer_.setInterval(2);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { pressWhereShown(); });
+        timer_.start();
+    }
+
+    int pressed() const { return pressed_; }
+
+private:
+    void pressWhereShown()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QProgressDialog*>(widget);
+            if (!dialog || !dialog->isVisible() || !dialog->labelText().startsWith(label_) ||
+                dialog->property("cancelPressed").toBool())
+                continue;
+            if (auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("c2"))) {
+                QTest::mouseClick(cancel, Qt::LeftButton);
+                dialog->setProperty("cancelPressed", true);
+                ++pressed_;
+            }
+        }
+    }
+
+    QString label_;
+    QTimer timer_;
+    int pressed_ = 0;
+};
+
+// A download of one link with `fibers` fibers measured at two wavelengths.
+QByteArray largeDownload(int fibers)
+{
+    QByteArray text = "'Big Cabling','555','SN:P7','2.10','01/02/07'\r\n'C',0,'',0,0,0,0,0,0\r\n"
+                      "'C',0,'',0,0,0,0,0,0\r\n'C',1,'',0,0,0,0,0,0\r\n'C',1,'',0,0,0,0,0,0\r\n"
+                      "1,'BIG LINK','01/02/07',900,2,0,21,3,2,-18.00,-19.00\r\n\r\n"
+                      "1,0,'BIG LINK','01/02/07','850nm','1300nm'\r\n";
+    for (int f = 1; f <= fibers; ++f)
+        text += "'" + QByteArray::number(f) + "',-21.50,-20.40\r\n";
+    return text + "\r\n";
+}
+
 } // namespace
+
+// Opening, storing, saving and printing run behind a progress dialog; its
+// Cancel leaves the file and the document as they were, and is said in the
+// status bar, not as an error.
+TEST_F(WindowTest, CancelDuringEachLongJobLeavesTheFileAndTheDocumentAsTheyWere)
+{
+    constexpr int kFibers = 20000;
+    const QByteArray download = largeDownload(kFibers);
+    const QString bigKav = path("big.kav");
+    writeFile(bigKav, download);
+    const QString big = path("big.mdb");
+    ASSERT_TRUE(DownloadImporter::importFile(bigKav, big).stored());
+    const QString small = path("small.mdb");
+    ASSERT_TRUE(DownloadImporter::importFile(sample("lintel-v2_5.kav"), small).stored());
+    const QString target = path("target.mdb");
+    QFile::copy(small, target);
+    const QString old = path("old.mdb");
+    {
+        Schema1Builder v1(old);
+        const RecordId company = v1.addCompany("Old Meter Co", "1.30");
+        v1.addFiber(v1.addSite(company, "Riser", 0x01, 1000.0f, 2, 1, -25.6f, 0, 0), "01", 0, -30.0f, 0, 0);
+    }
+    ScriptedMeter meter;
+    meter.answer = {LineEvent::data("PN2031")};
+    meter.download = {LineEvent::data(download)};
+    ports_.meters[1] = meter;
+    choosePrinter_ = [&](QPrinter& printer, int) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path("printed.pdf"));
+        return true;
+    };
+    // The dialog shows at once, so that Cancel is in reach however fast the machine is.
+    jobDialogDelayMs_ = 0;
+    makeFrame();
+
+    const QString cancelled = "Cancelled; nothing was changed.";
+    const QString saveCancelled = QStringLiteral("The save was cancelled; %1 is unchanged.").arg(target);
+    // Another program saving the target keeps this one waiting until the user cancels.
+    std::unique_ptr<DatabaseFileWriter> otherSaver;
+    const struct
+    {
+        const char* job;
+        const char* dialogText; // of the dialog whose Cancel is pressed
+        QString documentPath;   // what the window shows before
+        bool modified;
+        std::function<void()> run;
+        QString status; // the status text after
+    } jobs[] = {
+        {"File > Open", "Opening big.mdb", small, false, [&] { filesToOpen_ << big, trigger(FileOpen); },
+         cancelled},
+        {"File > Open of a download", "Storing the download", small, false,
+         [&] { filesToOpen_ << bigKav, trigger(FileOpen); }, cancelled},
+        {"File > Open with a conversion", "Converting old.mdb", small, false,
+         [&] {
+             prompt_.addAnswer(PromptAnswer::Yes);
+             filesToOpen_ << old, trigger(FileOpen);
+         },
+         cancelled},
+        {"Download", "Storing the download", small, false, [&] { trigger(Download); },
+         cancelled + " The downloaded data are kept in "},
+        {"Save As over another program's save", "Saving target.mdb", small, true,
+         [&] {
+             otherSaver = std::make_unique<DatabaseFileWriter>(target);
+             QString why;
+             ASSERT_TRUE(otherSaver->prepare(&why)) << why.toStdString();
+             prompt_.addSaveFileName(target);
+             prompt_.addAnswer(PromptAnswer::Overwrite);
+             trigger(FileSaveAs);
+             otherSaver.reset();
+         },
+         saveCancelled},
+        {"Save As with a merge", "Saving target.mdb", big, true,
+         [&] {
+             prompt_.addSaveFileName(target);
+             prompt_.addAnswer(PromptAnswer::Merge);
+             trigger(FileSaveAs);
+         },
+         saveCancelled},
+        {"Print", "Printing page", big, false,
+         [&] {
+             trigger(ViewDetails);
+             trigger(Print);
+         },
+         "Printing was stopped after "},
+    };
+    for (const auto& job : jobs) {
+        SCOPED_TRACE(job.job);
+        ASSERT_TRUE(frame_->openFile(job.documentPath));
+        document().setModifiedFlag(job.modified);
+        const int circuits = document().circuits().count();
+        const QString working = document().workingPath();
+        const QByteArray targetBefore = fileBytes(target);
+        const QByteArray oldBefore = fileBytes(old);
+        const qsizetype said = prompt_.exchanges().size();
+        {
+            CancelPresser presser(QLatin1String(job.dialogText));
+            job.run();
+            EXPECT_EQ(presser.pressed(), 1) << "the dialog was up while the job ran";
+        }
+        EXPECT_EQ(document().pathName(), QFileInfo(job.documentPath).absoluteFilePath());
+        EXPECT_EQ(document().circuits().count(), circuits);
+        EXPECT_EQ(document().workingPath(), working);
+        EXPECT_EQ(document().isModified(), job.modified);
+        // No working copy but the document's is left (a download's data are kept, and say where).
+        EXPECT_EQ(QDir(temp_.path()).entryList({"*.mdb"}, QDir::Files),
+                  QStringList{QFileInfo(working).fileName()});
+        EXPECT_EQ(fileBytes(target), targetBefore) << "byte for byte";
+        EXPECT_EQ(fileBytes(old), oldBefore);
+        EXPECT_FALSE(QFile::exists(old + ".backup"));
+        for (qsizetype i = said; i < prompt_.exchanges().size(); ++i)
+            EXPECT_NE(prompt_.exchanges().at(i).kind, "message")
+                << prompt_.exchanges().at(i).text.toStdString();
+        QCoreApplication::processEvents(); // status texts from the worker
+        EXPECT_TRUE(frame_->statusPanes().messageText().startsWith(job.status))
+            << frame_->statusPanes().messageText().toStdString();
+    }
+}
 
 TEST_F(WindowTest, PrintGoesThroughThePrinterOfTheCurrentLayout)
 {
@@ -114,18 +280,18 @@ TEST_F(WindowTest, PrintGoesThroughThePrinterOfTheCurrentLayout)
     EXPECT_TRUE(details.contains("Circuit Detail Report")) << details.left(400).toStdString();
     EXPECT_EQ(offeredPages, 19) << "one page per circuit";
 
-    // What Print Preview shows: the same pages on the window's printer.
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewWidget preview(&printer);
-    std::unique_ptr<PagedReport> report = view().makeReport();
-    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* device) {
-        ReportPrinter::print(*report, *device, LogoSource(QString()));
+    // File > Print Preview shows the same pages, laid out for the window's printer.
+    int previewPages = 0;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        previewPages = preview->pages().pageCount();
+        screenshot(*preview, QStringLiteral("print-preview"));
+        preview->reject();
     });
-    preview.resize(700, 900);
-    preview.show();
-    preview.updatePreview();
-    EXPECT_EQ(preview.pageCount(), 19);
-    screenshot(preview, QStringLiteral("print-preview"));
+    trigger(PrintPreview);
+    EXPECT_EQ(previewPages, 19);
 }
 
 // The page size of a PDF, as pdfinfo says it ("612 x 792 pts (letter)").

@@ -139,8 +139,8 @@ TEST_F(WindowTest, ANameThatLostBytesOnItsWayInOpensAndSavesNoOtherFile)
     prompt_.addSaveFileName(misread);
     prompt_.addAnswer(PromptAnswer::Overwrite);
     trigger(FileSaveAs);
-    EXPECT_TRUE(document().lastError().contains("is not valid UTF-8"))
-        << document().lastError().toStdString();
+    EXPECT_TRUE(prompt_.exchanges().last().text.contains("is not valid UTF-8"))
+        << prompt_.exchanges().last().text.toStdString();
     EXPECT_EQ(fileBytes(misread), other);
 
     // "fibrolog --print" with the name as the user typed it.

@@ -2566,6 +2566,51 @@ Ungültige Betriebsreserve</translation>
     </message>
 
     <!-- Jobs off the UI thread and one error channel (45420-45439) -->
+    <message id="45420">
+        <source>Opening %1</source>
+        <extracomment>JobOpening</extracomment>
+        <translation>%1 wird geöffnet</translation>
+    </message>
+    <message id="45421">
+        <source>Saving %1</source>
+        <extracomment>JobSaving</extracomment>
+        <translation>%1 wird gespeichert</translation>
+    </message>
+    <message id="45422">
+        <source>Converting %1</source>
+        <extracomment>JobConverting</extracomment>
+        <translation>%1 wird umgewandelt</translation>
+    </message>
+    <message id="45423">
+        <source>The file is being opened, saved or stored just now; the change was not made.</source>
+        <extracomment>DocumentBusy</extracomment>
+        <translation>Die Datei wird gerade geöffnet, gespeichert oder abgelegt; die Änderung wurde nicht vorgenommen.</translation>
+    </message>
+    <message id="45424">
+        <source>The save was cancelled; %1 is unchanged.</source>
+        <extracomment>SaveCancelled</extracomment>
+        <translation>Das Speichern wurde abgebrochen; %1 ist unverändert.</translation>
+    </message>
+    <message id="45425">
+        <source>%1 is not a test database of this program; it was not replaced.</source>
+        <extracomment>NotReplacedNotTestDatabase</extracomment>
+        <translation>%1 ist keine Testdatenbank dieses Programms; sie wurde nicht ersetzt.</translation>
+    </message>
+    <message id="45426">
+        <source>Cannot copy %1 to the temporary folder.</source>
+        <extracomment>CannotCopyToTemporary</extracomment>
+        <translation>%1 kann nicht in den temporären Ordner kopiert werden.</translation>
+    </message>
+    <message id="45427">
+        <source>%1 is a meter&apos;s download, not a test database: it is stored as one, not opened.</source>
+        <extracomment>DownloadNotOpenedAsDocument</extracomment>
+        <translation>%1 ist ein Download eines Messgeräts, keine Testdatenbank: er wird als solche gespeichert, nicht geöffnet.</translation>
+    </message>
+    <message id="45428">
+        <source>Printing was stopped after %1 pages; those pages were sent to the printer.</source>
+        <extracomment>PrintStopped</extracomment>
+        <translation>Der Druck wurde nach %1 Seiten abgebrochen; diese Seiten wurden an den Drucker gegeben.</translation>
+    </message>
 
     <!-- Print preview (45440-45449) -->
     <message id="45440">
