@@ -613,6 +613,35 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // Result rows, verdict colours and the Link Wizard's pages (45480-45499)
 
     // Link charts and reports of chosen circuits (45500-45529)
+    {LinkChartTitle, "Link Chart"},
+    {LinkChartSeriesTitle, "%1: optical loss in dB"},
+    {LinkChartLegendPass, "Pass"},
+    {LinkChartLegendFail, "Fail (hatched)"},
+    {LinkChartLegendNoVerdict, "No verdict (outline)"},
+    {LinkChartLegendLimit, "Allowed loss"},
+    {LinkChartNoLossReadings, "This link has no optical loss readings to chart."},
+    {LinkChartCircuitsOf, "Circuits %1 to %2 of %3"},
+    {LinkChartNoLink, "No link is open."},
+    {MenuExport, "E&xport"},
+    {MenuExportPdf, "&PDF Report..."},
+    {MenuExportCsv, "&CSV..."},
+    {MenuLinkChart, "&Link Chart"},
+    {ExportPdfTitle, "Export PDF Report"},
+    {ExportCsvTitle, "Export CSV"},
+    {ExportReportGroup, "Report"},
+    {ExportDetails, "&Details: one page per circuit"},
+    {ExportSummary, "&Summary: one line per circuit"},
+    {ExportCharts, "Add a &chart page per link"},
+    {ExportCircuitsGroup, "Circuits"},
+    {ExportAllCircuits, "&All circuits"},
+    {ExportCurrentLink, "The current &link (%1)"},
+    {ExportFailingOnly, "&Failing circuits only"},
+    {ExportNothingChosen, "No circuit is chosen: there is nothing to export."},
+    {ExportPdfFilter, "PDF files (*.pdf)"},
+    {ExportCsvFilter, "CSV files (*.csv)"},
+    {ExportWritten, "Wrote %1 to %2"},
+    {PrintCircuitsTab, "Circuits"},
+    {ExportJob, "Exporting..."},
 
     // The circuit browser (45530-45549)
 

@@ -581,6 +581,35 @@ enum : int
     // Result rows, verdict colours and the Link Wizard's pages (45480-45499)
 
     // Link charts and reports of chosen circuits (45500-45529)
+    LinkChartTitle = 45500,
+    LinkChartSeriesTitle = 45501,
+    LinkChartLegendPass = 45502,
+    LinkChartLegendFail = 45503,
+    LinkChartLegendNoVerdict = 45504,
+    LinkChartLegendLimit = 45505,
+    LinkChartNoLossReadings = 45506,
+    LinkChartCircuitsOf = 45507,
+    LinkChartNoLink = 45508,
+    MenuExport = 45509,
+    MenuExportPdf = 45510,
+    MenuExportCsv = 45511,
+    MenuLinkChart = 45512,
+    ExportPdfTitle = 45513,
+    ExportCsvTitle = 45514,
+    ExportReportGroup = 45515,
+    ExportDetails = 45516,
+    ExportSummary = 45517,
+    ExportCharts = 45518,
+    ExportCircuitsGroup = 45519,
+    ExportAllCircuits = 45520,
+    ExportCurrentLink = 45521,
+    ExportFailingOnly = 45522,
+    ExportNothingChosen = 45523,
+    ExportPdfFilter = 45524,
+    ExportCsvFilter = 45525,
+    ExportWritten = 45526,
+    PrintCircuitsTab = 45527,
+    ExportJob = 45528,
 
     // The circuit browser (45530-45549)
 
