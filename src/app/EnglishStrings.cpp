@@ -639,7 +639,7 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {ExportNothingChosen, "No circuit is chosen: there is nothing to export."},
     {ExportPdfFilter, "PDF files (*.pdf)"},
     {ExportCsvFilter, "CSV files (*.csv)"},
-    {ExportWritten, "Wrote %1 to %2"},
+    {ExportWritten, "Written: %1"},
     {PrintCircuitsTab, "Circuits"},
     {ExportJob, "Exporting..."},
 

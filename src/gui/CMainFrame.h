@@ -16,6 +16,7 @@ class DialogPrompt;
 class FieldEditCommands;
 class PagedReport;
 class FrameStatusBar;
+class LinkChartPanel;
 class NoticeArea;
 class QAction;
 class QActionGroup;
@@ -47,6 +48,9 @@ struct FrameServices
     std::function<bool(const QString& path)> openDocument;
     // Where the manuals are looked for; the installed and the usual folders when empty.
     QStringList manualFolders;
+    // The file File > Export writes, given the file dialog's filter and the
+    // default suffix; nothing when the user cancels. The file dialog when null.
+    std::function<std::optional<QString>(const QString& filter, const QString& suffix)> chooseExportFile;
 };
 
 // The program's one window around the report view: the menus, the toolbar,
@@ -68,6 +72,8 @@ public:
     NoticeArea& notices() { return *notices_; }
     QPrinter& printer() { return *printer_; }
     QAction* command(int id) const { return actions_.value(id); }
+    // The "Link Chart" dock (View > Link Chart shows it).
+    LinkChartPanel& linkChartPanel() { return *chartPanel_; }
 
     // Opens a test database as File > Open does (after the save question).
     bool openFile(const QString& path);
@@ -98,6 +104,15 @@ private:
     void updateCommands();
     void addRecentFile(const QString& path);
     void updateRecentFiles();
+
+    // File > Export (PDF Report..., CSV...) and the Link Chart dock with its View entry.
+    void buildExportCommands();
+    void updateExportCommands();
+    void exportPdfReport();
+    void exportCsv();
+    std::optional<QString> chooseExportFile(int filterId, const QString& suffix);
+    // The current circuit's link ID, empty without circuits.
+    QString currentLinkId() const;
 
     void fileNew();
     void fileOpen();
@@ -146,4 +161,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     QHash<int, QAction*> actions_;
     FieldEditCommands* fieldEdits_ = nullptr;
+    LinkChartPanel* chartPanel_ = nullptr;
+    QAction* exportPdf_ = nullptr;
+    QAction* exportCsv_ = nullptr;
 };

@@ -132,33 +132,49 @@ private:
     QRect plot_;
 };
 
-// The legend's swatches and their words, left to right.
-void drawLegend(PagePainter& painter, int x, int y, int textHeight)
+// The legend: a swatch and its word for each shape, left to right, going on
+// below where the width ends. Returns the height it takes; draws only when asked.
+int drawLegend(PagePainter& painter, const QRect& area, int textHeight, bool draw)
 {
     const int swatch = textHeight;
     const int gap = textHeight / 2;
-    const auto word = [&](int id) {
-        const QString text = Strings::loadString(id);
-        painter.drawText(x, y, text);
-        x += painter.textWidth(text) + 2 * swatch;
+    int x = area.left();
+    int y = area.top();
+    const auto item = [&](int textId, auto drawSwatch, int swatchWidth) {
+        const QString text = Strings::loadString(textId);
+        const int width = swatchWidth + gap + painter.textWidth(text);
+        if (x > area.left() && x + width > area.right()) {
+            x = area.left();
+            y += textHeight * 3 / 2;
+        }
+        if (draw) {
+            drawSwatch(QRect(x, y, swatchWidth, swatch));
+            painter.drawText(x + swatchWidth + gap, y, text);
+        }
+        x += width + 2 * swatch;
     };
-    QRect box(x, y, swatch, swatch);
-    painter.fillBox(box, QColor::fromRgb(LinkChartPainter::kPassColour));
-    x += swatch + gap;
-    word(LinkChartLegendPass);
-    box.moveLeft(x);
-    painter.hatchBox(box, QColor::fromRgb(LinkChartPainter::kFailColour), 3, 1);
-    painter.outlineBox(box, QColor::fromRgb(LinkChartPainter::kFailColour), 1.5);
-    x += swatch + gap;
-    word(LinkChartLegendFail);
-    box.moveLeft(x);
-    painter.outlineBox(box, kOutlineColour, 0.75);
-    x += swatch + gap;
-    word(LinkChartLegendNoVerdict);
-    painter.drawColouredLine({x, y + swatch / 2}, {x + 2 * swatch, y + swatch / 2},
-                             QColor::fromRgb(LinkChartPainter::kLimitColour), 1.5);
-    x += 2 * swatch + gap;
-    word(LinkChartLegendLimit);
+    item(
+        LinkChartLegendPass,
+        [&](const QRect& box) { painter.fillBox(box, QColor::fromRgb(LinkChartPainter::kPassColour)); },
+        swatch);
+    item(
+        LinkChartLegendFail,
+        [&](const QRect& box) {
+            painter.hatchBox(box, QColor::fromRgb(LinkChartPainter::kFailColour), 3, 1);
+            painter.outlineBox(box, QColor::fromRgb(LinkChartPainter::kFailColour), 1.5);
+        },
+        swatch);
+    item(
+        LinkChartLegendNoVerdict, [&](const QRect& box) { painter.outlineBox(box, kOutlineColour, 0.75); },
+        swatch);
+    item(
+        LinkChartLegendLimit,
+        [&](const QRect& box) {
+            painter.drawColouredLine({box.left(), box.center().y()}, {box.right(), box.center().y()},
+                                     QColor::fromRgb(LinkChartPainter::kLimitColour), 1.5);
+        },
+        2 * swatch);
+    return y + textHeight - area.top();
 }
 
 } // namespace
@@ -179,7 +195,7 @@ void LinkChartPainter::paint(PagePainter& painter, const LinkChart& chart, const
     }
 
     const Scale scale = scaleFor(chart, first, count);
-    const int legendHeight = 2 * textHeight;
+    const int legendHeight = drawLegend(painter, area, textHeight, false) + textHeight;
     const int panels = static_cast<int>(chart.series().size());
     const int panelHeight = (area.height() - legendHeight) / panels;
     const int labelWidth = painter.textWidth(QStringLiteral("-00.0")) + textHeight / 2;
@@ -217,5 +233,5 @@ void LinkChartPainter::paint(PagePainter& painter, const LinkChart& chart, const
             }
         }
     }
-    drawLegend(painter, area.left(), area.bottom() - textHeight, textHeight);
+    drawLegend(painter, area.adjusted(0, area.height() - legendHeight + textHeight, 0, 0), textHeight, true);
 }

@@ -2854,9 +2854,9 @@ Gehe zu Datensatz</translation>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message id="45526">
-        <source>Wrote %1 to %2</source>
+        <source>Written: %1</source>
         <extracomment>ExportWritten</extracomment>
-        <translation>%1 nach %2 geschrieben</translation>
+        <translation>Geschrieben: %1</translation>
     </message>
     <message id="45527">
         <source>Circuits</source>
