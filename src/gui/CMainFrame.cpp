@@ -584,6 +584,7 @@ void CMainFrame::printReport()
 
 void CMainFrame::printPagedReport(PagedReport& report, bool pageRange)
 {
+    std::unique_ptr<PagedReport> chosen; // the report of the circuits chosen in the print dialog
     const int pages = report.paginate(PageMetrics::fromDevice(*printer_));
     if (services_.choosePrinter) {
         if (!services_.choosePrinter(*printer_, pages))
@@ -592,23 +593,28 @@ void CMainFrame::printPagedReport(PagedReport& report, bool pageRange)
         QPrintDialog dialog(printer_.get(), QApplication::activeModalWidget()
                                                 ? QApplication::activeModalWidget()
                                                 : static_cast<QWidget*>(this));
+        PrintChoiceTab* choiceTab = nullptr;
         if (pageRange) {
             dialog.setMinMax(1, pages);
             dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+            choiceTab = addPrintChoice(dialog);
         } else {
             dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
             dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
         }
         if (dialog.exec() != QDialog::Accepted)
             return;
+        if (choiceTab && !chosePrintReport(*choiceTab, chosen))
+            return;
     }
+    PagedReport& printed = chosen ? *chosen : report;
     const bool ranged = pageRange && printer_->printRange() == QPrinter::PageRange;
     const int first = ranged ? printer_->fromPage() : 1;
     const int last = ranged ? printer_->toPage() : 0;
     const LogoSource logos(logoPath_);
     const ReportPrinter::Result result =
         runWithProgress(this, Strings::loadString(StringId::PromptPrint), [&](JobProgress& progress) {
-            return ReportPrinter::print(report, *printer_, logos, first, last, &progress);
+            return ReportPrinter::print(printed, *printer_, logos, first, last, &progress);
         });
     if (!result.ok)
         prompt_->message(Strings::loadString(StringId::ErrorOccurred) + result.error,
@@ -911,4 +917,34 @@ void CMainFrame::exportCsv()
         prompt_->message(Strings::loadString(ErrorOccurred) + error, Strings::loadString(AppTitle),
                          PromptIcon::Exclamation);
     }
+}
+
+PrintChoiceTab* CMainFrame::addPrintChoice(QPrintDialog& dialog)
+{
+    auto* tab = new PrintChoiceTab(currentLinkId(), !view_->showsDetails());
+    dialog.setOptionTabs({tab}); // the dialog owns the tab from here
+    return tab;
+}
+
+bool CMainFrame::chosePrintReport(const PrintChoiceTab& tab, std::unique_ptr<PagedReport>& chosen)
+{
+    const CircuitChoice choice = tab.choice();
+    if (choice.choosesAll() && !tab.linkCharts())
+        return true; // the report as the view makes it
+    const ChosenCircuits circuits(document_->circuits(), choice);
+    if (circuits.isEmpty()) {
+        prompt_->message(Strings::loadString(StringId::ExportNothingChosen),
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Information);
+        return false;
+    }
+    ReportOptions options;
+    options.lengthInKilometers = view_->lengthInKilometers();
+    if (view_->showsDetails()) {
+        chosen = std::make_unique<CircuitDetailReport>(circuits, options);
+    } else {
+        auto summary = std::make_unique<CircuitSummaryReport>(circuits, options);
+        summary->setLinkCharts(tab.linkCharts());
+        chosen = std::move(summary);
+    }
+    return true;
 }

@@ -21,7 +21,9 @@ class NoticeArea;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QPrintDialog;
 class QPrinter;
+class PrintChoiceTab;
 class QSettings;
 class QToolBar;
 class SerialPortOpener;
@@ -111,6 +113,11 @@ private:
     void exportPdfReport();
     void exportCsv();
     std::optional<QString> chooseExportFile(int filterId, const QString& suffix);
+    // The print dialog's "Circuits" tab, and the report of what it chose:
+    // `chosen` stays empty for every circuit without charts; false, after
+    // saying so, when the choice leaves no circuit.
+    PrintChoiceTab* addPrintChoice(QPrintDialog& dialog);
+    bool chosePrintReport(const PrintChoiceTab& tab, std::unique_ptr<PagedReport>& chosen);
     // The current circuit's link ID, empty without circuits.
     QString currentLinkId() const;
 

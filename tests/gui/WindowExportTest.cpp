@@ -9,10 +9,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -62,7 +64,7 @@ protected:
     // Answers the export dialog when it shows: clicks the buttons named, then OK.
     void answerExportDialog(const QStringList& buttons)
     {
-        QTimer::singleShot(0, [buttons] {
+        QTimer::singleShot(0, [this, buttons] {
             QWidget* dialog = QApplication::activeModalWidget();
             ASSERT_NE(dialog, nullptr);
             ASSERT_EQ(dialog->objectName(), "reportExportDialog");
@@ -71,6 +73,7 @@ protected:
                 ASSERT_NE(button, nullptr) << name.toStdString();
                 QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
             }
+            screenshot(*dialog, "export-pdf-dialog");
             auto* box = dialog->findChild<QDialogButtonBox*>();
             QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
         });
@@ -162,4 +165,34 @@ TEST_F(WindowExportTest, TheChartPanelFollowsTheCurrentLinkAndItsEdits)
 
     ASSERT_TRUE(document().deleteCircuit(1).ok());
     EXPECT_EQ(panel.chart().circuitIds(), QStringList({"1", "3"}));
+}
+
+TEST_F(WindowExportTest, ThePrintDialogOffersTheChoiceOfCircuits)
+{
+    ASSERT_TRUE(frame_->openFile(makeLinks()));
+    trigger(CommandIds::ViewDetails);
+    // The print dialog itself, printing into a PDF file as it offers to.
+    frame_->printer().setOutputFormat(QPrinter::PdfFormat);
+    frame_->printer().setOutputFileName(path("printed.pdf"));
+    bool tabShown = false;
+    QTimer::singleShot(0, [this, &tabShown] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QWidget* tab = dialog->findChild<QWidget*>("printCircuitChoice");
+        ASSERT_NE(tab, nullptr);
+        tabShown = true;
+        screenshot(*dialog, "print-dialog");
+        auto* failing = tab->findChild<QRadioButton*>("exportFailing");
+        failing->setChecked(true);
+        EXPECT_FALSE(tab->findChild<QCheckBox*>("exportCharts")->isEnabled()) << "no charts with details";
+        dialog->accept();
+    });
+    trigger(CommandIds::Print);
+    ASSERT_TRUE(tabShown);
+    EXPECT_EQ(pageCount(path("printed.pdf")), 2);
+    QStringList ids;
+    for (const auto& match :
+         QRegularExpression("Circuit ID:\\s+(\\S+)").globalMatch(pdfText(path("printed.pdf"))))
+        ids << match.captured(1);
+    EXPECT_EQ(ids, QStringList({"2", "B1"}));
 }
