@@ -45,20 +45,19 @@ protected:
         }
         // The link and its company above the chart, as on the page.
         QString head = chart.linkId() + QStringLiteral(" \u2014 ") + chart.companyName();
-        if (panel_.countShown() < chart.fiberCount()) {
+        if (chart.fiberCount() < panel_.linkSize()) {
             head += QStringLiteral("   ") +
                     Strings::formatMessage(Strings::loadString(StringId::LinkChartCircuitsOf),
-                                           {QString::number(panel_.firstShown() + 1),
-                                            QString::number(panel_.firstShown() + panel_.countShown()),
-                                            QString::number(chart.fiberCount())});
+                                           {QString::number(panel_.offsetInLink() + 1),
+                                            QString::number(panel_.offsetInLink() + chart.fiberCount()),
+                                            QString::number(panel_.linkSize())});
         }
         QFont bold = font();
         bold.setBold(true);
         pagePainter.selectFont(bold);
         pagePainter.drawText(area.left(), area.top(), head);
         area.setTop(area.top() + 2 * margin);
-        LinkChartPainter::paint(pagePainter, chart, area, font(), panel_.firstShown(), panel_.countShown(),
-                                panel_.marked());
+        LinkChartPainter::paint(pagePainter, chart, area, font(), 0, -1, panel_.marked());
     }
 
 private:
@@ -71,15 +70,21 @@ LinkChartPanel::LinkChartPanel(CFibrologDoc& document, QWidget* parent)
     setObjectName(QStringLiteral("linkChartPanel"));
     area_ = new ChartArea(*this);
     setWidget(area_);
-    connect(&document_, &CFibrologDoc::circuitsReset, this, &LinkChartPanel::refresh);
-    connect(&document_, &CFibrologDoc::circuitsChanged, this, &LinkChartPanel::refresh);
-    connect(&document_, &CFibrologDoc::circuitRemoved, this, &LinkChartPanel::refresh);
+    connect(&document_, &CFibrologDoc::circuitsReset, this, &LinkChartPanel::rebuild);
+    connect(&document_, &CFibrologDoc::circuitsChanged, this, &LinkChartPanel::rebuild);
+    connect(&document_, &CFibrologDoc::circuitRemoved, this, &LinkChartPanel::rebuild);
     connect(&document_, &CFibrologDoc::currentIndexChanged, this, &LinkChartPanel::refresh);
 }
 
 void LinkChartPanel::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
+    rebuild();
+}
+
+void LinkChartPanel::rebuild()
+{
+    linkFirst_ = linkEnd_ = 0;
     refresh();
 }
 
@@ -90,24 +95,30 @@ void LinkChartPanel::refresh()
         return;
     const FiberCursor& cursor = document_.circuits();
     chart_ = LinkChart();
-    first_ = count_ = 0;
+    offset_ = 0;
     marked_ = -1;
-    if (!cursor.isEmpty()) {
+    if (cursor.isEmpty()) {
+        linkFirst_ = linkEnd_ = 0;
+        area_->update();
+        return;
+    }
+    const int current = std::clamp(document_.currentIndex(), 0, cursor.count() - 1);
+    if (current < linkFirst_ || current >= linkEnd_) {
         // The current circuit's link: the run of circuits around it that the
         // summary report puts under one header.
-        const int current = std::clamp(document_.currentIndex(), 0, cursor.count() - 1);
-        int first = current;
-        while (first > 0 &&
-               !SummaryPagination::startsGroup(cursor.recordAt(first - 1), cursor.recordAt(first)))
-            --first;
-        int end = current + 1;
-        while (end < cursor.count() &&
-               !SummaryPagination::startsGroup(cursor.recordAt(end - 1), cursor.recordAt(end)))
-            ++end;
-        chart_ = LinkChart::of(ChosenCircuits(cursor), first, end - first);
-        marked_ = current - first;
-        first_ = marked_ / LinkChartPage::kFibersPerPage * LinkChartPage::kFibersPerPage;
-        count_ = std::min(LinkChartPage::kFibersPerPage, chart_.fiberCount() - first_);
+        linkFirst_ = current;
+        while (linkFirst_ > 0 &&
+               !SummaryPagination::startsGroup(cursor.recordAt(linkFirst_ - 1), cursor.recordAt(linkFirst_)))
+            --linkFirst_;
+        linkEnd_ = current + 1;
+        while (linkEnd_ < cursor.count() &&
+               !SummaryPagination::startsGroup(cursor.recordAt(linkEnd_ - 1), cursor.recordAt(linkEnd_)))
+            ++linkEnd_;
     }
+    // The chart page of the link the current circuit is on, as printed.
+    offset_ = (current - linkFirst_) / LinkChartPage::kFibersPerPage * LinkChartPage::kFibersPerPage;
+    const int count = std::min(LinkChartPage::kFibersPerPage, linkEnd_ - linkFirst_ - offset_);
+    chart_ = LinkChart::of(ChosenCircuits(cursor), linkFirst_ + offset_, count);
+    marked_ = current - linkFirst_ - offset_;
     area_->update();
 }

@@ -19,11 +19,13 @@ class LinkChartPanel : public QDockWidget
 public:
     explicit LinkChartPanel(CFibrologDoc& document, QWidget* parent = nullptr);
 
+    // The chart on show: the current link's circuits, or the page of them
+    // the current circuit is on, which is marked (an index of the chart).
     const LinkChart& chart() const { return chart_; }
-    // The chart's fibers on show: first and count, and the marked one (chart index).
-    int firstShown() const { return first_; }
-    int countShown() const { return count_; }
     int marked() const { return marked_; }
+    // Where the chart's first circuit stands in its link, and how many the link has.
+    int offsetInLink() const { return offset_; }
+    int linkSize() const { return linkEnd_ - linkFirst_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,12 +33,17 @@ protected:
 private:
     class ChartArea;
 
+    // The circuits changed: the link's bounds are found again.
+    void rebuild();
     void refresh();
 
     CFibrologDoc& document_;
     ChartArea* area_ = nullptr;
     LinkChart chart_;
-    int first_ = 0;
-    int count_ = 0;
+    // The current link's circuits in the cursor, kept while moving within
+    // it, so a step through a link of thousands does not walk it again.
+    int linkFirst_ = 0;
+    int linkEnd_ = 0;
+    int offset_ = 0;
     int marked_ = -1;
 };

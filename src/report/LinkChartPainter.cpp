@@ -49,6 +49,9 @@ Scale scaleFor(const LinkChart& chart, int first, int count)
     }
     if (high - low < 0.1)
         high = low + 1;
+    // Room above the highest bar or limit, so a loss just above its limit
+    // shows both, and a limit never runs along the frame's top.
+    high += (high - low) * 0.08;
     const double raw = (high - low) / 5;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     double step = power;
@@ -60,8 +63,7 @@ Scale scaleFor(const LinkChart& chart, int first, int count)
     Scale scale;
     scale.step = step;
     scale.low = std::floor(low / step) * step;
-    // Room above the highest bar, so a loss just above its limit shows both.
-    scale.high = (std::floor(high / step) + 1) * step;
+    scale.high = std::ceil(high / step) * step;
     return scale;
 }
 
@@ -82,7 +84,7 @@ public:
     void drawGrid(int labelRight, int textHeight) const
     {
         const int count = static_cast<int>(std::lround((scale_.high - scale_.low) / scale_.step));
-        const int decimals = scale_.step < 1 ? 1 : 0;
+        const int decimals = scale_.step < 0.1 ? 2 : scale_.step < 1 ? 1 : 0;
         for (int k = 0; k <= count; ++k) {
             const double value = scale_.low + k * scale_.step;
             const int y = yOf(value);

@@ -156,6 +156,7 @@ TEST_F(WindowExportTest, TheChartPanelFollowsTheCurrentLinkAndItsEdits)
     // The failing circuit 2's hatched bar is on the screen.
     const QImage picture = panel.grab().toImage();
     screenshot(panel, "link-chart-panel");
+    screenshot(*frame_, "window-link-chart");
     bool failShown = false;
     for (int y = 0; y < picture.height() && !failShown; ++y) {
         for (int x = 0; x < picture.width() && !failShown; ++x)
