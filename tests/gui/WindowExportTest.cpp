@@ -92,7 +92,7 @@ protected:
 
 } // namespace
 
-TEST_F(WindowExportTest, ExportsAPdfReportOfAChosenPartThroughTheMenus)
+TEST_F(WindowExportTest, ExportsAPdfReportAndCsvOfAChosenPartThroughTheMenus)
 {
     ASSERT_TRUE(frame_->openFile(makeLinks()));
     trigger(CommandIds::ViewDetails);
@@ -122,6 +122,19 @@ TEST_F(WindowExportTest, ExportsAPdfReportOfAChosenPartThroughTheMenus)
     EXPECT_TRUE(summary.contains("Link Chart"));
     EXPECT_TRUE(summary.contains(QRegularExpression("B1 +Fail")));
     EXPECT_FALSE(summary.contains("Link A"));
+
+    // The CSV rows of the failing circuits of the working copy.
+    filesToExport_ << path("failing.csv");
+    answerExportDialog({"exportFailing"});
+    exportAction("exportCsv")->trigger();
+    QFile csv(path("failing.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    QStringList rows = QString::fromUtf8(csv.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_TRUE(rows.at(1).startsWith("Link A,2,") && rows.at(1).endsWith(",Fail"))
+        << rows.at(1).toStdString();
+    EXPECT_TRUE(rows.at(2).startsWith("Link B,B1,") && rows.at(2).endsWith(",Fail"))
+        << rows.at(2).toStdString();
 
     // Cancelled at the file dialog: nothing is written.
     answerExportDialog({});
