@@ -6,6 +6,7 @@
 #include "cli/CommandJob.h"
 #include "database/Database.h"
 #include "database/FiberCursor.h"
+#include "report/CircuitChoice.h"
 #include "report/CircuitDetailReport.h"
 #include "report/CircuitSummaryReport.h"
 #include "report/LogoSource.h"
@@ -17,12 +18,14 @@
 
 #include <memory>
 
-const CommandSpec kPrintSpec{
-    QStringLiteral("print"),
-    2,
-    2,
-    {QStringLiteral("logo"), QStringLiteral("paper")},
-    {QStringLiteral("details"), QStringLiteral("summary"), QStringLiteral("feet"), QStringLiteral("color")}};
+const CommandSpec kPrintSpec{QStringLiteral("print"),
+                             2,
+                             2,
+                             {QStringLiteral("logo"), QStringLiteral("paper")},
+                             {QStringLiteral("details"), QStringLiteral("summary"), QStringLiteral("feet"),
+                              QStringLiteral("color"), QStringLiteral("only-failing"),
+                              QStringLiteral("charts")},
+                             {QStringLiteral("link")}};
 
 namespace {
 
@@ -57,6 +60,15 @@ bool readCircuits(const QString& path, FiberCursor& cursor, QTextStream& err, Jo
     return built.ok();
 }
 
+// What the user chose to print, in words for the message that nothing matched.
+QString choiceText(const CircuitChoice& choice)
+{
+    QString text = choice.onlyFailing ? QStringLiteral("no failing circuit") : QStringLiteral("no circuit");
+    if (!choice.links.isEmpty())
+        text += QStringLiteral(" in ") + choice.links.join(QStringLiteral(", "));
+    return text;
+}
+
 } // namespace
 
 int runPrint(const CommandLine& line, CliContext& context)
@@ -66,6 +78,14 @@ int runPrint(const CommandLine& line, CliContext& context)
     const bool summary = line.has(QStringLiteral("summary"));
     if (summary && line.has(QStringLiteral("details")))
         throw UsageError(QStringLiteral("choose either --details or --summary"));
+    // A chart page belongs after a link's summary pages; a detail report has none.
+    if (line.has(QStringLiteral("charts")) && !summary)
+        throw UsageError(
+            QStringLiteral("--charts adds chart pages to the summary report: use it with --summary, "
+                           "not with the detail report"));
+    CircuitChoice choice;
+    choice.onlyFailing = line.has(QStringLiteral("only-failing"));
+    choice.links = line.values(QStringLiteral("link"));
     const QPageSize::PageSizeId paper = paperOption(line);
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         context.err << "fibrolog-cli: printing needs the GUI application object\n";
@@ -85,6 +105,18 @@ int runPrint(const CommandLine& line, CliContext& context)
         context.err << "fibrolog-cli: " << path << " holds no circuits; there is nothing to print\n";
         return ExitError;
     }
+    const QStringList unknown = ChosenCircuits::unknownLinks(cursor, choice.links);
+    if (!unknown.isEmpty()) {
+        context.err << "fibrolog-cli: " << path << " has no link named " << unknown.join(QStringLiteral(", "))
+                    << '\n';
+        return ExitError;
+    }
+    const ChosenCircuits circuits(cursor, choice);
+    if (circuits.isEmpty()) {
+        context.err << "fibrolog-cli: " << path << " holds " << choiceText(choice)
+                    << "; there is nothing to print and no file was written\n";
+        return ExitError;
+    }
 
     const QString logoPath =
         line.has(QStringLiteral("logo")) ? line.value(QStringLiteral("logo")) : kDefaultLogoPath;
@@ -97,10 +129,13 @@ int runPrint(const CommandLine& line, CliContext& context)
     options.lengthInKilometers = !line.has(QStringLiteral("feet"));
     options.verdictsInColour = line.has(QStringLiteral("color"));
     std::unique_ptr<PagedReport> report;
-    if (summary)
-        report = std::make_unique<CircuitSummaryReport>(cursor, options);
-    else
-        report = std::make_unique<CircuitDetailReport>(cursor, options);
+    if (summary) {
+        auto summaryReport = std::make_unique<CircuitSummaryReport>(circuits, options);
+        summaryReport->setLinkCharts(line.has(QStringLiteral("charts")));
+        report = std::move(summaryReport);
+    } else {
+        report = std::make_unique<CircuitDetailReport>(circuits, options);
+    }
 
     QString error;
     const int pages = PdfReportFile(out, paper).write(*report, logos, &error, &job.progress());

@@ -145,7 +145,7 @@ QString circuitCsvHeader()
 }
 
 bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error,
-                       JobProgress* progress)
+                       JobProgress* progress, const std::function<bool(const CircuitRecord&)>& include)
 {
     OutputFile file(path);
     if (!file.open(error))
@@ -171,8 +171,9 @@ bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QS
                                    ? record.testDate.toString(QStringLiteral("yyyy-MM-dd HH:mm"))
                                    : QString();
             }
+            const bool wanted = !include || include(record);
             for (int slot = 0; slot < kSlotCount; ++slot) {
-                if (record.isMeasured(slot))
+                if (wanted && record.isMeasured(slot))
                     writeRow(out, record, slot, lastDateText);
             }
             if (progress && ++circuits % 4096 == 0) {

@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class Database;
+struct CircuitRecord;
 class JobProgress;
 class StandardsCatalog;
 
@@ -13,9 +16,12 @@ class StandardsCatalog;
 // a formula gets a leading "'". The circuits are streamed one link at a time,
 // so memory stays flat however large the file; the file is written whole or
 // not at all. False with the reason in `error`. `progress` hears of the
-// circuits written and may stop the export, which then leaves no file.
+// circuits written and may stop the export, which then leaves no file. With
+// `include`, only the circuits it accepts are written (the window's export
+// of a chosen part).
 bool exportCircuitsCsv(Database& db, const StandardsCatalog& catalogue, const QString& path, QString* error,
-                       JobProgress* progress = nullptr);
+                       JobProgress* progress = nullptr,
+                       const std::function<bool(const CircuitRecord&)>& include = {});
 
 // The header line's columns.
 QString circuitCsvHeader();

@@ -7,6 +7,7 @@
 #include "app/ThreadBoundPrompt.h"
 #include "database/CircuitFile.h"
 #include "document/CFibrologDoc.h"
+#include "document/CircuitCsvExport.h"
 #include "document/EditHistory.h"
 #include "gui/AboutDialog.h"
 #include "gui/ApplicationIcon.h"
@@ -20,13 +21,18 @@
 #include "gui/FrameStatusBar.h"
 #include "gui/GoToRecordDialog.h"
 #include "gui/JobProgressDialog.h"
+#include "gui/LinkChartPanel.h"
 #include "gui/LogoPathRule.h"
 #include "gui/LogoSettingsDialog.h"
 #include "gui/ManualFiles.h"
 #include "gui/NoticeArea.h"
+#include "gui/ReportExportDialog.h"
 #include "gui/ReportPreviewDialog.h"
 #include "gui/VerdictColourChoice.h"
 #include "meter/DevicePortOpener.h"
+#include "report/CircuitChoice.h"
+#include "report/CircuitDetailReport.h"
+#include "report/CircuitSummaryReport.h"
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
 #include "report/PagedReport.h"
@@ -41,6 +47,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -133,6 +140,7 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     buildCommands();
     buildMenus();
     buildToolbar();
+    buildExportCommands();
 
     connect(view_, &CFibrologView::stateChanged, this, &CMainFrame::updateCommands);
     connect(document_.get(), &CFibrologDoc::pathChanged, this, &CMainFrame::updateTitle);
@@ -601,6 +609,7 @@ void CMainFrame::printReport()
 
 void CMainFrame::printPagedReport(PagedReport& report, bool pageRange)
 {
+    std::unique_ptr<PagedReport> chosen; // the report of the circuits chosen in the print dialog
     // Laying out the pages of a large file takes a while: off the window's thread too.
     const PageMetrics metrics = PageMetrics::fromDevice(*printer_);
     const int pages =
@@ -613,18 +622,23 @@ void CMainFrame::printPagedReport(PagedReport& report, bool pageRange)
         QPrintDialog dialog(printer_.get(), QApplication::activeModalWidget()
                                                 ? QApplication::activeModalWidget()
                                                 : static_cast<QWidget*>(this));
+        PrintChoiceTab* choiceTab = nullptr;
         if (pageRange) {
             dialog.setMinMax(1, pages);
             dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+            choiceTab = addPrintChoice(dialog);
         } else {
             dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
             dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
         }
         if (dialog.exec() != QDialog::Accepted)
             return;
+        if (choiceTab && !chosePrintReport(*choiceTab, chosen))
+            return;
     }
+    PagedReport& printed = chosen ? *chosen : report;
     const bool ranged = pageRange && printer_->printRange() == QPrinter::PageRange;
-    printPages(report, ranged ? printer_->fromPage() : 1, ranged ? printer_->toPage() : 0);
+    printPages(printed, ranged ? printer_->fromPage() : 1, ranged ? printer_->toPage() : 0);
 }
 
 bool CMainFrame::printPages(PagedReport& report, int first, int last)
@@ -810,4 +824,189 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     document_->closeDatabase();
     event->accept();
+}
+
+void CMainFrame::buildExportCommands()
+{
+    using namespace StringId;
+    QMenu* file = nullptr;
+    QMenu* view = nullptr;
+    for (QAction* entry : menuBar()->actions()) {
+        if (entry->text() == Strings::loadString(MenuFile))
+            file = entry->menu();
+        else if (entry->text() == Strings::loadString(MenuView))
+            view = entry->menu();
+    }
+    auto* exportMenu = new QMenu(Strings::loadString(MenuExport), this);
+    exportMenu->setObjectName(QStringLiteral("menuExport"));
+    exportPdf_ =
+        exportMenu->addAction(Strings::loadString(MenuExportPdf), this, [this] { exportPdfReport(); });
+    exportPdf_->setObjectName(QStringLiteral("exportPdfReport"));
+    exportCsv_ = exportMenu->addAction(Strings::loadString(MenuExportCsv), this, [this] { exportCsv(); });
+    exportCsv_->setObjectName(QStringLiteral("exportCsv"));
+    if (file)
+        file->insertMenu(actions_.value(Print), exportMenu);
+
+    // Beside the report view, hidden until asked for: the window keeps its
+    // size and the report its room on a small screen.
+    chartPanel_ = new LinkChartPanel(*document_, this);
+    addDockWidget(Qt::RightDockWidgetArea, chartPanel_);
+    chartPanel_->hide();
+    QAction* toggle = chartPanel_->toggleViewAction();
+    toggle->setText(Strings::loadString(MenuLinkChart));
+    toggle->setObjectName(QStringLiteral("viewLinkChart"));
+    if (view) {
+        view->addSeparator();
+        view->addAction(toggle);
+    }
+    connect(view_, &CFibrologView::stateChanged, this, &CMainFrame::updateExportCommands);
+    updateExportCommands();
+}
+
+void CMainFrame::updateExportCommands()
+{
+    const bool circuits = view_ && !document_->circuits().isEmpty();
+    exportPdf_->setEnabled(circuits);
+    exportCsv_->setEnabled(circuits && document_->database());
+}
+
+QString CMainFrame::currentLinkId() const
+{
+    const FiberCursor& cursor = document_->circuits();
+    if (cursor.isEmpty())
+        return {};
+    return cursor.recordAt(std::clamp(cursor.position(), 0, cursor.count() - 1)).linkId;
+}
+
+std::optional<QString> CMainFrame::chooseExportFile(int filterId, const QString& suffix)
+{
+    const QString filter = Strings::loadString(filterId);
+    if (services_.chooseExportFile)
+        return services_.chooseExportFile(filter, suffix);
+    QFileDialog dialog(this, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void CMainFrame::exportPdfReport()
+{
+    using namespace StringId;
+    view_->writePendingEdit();
+    const FiberCursor& cursor = document_->circuits();
+    if (cursor.isEmpty())
+        return;
+    ReportExportDialog dialog(ReportExportDialog::Kind::PdfReport, currentLinkId(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ChosenCircuits circuits(cursor, dialog.choice());
+    if (circuits.isEmpty()) {
+        prompt_->message(Strings::loadString(ExportNothingChosen), Strings::loadString(AppTitle),
+                         PromptIcon::Information);
+        return;
+    }
+    const std::optional<QString> path = chooseExportFile(ExportPdfFilter, QStringLiteral("pdf"));
+    if (!path)
+        return;
+    ReportOptions options;
+    options.lengthInKilometers = view_->lengthInKilometers();
+    options.verdictsInColour = VerdictColourChoice::stored(*settings_);
+    std::unique_ptr<PagedReport> report;
+    if (dialog.summary()) {
+        auto summary = std::make_unique<CircuitSummaryReport>(circuits, options);
+        summary->setLinkCharts(dialog.linkCharts());
+        report = std::move(summary);
+    } else {
+        report = std::make_unique<CircuitDetailReport>(circuits, options);
+    }
+    // The paper set up for printing, written to a file without a printer.
+    const QPageSize::PageSizeId paper = printer_->pageLayout().pageSize().id();
+    const LogoSource logos(logoPath_);
+    QString error;
+    bool cancelled = false;
+    const int pages = jobs_->runWithProgress(Strings::loadString(ExportJob), [&](JobProgress& progress) {
+        const int written = PdfReportFile(*path, paper).write(*report, logos, &error, &progress);
+        cancelled = progress.isCancelled();
+        return written;
+    });
+    if (pages > 0) {
+        statusPanes_->showStatusText(Strings::formatMessage(Strings::loadString(ExportWritten), {*path}));
+    } else if (cancelled) {
+        statusPanes_->showStatusText(Strings::loadString(OperationCancelled));
+    } else {
+        prompt_->message(Strings::loadString(ErrorOccurred) + error, Strings::loadString(AppTitle),
+                         PromptIcon::Exclamation);
+    }
+}
+
+void CMainFrame::exportCsv()
+{
+    using namespace StringId;
+    view_->writePendingEdit();
+    if (!document_->database() || document_->circuits().isEmpty())
+        return;
+    ReportExportDialog dialog(ReportExportDialog::Kind::Csv, currentLinkId(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const CircuitChoice choice = dialog.choice();
+    if (ChosenCircuits(document_->circuits(), choice).isEmpty()) {
+        prompt_->message(Strings::loadString(ExportNothingChosen), Strings::loadString(AppTitle),
+                         PromptIcon::Information);
+        return;
+    }
+    const std::optional<QString> path = chooseExportFile(ExportCsvFilter, QStringLiteral("csv"));
+    if (!path)
+        return;
+    Database& db = *document_->database();
+    const StandardsCatalog& catalog = document_->catalog();
+    QString error;
+    bool cancelled = false;
+    const bool written = jobs_->runWithProgress(Strings::loadString(ExportJob), [&](JobProgress& progress) {
+        const bool done =
+            exportCircuitsCsv(db, catalog, *path, &error, &progress,
+                              [&choice](const CircuitRecord& circuit) { return choice.includes(circuit); });
+        cancelled = progress.isCancelled();
+        return done;
+    });
+    if (written) {
+        statusPanes_->showStatusText(Strings::formatMessage(Strings::loadString(ExportWritten), {*path}));
+    } else if (cancelled) {
+        statusPanes_->showStatusText(Strings::loadString(OperationCancelled));
+    } else {
+        prompt_->message(Strings::loadString(ErrorOccurred) + error, Strings::loadString(AppTitle),
+                         PromptIcon::Exclamation);
+    }
+}
+
+PrintChoiceTab* CMainFrame::addPrintChoice(QPrintDialog& dialog)
+{
+    auto* tab = new PrintChoiceTab(currentLinkId(), !view_->showsDetails());
+    dialog.setOptionTabs({tab}); // the dialog owns the tab from here
+    return tab;
+}
+
+bool CMainFrame::chosePrintReport(const PrintChoiceTab& tab, std::unique_ptr<PagedReport>& chosen)
+{
+    const CircuitChoice choice = tab.choice();
+    if (choice.choosesAll() && !tab.linkCharts())
+        return true; // the report as the view makes it
+    const ChosenCircuits circuits(document_->circuits(), choice);
+    if (circuits.isEmpty()) {
+        prompt_->message(Strings::loadString(StringId::ExportNothingChosen),
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Information);
+        return false;
+    }
+    ReportOptions options;
+    options.lengthInKilometers = view_->lengthInKilometers();
+    options.verdictsInColour = VerdictColourChoice::stored(*settings_);
+    if (view_->showsDetails()) {
+        chosen = std::make_unique<CircuitDetailReport>(circuits, options);
+    } else {
+        auto summary = std::make_unique<CircuitSummaryReport>(circuits, options);
+        summary->setLinkCharts(tab.linkCharts());
+        chosen = std::move(summary);
+    }
+    return true;
 }

@@ -18,11 +18,14 @@ class FieldEditCommands;
 class OperationResult;
 class PagedReport;
 class FrameStatusBar;
+class LinkChartPanel;
 class NoticeArea;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QPrintDialog;
 class QPrinter;
+class PrintChoiceTab;
 class QSettings;
 class QToolBar;
 class SerialPortOpener;
@@ -53,6 +56,9 @@ struct FrameServices
     // How long a long job runs before its progress dialog shows, in
     // milliseconds; the dialog's own moment when negative.
     int jobDialogDelayMs = -1;
+    // The file File > Export writes, given the file dialog's filter and the
+    // default suffix; nothing when the user cancels. The file dialog when null.
+    std::function<std::optional<QString>(const QString& filter, const QString& suffix)> chooseExportFile;
 };
 
 // The program's one window around the report view: the menus, the toolbar,
@@ -74,6 +80,8 @@ public:
     NoticeArea& notices() { return *notices_; }
     QPrinter& printer() { return *printer_; }
     QAction* command(int id) const { return actions_.value(id); }
+    // The "Link Chart" dock (View > Link Chart shows it).
+    LinkChartPanel& linkChartPanel() { return *chartPanel_; }
 
     // Opens a test database as File > Open does (after the save question).
     bool openFile(const QString& path);
@@ -110,6 +118,20 @@ private:
     void updateCommands();
     void addRecentFile(const QString& path);
     void updateRecentFiles();
+
+    // File > Export (PDF Report..., CSV...) and the Link Chart dock with its View entry.
+    void buildExportCommands();
+    void updateExportCommands();
+    void exportPdfReport();
+    void exportCsv();
+    std::optional<QString> chooseExportFile(int filterId, const QString& suffix);
+    // The print dialog's "Circuits" tab, and the report of what it chose:
+    // `chosen` stays empty for every circuit without charts; false, after
+    // saying so, when the choice leaves no circuit.
+    PrintChoiceTab* addPrintChoice(QPrintDialog& dialog);
+    bool chosePrintReport(const PrintChoiceTab& tab, std::unique_ptr<PagedReport>& chosen);
+    // The current circuit's link ID, empty without circuits.
+    QString currentLinkId() const;
 
     void fileNew();
     void fileOpen();
@@ -164,4 +186,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     QHash<int, QAction*> actions_;
     FieldEditCommands* fieldEdits_ = nullptr;
+    LinkChartPanel* chartPanel_ = nullptr;
+    QAction* exportPdf_ = nullptr;
+    QAction* exportCsv_ = nullptr;
 };

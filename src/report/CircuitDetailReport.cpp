@@ -38,7 +38,12 @@ bool showsLinkFigures(const CircuitRecord& circuit)
 } // namespace
 
 CircuitDetailReport::CircuitDetailReport(const FiberCursor& cursor, const ReportOptions& options)
-    : cursor_(cursor), options_(options), reportDate_(ShortDate(options.reportDate))
+    : CircuitDetailReport(ChosenCircuits(cursor), options)
+{
+}
+
+CircuitDetailReport::CircuitDetailReport(const ChosenCircuits& circuits, const ReportOptions& options)
+    : cursor_(circuits), options_(options), reportDate_(ShortDate(options.reportDate))
 {
 }
 

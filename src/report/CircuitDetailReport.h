@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/CircuitChoice.h"
 #include "report/PagedReport.h"
 #include "report/ReportOptions.h"
 
@@ -14,8 +15,8 @@ class PageNotes;
 class ReportLayout;
 struct CircuitRecord;
 
-// The circuit detail report: one page per circuit of the cursor, page n
-// showing circuit n whatever the cursor's position. A page holds the header
+// The circuit detail report: one page per circuit of the cursor (or per
+// chosen circuit), page n showing circuit n whatever the cursor's position. A page holds the header
 // with logo and vendor, the identification lines, the circuit
 // characteristics, the test results per wavelength, the notes and the
 // signature lines.
@@ -23,6 +24,7 @@ class CircuitDetailReport : public PagedReport
 {
 public:
     CircuitDetailReport(const FiberCursor& cursor, const ReportOptions& options);
+    CircuitDetailReport(const ChosenCircuits& circuits, const ReportOptions& options);
     ~CircuitDetailReport() override;
 
     int paginate(const PageMetrics& metrics) override;
@@ -40,7 +42,7 @@ private:
     // "-" without `figures` (a link with no loss result).
     QString lengthText(const CircuitRecord& circuit, bool figures) const;
 
-    const FiberCursor& cursor_;
+    ChosenCircuits cursor_;
     ReportOptions options_;
     QString reportDate_;
     std::unique_ptr<ReportLayout> layout_;

@@ -6,6 +6,7 @@
 #include "app/StringTable.h"
 #include "database/FiberCursor.h"
 #include "report/FontFaceLookup.h"
+#include "report/LinkChartPage.h"
 #include "report/PageMetrics.h"
 #include "report/PageNotes.h"
 #include "report/PagePainter.h"
@@ -40,7 +41,13 @@ bool isReturnLossGroup(const CircuitRecord& first, int group)
 } // namespace
 
 CircuitSummaryReport::CircuitSummaryReport(const FiberCursor& cursor, const ReportOptions& options)
-    : cursor_(cursor), reportDate_(ShortDate(options.reportDate)), verdictsInColour_(options.verdictsInColour)
+    : CircuitSummaryReport(ChosenCircuits(cursor), options)
+{
+}
+
+CircuitSummaryReport::CircuitSummaryReport(const ChosenCircuits& circuits, const ReportOptions& options)
+    : cursor_(circuits), reportDate_(ShortDate(options.reportDate)),
+      verdictsInColour_(options.verdictsInColour)
 {
 }
 
@@ -59,12 +66,41 @@ int CircuitSummaryReport::paginate(const PageMetrics& metrics)
         lossColumns_[static_cast<std::size_t>(k)] = start + 9 * groupWidth / 16;
     }
     pagination_.build(cursor_, SummaryPagination::rowsPerPage(g, layout_->headerBase()));
-    return pagination_.pageCount();
+    pages_.clear();
+    if (!linkCharts_)
+        return pagination_.pageCount();
+    const std::vector<SummaryPagination::Group>& groups = pagination_.groups();
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        const int end = k + 1 < groups.size() ? groups[k + 1].firstPage : pagination_.pageCount() + 1;
+        for (int tablePage = groups[k].firstPage; tablePage < end; ++tablePage)
+            pages_.push_back({tablePage, 0, 0});
+        for (int part = 0; part < LinkChartPage::pagesFor(groups[k].size); ++part)
+            pages_.push_back({0, static_cast<int>(k), part});
+    }
+    return static_cast<int>(pages_.size());
 }
 
 void CircuitSummaryReport::printPage(PagePainter& painter, int page)
 {
-    const SummaryPagination::PageRange range = pagination_.page(page);
+    if (!linkCharts_) {
+        printTablePage(painter, page, page);
+        return;
+    }
+    if (!layout_ || page < 1 || page > static_cast<int>(pages_.size()))
+        return;
+    const PageEntry& entry = pages_[static_cast<std::size_t>(page - 1)];
+    if (entry.tablePage > 0) {
+        printTablePage(painter, entry.tablePage, page);
+        return;
+    }
+    const SummaryPagination::Group& group = pagination_.groups().at(static_cast<std::size_t>(entry.group));
+    LinkChartPage::print(painter, *layout_, cursor_, group.first, group.size, entry.chartPart, page,
+                         reportDate_);
+}
+
+void CircuitSummaryReport::printTablePage(PagePainter& painter, int tablePage, int page)
+{
+    const SummaryPagination::PageRange range = pagination_.page(tablePage);
     if (!layout_ || range.count == 0)
         return;
     const CircuitRecord& first = cursor_.recordAt(range.first);

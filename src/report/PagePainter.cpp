@@ -166,6 +166,45 @@ void PagePainter::drawLine(int x1, int y1, int x2, int y2)
     painter_.drawLine(x1, y1, x2, y2);
 }
 
+void PagePainter::fillBox(const QRect& box, const QColor& colour)
+{
+    painter_.fillRect(box, colour);
+}
+
+void PagePainter::outlineBox(const QRect& box, const QColor& colour, double points)
+{
+    painter_.save();
+    const int width = std::max(1, metrics_.y(points, PageUnit::Points));
+    painter_.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter_.setBrush(Qt::NoBrush);
+    // Inside the box, so a narrow bar keeps its width.
+    painter_.drawRect(box.adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2));
+    painter_.restore();
+}
+
+void PagePainter::hatchBox(const QRect& box, const QColor& colour, double spacing, double points)
+{
+    // Drawn as lines, not a brush pattern: a pattern's cells are device
+    // pixels, a grey smudge at 600 dots per inch.
+    const int step = std::max(2, metrics_.x(spacing, PageUnit::Points));
+    painter_.save();
+    painter_.setClipRect(box, Qt::IntersectClip);
+    painter_.setPen(
+        QPen(colour, std::max(1, metrics_.y(points, PageUnit::Points)), Qt::SolidLine, Qt::FlatCap));
+    for (int x = box.left() - box.height(); x <= box.right(); x += step)
+        painter_.drawLine(x, box.bottom(), x + box.height(), box.top());
+    painter_.restore();
+}
+
+void PagePainter::drawColouredLine(QPoint from, QPoint to, const QColor& colour, double points)
+{
+    painter_.save();
+    painter_.setPen(
+        QPen(colour, std::max(1, metrics_.y(points, PageUnit::Points)), Qt::SolidLine, Qt::FlatCap));
+    painter_.drawLine(from, to);
+    painter_.restore();
+}
+
 void PagePainter::selectFont(const QFont& font)
 {
     painter_.setFont(font);

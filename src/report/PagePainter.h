@@ -14,7 +14,10 @@
 class LogoSource;
 class QColor;
 class QFont;
+class QColor;
 class QImage;
+class QPoint;
+class QRect;
 class QPainter;
 class QSize;
 
@@ -73,6 +76,14 @@ public:
     void drawItemLine(int y, std::span<const int> columns, std::initializer_list<LineItem> items);
 
     void drawLine(int x1, int y1, int x2, int y2);
+
+    // The shapes of the link charts, each in its own colour and with a pen
+    // `points` wide; the pen and brush of the text and rules stay as they were.
+    void fillBox(const QRect& box, const QColor& colour);
+    void outlineBox(const QRect& box, const QColor& colour, double points);
+    // Lines rising to the right across the box, `spacing` points apart.
+    void hatchBox(const QRect& box, const QColor& colour, double spacing, double points);
+    void drawColouredLine(QPoint from, QPoint to, const QColor& colour, double points);
 
     void setTextAlign(int mode) { textAlign_ = mode; }
     int textAlign() const { return textAlign_; }

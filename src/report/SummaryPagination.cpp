@@ -1,6 +1,7 @@
 #include "report/SummaryPagination.h"
 
 #include "database/FiberCursor.h"
+#include "report/CircuitChoice.h"
 #include "report/ReportPageGeometry.h"
 
 #include <algorithm>
@@ -27,6 +28,11 @@ void SummaryPagination::clear()
 }
 
 bool SummaryPagination::build(const FiberCursor& cursor, int rowsPerPage)
+{
+    return build(ChosenCircuits(cursor), rowsPerPage);
+}
+
+bool SummaryPagination::build(const ChosenCircuits& cursor, int rowsPerPage)
 {
     clear();
     if (rowsPerPage < 1)

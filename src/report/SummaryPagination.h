@@ -2,6 +2,7 @@
 
 #include <vector>
 
+class ChosenCircuits;
 class FiberCursor;
 struct ReportPageGeometry;
 
@@ -31,16 +32,7 @@ public:
     // Circuit lines that fit between the table head and the notes of a page.
     static int rowsPerPage(const ReportPageGeometry& geometry, int headerBase);
 
-    // False, with no pages, when fewer than one row fits.
-    bool build(const FiberCursor& cursor, int rowsPerPage);
-    void clear();
-
-    int rowsPerPage() const { return rowsPerPage_; }
-    int pageCount() const { return pageCount_; }
-    // Page n, counted from 1; an empty range outside the pages.
-    PageRange page(int n) const;
-
-private:
+    // A group: the circuits first .. first + size - 1, from page firstPage on.
     struct Group
     {
         int first = 0;
@@ -48,6 +40,19 @@ private:
         int firstPage = 1;
     };
 
+    // False, with no pages, when fewer than one row fits.
+    bool build(const FiberCursor& cursor, int rowsPerPage);
+    // The same over the chosen circuits, indexes counted in the choice.
+    bool build(const ChosenCircuits& circuits, int rowsPerPage);
+    void clear();
+
+    int rowsPerPage() const { return rowsPerPage_; }
+    int pageCount() const { return pageCount_; }
+    // Page n, counted from 1; an empty range outside the pages.
+    PageRange page(int n) const;
+    const std::vector<Group>& groups() const { return groups_; }
+
+private:
     int rowsPerPage_ = 0;
     int pageCount_ = 0;
     std::vector<Group> groups_;

@@ -49,6 +49,11 @@ protected:
         };
         services.choosePrinter = choosePrinter_;
         services.jobDialogDelayMs = jobDialogDelayMs_;
+        services.chooseExportFile = [this](const QString&, const QString&) -> std::optional<QString> {
+            if (filesToExport_.isEmpty())
+                return std::nullopt;
+            return filesToExport_.takeFirst();
+        };
         services.askDelete = [this](const QString& question) {
             deleteQuestions_ << question;
             return deleteAnswers_.isEmpty() ? DeleteConfirmationAnswer{} : deleteAnswers_.takeFirst();
@@ -118,6 +123,7 @@ protected:
     ScriptedPortOpener ports_;
     std::unique_ptr<QSettings> settings_;
     QStringList filesToOpen_;
+    QStringList filesToExport_; // what File > Export's file dialog answers, in turn
     QList<DeleteConfirmationAnswer> deleteAnswers_;
     QStringList deleteQuestions_;
     std::function<bool(QPrinter&, int)> choosePrinter_;

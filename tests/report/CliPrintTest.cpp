@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "cli/CliRun.h"
 #include "database/TestDatabaseSchema.h"
+#include "report/LinkChartPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <cstdlib>
 
@@ -27,6 +29,20 @@ protected:
     }
 
     QString database() const { return path("links.mdb"); }
+
+    // Riser A: circuits 1 and 2 fail at 850 nm, 3 passes; Riser B: one
+    // circuit without a verdict (notes); Riser C: circuit 7 passes, 8 fails at 850 nm.
+    void addChoiceLinks()
+    {
+        db().addFiber(addRiserA(), "3", {-22, 0, -21, 0, 0});
+        addRiserB();
+        ReportTestDatabase::Site site;
+        site.linkId = "Riser C";
+        site.company = company_;
+        const RecordId riserC = db().addSite(site);
+        db().addFiber(riserC, "7", {-23, 0, -22, 0, 0});
+        db().addFiber(riserC, "8", {-31, 0, -22, 0, 0});
+    }
 };
 
 // The ink of a word on a page rendered at `dpi`: the average of its pixels
@@ -259,4 +275,135 @@ TEST_F(CliPrintTest, ColorPrintsEachVerdictInItsInkAndChangesNoText)
             QFile::remove(png);
         }
     }
+}
+
+TEST_F(CliPrintTest, PrintsOnlyTheChosenCircuits)
+{
+    addChoiceLinks();
+    const struct
+    {
+        QStringList options;
+        QStringList detailIds; // "Riser A/1": link and circuit of each page, in order
+    } cases[] = {
+        {{"--only-failing"}, {"Riser A/1", "Riser A/2", "Riser C/8"}},
+        {{"--link", "Riser C", "--link", "Riser A"},
+         {"Riser A/1", "Riser A/2", "Riser A/3", "Riser C/7", "Riser C/8"}},
+        {{"--only-failing", "--link=Riser C"}, {"Riser C/8"}},
+        {{"--link", "Riser B"}, {"Riser B/1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        const CliRun run = print(QStringList{database(), path("chosen.pdf")} + c.options);
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        const PdfProbe pdf(path("chosen.pdf"));
+        QStringList pages;
+        for (int page = 1; page <= pdf.pageCount(); ++page)
+            pages.append(lineOf(pdf, page, "Link ID:").section(' ', 2, 3).section(" Page", 0, 0) + '/' +
+                         lineOf(pdf, page, "Circuit ID:").section(' ', 2, 2));
+        EXPECT_EQ(pages, c.detailIds);
+    }
+
+    // The summary of the failing circuits: one page per link with a failing
+    // circuit, and only those circuits' lines on it.
+    const CliRun run = print({database(), path("summary.pdf"), "--summary", "--only-failing"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const PdfProbe summary(path("summary.pdf"));
+    ASSERT_EQ(summary.pageCount(), 2);
+    const auto circuitLines = [&summary](int page) {
+        QStringList ids;
+        for (const QString& line :
+             summary.pageLines(page).filter(QRegularExpression("^[0-9]+ +(Pass|Fail) ")))
+            ids.append(line.section(' ', 0, 0));
+        return ids;
+    };
+    EXPECT_TRUE(lineOf(summary, 1, "Link ID:").startsWith("Link ID: Riser A"));
+    EXPECT_EQ(circuitLines(1), QStringList({"1", "2"}));
+    EXPECT_TRUE(lineOf(summary, 2, "Link ID:").startsWith("Link ID: Riser C"));
+    EXPECT_EQ(circuitLines(2), QStringList({"8"}));
+}
+
+TEST_F(CliPrintTest, AChoiceOfUnknownLinksOrOfNothingWritesNoFile)
+{
+    addChoiceLinks();
+    const struct
+    {
+        QStringList options;
+        int status;
+        QString message;
+    } cases[] = {
+        {{"--link", "Riser A", "--link", "Riser Z"}, 1, "has no link named Riser Z"},
+        {{"--link", "riser a"}, 1, "has no link named riser a"},
+        {{"--only-failing", "--link", "Riser B"},
+         1,
+         "holds no failing circuit in Riser B; there is nothing to print and no file was written"},
+        {{"--charts"}, 2, "--charts adds chart pages to the summary report"},
+        {{"--details", "--charts"}, 2, "use it with --summary, not with the detail report"},
+        {{"--link"}, 2, "option --link needs a value"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        const CliRun run = print(QStringList{database(), path("none.pdf")} + c.options);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("none.pdf")));
+    }
+}
+
+TEST_F(CliPrintTest, SummaryChartsAddAChartPageAfterEachLink)
+{
+    addChoiceLinks();
+    const CliRun run = print({database(), path("charts.pdf"), "--summary", "--charts"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const PdfProbe pdf(path("charts.pdf"));
+    ASSERT_EQ(pdf.pageCount(), 6);
+    const QStringList links = {"Riser A", "Riser A", "Riser B", "Riser B", "Riser C", "Riser C"};
+    for (int page = 1; page <= 6; ++page) {
+        SCOPED_TRACE(page);
+        const bool chart = page % 2 == 0;
+        EXPECT_EQ(lineOf(pdf, page, chart ? "Link Chart" : "Circuit Summary Report"),
+                  chart ? "Link Chart" : "Circuit Summary Report");
+        EXPECT_TRUE(lineOf(pdf, page, "Link ID:").startsWith("Link ID: " + links.at(page - 1)));
+        EXPECT_EQ(lineOf(pdf, page, "Page:").isEmpty(), false);
+    }
+    EXPECT_FALSE(lineOf(pdf, 2, "850nm: optical loss in dB").isEmpty());
+    EXPECT_FALSE(lineOf(pdf, 2, "1300nm: optical loss in dB").isEmpty());
+    EXPECT_FALSE(lineOf(pdf, 4, "This link has no optical loss readings").isEmpty() &&
+                 lineOf(pdf, 4, "1550nm: optical loss in dB").isEmpty());
+
+    // Riser A's chart page read back as pixels: the failing fibers' hatched
+    // bars rise above their allowed loss, the passing fiber's filled bar stays below it.
+    const QString png = path("chart.png");
+    PdfProbe::run("pdftoppm", {"-png", "-r", "100", "-f", "2", "-l", "2", "-singlefile", path("charts.pdf"),
+                               path("chart")});
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    const auto near = [](QRgb pixel, unsigned colour) {
+        return std::abs(qRed(pixel) - int(colour >> 16)) < 40 &&
+               std::abs(qGreen(pixel) - int((colour >> 8) & 0xff)) < 40 &&
+               std::abs(qBlue(pixel) - int(colour & 0xff)) < 40;
+    };
+    int failAbove = 0;
+    int passColumns = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        int red = -1, green = -1, blue = -1; // topmost pixel of each colour in the column
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb pixel = image.pixel(x, y);
+            if (red < 0 && near(pixel, LinkChartPainter::kFailColour))
+                red = y;
+            if (green < 0 && near(pixel, LinkChartPainter::kPassColour))
+                green = y;
+            if (blue < 0 && near(pixel, LinkChartPainter::kLimitColour))
+                blue = y;
+        }
+        if (blue < 0)
+            continue;
+        if (red >= 0 && red < blue - 2)
+            ++failAbove;
+        if (green >= 0) {
+            ++passColumns;
+            EXPECT_GT(green, blue) << "a passing bar reaches its limit at x " << x;
+        }
+    }
+    EXPECT_GT(failAbove, 0) << "no failing bar rises above its limit";
+    EXPECT_GT(passColumns, 0) << "no passing bar under a limit";
 }

@@ -2773,6 +2773,151 @@ Gehe zu Datensatz</translation>
     </message>
 
     <!-- Link charts and reports of chosen circuits (45500-45529) -->
+    <message id="45500">
+        <source>Link Chart</source>
+        <extracomment>LinkChartTitle</extracomment>
+        <translation>Streckendiagramm</translation>
+    </message>
+    <message id="45501">
+        <source>%1: optical loss in dB</source>
+        <extracomment>LinkChartSeriesTitle</extracomment>
+        <translation>%1: optische Dämpfung in dB</translation>
+    </message>
+    <message id="45502">
+        <source>Pass</source>
+        <extracomment>LinkChartLegendPass</extracomment>
+        <translation>Bestanden</translation>
+    </message>
+    <message id="45503">
+        <source>Fail (hatched)</source>
+        <extracomment>LinkChartLegendFail</extracomment>
+        <translation>Nicht bestanden (schraffiert)</translation>
+    </message>
+    <message id="45504">
+        <source>No verdict (outline)</source>
+        <extracomment>LinkChartLegendNoVerdict</extracomment>
+        <translation>Ohne Urteil (Umriss)</translation>
+    </message>
+    <message id="45505">
+        <source>Allowed loss</source>
+        <extracomment>LinkChartLegendLimit</extracomment>
+        <translation>Zulässige Dämpfung</translation>
+    </message>
+    <message id="45506">
+        <source>This link has no optical loss readings to chart.</source>
+        <extracomment>LinkChartNoLossReadings</extracomment>
+        <translation>Diese Strecke hat keine Messwerte der optischen Dämpfung für ein Diagramm.</translation>
+    </message>
+    <message id="45507">
+        <source>Circuits %1 to %2 of %3</source>
+        <extracomment>LinkChartCircuitsOf</extracomment>
+        <translation>Strecken %1 bis %2 von %3</translation>
+    </message>
+    <message id="45508">
+        <source>No link is open.</source>
+        <extracomment>LinkChartNoLink</extracomment>
+        <translation>Keine Strecke ist geöffnet.</translation>
+    </message>
+    <message id="45509">
+        <source>E&amp;xport</source>
+        <extracomment>MenuExport</extracomment>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message id="45510">
+        <source>&amp;PDF Report...</source>
+        <extracomment>MenuExportPdf</extracomment>
+        <translation>&amp;PDF-Bericht...</translation>
+    </message>
+    <message id="45511">
+        <source>&amp;CSV...</source>
+        <extracomment>MenuExportCsv</extracomment>
+        <translation>&amp;CSV...</translation>
+    </message>
+    <message id="45512">
+        <source>&amp;Link Chart</source>
+        <extracomment>MenuLinkChart</extracomment>
+        <translation>&amp;Streckendiagramm</translation>
+    </message>
+    <message id="45513">
+        <source>Export PDF Report</source>
+        <extracomment>ExportPdfTitle</extracomment>
+        <translation>PDF-Bericht exportieren</translation>
+    </message>
+    <message id="45514">
+        <source>Export CSV</source>
+        <extracomment>ExportCsvTitle</extracomment>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message id="45515">
+        <source>Report</source>
+        <extracomment>ExportReportGroup</extracomment>
+        <translation>Bericht</translation>
+    </message>
+    <message id="45516">
+        <source>&amp;Details: one page per circuit</source>
+        <extracomment>ExportDetails</extracomment>
+        <translation>&amp;Details: eine Seite je Strecke</translation>
+    </message>
+    <message id="45517">
+        <source>&amp;Summary: one line per circuit</source>
+        <extracomment>ExportSummary</extracomment>
+        <translation>Ü&amp;bersicht: eine Zeile je Strecke</translation>
+    </message>
+    <message id="45518">
+        <source>Add a &amp;chart page per link</source>
+        <extracomment>ExportCharts</extracomment>
+        <translation>Je Strecke eine &amp;Diagrammseite anfügen</translation>
+    </message>
+    <message id="45519">
+        <source>Circuits</source>
+        <extracomment>ExportCircuitsGroup</extracomment>
+        <translation>Strecken</translation>
+    </message>
+    <message id="45520">
+        <source>&amp;All circuits</source>
+        <extracomment>ExportAllCircuits</extracomment>
+        <translation>&amp;Alle Strecken</translation>
+    </message>
+    <message id="45521">
+        <source>The current &amp;link (%1)</source>
+        <extracomment>ExportCurrentLink</extracomment>
+        <translation>Die aktuelle &amp;Strecke (%1)</translation>
+    </message>
+    <message id="45522">
+        <source>&amp;Failing circuits only</source>
+        <extracomment>ExportFailingOnly</extracomment>
+        <translation>Nur &amp;nicht bestandene Strecken</translation>
+    </message>
+    <message id="45523">
+        <source>No circuit is chosen: there is nothing to export.</source>
+        <extracomment>ExportNothingChosen</extracomment>
+        <translation>Keine Strecke ist gewählt: Es gibt nichts zu exportieren.</translation>
+    </message>
+    <message id="45524">
+        <source>PDF files (*.pdf)</source>
+        <extracomment>ExportPdfFilter</extracomment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message id="45525">
+        <source>CSV files (*.csv)</source>
+        <extracomment>ExportCsvFilter</extracomment>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message id="45526">
+        <source>Written: %1</source>
+        <extracomment>ExportWritten</extracomment>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message id="45527">
+        <source>Circuits</source>
+        <extracomment>PrintCircuitsTab</extracomment>
+        <translation>Strecken</translation>
+    </message>
+    <message id="45528">
+        <source>Exporting...</source>
+        <extracomment>ExportJob</extracomment>
+        <translation>Exportieren...</translation>
+    </message>
 
     <!-- The circuit browser (45530-45549) -->
 
