@@ -25,6 +25,7 @@
 #include "gui/ManualFiles.h"
 #include "gui/NoticeArea.h"
 #include "gui/ReportPreviewDialog.h"
+#include "gui/browser/CircuitBrowser.h"
 #include "meter/DevicePortOpener.h"
 #include "report/LogoSource.h"
 #include "report/PageMetrics.h"
@@ -40,6 +41,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -136,6 +138,7 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     view_->setDeleteQuestion(
         [this](const QString& question) { return deleteConfirmation_->confirm(question); });
     setCentralWidget(centre);
+    buildCircuitBrowser();
     noticeStandardsProblem();
     buildCommands();
     buildMenus();
@@ -151,12 +154,28 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     resizeToScreen();
 }
 
+void CMainFrame::buildCircuitBrowser()
+{
+    browserDock_ = new QDockWidget(Strings::loadString(StringId::BrowserDockTitle), this);
+    browserDock_->setObjectName(QStringLiteral("circuitBrowserDock"));
+    browserDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    browser_ = new CircuitBrowser(*document_, browserDock_);
+    browserDock_->setWidget(browser_);
+    addDockWidget(Qt::LeftDockWidgetArea, browserDock_);
+    QAction* toggle = browserDock_->toggleViewAction();
+    toggle->setObjectName(QStringLiteral("cmdCircuitBrowser"));
+    toggle->setText(Strings::loadString(StringId::MenuCircuitBrowser));
+    toggle->setStatusTip(Strings::loadString(StringId::PromptCircuitBrowser));
+    connect(browser_, &CircuitBrowser::circuitChosen, view_, &CFibrologView::showCircuit);
+}
+
 void CMainFrame::resizeToScreen()
 {
     // The size the window has always opened at, made smaller where the
     // screen is: a laptop, or a screen scaled to 200 %. What does not fit
     // then scrolls inside the window.
-    QSize size(760, 720);
+    // The report view's width, and the circuit browser's beside it.
+    QSize size(760 + (browserDock_ ? 560 : 0), 720);
     if (const QScreen* shown = screen()) {
         // Room for the title bar and the borders the desktop adds.
         const QSize decorations(16, 48);
@@ -170,6 +189,7 @@ CMainFrame::~CMainFrame()
     // The view follows the document: it goes first. Its fields give up the
     // focus as they go, and nothing may reach the view while it is torn down.
     disconnect(qApp, nullptr, this, nullptr);
+    delete std::exchange(browserDock_, nullptr);
     delete std::exchange(view_, nullptr);
     document_.reset();
     linkDataSource_.reset();
@@ -323,6 +343,7 @@ void CMainFrame::buildMenus()
     QMenu* view = menuBar()->addMenu(Strings::loadString(MenuView));
     for (int id : {ViewToolbar, ViewStatusBar})
         view->addAction(actions_.value(id));
+    view->addAction(browserDock_->toggleViewAction());
     view->addSeparator();
     for (int id : {ViewDetails, ViewSummary})
         view->addAction(actions_.value(id));

@@ -10,6 +10,7 @@
 #include "gui/DeleteConfirmationAnswer.h"
 
 class CFibrologDoc;
+class CircuitBrowser;
 class DeleteConfirmation;
 class CFibrologView;
 class DialogPrompt;
@@ -19,6 +20,7 @@ class FrameStatusBar;
 class NoticeArea;
 class QAction;
 class QActionGroup;
+class QDockWidget;
 class QMenu;
 class QPrinter;
 class QSettings;
@@ -68,6 +70,9 @@ public:
     NoticeArea& notices() { return *notices_; }
     QPrinter& printer() { return *printer_; }
     QAction* command(int id) const { return actions_.value(id); }
+    // The circuit browser and its dock (View > Circuit Browser shows and hides it).
+    CircuitBrowser& circuitBrowser() { return *browser_; }
+    QDockWidget* circuitBrowserDock() const { return browserDock_; }
 
     // Opens a test database as File > Open does (after the save question).
     bool openFile(const QString& path);
@@ -94,6 +99,8 @@ private:
     void buildCommands();
     void buildMenus();
     void buildToolbar();
+    // The circuit browser in a dock beside the report view, shown at start.
+    void buildCircuitBrowser();
     void updateTitle();
     void updateCommands();
     void addRecentFile(const QString& path);
@@ -139,6 +146,8 @@ private:
     std::unique_ptr<WizardLinkDataSource> linkDataSource_;
     std::unique_ptr<CFibrologDoc> document_;
     CFibrologView* view_ = nullptr;
+    QDockWidget* browserDock_ = nullptr;
+    CircuitBrowser* browser_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<DeleteConfirmation> deleteConfirmation_;
     QString logoPath_;
