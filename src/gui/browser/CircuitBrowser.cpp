@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStyle>
@@ -27,6 +28,8 @@ using Branch = CircuitBrowserIndex::Branch;
 
 constexpr int kBranchKindRole = Qt::UserRole;
 constexpr int kBranchIndexRole = Qt::UserRole + 1;
+// How long one slice of reading a file's circuits may hold the event loop.
+constexpr qint64 kReadSliceMs = 30;
 
 QStandardItem* countItem()
 {
@@ -108,6 +111,7 @@ void CircuitBrowser::buildWidgets()
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
+    table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     table_->setAlternatingRowColors(true);
     // Rows of one height, so that a table of a hundred thousand rows never
     // asks every row its size.
@@ -117,8 +121,32 @@ void CircuitBrowser::buildWidgets()
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->horizontalHeader()->setSortIndicator(CircuitBrowserIndex::LinkColumn, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
-    connect(tableModel_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { selecting_ = true; });
+    // A sort or a filter keeps the columns as the user left them: their
+    // widths, and where the table was scrolled to.
+    connect(tableModel_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        selecting_ = true;
+        const QHeaderView* header = table_->horizontalHeader();
+        widthsBefore_.clear();
+        for (int column = 0; column < header->count(); ++column)
+            widthsBefore_.push_back(header->isSectionHidden(column) ? -1 : header->sectionSize(column));
+        scrolledBefore_ = table_->horizontalScrollBar()->value();
+    });
     connect(tableModel_, &QAbstractItemModel::modelReset, this, [this] {
+        QHeaderView* header = table_->horizontalHeader();
+        if (header->count() == int(widthsBefore_.size())) {
+            for (int column = 0; column < header->count(); ++column) {
+                const int width = widthsBefore_[std::size_t(column)];
+                header->setSectionHidden(column, width < 0);
+                if (width >= 0)
+                    header->resizeSection(column, width);
+            }
+            // The scroll bar's range follows the columns only once laid out.
+            table_->doItemsLayout();
+            table_->horizontalScrollBar()->setValue(scrolledBefore_);
+            // The heading's own offset went back to the start with the
+            // reset; a scroll bar that did not move does not tell it.
+            header->setOffset(table_->horizontalScrollBar()->value());
+        }
         selecting_ = false;
         updateShownCount();
         selectCurrent();
@@ -150,23 +178,33 @@ void CircuitBrowser::buildWidgets()
 void CircuitBrowser::startOver()
 {
     // Until the new circuits are read, nothing of the old ones is shown or
-    // followed; the reading waits for the event loop, so that the report
-    // view shows the opened file first.
+    // followed. The reading waits for the event loop, so that the report
+    // view shows the opened file first, and goes on in slices short enough
+    // that the window keeps answering while a large file is read.
     filled_ = false;
-    static const FiberCursor noCircuits;
     tableModel_->beginChange();
-    index_.rebuild(noCircuits);
+    tableModel_->setShown(false);
+    index_.startReading(document_.circuits());
     tableModel_->endChange();
     fillTree();
-    QTimer::singleShot(0, this, &CircuitBrowser::fill);
+    if (!readScheduled_) {
+        readScheduled_ = true;
+        QTimer::singleShot(0, this, &CircuitBrowser::readOn);
+    }
 }
 
-void CircuitBrowser::fill()
+void CircuitBrowser::readOn()
 {
+    readScheduled_ = false;
     if (filled_)
         return;
+    if (!index_.readFor(document_.circuits(), kReadSliceMs)) {
+        readScheduled_ = true;
+        QTimer::singleShot(0, this, &CircuitBrowser::readOn);
+        return;
+    }
     tableModel_->beginChange();
-    index_.rebuild(document_.circuits());
+    tableModel_->setShown(true);
     tableModel_->endChange();
     filled_ = true;
     fillTree();
@@ -208,6 +246,11 @@ void CircuitBrowser::fillTree()
     const QSignalBlocker quiet(tree_->selectionModel());
     treeModel_->removeRows(0, treeModel_->rowCount());
     companyRows_.clear();
+    linkRows_.clear();
+    allRow_ = {};
+    // No counts until every circuit is read.
+    if (!filled_)
+        return;
     linkRows_.assign(index_.links().size(), {});
     const auto toArray = [](const QList<QStandardItem*>& row) {
         return std::array<QStandardItem*, 3>{row.at(0), row.at(1), row.at(2)};
@@ -246,8 +289,11 @@ void CircuitBrowser::fillTree()
 
 void CircuitBrowser::showChange(const CircuitChange& change)
 {
-    if (!filled_)
+    // A change while the circuits are being read: they are read again.
+    if (!filled_) {
+        startOver();
         return;
+    }
     if (index_.mayMoveRows(change)) {
         reshow([this, &change] { index_.applyChange(document_.circuits(), change); });
     } else {
@@ -266,8 +312,10 @@ void CircuitBrowser::showChange(const CircuitChange& change)
 
 void CircuitBrowser::removeCircuit(int index)
 {
-    if (!filled_)
+    if (!filled_) {
+        startOver();
         return;
+    }
     // The row goes without the table moving the document's current circuit.
     selecting_ = true;
     const int row = index_.rowOf(index);
@@ -343,9 +391,13 @@ void CircuitBrowser::selectCurrent()
     if (row < 0) {
         selection->clear();
     } else {
+        // Up or down to the row, never sideways away from the columns the
+        // user looks at (a new current cell scrolls to itself).
+        const int across = table_->horizontalScrollBar()->value();
         const QModelIndex cell = tableModel_->index(row, 0);
         selection->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         table_->scrollTo(cell);
+        table_->horizontalScrollBar()->setValue(across);
     }
     selecting_ = wasSelecting;
 }

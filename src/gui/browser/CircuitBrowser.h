@@ -26,7 +26,7 @@ class QTreeView;
 // for that circuit to be shown (circuitChosen); the document's current
 // circuit, wherever it moves, is the row selected. It follows the document's
 // signals: the circuits read anew after a file opens (once the event loop
-// turns, so that the report view shows first), edits and deletes as they
+// turns, so that the report view shows first, and in slices), edits and deletes as they
 // happen.
 class CircuitBrowser : public QWidget
 {
@@ -54,7 +54,8 @@ Q_SIGNALS:
 private:
     void buildWidgets();
     void startOver();
-    void fill();
+    // Reads on for a slice of time; shows the circuits once all are read.
+    void readOn();
     void fillTree();
     QList<QStandardItem*> addTreeRow(QStandardItem* parent, const QString& name,
                                      CircuitBrowserIndex::Branch branch);
@@ -74,6 +75,9 @@ private:
     CFibrologDoc& document_;
     CircuitBrowserIndex index_;
     bool filled_ = false;
+    bool readScheduled_ = false;
+    std::vector<int> widthsBefore_; // -1 for a hidden column
+    int scrolledBefore_ = 0;
     bool selecting_ = false; // the browser itself moves the table's selection
     QStandardItemModel* treeModel_ = nullptr;
     std::array<QStandardItem*, 3> allRow_{};

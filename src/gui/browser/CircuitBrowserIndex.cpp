@@ -3,6 +3,7 @@
 #include "database/FiberCursor.h"
 #include "gui/browser/CircuitBrowserValues.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 
 #include <algorithm>
@@ -20,6 +21,14 @@ constexpr float kNoValue = std::numeric_limits<float>::quiet_NaN();
 QString folded(const QString& text)
 {
     return text.trimmed().toCaseFolded();
+}
+
+// The date and time as the meter's clock showed them, in milliseconds: an
+// order for the test dates without asking the time zone about each of a
+// hundred thousand (which takes longer than all else the browser reads).
+std::int64_t wallClockMs(const QDateTime& time)
+{
+    return time.date().toJulianDay() * 86400000LL + time.time().msecsSinceStartOfDay();
 }
 
 // The number a wavelength's name starts with ("1310nm"), to order the
@@ -92,123 +101,198 @@ void orderByKey(std::vector<int>& order, int count, bool ascending, KeyOf keyOf)
 
 } // namespace
 
+// What a reading in steps keeps between its steps.
+struct CircuitBrowserIndex::Reading
+{
+    enum Stage
+    {
+        Links,    // each circuit's link, and the names of the links' slots
+        Measured, // which names some circuit was measured at
+        Values,   // each circuit's values
+        Done,
+    } stage = Links;
+    int next = 0; // the circuit the stage goes on with
+    QHash<RecordId, int> linkOf;
+    QHash<RecordId, int> companyOf;
+    QHash<QString, int> nameOf;
+    // Per link: the name of each slot, as an index into nameOf.
+    std::vector<std::array<int, kSlotCount>> linkSlotNames;
+    std::vector<bool> measured;    // per name
+    std::vector<int> wavelengthOf; // per name: its column, -1 for none
+};
+
+CircuitBrowserIndex::CircuitBrowserIndex() = default;
+CircuitBrowserIndex::~CircuitBrowserIndex() = default;
+
 void CircuitBrowserIndex::rebuild(const FiberCursor& cursor)
 {
-    const int count = cursor.count();
-    const auto n = static_cast<std::size_t>(count);
+    startReading(cursor);
+    readFor(cursor, -1);
+}
+
+void CircuitBrowserIndex::startReading(const FiberCursor& cursor)
+{
+    const auto n = std::size_t(cursor.count());
     companies_.clear();
     links_.clear();
     wavelengths_.clear();
     failingTotal_ = 0;
     branch_ = Branch();
     link_.assign(n, -1);
+    for (auto* list : {&slot_, &verdict_})
+        list->clear();
+    for (auto* list : {&loss_, &overhead_})
+        list->clear();
+    testDate_.clear();
+    flags_.clear();
+    circuitFolded_.clear();
+    circuitNumber_.clear();
+    order_.clear();
+    shown_.clear();
+    rowOfCircuit_.clear();
+    branchWavelengths_.clear();
+    reading_ = std::make_unique<Reading>();
+}
 
-    // First the links and the wavelengths measured: a link's slots have its
-    // names, and a name a link gives two slots is two columns, so that no
-    // reading hides another.
-    QHash<RecordId, int> linkOf;
-    QHash<RecordId, int> companyOf;
-    QHash<QString, int> wavelengthOf;
-    std::vector<std::array<int, kSlotCount>> linkSlotColumns;
-    for (int i = 0; i < count; ++i) {
-        const CircuitRecord& record = cursor.recordAt(i);
-        int link = i > 0 && links_[std::size_t(link_[std::size_t(i) - 1])].id == record.siteNumber
-                       ? link_[std::size_t(i) - 1]
-                       : linkOf.value(record.siteNumber, -1);
-        if (link < 0) {
-            int company = companyOf.value(record.companyNumber, -1);
-            if (company < 0) {
-                company = int(companies_.size());
-                companies_.push_back({record.companyNumber, record.companyName, folded(record.companyName)});
-                companyOf.insert(record.companyNumber, company);
-            }
-            link = int(links_.size());
-            links_.push_back({record.siteNumber, company, record.linkId, folded(record.linkId)});
-            linkOf.insert(record.siteNumber, link);
-            std::array<int, kSlotCount> columns{};
-            QHash<QString, int> seen;
-            for (int slot = 0; slot < kSlotCount; ++slot) {
-                const QString& name = record.wavelengthNames.at(std::size_t(slot));
-                const int occurrence = ++seen[name];
-                const QString key =
-                    occurrence == 1 ? name : QStringLiteral("%1 (%2)").arg(name).arg(occurrence);
-                int column = wavelengthOf.value(key, -1);
-                if (column < 0) {
-                    column = int(wavelengthOf.size());
-                    wavelengthOf.insert(key, column);
+bool CircuitBrowserIndex::readFor(const FiberCursor& cursor, qint64 budgetMs)
+{
+    if (!reading_)
+        return true;
+    QElapsedTimer clock;
+    clock.start();
+    // The clock is looked at every so many circuits.
+    constexpr int kBetweenLooks = 2048;
+    const int count = cursor.count();
+    if (count != circuitCount()) {
+        // The list changed under a reading that was left to wait: start again.
+        startReading(cursor);
+    }
+    Reading& r = *reading_;
+    const auto timeIsUp = [&](int i) {
+        return budgetMs >= 0 && i % kBetweenLooks == 0 && clock.elapsed() >= budgetMs;
+    };
+    if (r.stage == Reading::Links) {
+        // A link's slots have its names, and a name a link gives two slots
+        // is two columns, so that no reading hides another.
+        for (; r.next < count; ++r.next) {
+            if (timeIsUp(r.next))
+                return false;
+            const int i = r.next;
+            const CircuitRecord& record = cursor.recordAt(i);
+            int link = i > 0 && links_[std::size_t(link_[std::size_t(i) - 1])].id == record.siteNumber
+                           ? link_[std::size_t(i) - 1]
+                           : r.linkOf.value(record.siteNumber, -1);
+            if (link < 0) {
+                int company = r.companyOf.value(record.companyNumber, -1);
+                if (company < 0) {
+                    company = int(companies_.size());
+                    companies_.push_back(
+                        {record.companyNumber, record.companyName, folded(record.companyName)});
+                    r.companyOf.insert(record.companyNumber, company);
                 }
-                columns[std::size_t(slot)] = column;
+                link = int(links_.size());
+                links_.push_back({record.siteNumber, company, record.linkId, folded(record.linkId)});
+                r.linkOf.insert(record.siteNumber, link);
+                std::array<int, kSlotCount> names{};
+                QHash<QString, int> seen;
+                for (int slot = 0; slot < kSlotCount; ++slot) {
+                    const QString& name = record.wavelengthNames.at(std::size_t(slot));
+                    const int occurrence = ++seen[name];
+                    const QString key =
+                        occurrence == 1 ? name : QStringLiteral("%1 (%2)").arg(name).arg(occurrence);
+                    int index = r.nameOf.value(key, -1);
+                    if (index < 0) {
+                        index = int(r.nameOf.size());
+                        r.nameOf.insert(key, index);
+                    }
+                    names[std::size_t(slot)] = index;
+                }
+                r.linkSlotNames.push_back(names);
             }
-            linkSlotColumns.push_back(columns);
+            link_[std::size_t(i)] = link;
         }
-        link_[std::size_t(i)] = link;
+        r.stage = Reading::Measured;
+        r.next = 0;
+        r.measured.assign(std::size_t(r.nameOf.size()), false);
     }
-
-    // Only names some circuit was measured at are columns, by wavelength.
-    std::vector<bool> measured(std::size_t(wavelengthOf.size()), false);
-    for (int i = 0; i < count; ++i) {
-        const CircuitRecord& record = cursor.recordAt(i);
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            if (record.isMeasured(slot))
-                measured[std::size_t(
-                    linkSlotColumns[std::size_t(link_[std::size_t(i)])][std::size_t(slot)])] = true;
+    if (r.stage == Reading::Measured) {
+        for (; r.next < count; ++r.next) {
+            if (timeIsUp(r.next))
+                return false;
+            const CircuitRecord& record = cursor.recordAt(r.next);
+            const auto& names = r.linkSlotNames[std::size_t(link_[std::size_t(r.next)])];
+            for (int slot = 0; slot < kSlotCount; ++slot) {
+                if (record.isMeasured(slot))
+                    r.measured[std::size_t(names[std::size_t(slot)])] = true;
+            }
         }
-    }
-    QStringList names;
-    for (auto it = wavelengthOf.cbegin(); it != wavelengthOf.cend(); ++it) {
-        if (measured[std::size_t(it.value())])
-            names << it.key();
-    }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int x = wavelengthNumber(a);
-        const int y = wavelengthNumber(b);
-        return x != y ? x < y : a < b;
-    });
-    wavelengths_ = names;
-    std::vector<int> columnOf(measured.size(), -1);
-    for (int w = 0; w < names.size(); ++w)
-        columnOf[std::size_t(wavelengthOf.value(names.at(w)))] = w;
-
-    const auto cells = n * std::size_t(wavelengths_.size());
-    slot_.assign(cells, kNoSlot);
-    verdict_.assign(cells, std::int8_t(VerdictCell::NotMeasured));
-    loss_.assign(cells, kNoValue);
-    overhead_.assign(cells, kNoValue);
-    testDate_.assign(n, std::numeric_limits<std::int64_t>::min());
-    flags_.assign(n, 0);
-    circuitFolded_.assign(n, QString());
-    circuitNumber_.assign(n, -1);
-    const auto width = std::size_t(wavelengths_.size());
-    for (int i = 0; i < count; ++i) {
-        const CircuitRecord& record = cursor.recordAt(i);
-        const auto row = std::size_t(i);
-        const auto& columns = linkSlotColumns[std::size_t(link_[row])];
-        std::uint8_t flags = 0;
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            if (!record.isMeasured(slot))
-                continue;
-            const VerdictCell verdict = CircuitBrowserValues::verdict(record, slot);
-            if (verdict == VerdictCell::Fail)
-                flags |= HasFail;
-            else if (verdict == VerdictCell::Note1 || verdict == VerdictCell::Note2 ||
-                     verdict == VerdictCell::Note3)
-                flags |= HasNote;
-            const int w = columnOf[std::size_t(columns[std::size_t(slot)])];
-            const std::size_t cell = row * width + std::size_t(w);
-            slot_[cell] = std::int8_t(slot);
-            verdict_[cell] = std::int8_t(verdict);
-            loss_[cell] = CircuitBrowserValues::opticalLoss(record, slot).value_or(kNoValue);
-            overhead_[cell] = CircuitBrowserValues::overhead(record, slot).value_or(kNoValue);
+        // Only names some circuit was measured at are columns, by wavelength.
+        QStringList names;
+        for (auto it = r.nameOf.cbegin(); it != r.nameOf.cend(); ++it) {
+            if (r.measured[std::size_t(it.value())])
+                names << it.key();
         }
-        flags_[row] = flags;
-        if (record.testDate.isValid())
-            testDate_[row] = record.testDate.toMSecsSinceEpoch();
-        readCircuitId(record.circuitId, i);
-        countCircuit(i, +1);
+        std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+            const int x = wavelengthNumber(a);
+            const int y = wavelengthNumber(b);
+            return x != y ? x < y : a < b;
+        });
+        wavelengths_ = names;
+        r.wavelengthOf.assign(r.measured.size(), -1);
+        for (int w = 0; w < names.size(); ++w)
+            r.wavelengthOf[std::size_t(r.nameOf.value(names.at(w)))] = w;
+        const auto n = std::size_t(count);
+        const auto cells = n * std::size_t(wavelengths_.size());
+        slot_.assign(cells, kNoSlot);
+        verdict_.assign(cells, std::int8_t(VerdictCell::NotMeasured));
+        loss_.assign(cells, kNoValue);
+        overhead_.assign(cells, kNoValue);
+        testDate_.assign(n, std::numeric_limits<std::int64_t>::min());
+        flags_.assign(n, 0);
+        circuitFolded_.assign(n, QString());
+        circuitNumber_.assign(n, -1);
+        r.stage = Reading::Values;
+        r.next = 0;
     }
+    if (r.stage == Reading::Values) {
+        const auto width = std::size_t(wavelengths_.size());
+        for (; r.next < count; ++r.next) {
+            if (timeIsUp(r.next))
+                return false;
+            const int i = r.next;
+            const CircuitRecord& record = cursor.recordAt(i);
+            const auto row = std::size_t(i);
+            const auto& names = r.linkSlotNames[std::size_t(link_[row])];
+            std::uint8_t flags = 0;
+            for (int slot = 0; slot < kSlotCount; ++slot) {
+                if (!record.isMeasured(slot))
+                    continue;
+                const VerdictCell verdict = CircuitBrowserValues::verdict(record, slot);
+                if (verdict == VerdictCell::Fail)
+                    flags |= HasFail;
+                else if (verdict == VerdictCell::Note1 || verdict == VerdictCell::Note2 ||
+                         verdict == VerdictCell::Note3)
+                    flags |= HasNote;
+                const int w = r.wavelengthOf[std::size_t(names[std::size_t(slot)])];
+                const std::size_t cell = row * width + std::size_t(w);
+                slot_[cell] = std::int8_t(slot);
+                verdict_[cell] = std::int8_t(verdict);
+                loss_[cell] = CircuitBrowserValues::opticalLoss(record, slot).value_or(kNoValue);
+                overhead_[cell] = CircuitBrowserValues::overhead(record, slot).value_or(kNoValue);
+            }
+            flags_[row] = flags;
+            if (record.testDate.isValid())
+                testDate_[row] = wallClockMs(record.testDate);
+            readCircuitId(record.circuitId, i);
+            countCircuit(i, +1);
+        }
+        r.stage = Reading::Done;
+    }
+    reading_.reset();
     rankLinks();
     findBranchWavelengths();
     sortAll();
+    return true;
 }
 
 void CircuitBrowserIndex::readCircuitId(const QString& circuitId, int index)
@@ -249,6 +333,9 @@ void CircuitBrowserIndex::rankLinks()
 
 bool CircuitBrowserIndex::applyChange(const FiberCursor& cursor, const CircuitChange& change)
 {
+    // A reading must start again: it may have read the old values.
+    if (reading_)
+        return false;
     const std::vector<int> before = shown_;
     bool resort = false;
     for (const IndexRanges::Range& range : change.circuits.ranges()) {
@@ -291,7 +378,7 @@ bool CircuitBrowserIndex::mayMoveRows(const CircuitChange& change) const
 
 int CircuitBrowserIndex::remove(int index)
 {
-    if (index < 0 || index >= circuitCount())
+    if (reading_ || index < 0 || index >= circuitCount())
         return -1;
     countCircuit(index, -1);
     const auto at = std::ptrdiff_t(index);
@@ -379,6 +466,9 @@ void CircuitBrowserIndex::sortBy(int column, bool ascending)
 
 void CircuitBrowserIndex::sortAll()
 {
+    // A reading sorts and filters once it is done.
+    if (reading_)
+        return;
     const int count = circuitCount();
     if (sortColumn_ < 0 || sortColumn_ >= columnCount())
         sortColumn_ = LinkColumn;
@@ -434,6 +524,8 @@ void CircuitBrowserIndex::sortAll()
 
 void CircuitBrowserIndex::filter()
 {
+    if (reading_)
+        return;
     // The text is looked for once per link and company, then per circuit ID.
     std::vector<std::uint8_t> linkMatches(links_.size(), 1);
     if (!text_.isEmpty()) {
@@ -468,6 +560,8 @@ void CircuitBrowserIndex::filter()
 
 void CircuitBrowserIndex::findBranchWavelengths()
 {
+    if (reading_)
+        return;
     const auto width = std::size_t(wavelengths_.size());
     branchWavelengths_.assign(width, false);
     for (std::size_t i = 0; i < link_.size(); ++i) {

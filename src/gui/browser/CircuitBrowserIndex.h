@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class FiberCursor;
@@ -78,9 +79,20 @@ public:
         bool operator==(const Branch&) const = default;
     };
 
+    CircuitBrowserIndex();
+    ~CircuitBrowserIndex();
+
     // Reads every circuit of `cursor` anew; the branch goes back to All, the
     // filters and the order stay.
     void rebuild(const FiberCursor& cursor);
+    // The same in steps, for a list too long to read while the user waits:
+    // startReading() forgets what was read, and each readFor() reads on for
+    // about `budgetMs` (all of it when negative) and says whether it is done.
+    // The list must not change between the steps; until the reading is done
+    // nothing is shown.
+    void startReading(const FiberCursor& cursor);
+    bool readFor(const FiberCursor& cursor, qint64 budgetMs);
+    bool isReading() const { return reading_ != nullptr; }
     // An edit of the document: the changed circuits' values are read again.
     // Returns whether the rows shown changed (order or membership), not only
     // their texts.
@@ -134,6 +146,8 @@ private:
         HasNote = 1u << 1,
     };
 
+    struct Reading;
+
     void readCircuitId(const QString& circuitId, int index);
     void countCircuit(int index, int delta);
     // The order of every circuit by the sort column, then the rows shown.
@@ -161,6 +175,7 @@ private:
     std::vector<bool> branchWavelengths_;
     int failingTotal_ = 0;
 
+    std::unique_ptr<Reading> reading_;
     Branch branch_;
     VerdictFilter verdictFilter_ = VerdictFilter::All;
     QString text_; // case-folded

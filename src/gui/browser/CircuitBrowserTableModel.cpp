@@ -95,17 +95,19 @@ CircuitBrowserTableModel::CircuitBrowserTableModel(const CFibrologDoc& document,
 
 int CircuitBrowserTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : index_.rowCount();
+    return parent.isValid() || !shown_ ? 0 : index_.rowCount();
 }
 
 int CircuitBrowserTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : index_.columnCount();
+    if (parent.isValid())
+        return 0;
+    return shown_ ? index_.columnCount() : int(CircuitBrowserIndex::FirstWavelengthColumn);
 }
 
 QVariant CircuitBrowserTableModel::data(const QModelIndex& cell, int role) const
 {
-    if (!cell.isValid() || cell.row() >= index_.rowCount() || cell.column() >= index_.columnCount())
+    if (!cell.isValid() || cell.row() >= rowCount() || cell.column() >= columnCount())
         return QVariant();
     const int circuit = index_.circuitAt(cell.row());
     if (circuit >= document_.circuits().count())
@@ -158,8 +160,7 @@ QVariant CircuitBrowserTableModel::data(const QModelIndex& cell, int role) const
 
 QVariant CircuitBrowserTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= index_.columnCount())
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QVariant();
     using namespace StringId;
     switch (section) {

@@ -27,6 +27,8 @@ public:
 
     // The index changed what it shows (rows or columns): the table starts again.
     void beginChange() { beginResetModel(); }
+    // Whether the index's rows are shown: not while it is being read.
+    void setShown(bool shown) { shown_ = shown; }
     void endChange() { endResetModel(); }
     // The rows' texts changed, not which rows are shown.
     void refreshTexts();
@@ -36,4 +38,5 @@ public:
 private:
     const CFibrologDoc& document_;
     CircuitBrowserIndex& index_;
+    bool shown_ = false;
 };
