@@ -175,12 +175,14 @@ TEST_F(WindowBrowserTest, TheTreeCountsAndTheTableSortsFiltersAndColoursVerdicts
     screenshot(*frame_, "window-browser");
 
     // The colours, read back from what the table paints.
-    QCoreApplication::processEvents();
-    table().scrollTo(table().model()->index(0, verdict850));
-    const QImage shot = table().viewport()->grab().toImage();
     const auto colourAt = [&](int row) {
-        const QRect rect = table().visualRect(table().model()->index(row, verdict850));
-        return shot.pixelColor(rect.right() - 3, rect.center().y());
+        const QModelIndex cell = table().model()->index(row, verdict850);
+        table().scrollTo(cell);
+        QCoreApplication::processEvents();
+        const QImage shot = table().viewport()->grab().toImage();
+        const QRect rect = table().visualRect(cell);
+        const qreal scale = shot.devicePixelRatio();
+        return shot.pixelColor(int((rect.right() - 3) * scale), int(rect.center().y() * scale));
     };
     const QColor failColour = colourAt(2);
     const QColor passColour = colourAt(1); // row 0 is selected
@@ -203,6 +205,8 @@ TEST_F(WindowBrowserTest, TheTreeCountsAndTheTableSortsFiltersAndColoursVerdicts
     }
     clickHeader(overhead1300);
     EXPECT_EQ(rows().mid(12), (QStringList{"A:5", "C:2"}));
+    browser().tree()->expandAll();
+    screenshot(*frame_, "window-browser-sorted");
     clickHeader(column("Circuit"));
     EXPECT_EQ(rows().mid(0, 3), (QStringList{"A:1", "B:1", "C:1"}));
     clickHeader(column("Link"));

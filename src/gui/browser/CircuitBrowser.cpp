@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -59,6 +60,15 @@ CircuitBrowser::CircuitBrowser(CFibrologDoc& document, QWidget* parent) : QWidge
 }
 
 CircuitBrowser::~CircuitBrowser() = default;
+
+QSize CircuitBrowser::sizeHint() const
+{
+    int width = fontMetrics().averageCharWidth() * 95;
+    // On a small screen the report keeps most of the window.
+    if (const QScreen* shown = screen())
+        width = std::min(width, shown->availableGeometry().width() * 2 / 5);
+    return QSize(width, QWidget::sizeHint().height());
+}
 
 void CircuitBrowser::buildWidgets()
 {
@@ -237,7 +247,8 @@ void CircuitBrowser::updateCounts(const std::array<QStandardItem*, 3>& row, int 
     font.setBold(failing > 0);
     row[2]->setFont(font);
     // A link or company whose last circuit was deleted goes from the tree.
-    if (QStandardItem* parent = row[0]->parent())
+    QStandardItem* parent = row[0]->parent();
+    if (row[0]->model() && parent)
         tree_->setRowHidden(row[0]->row(), parent->index(), circuits == 0);
 }
 
@@ -251,12 +262,15 @@ void CircuitBrowser::fillTree()
     // No counts until every circuit is read.
     if (!filled_)
         return;
-    linkRows_.assign(index_.links().size(), {});
+    // The tree is built whole before it goes into the model: one insertion
+    // for the view, not one per link of thousands.
+    auto* root = new QStandardItem();
+    const QList<QStandardItem*> all =
+        addTreeRow(root, Strings::loadString(StringId::BrowserAllCircuits), Branch());
     const auto toArray = [](const QList<QStandardItem*>& row) {
         return std::array<QStandardItem*, 3>{row.at(0), row.at(1), row.at(2)};
     };
-    allRow_ = toArray(addTreeRow(treeModel_->invisibleRootItem(),
-                                 Strings::loadString(StringId::BrowserAllCircuits), Branch()));
+    allRow_ = toArray(all);
     const auto byName = [](const auto& list) {
         std::vector<int> order(list.size());
         std::iota(order.begin(), order.end(), 0);
@@ -265,26 +279,32 @@ void CircuitBrowser::fillTree()
         });
         return order;
     };
-    const std::vector<int> companies = byName(index_.companies());
-    const std::vector<int> links = byName(index_.links());
     companyRows_.resize(index_.companies().size());
-    for (int c : companies) {
+    linkRows_.resize(index_.links().size());
+    for (int c : byName(index_.companies())) {
         companyRows_[std::size_t(c)] = toArray(
             addTreeRow(allRow_[0], index_.companies()[std::size_t(c)].name, Branch{Branch::Company, c}));
     }
-    for (int l : links) {
+    for (int l : byName(index_.links())) {
         const CircuitBrowserIndex::Link& link = index_.links()[std::size_t(l)];
         linkRows_[std::size_t(l)] = toArray(
             addTreeRow(companyRows_[std::size_t(link.company)][0], link.name, Branch{Branch::Link, l}));
     }
+    updateAllCounts();
+    treeModel_->appendRow(root->takeRow(0));
+    delete root;
+    // The companies show; their links open when asked.
+    tree_->expand(allRow_[0]->index());
+    tree_->setCurrentIndex(allRow_[0]->index());
+}
+
+void CircuitBrowser::updateAllCounts()
+{
     updateCounts(allRow_, index_.circuitCount(), index_.failingCount());
     for (std::size_t c = 0; c < companyRows_.size(); ++c)
         updateCounts(companyRows_[c], index_.companies()[c].circuits, index_.companies()[c].failing);
     for (std::size_t l = 0; l < linkRows_.size(); ++l)
         updateCounts(linkRows_[l], index_.links()[l].circuits, index_.links()[l].failing);
-    // The companies show; their links open when asked.
-    tree_->expand(allRow_[0]->index());
-    tree_->setCurrentIndex(allRow_[0]->index());
 }
 
 void CircuitBrowser::showChange(const CircuitChange& change)
@@ -325,11 +345,7 @@ void CircuitBrowser::removeCircuit(int index)
     if (row >= 0)
         tableModel_->endRemoveShownRow();
     selecting_ = false;
-    updateCounts(allRow_, index_.circuitCount(), index_.failingCount());
-    for (std::size_t c = 0; c < companyRows_.size(); ++c)
-        updateCounts(companyRows_[c], index_.companies()[c].circuits, index_.companies()[c].failing);
-    for (std::size_t l = 0; l < linkRows_.size(); ++l)
-        updateCounts(linkRows_[l], index_.links()[l].circuits, index_.links()[l].failing);
+    updateAllCounts();
     updateShownCount();
     selectCurrent();
 }

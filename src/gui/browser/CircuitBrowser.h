@@ -36,6 +36,11 @@ public:
     explicit CircuitBrowser(CFibrologDoc& document, QWidget* parent = nullptr);
     ~CircuitBrowser() override;
 
+    // Room for the link, the circuit, the date and a wavelength's three
+    // columns, within two fifths of the screen: the dock's width when the
+    // window opens.
+    QSize sizeHint() const override;
+
     QTreeView* tree() const { return tree_; }
     QTableView* table() const { return table_; }
     QComboBox* verdictFilter() const { return verdictFilter_; }
@@ -60,6 +65,7 @@ private:
     QList<QStandardItem*> addTreeRow(QStandardItem* parent, const QString& name,
                                      CircuitBrowserIndex::Branch branch);
     void updateCounts(const std::array<QStandardItem*, 3>& row, int circuits, int failing);
+    void updateAllCounts();
     void showChange(const CircuitChange& change);
     void removeCircuit(int index);
     void chooseBranch();

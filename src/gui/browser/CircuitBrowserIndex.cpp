@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr std::int8_t kNoSlot = -1;
+constexpr int kNoColumn = -1;
 constexpr float kNoValue = std::numeric_limits<float>::quiet_NaN();
 
 QString folded(const QString& text)
@@ -139,8 +139,8 @@ void CircuitBrowserIndex::startReading(const FiberCursor& cursor)
     failingTotal_ = 0;
     branch_ = Branch();
     link_.assign(n, -1);
-    for (auto* list : {&slot_, &verdict_})
-        list->clear();
+    column_.clear();
+    verdict_.clear();
     for (auto* list : {&loss_, &overhead_})
         list->clear();
     testDate_.clear();
@@ -242,8 +242,10 @@ bool CircuitBrowserIndex::readFor(const FiberCursor& cursor, qint64 budgetMs)
         for (int w = 0; w < names.size(); ++w)
             r.wavelengthOf[std::size_t(r.nameOf.value(names.at(w)))] = w;
         const auto n = std::size_t(count);
-        const auto cells = n * std::size_t(wavelengths_.size());
-        slot_.assign(cells, kNoSlot);
+        // Per slot, not per column: a file whose links name many wavelengths
+        // has many columns, but a circuit never more than its slots.
+        const auto cells = n * std::size_t(kSlotCount);
+        column_.assign(cells, kNoColumn);
         verdict_.assign(cells, std::int8_t(VerdictCell::NotMeasured));
         loss_.assign(cells, kNoValue);
         overhead_.assign(cells, kNoValue);
@@ -255,7 +257,6 @@ bool CircuitBrowserIndex::readFor(const FiberCursor& cursor, qint64 budgetMs)
         r.next = 0;
     }
     if (r.stage == Reading::Values) {
-        const auto width = std::size_t(wavelengths_.size());
         for (; r.next < count; ++r.next) {
             if (timeIsUp(r.next))
                 return false;
@@ -273,9 +274,8 @@ bool CircuitBrowserIndex::readFor(const FiberCursor& cursor, qint64 budgetMs)
                 else if (verdict == VerdictCell::Note1 || verdict == VerdictCell::Note2 ||
                          verdict == VerdictCell::Note3)
                     flags |= HasNote;
-                const int w = r.wavelengthOf[std::size_t(names[std::size_t(slot)])];
-                const std::size_t cell = row * width + std::size_t(w);
-                slot_[cell] = std::int8_t(slot);
+                const std::size_t cell = row * std::size_t(kSlotCount) + std::size_t(slot);
+                column_[cell] = r.wavelengthOf[std::size_t(names[std::size_t(slot)])];
                 verdict_[cell] = std::int8_t(verdict);
                 loss_[cell] = CircuitBrowserValues::opticalLoss(record, slot).value_or(kNoValue);
                 overhead_[cell] = CircuitBrowserValues::overhead(record, slot).value_or(kNoValue);
@@ -287,6 +287,9 @@ bool CircuitBrowserIndex::readFor(const FiberCursor& cursor, qint64 budgetMs)
             countCircuit(i, +1);
         }
         r.stage = Reading::Done;
+        // The order is a slice of its own.
+        if (budgetMs >= 0)
+            return false;
     }
     reading_.reset();
     rankLinks();
@@ -387,10 +390,9 @@ int CircuitBrowserIndex::remove(int index)
     flags_.erase(flags_.begin() + at);
     circuitFolded_.erase(circuitFolded_.begin() + at);
     circuitNumber_.erase(circuitNumber_.begin() + at);
-    const auto width = std::ptrdiff_t(wavelengths_.size());
-    for (auto* cells : {&slot_, &verdict_}) {
-        cells->erase(cells->begin() + at * width, cells->begin() + (at + 1) * width);
-    }
+    const auto width = std::ptrdiff_t(kSlotCount);
+    column_.erase(column_.begin() + at * width, column_.begin() + (at + 1) * width);
+    verdict_.erase(verdict_.begin() + at * width, verdict_.begin() + (at + 1) * width);
     for (auto* cells : {&loss_, &overhead_}) {
         cells->erase(cells->begin() + at * width, cells->begin() + (at + 1) * width);
     }
@@ -423,13 +425,21 @@ int CircuitBrowserIndex::rowOf(int index) const
 
 int CircuitBrowserIndex::slotAt(int index, int wavelength) const
 {
-    return slot_[std::size_t(index) * std::size_t(wavelengths_.size()) + std::size_t(wavelength)];
+    const std::size_t first = std::size_t(index) * std::size_t(kSlotCount);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (column_[first + std::size_t(slot)] == wavelength)
+            return slot;
+    }
+    return -1;
 }
 
 VerdictCell CircuitBrowserIndex::verdictAt(int index, int wavelength) const
 {
+    const int slot = slotAt(index, wavelength);
+    if (slot < 0)
+        return VerdictCell::NotMeasured;
     return static_cast<VerdictCell>(
-        verdict_[std::size_t(index) * std::size_t(wavelengths_.size()) + std::size_t(wavelength)]);
+        verdict_[std::size_t(index) * std::size_t(kSlotCount) + std::size_t(slot)]);
 }
 
 bool CircuitBrowserIndex::branchHasWavelength(int wavelength) const
@@ -505,17 +515,25 @@ void CircuitBrowserIndex::sortAll()
     } else {
         const int wavelength = (sortColumn_ - FirstWavelengthColumn) / kColumnsPerWavelength;
         const auto value = WavelengthValue((sortColumn_ - FirstWavelengthColumn) % kColumnsPerWavelength);
-        const auto width = std::size_t(wavelengths_.size());
-        const auto cell = [width, wavelength](int i) {
-            return std::size_t(i) * width + std::size_t(wavelength);
+        // The cell of the circuit's slot measured at that wavelength, if any.
+        const auto cell = [this, wavelength](int i) -> std::optional<std::size_t> {
+            const int slot = slotAt(i, wavelength);
+            if (slot < 0)
+                return std::nullopt;
+            return std::size_t(i) * std::size_t(kSlotCount) + std::size_t(slot);
         };
         if (value == WavelengthValue::Verdict) {
-            orderByKey<int>(order_, count, ascending_, [&](int i) { return verdictRank(verdict_[cell(i)]); });
+            orderByKey<int>(order_, count, ascending_, [&](int i) -> std::optional<int> {
+                const std::optional<std::size_t> at = cell(i);
+                return at ? verdictRank(verdict_[*at]) : std::nullopt;
+            });
         } else {
             const std::vector<float>& values = value == WavelengthValue::OpticalLoss ? loss_ : overhead_;
-            orderByKey<float>(order_, count, ascending_, [&](int i) {
-                const float v = values[cell(i)];
-                return std::isnan(v) ? std::nullopt : std::optional<float>(v);
+            orderByKey<float>(order_, count, ascending_, [&](int i) -> std::optional<float> {
+                const std::optional<std::size_t> at = cell(i);
+                if (!at || std::isnan(values[*at]))
+                    return std::nullopt;
+                return values[*at];
             });
         }
     }
@@ -570,9 +588,10 @@ void CircuitBrowserIndex::findBranchWavelengths()
             continue;
         if (branch_.kind == Branch::Company && links_[std::size_t(link)].company != branch_.index)
             continue;
-        for (std::size_t w = 0; w < width; ++w) {
-            if (slot_[i * width + w] != kNoSlot)
-                branchWavelengths_[w] = true;
+        for (std::size_t slot = 0; slot < std::size_t(kSlotCount); ++slot) {
+            const int column = column_[i * std::size_t(kSlotCount) + slot];
+            if (column != kNoColumn)
+                branchWavelengths_[std::size_t(column)] = true;
         }
     }
 }

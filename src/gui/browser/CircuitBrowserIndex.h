@@ -162,8 +162,8 @@ private:
     std::vector<std::uint8_t> flags_;
     std::vector<QString> circuitFolded_;
     std::vector<std::int64_t> circuitNumber_; // -1 when the circuit ID is not a plain number
-    // Per circuit and wavelength (circuit * wavelengths + wavelength).
-    std::vector<std::int8_t> slot_;
+    // Per circuit and slot (circuit * kSlotCount + slot).
+    std::vector<int> column_; // the slot's wavelength, -1 when it was not measured
     std::vector<std::int8_t> verdict_;
     std::vector<float> loss_;     // NaN where the view shows none
     std::vector<float> overhead_; // NaN where the view shows none
