@@ -634,6 +634,7 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {BrowserFilterTextHint, "Filter by link, circuit or company"},
     {BrowserShownCount, "%1 of %2 circuits"},
     {BrowserVerdictFilterName, "Show circuits"},
+    {BrowserClearFilterName, "Clear the filter"},
 
     // Undo and redo (45550-45569)
 });

@@ -602,6 +602,7 @@ enum : int
     BrowserFilterTextHint = 45546,
     BrowserShownCount = 45547,
     BrowserVerdictFilterName = 45548,
+    BrowserClearFilterName = 45549,
 
     // Undo and redo (45550-45569)
 };

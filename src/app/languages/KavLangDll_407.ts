@@ -2820,6 +2820,11 @@ Gehe zu Datensatz</translation>
         <extracomment>BrowserVerdictFilterName</extracomment>
         <translation>Strecken anzeigen</translation>
     </message>
+    <message id="45549">
+        <source>Clear the filter</source>
+        <extracomment>BrowserClearFilterName</extracomment>
+        <translation>Filter leeren</translation>
+    </message>
 
     <!-- Undo and redo (45550-45569) -->
 </context>

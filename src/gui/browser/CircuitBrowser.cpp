@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -79,6 +80,7 @@ void CircuitBrowser::buildWidgets()
                                            Strings::loadString(BrowserTreeFailing)});
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("browserTree"));
+    tree_->setAccessibleName(Strings::loadString(BrowserTreeName));
     tree_->setModel(treeModel_);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setUniformRowHeights(true);
@@ -107,6 +109,8 @@ void CircuitBrowser::buildWidgets()
     textFilter_->setPlaceholderText(Strings::loadString(BrowserFilterTextHint));
     textFilter_->setAccessibleName(Strings::loadString(BrowserFilterTextHint));
     textFilter_->setClearButtonEnabled(true);
+    for (QToolButton* button : textFilter_->findChildren<QToolButton*>())
+        button->setAccessibleName(Strings::loadString(BrowserClearFilterName));
     connect(textFilter_, &QLineEdit::textChanged, this,
             [this](const QString& text) { reshow([this, text] { index_.setText(text); }); });
     shownCount_ = new QLabel(this);
@@ -241,8 +245,10 @@ void CircuitBrowser::updateCounts(const std::array<QStandardItem*, 3>& row, int 
         return;
     setTextIfChanged(row[1], QString::number(circuits));
     setTextIfChanged(row[2], QString::number(failing));
-    // A failing count is red as well as a number.
-    row[2]->setForeground(failing > 0 ? QBrush(QColor(0x8a, 0x00, 0x0a)) : QBrush());
+    // A failing count is red as well as bold, light red on a dark theme.
+    const bool dark = tree_->palette().color(QPalette::Base).lightness() < 128;
+    const QColor red = dark ? QColor(0xff, 0x8a, 0x8a) : QColor(0x8a, 0x00, 0x0a);
+    row[2]->setForeground(failing > 0 ? QBrush(red) : QBrush());
     QFont font = row[2]->font();
     font.setBold(failing > 0);
     row[2]->setFont(font);
