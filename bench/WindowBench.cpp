@@ -17,6 +17,13 @@
 //                                   painted and the window is idle (<= 1000)
 //   preview_peak_rss_mb             peak RSS of the process that previews (<= 300)
 //   peak_rss_mb                     peak RSS of the process that does the rest
+//   browser_open_ms                 the circuit browser filled, from the document's
+//                                   circuits being read at File > Open (<= 500)
+//   browser_fill_max_ui_stall_ms    the longest the browser's filling held the event loop (<= 100)
+//   browser_sort_ms                 a click on the browser's "Overhead" heading until the
+//                                   table is sorted and painted, the slowest of four (<= 200)
+//   browser_filter_ms               one key typed into the browser's text filter until the
+//                                   table is filtered and painted, the slowest (<= 50)
 // and lines of more detail after them. A stall is measured, never assumed: a
 // 1 ms timer on the UI thread stamps every turn of its event loop (nested
 // loops of dialogs included), and the longest gap between two stamps while a
@@ -32,6 +39,7 @@
 #include "gui/CMainFrame.h"
 #include "gui/CommandIds.h"
 #include "gui/ViewControlIds.h"
+#include "gui/browser/CircuitBrowser.h"
 #include "support/ScriptedPortOpener.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestDatabaseBuilder.h"
@@ -45,11 +53,13 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -196,6 +206,8 @@ public:
     }
 
     void setOnTurn(std::function<void()> onTurn) { onTurn_ = std::move(onTurn); }
+    // How long ago the loop last turned: what the code running now has held it.
+    double sinceLastTurnMs() const { return static_cast<double>(clock_.nsecsElapsed() - lastNs_) / 1e6; }
     void stop() { timer_.stop(); }
     double longestMs() const { return static_cast<double>(longestNs_) / 1e6; }
 
@@ -326,10 +338,29 @@ public:
         };
     }
 
-    // File > Open of `file` until its first page is shown.
+    // File > Open of `file` until its first page is shown. The browser's
+    // filling is timed from the document's circuits being read, and the
+    // event loop is watched while it fills.
     JobFigures open(const QString& file, int circuits)
     {
         fileToOpen_ = file;
+        browserOpenMs_ = -1;
+        browserFillStallMs_ = -1;
+        QElapsedTimer sinceRead;
+        UiStallProbe browserProbe;
+        QObject watch;
+        QObject::connect(&document(), &CFibrologDoc::circuitsReset, &watch, [&] {
+            sinceRead.start();
+            browserProbe.start();
+        });
+        QObject::connect(&frame_->circuitBrowser(), &CircuitBrowser::filled, &watch, [&] {
+            if (!sinceRead.isValid())
+                return;
+            browserOpenMs_ = msSince(sinceRead);
+            browserProbe.stamp();
+            browserProbe.stop();
+            browserFillStallMs_ = browserProbe.longestMs();
+        });
         Job job;
         job.start = [this] { trigger(FileOpen); };
         job.done = [this, circuits] {
@@ -338,7 +369,85 @@ public:
                    !QApplication::activeModalWidget();
         };
         job.failed = unexpectedExchangeAfter(prompt_.exchanges().size());
-        return runJob(job);
+        const JobFigures figures = runJob(job);
+        // The browser fills once the loop turns after the first page.
+        Job fill;
+        fill.start = [] {};
+        fill.done = [this] { return browserOpenMs_ >= 0; };
+        fill.timeoutMs = 60000;
+        runJob(fill);
+        return figures;
+    }
+
+    double browserOpenMs() const { return browserOpenMs_; }
+    double browserFillStallMs() const { return browserFillStallMs_; }
+
+    // Clicks on the browser's heading `heading` `clicks` times (ascending,
+    // descending, ...); the slowest click with the events it leaves (the
+    // repaint), -1 when there is no such heading.
+    double browserSortMs(const QString& heading, int clicks)
+    {
+        QTableView* table = frame_->circuitBrowser().table();
+        QHeaderView* header = table->horizontalHeader();
+        int section = -1;
+        for (int c = 0; c < table->model()->columnCount(); ++c) {
+            if (table->model()->headerData(c, Qt::Horizontal).toString() == heading)
+                section = c;
+        }
+        if (section < 0)
+            return -1;
+        table->scrollTo(table->model()->index(0, section));
+        QCoreApplication::processEvents();
+        const QPoint centre(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                            header->height() / 2);
+        double slowest = 0;
+        Qt::SortOrder order = header->sortIndicatorOrder();
+        for (int click = 0; click < clicks; ++click) {
+            // Clicks apart by more than a double click's time: each is a click of its own.
+            QTest::mouseMove(header->viewport(), centre, QApplication::doubleClickInterval() + 50);
+            QElapsedTimer clock;
+            clock.start();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+            QCoreApplication::processEvents();
+            slowest = std::max(slowest, msSince(clock));
+            // Each click on the heading turns the order round.
+            if (header->sortIndicatorSection() != section ||
+                (click > 0 && header->sortIndicatorOrder() == order))
+                return -1;
+            order = header->sortIndicatorOrder();
+        }
+        return slowest;
+    }
+
+    struct FilterTyping
+    {
+        double slowestKeyMs = 0;
+        double averageKeyMs = 0;
+        int rowsLeft = 0;
+    };
+
+    // Types `text` into the browser's text filter key by key, each timed
+    // with the events it leaves; then empties the filter.
+    FilterTyping typeInBrowserFilter(const QString& text)
+    {
+        QLineEdit* field = frame_->circuitBrowser().textFilter();
+        field->setFocus(Qt::MouseFocusReason);
+        FilterTyping typing;
+        double totalMs = 0;
+        for (const QChar key : text) {
+            QElapsedTimer clock;
+            clock.start();
+            QTest::keyClick(field, key.toLatin1());
+            QCoreApplication::processEvents();
+            const double ms = msSince(clock);
+            totalMs += ms;
+            typing.slowestKeyMs = std::max(typing.slowestKeyMs, ms);
+        }
+        typing.averageKeyMs = text.isEmpty() ? 0.0 : totalMs / double(text.size());
+        typing.rowsLeft = frame_->circuitBrowser().table()->model()->rowCount();
+        field->clear();
+        QCoreApplication::processEvents();
+        return typing;
     }
 
     // The average of up to kPagingSteps presses of `command`, each with the
@@ -472,6 +581,8 @@ private:
     ScriptedPortOpener ports_;
     QSettings settings_;
     QString fileToOpen_;
+    double browserOpenMs_ = -1;
+    double browserFillStallMs_ = -1;
     std::unique_ptr<CMainFrame> frame_;
 };
 
@@ -674,6 +785,22 @@ int main(int argc, char* argv[])
         return 1;
     printFigure("open_first_page_ms", open.elapsedMs);
     printFigure("open_max_ui_stall_ms", open.longestStallMs);
+    if (window.browserOpenMs() < 0) {
+        note(QStringLiteral("the circuit browser was not filled after File > Open"));
+        complete = false;
+    } else {
+        printFigure("browser_open_ms", window.browserOpenMs());
+        printFigure("browser_fill_max_ui_stall_ms", window.browserFillStallMs());
+    }
+    const double sortMs = window.browserSortMs(QStringLiteral("850nm Overhead"), 4);
+    if (sortMs < 0) {
+        note(QStringLiteral("the circuit browser did not sort by its 850nm Overhead column"));
+        complete = false;
+    } else {
+        printFigure("browser_sort_ms", sortMs);
+    }
+    const BenchWindow::FilterTyping filterTyping = window.typeInBrowserFilter(QStringLiteral("link 0004"));
+    printFigure("browser_filter_ms", filterTyping.slowestKeyMs);
 
     window.trigger(ViewSummary);
     const double summaryMs = window.pagingMs(Next10);
@@ -714,6 +841,8 @@ int main(int argc, char* argv[])
     printFigure("build_database_ms", buildMs);
     printFigure("next_page_summary_ms", summaryMs, 3);
     printFigure("next_page_details_ms", detailsMs, 3);
+    printFigure("browser_filter_average_ms", filterTyping.averageKeyMs, 2);
+    printFigure("browser_filter_rows_left", filterTyping.rowsLeft, 0);
     if (typing.job.finished) {
         printFigure("edit_keystroke_max_ms", typing.longestKeyMs, 2);
         printFigure("edit_max_ui_stall_ms", typing.job.longestStallMs);

@@ -654,6 +654,26 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {ExportJob, "Exporting..."},
 
     // The circuit browser (45530-45549)
+    {BrowserDockTitle, "Circuit Browser"},
+    {MenuCircuitBrowser, "Circuit &Browser"},
+    {PromptCircuitBrowser, "Show or hide the tree and table of every circuit"},
+    {BrowserAllCircuits, "All Circuits"},
+    {BrowserTreeName, "Company / Link"},
+    {BrowserTreeCircuits, "Circuits"},
+    {BrowserTreeFailing, "Failing"},
+    {BrowserColumnLink, "Link"},
+    {BrowserColumnCircuit, "Circuit"},
+    {BrowserColumnTestDate, "Test Date"},
+    {BrowserColumnLoss, "%1 Loss"},
+    {BrowserColumnOverhead, "%1 Overhead"},
+    {BrowserColumnVerdict, "%1 Verdict"},
+    {BrowserFilterAll, "All"},
+    {BrowserFilterFailing, "Failing"},
+    {BrowserFilterNotes, "Notes"},
+    {BrowserFilterTextHint, "Filter by link, circuit or company"},
+    {BrowserShownCount, "%1 of %2 circuits"},
+    {BrowserVerdictFilterName, "Show circuits"},
+    {BrowserClearFilterName, "Clear the filter"},
 
     // Undo and redo (45550-45569)
     {MenuUndoStep, "&Undo %1\tCtrl+Z"},

@@ -622,6 +622,26 @@ enum : int
     ExportJob = 45528,
 
     // The circuit browser (45530-45549)
+    BrowserDockTitle = 45530,
+    MenuCircuitBrowser = 45531,
+    PromptCircuitBrowser = 45532,
+    BrowserAllCircuits = 45533,
+    BrowserTreeName = 45534,
+    BrowserTreeCircuits = 45535,
+    BrowserTreeFailing = 45536,
+    BrowserColumnLink = 45537,
+    BrowserColumnCircuit = 45538,
+    BrowserColumnTestDate = 45539,
+    BrowserColumnLoss = 45540,
+    BrowserColumnOverhead = 45541,
+    BrowserColumnVerdict = 45542,
+    BrowserFilterAll = 45543,
+    BrowserFilterFailing = 45544,
+    BrowserFilterNotes = 45545,
+    BrowserFilterTextHint = 45546,
+    BrowserShownCount = 45547,
+    BrowserVerdictFilterName = 45548,
+    BrowserClearFilterName = 45549,
 
     // Undo and redo (45550-45569)
     MenuUndoStep = 45550,

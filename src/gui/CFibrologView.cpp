@@ -465,6 +465,13 @@ void CFibrologView::moveTo(int index)
     moveBy(index - document_.currentIndex());
 }
 
+void CFibrologView::showCircuit(int index)
+{
+    writePendingEdit();
+    if (document_.hasDatabase())
+        document_.setCurrentIndex(index);
+}
+
 void CFibrologView::showSummary()
 {
     if (noData_ && layouts_->currentWidget() == summaryPanel_)

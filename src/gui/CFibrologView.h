@@ -69,6 +69,10 @@ public Q_SLOTS:
     void moveLast();
     // Moves to the circuit at `index` (0 is the first), as far as there is one.
     void moveTo(int index);
+    // Shows the circuit at `index` of the document's list, chosen elsewhere
+    // (the circuit browser): that circuit in Details, the page that holds it
+    // in Summary.
+    void showCircuit(int index);
     void showSummary();
     void showDetails();
     void toggleLayout();

@@ -29,6 +29,7 @@
 #include "gui/ReportExportDialog.h"
 #include "gui/ReportPreviewDialog.h"
 #include "gui/VerdictColourChoice.h"
+#include "gui/browser/CircuitBrowser.h"
 #include "meter/DevicePortOpener.h"
 #include "report/CircuitChoice.h"
 #include "report/CircuitDetailReport.h"
@@ -136,6 +137,7 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     view_->setDeleteQuestion(
         [this](const QString& question) { return deleteConfirmation_->confirm(question); });
     setCentralWidget(centre);
+    buildCircuitBrowser();
     noticeStandardsProblem();
     buildCommands();
     buildMenus();
@@ -152,12 +154,28 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     resizeToScreen();
 }
 
+void CMainFrame::buildCircuitBrowser()
+{
+    browserDock_ = new QDockWidget(Strings::loadString(StringId::BrowserDockTitle), this);
+    browserDock_->setObjectName(QStringLiteral("circuitBrowserDock"));
+    browserDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    browser_ = new CircuitBrowser(*document_, browserDock_);
+    browserDock_->setWidget(browser_);
+    addDockWidget(Qt::LeftDockWidgetArea, browserDock_);
+    QAction* toggle = browserDock_->toggleViewAction();
+    toggle->setObjectName(QStringLiteral("cmdCircuitBrowser"));
+    toggle->setText(Strings::loadString(StringId::MenuCircuitBrowser));
+    toggle->setStatusTip(Strings::loadString(StringId::PromptCircuitBrowser));
+    connect(browser_, &CircuitBrowser::circuitChosen, view_, &CFibrologView::showCircuit);
+}
+
 void CMainFrame::resizeToScreen()
 {
     // The size the window has always opened at, made smaller where the
     // screen is: a laptop, or a screen scaled to 200 %. What does not fit
     // then scrolls inside the window.
-    QSize size(760, 720);
+    // The report view's width, and the circuit browser's beside it.
+    QSize size(760 + (browserDock_ ? 560 : 0), 720);
     if (const QScreen* shown = screen()) {
         // Room for the title bar and the borders the desktop adds.
         const QSize decorations(16, 48);
@@ -171,6 +189,8 @@ CMainFrame::~CMainFrame()
     // The view follows the document: it goes first. Its fields give up the
     // focus as they go, and nothing may reach the view while it is torn down.
     disconnect(qApp, nullptr, this, nullptr);
+    delete std::exchange(browserDock_, nullptr);
+    delete std::exchange(chartPanel_, nullptr);
     delete std::exchange(view_, nullptr);
     document_.reset();
     linkDataSource_.reset();
@@ -338,6 +358,7 @@ void CMainFrame::buildMenus()
     QMenu* view = menuBar()->addMenu(Strings::loadString(MenuView));
     for (int id : {ViewToolbar, ViewStatusBar})
         view->addAction(actions_.value(id));
+    view->addAction(browserDock_->toggleViewAction());
     view->addSeparator();
     for (int id : {ViewDetails, ViewSummary})
         view->addAction(actions_.value(id));
@@ -847,12 +868,22 @@ void CMainFrame::buildExportCommands()
     if (file)
         file->insertMenu(actions_.value(Print), exportMenu);
 
-    // Beside the report view, hidden until asked for: the window keeps its
-    // size and the report its room on a small screen.
+    // A tab beside the circuit browser, hidden until asked for: the window
+    // keeps its size and the report its room on a small screen.
     chartPanel_ = new LinkChartPanel(*document_, this);
-    addDockWidget(Qt::RightDockWidgetArea, chartPanel_);
+    if (browserDock_) {
+        addDockWidget(Qt::LeftDockWidgetArea, chartPanel_);
+        tabifyDockWidget(browserDock_, chartPanel_);
+    } else {
+        addDockWidget(Qt::RightDockWidgetArea, chartPanel_);
+    }
     chartPanel_->hide();
     QAction* toggle = chartPanel_->toggleViewAction();
+    // Shown from the View menu, the chart comes to the front of its tabs.
+    connect(toggle, &QAction::toggled, chartPanel_, [this](bool shown) {
+        if (shown)
+            chartPanel_->raise();
+    });
     toggle->setText(Strings::loadString(MenuLinkChart));
     toggle->setObjectName(QStringLiteral("viewLinkChart"));
     if (view) {

@@ -10,6 +10,7 @@
 #include "gui/DeleteConfirmationAnswer.h"
 
 class CFibrologDoc;
+class CircuitBrowser;
 class DeleteConfirmation;
 class CFibrologView;
 class DialogJobRunner;
@@ -22,6 +23,7 @@ class LinkChartPanel;
 class NoticeArea;
 class QAction;
 class QActionGroup;
+class QDockWidget;
 class QMenu;
 class QPrintDialog;
 class QPrinter;
@@ -82,6 +84,9 @@ public:
     QAction* command(int id) const { return actions_.value(id); }
     // The "Link Chart" dock (View > Link Chart shows it).
     LinkChartPanel& linkChartPanel() { return *chartPanel_; }
+    // The circuit browser and its dock (View > Circuit Browser shows and hides it).
+    CircuitBrowser& circuitBrowser() { return *browser_; }
+    QDockWidget* circuitBrowserDock() const { return browserDock_; }
 
     // Opens a test database as File > Open does (after the save question).
     bool openFile(const QString& path);
@@ -114,6 +119,8 @@ private:
     void buildCommands();
     void buildMenus();
     void buildToolbar();
+    // The circuit browser in a dock beside the report view, shown at start.
+    void buildCircuitBrowser();
     void updateTitle();
     void updateCommands();
     void addRecentFile(const QString& path);
@@ -179,6 +186,8 @@ private:
     std::unique_ptr<WizardLinkDataSource> linkDataSource_;
     std::unique_ptr<CFibrologDoc> document_;
     CFibrologView* view_ = nullptr;
+    QDockWidget* browserDock_ = nullptr;
+    CircuitBrowser* browser_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<DeleteConfirmation> deleteConfirmation_;
     QString logoPath_;

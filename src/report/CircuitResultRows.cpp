@@ -284,20 +284,24 @@ std::vector<ResultRow> CircuitResultRows::rowsOf(const CircuitRecord& circuit, R
     return rows;
 }
 
+WavelengthResult CircuitResultRows::wavelengthOf(const CircuitRecord& circuit, int slot)
+{
+    WavelengthResult result;
+    result.slot = slot;
+    result.wavelength = circuit.wavelengthNames[static_cast<std::size_t>(slot)];
+    result.opticalLoss = opticalLossCell(circuit, slot);
+    result.allowedLoss = allowedLossCell(circuit, slot);
+    result.overhead = overheadCell(circuit, slot);
+    result.verdict = verdictCell(circuit, slot, kSummaryVerdictTexts);
+    return result;
+}
+
 std::vector<WavelengthResult> CircuitResultRows::wavelengthsOf(const CircuitRecord& circuit)
 {
     std::vector<WavelengthResult> results;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (!circuit.isMeasured(slot))
-            continue;
-        WavelengthResult result;
-        result.slot = slot;
-        result.wavelength = circuit.wavelengthNames[static_cast<std::size_t>(slot)];
-        result.opticalLoss = opticalLossCell(circuit, slot);
-        result.allowedLoss = allowedLossCell(circuit, slot);
-        result.overhead = overheadCell(circuit, slot);
-        result.verdict = verdictCell(circuit, slot, kSummaryVerdictTexts);
-        results.push_back(std::move(result));
+        if (circuit.isMeasured(slot))
+            results.push_back(wavelengthOf(circuit, slot));
     }
     return results;
 }

@@ -99,4 +99,6 @@ public:
     // Summary and the circuit browser write them. A return-loss slot's
     // overhead keeps its sign inside the deficit's parentheses.
     static std::vector<WavelengthResult> wavelengthsOf(const CircuitRecord& circuit);
+    // One measured slot of those, for a reader that wants a single column.
+    static WavelengthResult wavelengthOf(const CircuitRecord& circuit, int slot);
 };

@@ -2920,6 +2920,106 @@ Gehe zu Datensatz</translation>
     </message>
 
     <!-- The circuit browser (45530-45549) -->
+    <message id="45530">
+        <source>Circuit Browser</source>
+        <extracomment>BrowserDockTitle</extracomment>
+        <translation>Strecken-Browser</translation>
+    </message>
+    <message id="45531">
+        <source>Circuit &amp;Browser</source>
+        <extracomment>MenuCircuitBrowser</extracomment>
+        <translation>&amp;Strecken-Browser</translation>
+    </message>
+    <message id="45532">
+        <source>Show or hide the tree and table of every circuit</source>
+        <extracomment>PromptCircuitBrowser</extracomment>
+        <translation>Baum und Tabelle aller Strecken ein- oder ausblenden</translation>
+    </message>
+    <message id="45533">
+        <source>All Circuits</source>
+        <extracomment>BrowserAllCircuits</extracomment>
+        <translation>Alle Strecken</translation>
+    </message>
+    <message id="45534">
+        <source>Company / Link</source>
+        <extracomment>BrowserTreeName</extracomment>
+        <translation>Firma / Link</translation>
+    </message>
+    <message id="45535">
+        <source>Circuits</source>
+        <extracomment>BrowserTreeCircuits</extracomment>
+        <translation>Strecken</translation>
+    </message>
+    <message id="45536">
+        <source>Failing</source>
+        <extracomment>BrowserTreeFailing</extracomment>
+        <translation>Nicht i.O.</translation>
+    </message>
+    <message id="45537">
+        <source>Link</source>
+        <extracomment>BrowserColumnLink</extracomment>
+        <translation>Link</translation>
+    </message>
+    <message id="45538">
+        <source>Circuit</source>
+        <extracomment>BrowserColumnCircuit</extracomment>
+        <translation>Strecke</translation>
+    </message>
+    <message id="45539">
+        <source>Test Date</source>
+        <extracomment>BrowserColumnTestDate</extracomment>
+        <translation>Messdatum</translation>
+    </message>
+    <message id="45540">
+        <source>%1 Loss</source>
+        <extracomment>BrowserColumnLoss</extracomment>
+        <translation>%1 Dämpfung</translation>
+    </message>
+    <message id="45541">
+        <source>%1 Overhead</source>
+        <extracomment>BrowserColumnOverhead</extracomment>
+        <translation>%1 Systemreserve</translation>
+    </message>
+    <message id="45542">
+        <source>%1 Verdict</source>
+        <extracomment>BrowserColumnVerdict</extracomment>
+        <translation>%1 Ergebnis</translation>
+    </message>
+    <message id="45543">
+        <source>All</source>
+        <extracomment>BrowserFilterAll</extracomment>
+        <translation>Alle</translation>
+    </message>
+    <message id="45544">
+        <source>Failing</source>
+        <extracomment>BrowserFilterFailing</extracomment>
+        <translation>Nicht i.O.</translation>
+    </message>
+    <message id="45545">
+        <source>Notes</source>
+        <extracomment>BrowserFilterNotes</extracomment>
+        <translation>Mit Hinweis</translation>
+    </message>
+    <message id="45546">
+        <source>Filter by link, circuit or company</source>
+        <extracomment>BrowserFilterTextHint</extracomment>
+        <translation>Nach Link, Strecke oder Firma filtern</translation>
+    </message>
+    <message id="45547">
+        <source>%1 of %2 circuits</source>
+        <extracomment>BrowserShownCount</extracomment>
+        <translation>%1 von %2 Strecken</translation>
+    </message>
+    <message id="45548">
+        <source>Show circuits</source>
+        <extracomment>BrowserVerdictFilterName</extracomment>
+        <translation>Strecken anzeigen</translation>
+    </message>
+    <message id="45549">
+        <source>Clear the filter</source>
+        <extracomment>BrowserClearFilterName</extracomment>
+        <translation>Filter leeren</translation>
+    </message>
 
     <!-- Undo and redo (45550-45569) -->
     <message id="45550">
