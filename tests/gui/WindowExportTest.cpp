@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -189,9 +190,15 @@ TEST_F(WindowExportTest, ThePrintDialogOffersTheChoiceOfCircuits)
     frame_->printer().setOutputFormat(QPrinter::PdfFormat);
     frame_->printer().setOutputFileName(path("printed.pdf"));
     bool tabShown = false;
-    QTimer::singleShot(0, [this, &tabShown] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    // The pages are laid out off the window's thread before the dialog
+    // shows: wait for the print dialog itself.
+    QTimer waitForDialog;
+    waitForDialog.setInterval(10);
+    QObject::connect(&waitForDialog, &QTimer::timeout, [this, &tabShown, &waitForDialog] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        waitForDialog.stop();
         QWidget* tab = dialog->findChild<QWidget*>("printCircuitChoice");
         ASSERT_NE(tab, nullptr);
         tabShown = true;
@@ -201,6 +208,7 @@ TEST_F(WindowExportTest, ThePrintDialogOffersTheChoiceOfCircuits)
         EXPECT_FALSE(tab->findChild<QCheckBox*>("exportCharts")->isEnabled()) << "no charts with details";
         dialog->accept();
     });
+    waitForDialog.start();
     trigger(CommandIds::Print);
     ASSERT_TRUE(tabShown);
     EXPECT_EQ(pageCount(path("printed.pdf")), 2);
