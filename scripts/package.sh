@@ -2,7 +2,9 @@
 # Builds Fibrolog for release and makes the Debian package, OUT_DIR/fibrolog_<version>_<arch>.deb.
 #   scripts/package.sh [BUILD_DIR [OUT_DIR]]      defaults build-package/ and out/
 # Install it with: sudo apt install ./out/fibrolog_<version>_<arch>.deb
-# The last line printed is the package's file name.
+# The last line printed is the package's file name. BUILD_DIR is the
+# package's own: it is emptied when the sources' date (the last commit's)
+# differs from the one it was built for.
 #
 # The programs parse files and serial input from outside, so they are built
 # with Debian's hardening flags (dpkg-buildflags: stack protector,
