@@ -26,8 +26,8 @@ build_dir=${1:-build-package}
 out_dir=${2:-out}
 
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) || {
-        echo "package.sh: this is no git checkout; set SOURCE_DATE_EPOCH to the sources' date (seconds since 1970)" >&2
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) && [ -n "$SOURCE_DATE_EPOCH" ] || {
+        echo "package.sh: this is no git checkout with a commit; set SOURCE_DATE_EPOCH to the sources' date (seconds since 1970)" >&2
         exit 1
     }
 fi
