@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation2 poppler-utils
-    qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base
+    qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base lintian
     xvfb
 )
 

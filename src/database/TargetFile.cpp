@@ -93,7 +93,9 @@ NewLockFile makeLockFile(const QByteArray& name)
         if (!folderKnown)
             return;
         // The folder's group, as a shared folder without the set-group-id bit would not give it.
-        (void)::fchown(fd, static_cast<uid_t>(-1), folder.st_gid);
+        if (::fchown(fd, static_cast<uid_t>(-1), folder.st_gid) != 0) {
+            // Not a member of that group: the file keeps the user's own.
+        }
         ::fchmod(fd, lockFileMode(folder));
     };
 
@@ -388,8 +390,10 @@ bool TargetFile::commit(QString* error)
         // The user's file keeps who may read it; a new one is the owner's alone.
         const mode_t mode = exists_ ? (original_.st_mode & 07777) : 0600;
         ::fchmod(fd, mode);
-        if (exists_ && ::fchown(fd, original_.st_uid, original_.st_gid) != 0)
-            (void)::fchown(fd, static_cast<uid_t>(-1), original_.st_gid);
+        if (exists_ && ::fchown(fd, original_.st_uid, original_.st_gid) != 0 &&
+            ::fchown(fd, static_cast<uid_t>(-1), original_.st_gid) != 0) {
+            // Only root gives a file away, and only a member its group: the copy stays the user's.
+        }
         if (::fsync(fd) != 0) {
             *error = systemError(QStringLiteral("Cannot write"), sibling_);
             ok = false;

@@ -14,12 +14,13 @@
 
 namespace {
 
-// The compiler's "Mmm dd yyyy" as the user's locale writes a date.
+// The build's day (yyyy-mm-dd, from the build system rather than __DATE__,
+// so that two builds of one commit are alike) as the user's locale writes it.
 QString buildDate()
 {
-    const QString compiled = QStringLiteral(__DATE__).simplified();
-    const QDate date = QDate::fromString(compiled, QStringLiteral("MMM d yyyy"));
-    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : compiled;
+    const QString built = QStringLiteral(FIBROLOG_BUILD_DATE);
+    const QDate date = QDate::fromString(built, Qt::ISODate);
+    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : built;
 }
 
 } // namespace
