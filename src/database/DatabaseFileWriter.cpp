@@ -98,7 +98,7 @@ bool DatabaseFileWriter::writeCopy(const QString& workingPath, QString* error, J
         target_.discardSibling();
         return false;
     }
-    return target_.commit(error);
+    return target_.commit(error, [progress] { return progress && progress->isCancelled(); });
 }
 
 bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeReport* report,
@@ -180,6 +180,12 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
                                                      : e.description();
         return false;
     }
+    // A cancel that came as the last rows went in still leaves the file as it was.
+    if (progress && progress->isCancelled()) {
+        target_.discardSibling();
+        *error = Strings::loadString(StringId::OperationCancelled);
+        return false;
+    }
     // A file of the older schema is kept as it was, as opening it would.
     QString backup;
     if (version == kSchemaVersion2) {
@@ -189,7 +195,7 @@ bool DatabaseFileWriter::mergeInto(Database& working, QString* error, MergeRepor
         }
         backup = target + QStringLiteral(".backup");
     }
-    if (!target_.commit(error))
+    if (!target_.commit(error, [progress] { return progress && progress->isCancelled(); }))
         return false;
     if (report) {
         report->replacedLinks = replaced;

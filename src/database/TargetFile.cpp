@@ -379,7 +379,7 @@ void TargetFile::discardSibling()
     note_.reset(QString());
 }
 
-bool TargetFile::commit(QString* error)
+bool TargetFile::commit(QString* error, const std::function<bool()>& stop)
 {
     const QByteArray sibling = QFile::encodeName(sibling_);
     const int fd = ::open(sibling.constData(), O_RDWR | O_CLOEXEC);
@@ -401,6 +401,12 @@ bool TargetFile::commit(QString* error)
     }
     if (fd >= 0)
         ::close(fd);
+    // The last moment the user's Cancel can still leave the file as it was:
+    // the copy is whole and on disk, and the rename is the point of no return.
+    if (ok && stop && stop()) {
+        *error = Strings::loadString(StringId::OperationCancelled);
+        ok = false;
+    }
     if (ok && std::rename(sibling.constData(), QFile::encodeName(path_).constData()) != 0) {
         *error = systemError(QStringLiteral("Cannot replace"), path_);
         ok = false;

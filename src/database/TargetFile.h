@@ -52,7 +52,9 @@ public:
     // Makes the sibling the file: synced to the disk, given the file's mode
     // and owner, renamed over it. On failure the sibling is removed and the
     // file is as it was.
-    bool commit(QString* error);
+    // Gives up, as cancelled, when `stop` says so after the copy is on disk
+    // and before it replaces the file.
+    bool commit(QString* error, const std::function<bool()>& stop = {});
     void discardSibling();
 
 private:

@@ -200,11 +200,17 @@ TEST_F(WindowTest, CancelDuringEachLongJobLeavesTheFileAndTheDocumentAsTheyWere)
              otherSaver.reset();
          },
          saveCancelled},
+        // A merge of these few thousand circuits may end before any dialog
+        // could show: it, too, waits for another program's save.
         {"Save As with a merge", "Saving target.mdb", big, true,
          [&] {
+             otherSaver = std::make_unique<DatabaseFileWriter>(target);
+             QString why;
+             ASSERT_TRUE(otherSaver->prepare(&why)) << why.toStdString();
              prompt_.addSaveFileName(target);
              prompt_.addAnswer(PromptAnswer::Merge);
              trigger(FileSaveAs);
+             otherSaver.reset();
          },
          saveCancelled},
         {"Print", "Printing page", big, false,
