@@ -880,7 +880,8 @@ void CMainFrame::buildExportCommands()
     chartPanel_->hide();
     QAction* toggle = chartPanel_->toggleViewAction();
     // Shown from the View menu, the chart comes to the front of its tabs.
-    connect(toggle, &QAction::toggled, chartPanel_, [this](bool shown) {
+    // (After the dock's own handler has shown it: triggered comes after toggled.)
+    connect(toggle, &QAction::triggered, chartPanel_, [this](bool shown) {
         if (shown)
             chartPanel_->raise();
     });
