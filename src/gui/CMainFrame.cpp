@@ -57,6 +57,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -845,6 +846,24 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     document_->closeDatabase();
     event->accept();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // A window made small gives its room to the report first: the docks
+    // beside it keep at most two fifths of the width (the user may drag
+    // them narrower, never wider than that).
+    QDockWidget* beside = nullptr;
+    for (QDockWidget* dock :
+         {static_cast<QDockWidget*>(browserDock_), static_cast<QDockWidget*>(chartPanel_)}) {
+        if (dock && dock->isVisible() && !dock->isFloating() &&
+            dockWidgetArea(dock) == Qt::LeftDockWidgetArea)
+            beside = dock;
+    }
+    const int most = width() * 2 / 5;
+    if (beside && beside->width() > most)
+        resizeDocks({beside}, {most}, Qt::Horizontal);
 }
 
 void CMainFrame::buildExportCommands()

@@ -106,6 +106,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Says how an operation of the document ended: a failure in a message
