@@ -40,12 +40,77 @@ int printAndExit(CMainFrame& frame, const QString& file)
     return frame.printOnDefaultPrinter() ? 0 : 1;
 }
 
+struct ProgramOptions
+{
+    QCommandLineOption print{QStringLiteral("print"),
+                             QStringLiteral("Print the report of FILE on the default printer and exit."),
+                             QStringLiteral("FILE")};
+    QCommandLineOption locale{QStringLiteral("locale"),
+                              QStringLiteral("Numbers, dates and language of NAME, for example de_DE."),
+                              QStringLiteral("NAME")};
+};
+
+ProgramOptions addProgramOptions(QCommandLineParser& parser)
+{
+    ProgramOptions options;
+    parser.setApplicationDescription(
+        QStringLiteral("Fiber-optic loss test results: download, evaluate, print."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(options.print);
+    parser.addOption(options.locale);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A test database to open."),
+                                 QStringLiteral("[FILE]"));
+    return options;
+}
+
+// What the command line asks for before any window: the help and the
+// version need no display at all, and a print needs none either.
+struct EarlyRequest
+{
+    bool helpOrVersion = false;
+    bool print = false;
+};
+
+EarlyRequest earlyRequest(int argc, char* argv[])
+{
+    EarlyRequest request;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            break;
+        if (argument == "-h" || argument == "-?" || argument == "--help" || argument == "--help-all" ||
+            argument == "-v" || argument == "--version")
+            request.helpOrVersion = true;
+        else if (argument == "--print" || argument.startsWith("--print="))
+            request.print = true;
+    }
+    return request;
+}
+
+// Answers --help and --version without a display, as a console program does.
+int answerWithoutDisplay(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(FIBROLOG_VERSION));
+    QCommandLineParser parser;
+    addProgramOptions(parser);
+    parser.process(app); // prints and exits
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     // Kept as the system gave them: Qt's reading of them may have lost bytes.
     const QByteArrayList given = FileNameBytes::argumentsOf(argc, argv);
+    const EarlyRequest early = earlyRequest(argc, argv);
+    if (early.helpOrVersion)
+        return answerWithoutDisplay(argc, argv);
+    // A print opens no window: it runs where there is no display too.
+    if (early.print && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setApplicationIdentity();
     QApplication::setApplicationVersion(QStringLiteral(FIBROLOG_VERSION));
@@ -60,34 +125,21 @@ int main(int argc, char* argv[])
     ProcessFiles::removeWhatKilledRunsLeft();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Fiber-optic loss test results: download, evaluate, print."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption print(
-        QStringLiteral("print"), QStringLiteral("Print the report of FILE on the default printer and exit."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption locale(QStringLiteral("locale"),
-                                    QStringLiteral("Numbers, dates and language of NAME, for example de_DE."),
-                                    QStringLiteral("NAME"));
-    parser.addOption(print);
-    parser.addOption(locale);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A test database to open."),
-                                 QStringLiteral("[FILE]"));
+    const ProgramOptions options = addProgramOptions(parser);
     parser.process(app);
 
-    if (!initThreadLocale(parser.value(locale))) {
-        std::fprintf(stderr, "fibrolog: unknown locale '%s'\n", qPrintable(parser.value(locale)));
+    if (!initThreadLocale(parser.value(options.locale))) {
+        std::fprintf(stderr, "fibrolog: unknown locale '%s'\n", qPrintable(parser.value(options.locale)));
         return 2;
     }
 
     // The language of this run, chosen once; its texts stay until the end.
     LanguageModules languages;
-    if (parser.isSet(print)) {
+    if (parser.isSet(options.print)) {
         // No window: the language asked for or the nearest, never a dialog,
         // and what goes wrong is said on standard error.
         QTextStream err(stderr);
-        languages.loadRequested(parser.value(locale), err);
+        languages.loadRequested(parser.value(options.locale), err);
         err.flush();
         ConsolePrompt console(err);
         FrameServices services;
@@ -98,7 +150,7 @@ int main(int argc, char* argv[])
             return 1;
         }
         CMainFrame frame(services);
-        return printAndExit(frame, parser.value(print));
+        return printAndExit(frame, parser.value(options.print));
     }
     DialogPrompt startPrompt;
     const bool languageLoaded = startLanguage(

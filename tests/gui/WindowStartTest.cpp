@@ -262,10 +262,12 @@ TEST_F(WindowTest, InGermanTheMenusTheViewTheAboutBoxAndQtsButtonsSpeakGerman)
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
 }
 
-TEST(ProgramCommandLine, VersionHelpAndPrintWithoutAPrinter)
+TEST(ProgramCommandLine, VersionHelpAndPrintWithoutAPrinterOrADisplay)
 {
+    // As in a terminal on a server, or over ssh: no display of any kind.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(name);
     auto run = [&](const QStringList& arguments) {
         QProcess program;
         program.setProcessEnvironment(environment);
