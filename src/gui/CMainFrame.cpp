@@ -190,6 +190,9 @@ CMainFrame::~CMainFrame()
     // The view follows the document: it goes first. Its fields give up the
     // focus as they go, and nothing may reach the view while it is torn down.
     disconnect(qApp, nullptr, this, nullptr);
+    // The Edit commands follow the focus and read the document's history:
+    // they go before either, so that no focus change reaches a history gone.
+    delete std::exchange(fieldEdits_, nullptr);
     delete std::exchange(browserDock_, nullptr);
     delete std::exchange(chartPanel_, nullptr);
     delete std::exchange(view_, nullptr);
