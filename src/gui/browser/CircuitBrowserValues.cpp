@@ -8,13 +8,6 @@
 
 namespace {
 
-std::optional<float> figure(const ResultCell& cell)
-{
-    if (std::isnan(cell.number))
-        return std::nullopt;
-    return static_cast<float>(cell.number);
-}
-
 std::optional<QString> figureText(const ResultCell& cell)
 {
     if (std::isnan(cell.number))
@@ -28,9 +21,11 @@ namespace CircuitBrowserValues {
 
 std::optional<float> opticalLoss(const CircuitRecord& circuit, int slot)
 {
+    // The figure the rows show, read without writing their texts: the index
+    // asks this of every circuit of a large file.
     if (!circuit.isMeasured(slot))
         return std::nullopt;
-    return figure(CircuitResultRows::wavelengthOf(circuit, slot).opticalLoss);
+    return circuit.at(slot).opticalLoss;
 }
 
 std::optional<QString> opticalLossText(const CircuitRecord& circuit, int slot)
@@ -45,7 +40,7 @@ std::optional<float> overhead(const CircuitRecord& circuit, int slot)
 {
     if (!circuit.hasEvaluatedVerdict(slot))
         return std::nullopt;
-    return figure(CircuitResultRows::wavelengthOf(circuit, slot).overhead);
+    return circuit.at(slot).overhead;
 }
 
 std::optional<QString> overheadText(const CircuitRecord& circuit, int slot)
