@@ -17,6 +17,7 @@
 //                          end (goal <= 300)
 //   preview_open_rss_mb    resident memory with the file open, before the preview
 //   preview_closed_rss_mb  resident memory once the preview is closed
+#include "SyntheticFile.h"
 #include "app/StatusSink.h"
 #include "database/Database.h"
 #include "document/CFibrologDoc.h"
@@ -24,7 +25,6 @@
 #include "gui/CommandIds.h"
 #include "support/ScriptedPortOpener.h"
 #include "support/ScriptedPrompt.h"
-#include "support/TestDatabaseBuilder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,44 +43,10 @@
 
 namespace {
 
-constexpr int kFibersPerLink = 25;
-
-void makeDatabase(const QString& file, int circuits)
+// A "VmRSS" or "VmHWM" figure of this process, in MB.
+double statusMb(const char* field)
 {
-    TestDatabaseBuilder builder(file);
-    builder.database().beginTransaction();
-    const RecordId company = builder.addCompany("Synthetic Cabling");
-    for (int link = 0; link * kFibersPerLink < circuits; ++link) {
-        TestDatabaseBuilder::Site site;
-        site.name = QStringLiteral("LINK %1").arg(link, 5, 10, QLatin1Char('0'));
-        site.company = company;
-        site.wizard = 0b111;
-        site.references = {-20.0f, -19.5f, -19.0f, 0, 0};
-        site.wavelengths = {"850nm", "1300nm", "1550nm", "9999nm", "9999nm"};
-        const RecordId id = builder.addSite(site);
-        const int fibers = std::min(kFibersPerLink, circuits - link * kFibersPerLink);
-        for (int fiber = 1; fiber <= fibers; ++fiber)
-            builder.addFiber(id, QString::number(fiber), 0, {-24.1f - 0.01f * fiber, -21.5f, -20.8f, 0, 0});
-    }
-    builder.database().commit();
-}
-
-// A "VmRSS:" or "VmHWM:" line of /proc/self/status, in MB.
-double statusMb(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(static_cast<qsizetype>(std::strlen(key)))
-                       .trimmed()
-                       .split(' ')
-                       .value(0)
-                       .toDouble() /
-                   1024.0;
-    }
-    return -1;
+    return SyntheticFile::statusMb(QCoreApplication::applicationPid(), field);
 }
 
 // Makes the peak (VmHWM) start again from the memory resident now.
@@ -117,7 +83,7 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     qputenv("TMPDIR", QFile::encodeName(dir.path()));
     const QString file = dir.filePath(QStringLiteral("large.mdb"));
-    makeDatabase(file, circuits);
+    SyntheticFile::make(file, circuits);
 
     ScriptedPrompt prompt;
     ScriptedPortOpener ports;
@@ -136,7 +102,7 @@ int main(int argc, char* argv[])
     frame.command(CommandIds::ViewDetails)->trigger();
     QCoreApplication::processEvents();
 
-    const double openRss = statusMb("VmRSS:");
+    const double openRss = statusMb("VmRSS");
     if (!resetPeakRss())
         std::fprintf(stderr,
                      "bench-preview: the peak memory could not be reset; the peak is the process's\n");
@@ -187,8 +153,8 @@ int main(int argc, char* argv[])
     frame.command(CommandIds::PrintPreview)->trigger();
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();
-    const double peakRss = statusMb("VmHWM:");
-    const double closedRss = statusMb("VmRSS:");
+    const double peakRss = statusMb("VmHWM");
+    const double closedRss = statusMb("VmRSS");
 
     std::printf("preview_pages %d\n", circuits);
     std::printf("preview_first_page_ms %.0f\n", firstPageMs);

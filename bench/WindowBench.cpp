@@ -33,6 +33,7 @@
 // seconds (60) or above --preview-rss-cap MB (4096) it is killed, its figures
 // are the bound it reached, and standard error says so. --no-preview leaves
 // it out.
+#include "SyntheticFile.h"
 #include "database/Database.h"
 #include "document/CFibrologDoc.h"
 #include "gui/CFibrologView.h"
@@ -75,13 +76,14 @@ using namespace CommandIds;
 
 namespace {
 
-constexpr int kFibersPerLink = 25;
+using SyntheticFile::kFibersPerLink;
+using SyntheticFile::statusMb;
 // A meter's download holds at most eight links.
 constexpr int kDownloadLinks = 8;
 constexpr int kMaxPreviewCircuits = 10000;
 constexpr int kPagingSteps = 100;
 constexpr int kTypedKeys = 5;
-const QString kCompany = QStringLiteral("Synthetic Cabling");
+const QString kCompany = QString::fromLatin1(SyntheticFile::kCompany);
 
 void printFigure(const char* name, double value, int decimals = 1)
 {
@@ -99,20 +101,6 @@ double msSince(const QElapsedTimer& clock)
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
-// A field of /proc/<pid>/status in MB ("VmRSS", "VmHWM"); -1 when unreadable.
-double statusMb(qint64 pid, const char* field)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = QByteArray(field) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
-
 double ownPeakRssMb()
 {
     rusage usage{};
@@ -128,29 +116,6 @@ std::optional<ino_t> inodeOf(const QString& path)
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return std::nullopt;
     return info.st_ino;
-}
-
-// A test database of `circuits` circuits in links of 25 fibers, all of one
-// company, written in one transaction.
-void makeDatabase(const QString& file, int circuits)
-{
-    TestDatabaseBuilder builder(file);
-    builder.database().beginTransaction();
-    const RecordId company = builder.addCompany(kCompany);
-    for (int first = 0, link = 0; first < circuits; first += kFibersPerLink, ++link) {
-        TestDatabaseBuilder::Site site;
-        site.name = QStringLiteral("LINK %1").arg(link, 5, 10, QLatin1Char('0'));
-        site.company = company;
-        site.wizard = 0b111;
-        site.references = {-20.0f, -19.5f, -19.0f, 0, 0};
-        site.wavelengths = {"850nm", "1300nm", "1550nm", "9999nm", "9999nm"};
-        const RecordId id = builder.addSite(site);
-        const int fibers = std::min(kFibersPerLink, circuits - first);
-        for (int fiber = 1; fiber <= fibers; ++fiber)
-            builder.addFiber(id, QString::number(fiber), 0, {-24.1f - 0.01f * fiber, -21.5f, -20.8f, 0, 0});
-    }
-    builder.database().commit();
-    builder.close();
 }
 
 // What a Pendra sends for `fibers` fibers: eight links at three wavelengths.
@@ -640,7 +605,7 @@ int runPreviewChild(int circuits)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("preview.mdb"));
-    makeDatabase(file, circuits);
+    SyntheticFile::make(file, circuits);
     BenchWindow window(dir.path());
     if (!reportJob("File > Open", window.open(file, circuits)))
         return 1;
@@ -784,7 +749,7 @@ int main(int argc, char* argv[])
     const QString file = dir.filePath(QStringLiteral("large.mdb"));
     QElapsedTimer building;
     building.start();
-    makeDatabase(file, circuits);
+    SyntheticFile::make(file, circuits);
     const double buildMs = msSince(building);
 
     BenchWindow window(dir.path());
