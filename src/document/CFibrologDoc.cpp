@@ -60,6 +60,19 @@ OperationResult saveFailure(const QString& why)
     return OperationResult::failure(message);
 }
 
+// A step of a save as the user hears of it: done; cancelled, which is the
+// user's own choice and leaves the file as it was, all there is to say; or
+// failed, with the reason.
+OperationResult saveStepOutcome(bool done, const JobProgress& progress, const QString& why,
+                                const QString& path)
+{
+    if (done)
+        return OperationResult::success();
+    if (progress.isCancelled())
+        return OperationResult::cancelled(formatted(StringId::SaveCancelled, path));
+    return saveFailure(why);
+}
+
 // What an import's result means for the user.
 OperationResult importOutcome(const ImportResult& imported)
 {
@@ -615,11 +628,7 @@ OperationResult CFibrologDoc::onSaveDocument(const QString& path)
     DatabaseFileWriter writer(path);
     const OperationResult prepared = runJob(title, [&](JobProgress& progress) {
         QString why;
-        if (writer.prepare(&why, &progress))
-            return OperationResult::success();
-        if (progress.isCancelled())
-            return OperationResult::cancelled(formatted(StringId::SaveCancelled, path));
-        return saveFailure(why);
+        return saveStepOutcome(writer.prepare(&why, &progress), progress, why, path);
     });
     if (!prepared)
         return prepared;
@@ -679,12 +688,7 @@ OperationResult CFibrologDoc::onSaveDocument(const QString& path)
         }
         const bool saved = merge ? writer.mergeInto(working, &why, &mergeReport, &progress)
                                  : writer.writeCopy(workingPath, &why, &progress);
-        if (saved)
-            return OperationResult::success();
-        // The user's own choice: the file is as it was, and that is all there is to say.
-        if (progress.isCancelled())
-            return OperationResult::cancelled(formatted(StringId::SaveCancelled, path));
-        return saveFailure(why);
+        return saveStepOutcome(saved, progress, why, path);
     });
     if (!written)
         return written;

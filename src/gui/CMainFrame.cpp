@@ -337,6 +337,7 @@ void CMainFrame::buildMenus()
 {
     using namespace StringId;
     QMenu* file = menuBar()->addMenu(Strings::loadString(MenuFile));
+    fileMenu_ = file;
     for (int id : {FileNew, FileOpen, FileSave, FileSaveAs, ImportLogo, Print, PrintPreview, PrintSetup})
         file->addAction(actions_.value(id));
     file->addSeparator();
@@ -360,6 +361,7 @@ void CMainFrame::buildMenus()
     connect(download, &QAction::triggered, actions_.value(Download), &QAction::trigger);
 
     QMenu* view = menuBar()->addMenu(Strings::loadString(MenuView));
+    viewMenu_ = view;
     for (int id : {ViewToolbar, ViewStatusBar})
         view->addAction(actions_.value(id));
     view->addAction(browserDock_->toggleViewAction());
@@ -872,14 +874,8 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
 void CMainFrame::buildExportCommands()
 {
     using namespace StringId;
-    QMenu* file = nullptr;
-    QMenu* view = nullptr;
-    for (QAction* entry : menuBar()->actions()) {
-        if (entry->text() == Strings::loadString(MenuFile))
-            file = entry->menu();
-        else if (entry->text() == Strings::loadString(MenuView))
-            view = entry->menu();
-    }
+    QMenu* file = fileMenu_;
+    QMenu* view = viewMenu_;
     auto* exportMenu = new QMenu(Strings::loadString(MenuExport), this);
     exportMenu->setObjectName(QStringLiteral("menuExport"));
     exportPdf_ =

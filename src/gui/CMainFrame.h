@@ -194,6 +194,9 @@ private:
     QString logoPath_;
     QToolBar* toolbar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    // Kept for the commands added after the menus are built.
+    QMenu* fileMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     QHash<int, QAction*> actions_;
     FieldEditCommands* fieldEdits_ = nullptr;
     LinkChartPanel* chartPanel_ = nullptr;
