@@ -689,6 +689,16 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {StepDeleteCircuit, "Delete Circuit %2 of Link %1"},
     {UndoFailed, "The step could not be undone or redone, and the list of steps to undo was cleared: %1"},
     {StepCircuitGone, "The circuit of this step is no longer in the document."},
+
+    // Serial ports by their Linux names (45570-45599)
+
+    // The program's own folders and its log (45600-45619)
+
+    // The command line's own texts (45620-45639)
+
+    // The user guide (45640-45649)
+
+    // The team server (45650-45699)
 });
 
 } // namespace

@@ -657,5 +657,15 @@ enum : int
     StepDeleteCircuit = 45560,
     UndoFailed = 45561,
     StepCircuitGone = 45562,
+
+    // Serial ports by their Linux names (45570-45599)
+
+    // The program's own folders and its log (45600-45619)
+
+    // The command line's own texts (45620-45639)
+
+    // The user guide (45640-45649)
+
+    // The team server (45650-45699)
 };
 } // namespace StringId

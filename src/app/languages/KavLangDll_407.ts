@@ -3089,5 +3089,10 @@ Wiederholen</translation>
         <extracomment>StepCircuitGone</extracomment>
         <translation>Die Strecke dieses Schritts ist nicht mehr im Dokument.</translation>
     </message>
+    <!-- Serial ports by their Linux names (45570-45599) -->
+    <!-- The program's own folders and its log (45600-45619) -->
+    <!-- The command line's own texts (45620-45639) -->
+    <!-- The user guide (45640-45649) -->
+    <!-- The team server (45650-45699) -->
 </context>
 </TS>
