@@ -7,9 +7,7 @@
 # differs from the one it was built for.
 #
 # The programs parse files and serial input from outside, so they are built
-# with Debian's hardening flags (dpkg-buildflags: stack protector,
-# _FORTIFY_SOURCE, format checks, read-only relocations) and bound at start
-# (-z now), which leaves no writable table of function addresses to overwrite.
+# with Debian's hardening flags (scripts/release-flags.sh).
 #
 # Two runs on one commit give the same bytes: every time stamp is the last
 # commit's (SOURCE_DATE_EPOCH, which the compiler, CMake and dpkg-deb read),
@@ -18,7 +16,6 @@
 # compressed is compressed without names or times.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source_dir=$PWD
 
 scripts/setup.sh
 
@@ -45,13 +42,10 @@ fi
 echo "$SOURCE_DATE_EPOCH" >"$date_stamp"
 # Only the programs and their data: no tests, no benchmarks. The programs
 # look for the language modules and the manuals under the prefix they are
-# built for, which is the package's. The optimisation is dpkg-buildflags'
-# (-O2), and assertions are off as in every release build.
-scripts/build.sh "$build_dir" -DCMAKE_BUILD_TYPE=Release -DFIBROLOG_BUILD_TESTS=OFF -DFIBROLOG_BUILD_BENCH=OFF \
-    -DCMAKE_INSTALL_PREFIX=/usr \
-    "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS) -ffile-prefix-map=$source_dir/=" \
-    -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
-    "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS) -Wl,-z,now"
+# built for, which is the package's.
+source scripts/release-flags.sh
+scripts/build.sh "$build_dir" "${release_flags[@]}" -DFIBROLOG_BUILD_TESTS=OFF -DFIBROLOG_BUILD_BENCH=OFF \
+    -DCMAKE_INSTALL_PREFIX=/usr
 
 # The package's tree: what `cmake --install` installs, the programs
 # stripped as Debian strips them, modes that do not depend on the umask.

@@ -9,7 +9,7 @@ packages=(
     qt6-l10n-tools qt6-translations-l10n
     libsqlcipher-dev
     libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format make
     fonts-liberation2 poppler-utils
     qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base lintian
     xvfb

@@ -19,7 +19,8 @@ if [ "${1:-}" = "--sanitize" ]; then
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 else
     build_dir=build
-    scripts/build.sh "$build_dir"
+    source scripts/release-flags.sh
+    scripts/build.sh "$build_dir" "${release_flags[@]}"
 fi
 
 export QT_QPA_PLATFORM=offscreen
