@@ -91,9 +91,9 @@ QString outputName(const QString& path)
 
 } // namespace CliOutput
 
-StandardOutputFile::StandardOutputFile(const QString& fileName)
-    : folder_(privateFolder(onSignal_)), fileName_(fileName)
+StandardOutputFile::StandardOutputFile(const QString& fileName) : fileName_(fileName)
 {
+    folder_ = privateFolder(onSignal_);
     if (folder_)
         fileOnSignal_ = std::make_unique<RegisteredTemporaryFile>(folder_->filePath(fileName_));
 }
@@ -136,7 +136,10 @@ bool StandardOutputFile::send(CliContext& context, QString* error)
     return true;
 }
 
-StandardInputFile::StandardInputFile() : folder_(privateFolder(onSignal_)) {}
+StandardInputFile::StandardInputFile()
+{
+    folder_ = privateFolder(onSignal_);
+}
 
 StandardInputFile::~StandardInputFile() = default;
 
