@@ -91,17 +91,19 @@ QString outputName(const QString& path)
 
 } // namespace CliOutput
 
-StandardOutputFile::StandardOutputFile(const QString& fileName) : fileName_(fileName)
-{
-    folder_ = privateFolder(onSignal_);
-    if (folder_)
-        fileOnSignal_ = std::make_unique<RegisteredTemporaryFile>(folder_->filePath(fileName_));
-}
+StandardOutputFile::StandardOutputFile(const QString& fileName) : fileName_(fileName) {}
 
 StandardOutputFile::~StandardOutputFile() = default;
 
-QString StandardOutputFile::path(QString* error) const
+QString StandardOutputFile::path(QString* error)
 {
+    // Made only when asked for: an output to a file leaves no folder behind
+    // even when the program is killed.
+    if (!folder_) {
+        folder_ = privateFolder(onSignal_);
+        if (folder_)
+            fileOnSignal_ = std::make_unique<RegisteredTemporaryFile>(folder_->filePath(fileName_));
+    }
     if (!folder_) {
         *error = QStringLiteral("Cannot make a temporary folder in %1 for standard output")
                      .arg(QDir::toNativeSeparators(QDir::tempPath()));
@@ -112,9 +114,11 @@ QString StandardOutputFile::path(QString* error) const
 
 bool StandardOutputFile::send(CliContext& context, QString* error)
 {
-    QFile written(path(error));
-    if (!folder_)
+    if (!folder_) {
+        *error = QStringLiteral("nothing was written for standard output");
         return false;
+    }
+    QFile written(folder_->filePath(fileName_));
     if (!written.open(QIODevice::ReadOnly)) {
         *error = written.errorString();
         return false;
@@ -136,15 +140,13 @@ bool StandardOutputFile::send(CliContext& context, QString* error)
     return true;
 }
 
-StandardInputFile::StandardInputFile()
-{
-    folder_ = privateFolder(onSignal_);
-}
+StandardInputFile::StandardInputFile() = default;
 
 StandardInputFile::~StandardInputFile() = default;
 
 QString StandardInputFile::read(const QString& fileName, QString* error)
 {
+    folder_ = privateFolder(onSignal_);
     if (!folder_) {
         *error = QStringLiteral("Cannot make a temporary folder in %1 for standard input")
                      .arg(QDir::toNativeSeparators(QDir::tempPath()));

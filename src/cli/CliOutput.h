@@ -47,8 +47,9 @@ public:
     StandardOutputFile(const StandardOutputFile&) = delete;
     StandardOutputFile& operator=(const StandardOutputFile&) = delete;
 
-    // Where the writer writes; empty, with the reason, when no folder could be made.
-    QString path(QString* error) const;
+    // Where the writer writes; empty, with the reason, when no folder could
+    // be made. The folder is made on the first call.
+    QString path(QString* error);
     // Copies the written file to standard output, byte for byte. False with
     // the system's reason.
     bool send(CliContext& context, QString* error);
