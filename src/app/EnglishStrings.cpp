@@ -695,6 +695,19 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     // The program's own folders and its log (45600-45619)
 
     // The command line's own texts (45620-45639)
+    {CliLinkCountOne, "%1 link"},
+    {CliLinkCountMany, "%1 links"},
+    {CliCircuitCountOne, "%1 circuit"},
+    {CliCircuitCountMany, "%1 circuits"},
+    {CliStoredIn, "stored %1 and %2 in %3"},
+    {CliReplacedLinks, "replaced %1 measured again (same name, test date and meter)"},
+    {CliEntryCountOne, "%1 entry"},
+    {CliEntryCountMany, "%1 entries"},
+    {CliSavedStandard, "saved %1 of %2 to %3"},
+    {CliPageCountOne, "%1 page"},
+    {CliPageCountMany, "%1 pages"},
+    {CliWrotePages, "wrote %1 to %2"},
+    {CliStandardOutput, "standard output"},
 
     // The user guide (45640-45649)
 

@@ -663,6 +663,19 @@ enum : int
     // The program's own folders and its log (45600-45619)
 
     // The command line's own texts (45620-45639)
+    CliLinkCountOne = 45620,
+    CliLinkCountMany = 45621,
+    CliCircuitCountOne = 45622,
+    CliCircuitCountMany = 45623,
+    CliStoredIn = 45624,
+    CliReplacedLinks = 45625,
+    CliEntryCountOne = 45626,
+    CliEntryCountMany = 45627,
+    CliSavedStandard = 45628,
+    CliPageCountOne = 45629,
+    CliPageCountMany = 45630,
+    CliWrotePages = 45631,
+    CliStandardOutput = 45632,
 
     // The user guide (45640-45649)
 

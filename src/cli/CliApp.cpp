@@ -6,6 +6,8 @@
 #include "cli/CliCommands.h"
 #include "database/DatabaseException.h"
 
+#include <QIODevice>
+
 #include <array>
 
 namespace {
@@ -30,57 +32,94 @@ const std::array kCommands = {
     Command{&kPrintSpec, runPrint}, // needs the GUI application object
 };
 
+const QString kProgram = QStringLiteral("fibrolog-cli");
+
+// A synopsis folded at word boundaries to fit a terminal of 80 columns,
+// continued further in.
+QString folded(const QString& text, int firstIndent, int nextIndent)
+{
+    constexpr int kWidth = 79;
+    QString result;
+    int column = firstIndent;
+    // A group in brackets or parentheses stays on one line when it fits.
+    QStringList words;
+    int depth = 0;
+    QString current;
+    for (const QChar c : text) {
+        if (c == QLatin1Char(' ') && depth == 0) {
+            if (!current.isEmpty())
+                words << current;
+            current.clear();
+            continue;
+        }
+        if (c == QLatin1Char('[') || c == QLatin1Char('('))
+            ++depth;
+        else if ((c == QLatin1Char(']') || c == QLatin1Char(')')) && depth > 0)
+            --depth;
+        current += c;
+    }
+    if (!current.isEmpty())
+        words << current;
+    for (const QString& word : std::as_const(words)) {
+        const bool lineStart = column == firstIndent && result.isEmpty();
+        if (!lineStart && column + 1 + word.size() > kWidth) {
+            result += QLatin1Char('\n') + QString(nextIndent, QLatin1Char(' '));
+            column = nextIndent;
+        } else if (!lineStart) {
+            result += QLatin1Char(' ');
+            ++column;
+        }
+        result += word;
+        column += static_cast<int>(word.size());
+    }
+    return result;
+}
+
 } // namespace
 
 QString cliUsage()
 {
-    return QStringLiteral(
-        "Usage: fibrolog-cli [--locale NAME] COMMAND [OPTIONS]\n"
-        "\n"
-        "Commands:\n"
-        "  standards [--db FILE.mdb]  list the standards catalogue, one entry a line\n"
-        "  budget --standard N [--custom-id ID] --fiber-type T --length-km X\n"
-        "         --connectors N --splices N [--db FILE.mdb] [--pdf OUT.pdf]\n"
-        "                            allowed loss for every wavelength of a standard\n"
-        "                            (custom standards: the shared standards file, and\n"
-        "                            with --db those of that test database); --pdf also\n"
-        "                            writes the Loss Wizard's printout\n"
-        "  add-standard NAME --entry FIBERTYPE,WAVELENGTH,MAXDISTANCE,MAXLOSS,\n"
-        "         ATTENUATION,CONNECTORLOSS,SPLICELOSS [--entry ...]\n"
-        "                            save a custom standard to the shared standards file,\n"
-        "                            one --entry per fiber type (0-3) and wavelength\n"
-        "                            (850nm), MAXDISTANCE in metres, numbers with \".\";\n"
-        "                            prints its id as the last line\n"
-        "  create FILE.mdb [--schema 1.0|2.0|2.1]\n"
-        "                            create an empty test database\n"
-        "  info FILE.mdb             schema version and row counts\n"
-        "  upgrade FILE.mdb          convert a 1.0 or 2.0 file to 2.1, keeping FILE.mdb.backup\n"
-        "  find-meter                the meter's port and family (COM1 to COM20)\n"
-        "  download [OUT] [--port N] [--into TARGET.mdb [LINK OPTIONS]]\n"
-        "                            the meter's results into OUT, and/or stored and saved\n"
-        "                            into the test database TARGET (merged when it exists);\n"
-        "                            a Corvina meter's results take the link options\n"
-        "  import DOWNLOAD TARGET.mdb [--merge|--overwrite] [LINK OPTIONS]\n"
-        "                            store a downloaded .kav or .kavw file into a test database\n"
-        "  export-csv FILE.mdb OUT.csv\n"
-        "                            the evaluated circuits, one row per measured wavelength\n"
-        "  print FILE.mdb OUT.pdf [--details|--summary] [--feet] [--color] [--logo IMAGE]\n"
-        "        [--paper A4|Letter] [--only-failing] [--link NAME]... [--charts]\n"
-        "                            the circuit detail (default) or summary report as PDF;\n"
-        "                            of the failing circuits only, of the links named, or both;\n"
-        "                            --charts adds each link's chart page to the summary;\n"
-        "                            the logo defaults to logo.bmp, else the built-in one;\n"
-        "                            the paper follows the locale (Letter where that is the\n"
-        "                            custom, as in en_US, else A4)\n"
-        "\n"
-        "Link options (a Corvina .kavw download; all required unless in brackets):\n"
-        "  --standard N [--custom-id ID] --fiber-type T (--length-km X | --length-ft X)\n"
-        "  --connectors N --splices N --link-name NAME --company NAME [--telephone TEXT]\n"
-        "                            an organization of that name in TARGET is reused\n"
-        "\n"
-        "Options:\n"
-        "  --locale NAME             locale for numbers and dates, for example de_DE\n"
-        "  --help                    show this text\n");
+    QString text = QStringLiteral("Usage: fibrolog-cli [GLOBAL OPTIONS] COMMAND [ARGUMENTS]\n\nCommands:\n");
+    for (const Command& command : kCommands) {
+        const CommandUsage& usage = command.syntax->usage;
+        text += QStringLiteral("  ") +
+                folded(usage.synopsis.isEmpty() ? command.syntax->name : usage.synopsis, 2, 8) +
+                QLatin1Char('\n');
+        if (!usage.summary.isEmpty())
+            text += QStringLiteral("      ") + usage.summary + QLatin1Char('\n');
+    }
+    text += QStringLiteral("\n"
+                           "Global options (before or after the command):\n"
+                           "  --locale NAME   language, numbers and dates, for example de_DE\n"
+                           "  --quiet         no status on standard error; errors are still shown\n"
+                           "  --version       the program's name and version\n"
+                           "  --help, -h      this text; COMMAND --help shows that command's usage\n"
+                           "\n"
+                           "Standard output carries only data (CSV, JSON, lists, ids); status goes to\n"
+                           "standard error. \"-\" as OUT of export-csv and print is standard output, as\n"
+                           "the DOWNLOAD of import standard input.\n"
+                           "Exit status: 0 done, 1 failed (the reason on standard error), 2 usage error,\n"
+                           "130 interrupted (SIGINT), 143 terminated (SIGTERM).\n");
+    return text;
+}
+
+QString commandUsage(const CommandSpec& command)
+{
+    const CommandUsage& usage = command.usage;
+    QString text = QStringLiteral("Usage: fibrolog-cli ") +
+                   folded(usage.synopsis.isEmpty() ? command.name : usage.synopsis, 20, 8) +
+                   QLatin1Char('\n');
+    if (!usage.summary.isEmpty())
+        text += QLatin1Char('\n') + usage.summary + QLatin1Char('\n');
+    if (!usage.details.isEmpty())
+        text += QLatin1Char('\n') + usage.details + (usage.details.endsWith(QLatin1Char('\n')) ? "" : "\n");
+    text += QStringLiteral("\nGlobal options: --locale NAME, --quiet; see fibrolog-cli --help.\n");
+    return text;
+}
+
+QString cliVersion()
+{
+    return kProgram + QLatin1Char(' ') + QStringLiteral(FIBROLOG_VERSION);
 }
 
 bool cliNeedsGuiApplication(const QStringList& arguments)
@@ -91,6 +130,7 @@ bool cliNeedsGuiApplication(const QStringList& arguments)
     } catch (const UsageError&) {
         return false;
     }
+    takeQuietOption(words);
     // Printing lays out text: the print command, and budget with its printout.
     if (words.isEmpty())
         return false;
@@ -107,11 +147,43 @@ bool cliNeedsGuiApplication(const QStringList& arguments)
     return false;
 }
 
+namespace {
+
+// A usage error: the reason, the synopsis of the command it was for and where
+// to read more, never the whole list.
+void reportUsageError(QTextStream& err, const QString& reason, const CommandSpec* command)
+{
+    err << "fibrolog-cli: " << reason << '\n';
+    if (command) {
+        err << "Usage: fibrolog-cli "
+            << (command->usage.synopsis.isEmpty() ? command->name : command->usage.synopsis) << '\n'
+            << "Try 'fibrolog-cli " << command->name << " --help' for more information.\n";
+    } else {
+        err << "Usage: fibrolog-cli [GLOBAL OPTIONS] COMMAND [ARGUMENTS]\n"
+            << "Try 'fibrolog-cli --help' for more information.\n";
+    }
+}
+
+// Where status goes with --quiet: nowhere.
+class DiscardingDevice : public QIODevice
+{
+public:
+    DiscardingDevice() { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override { return size; }
+};
+
+} // namespace
+
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QStringList words = arguments;
+    const CommandSpec* current = nullptr;
     try {
         const QString localeName = takeLocaleOption(words);
+        const bool quiet = takeQuietOption(words);
         if (!initThreadLocale(localeName))
             throw UsageError(QStringLiteral("unknown locale '%1'").arg(localeName));
         if (words.isEmpty())
@@ -121,16 +193,31 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
             out << cliUsage();
             return ExitOk;
         }
+        if (name == QLatin1String("--version")) {
+            out << cliVersion() << '\n';
+            return ExitOk;
+        }
         for (const Command& command : kCommands) {
             if (command.syntax->name != name)
                 continue;
+            current = command.syntax;
             const CommandLine line = CommandLine::parse(*command.syntax, words);
-            CliContext context{out, err};
+            if (line.helpRequested()) {
+                out << commandUsage(*command.syntax);
+                return ExitOk;
+            }
+            // Status shares standard error's stream, so that it keeps its
+            // place among the errors.
+            DiscardingDevice nowhere;
+            QTextStream silenced(&nowhere);
+            CliContext context{out, err, quiet ? silenced : err, quiet};
             return command.run(line, context);
         }
+        if (name.startsWith(QLatin1Char('-')))
+            throw UsageError(QStringLiteral("unknown option %1").arg(name));
         throw UsageError(QStringLiteral("unknown command '%1'").arg(name));
     } catch (const UsageError& error) {
-        err << "fibrolog-cli: " << error.text() << "\n\n" << cliUsage();
+        reportUsageError(err, error.text(), current);
         return ExitUsage;
     } catch (const DatabaseException& e) {
         // A database failure that no command step caught ends this command

@@ -20,7 +20,17 @@ enum CliExit : int
 // the given streams. Used by main() and, in process, by the tests.
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// "fibrolog-cli --help": every command's synopsis and summary, the global
+// options, the output split and the exit statuses.
 QString cliUsage();
+
+struct CommandSpec;
+// "fibrolog-cli COMMAND --help": that command's synopsis, what it does and
+// its options.
+QString commandUsage(const CommandSpec& command);
+
+// "fibrolog-cli VERSION".
+QString cliVersion();
 
 // Whether the command these arguments name draws text or images and so needs
 // the GUI application object (on the offscreen platform when headless).

@@ -6,10 +6,16 @@
 
 // The commands of fibrolog-cli. Each returns the exit status; usage mistakes
 // are thrown as UsageError.
+//
+// Standard output carries only data (CSV, JSON, lists, ids), so that a
+// script can read it whole; what a command says it did goes to `status`,
+// which is standard error, or nowhere with --quiet. Errors always go to `err`.
 struct CliContext
 {
     QTextStream& out;
     QTextStream& err;
+    QTextStream& status;
+    bool quiet = false;
 };
 
 extern const CommandSpec kStandardsSpec;

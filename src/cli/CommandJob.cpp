@@ -12,7 +12,7 @@ bool isTerminal(const QTextStream& err)
 }
 
 CommandJob::CommandJob(CliContext& context)
-    : progress_(context.err, isTerminal(context.err)), cancelOnSignal_(progress_)
+    : progress_(context.err, !context.quiet && isTerminal(context.err)), cancelOnSignal_(progress_)
 {
 }
 

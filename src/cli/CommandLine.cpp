@@ -9,9 +9,40 @@ QString dashed(const QString& option)
     return QStringLiteral("--") + option;
 }
 
+bool isHelpWord(const QString& word)
+{
+    return word == QLatin1String("--help") || word == QLatin1String("-h");
+}
+
+// Whether any word before "--" asks for help: a call that is wrong in other
+// ways still gets the usage it asks for.
+bool asksForHelp(const QStringList& words)
+{
+    for (const QString& word : words) {
+        if (word == QLatin1String("--"))
+            return false;
+        if (isHelpWord(word))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const CommandSpec& syntax, const QStringList& words)
+{
+    try {
+        return parseWords(syntax, words);
+    } catch (const UsageError&) {
+        if (!asksForHelp(words))
+            throw;
+        CommandLine help;
+        help.helpRequested_ = true;
+        return help;
+    }
+}
+
+CommandLine CommandLine::parseWords(const CommandSpec& syntax, const QStringList& words)
 {
     CommandLine line;
     bool optionsEnded = false;
@@ -20,6 +51,10 @@ CommandLine CommandLine::parse(const CommandSpec& syntax, const QStringList& wor
         // "--" ends the options: a file may be called "--feet".
         if (!optionsEnded && word == QLatin1String("--")) {
             optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && isHelpWord(word)) {
+            line.helpRequested_ = true;
             continue;
         }
         if (optionsEnded || !word.startsWith(QLatin1String("--"))) {
@@ -55,6 +90,8 @@ CommandLine CommandLine::parse(const CommandSpec& syntax, const QStringList& wor
             throw UsageError(QStringLiteral("unknown option %1 for '%2'").arg(word, syntax.name));
         }
     }
+    if (line.helpRequested_)
+        return line;
     if (line.positional_.size() < syntax.minPositional)
         throw UsageError(QStringLiteral("'%1' needs more arguments").arg(syntax.name));
     if (line.positional_.size() > syntax.maxPositional)
@@ -115,15 +152,49 @@ QString takeLocaleOption(QStringList& words)
     return name;
 }
 
-// Accepts the stored form "{guid {...}}" or a bare GUID.
+bool takeQuietOption(QStringList& words)
+{
+    bool quiet = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (words.at(i) == QLatin1String("--"))
+            break;
+        if (words.at(i) == QLatin1String("--quiet")) {
+            quiet = true;
+            words.remove(i);
+            --i;
+        }
+    }
+    return quiet;
+}
+
+RecordId parseCustomStandardId(const QString& text)
+{
+    static const QString kStoredOpening = QStringLiteral("{guid {");
+    const QString given = text.trimmed();
+    QString digits = given;
+    if (given.startsWith(kStoredOpening, Qt::CaseInsensitive) && given.endsWith(QLatin1String("}}")))
+        digits = given.mid(kStoredOpening.size(), given.size() - kStoredOpening.size() - 2);
+    else if (given.startsWith(QLatin1Char('{')) && given.endsWith(QLatin1Char('}')))
+        digits = given.mid(1, given.size() - 2);
+    // The stored form is read by one rule; what it does not take is no GUID.
+    const Guid guid = guidFromRecordId(kStoredOpening + digits + QStringLiteral("}}"));
+    if (isNullGuid(guid))
+        return {};
+    // Rewritten in the stored form, so that it matches the rows it names
+    // whatever case it was typed in.
+    return recordIdFromGuid(guid);
+}
+
 RecordId customIdOption(const CommandLine& line)
 {
     if (!line.has(QStringLiteral("custom-id")))
         return {};
-    const QString text = line.value(QStringLiteral("custom-id")).trimmed();
-    const RecordId id =
-        text.size() == kRecordIdLength ? text : QStringLiteral("{guid {%1}}").arg(text.toLower());
-    if (isNullGuid(guidFromRecordId(id)))
-        throw UsageError(QStringLiteral("option --custom-id needs a GUID"));
+    const RecordId id = parseCustomStandardId(line.value(QStringLiteral("custom-id")));
+    if (id.isEmpty())
+        throw UsageError(
+            QStringLiteral("option --custom-id takes a custom standard's id as add-standard prints "
+                           "it, {guid {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}}, or as "
+                           "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX} or "
+                           "XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX"));
     return id;
 }

@@ -17,6 +17,16 @@ public:
     QString text() const { return QString::fromStdString(what()); }
 };
 
+// What "fibrolog-cli COMMAND --help" says of a command, and what the list of
+// all commands and a usage error show of it. Kept with the command's options
+// so that a new command brings its own.
+struct CommandUsage
+{
+    QString synopsis; // "export-csv FILE.mdb OUT.csv", without the program name
+    QString summary;  // one line for the list of all commands
+    QString details;  // the options and what the command does, lines indented by two
+};
+
 // The options one command accepts.
 struct CommandSpec
 {
@@ -26,6 +36,7 @@ struct CommandSpec
     QStringList valueOptions;        // "--standard" takes a value
     QStringList flagOptions;         // "--feet" stands alone
     QStringList repeatableOptions{}; // "--entry" takes a value and may be given again
+    CommandUsage usage{};
 };
 
 // One command's arguments after parsing: positional arguments in order,
@@ -33,8 +44,12 @@ struct CommandSpec
 class CommandLine
 {
 public:
-    // Parses the words after the command name; throws UsageError.
+    // Parses the words after the command name; throws UsageError. "--help"
+    // or "-h" where an option may stand asks for the command's usage instead,
+    // whatever else the words hold.
     static CommandLine parse(const CommandSpec& syntax, const QStringList& words);
+
+    bool helpRequested() const { return helpRequested_; }
 
     const QStringList& positional() const { return positional_; }
     bool has(const QString& option) const
@@ -51,16 +66,29 @@ public:
     double doubleValue(const QString& option, double min, double max) const;
 
 private:
+    static CommandLine parseWords(const CommandSpec& syntax, const QStringList& words);
+
     QStringList positional_;
     QHash<QString, QString> values_;
     QHash<QString, QStringList> repeated_;
     QSet<QString> flags_;
+    bool helpRequested_ = false;
 };
 
 // Takes "--locale NAME" (or "--locale=NAME") out of the words, wherever it is.
 // Returns the name, empty when absent; throws UsageError when the value is missing.
 QString takeLocaleOption(QStringList& words);
 
-// The value of --custom-id: the stored form "{guid {...}}" or a bare GUID;
-// empty without the option. Throws UsageError for anything else.
+// Takes every "--quiet" before "--" out of the words, wherever it is: it may
+// come before or after the command. True when there was one.
+bool takeQuietOption(QStringList& words);
+
+// A custom standard's id as a user may give it: the stored form
+// "{guid {...}}" (what add-standard prints), "{...}" or the bare GUID, in
+// either case. The stored form, or empty when the text is none of these or
+// the all-zero GUID.
+RecordId parseCustomStandardId(const QString& text);
+
+// The value of --custom-id (see parseCustomStandardId); empty without the
+// option. Throws UsageError naming the three forms for anything else.
 RecordId customIdOption(const CommandLine& line);

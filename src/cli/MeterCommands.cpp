@@ -20,13 +20,30 @@
 
 #include <unistd.h>
 
-const CommandSpec kFindMeterSpec{QStringLiteral("find-meter"), 0, 0, {}, {}};
-const CommandSpec kDownloadSpec{QStringLiteral("download"),
-                                0,
-                                1,
-                                QStringList{QStringLiteral("port"), QStringLiteral("into")} +
-                                    linkOptionNames(),
-                                {}};
+const CommandSpec kFindMeterSpec{QStringLiteral("find-meter"),
+                                 0,
+                                 0,
+                                 {},
+                                 {},
+                                 {},
+                                 {QStringLiteral("find-meter"),
+                                  QStringLiteral("the meter's port and family (COM1 to COM20)"),
+                                  QStringLiteral("Prints the port and the meter family, tab-separated.")}};
+const CommandSpec kDownloadSpec{
+    QStringLiteral("download"),
+    0,
+    1,
+    QStringList{QStringLiteral("port"), QStringLiteral("into")} + linkOptionNames(),
+    {},
+    {},
+    {QStringLiteral("download [OUT] [--port N] [--into TARGET.mdb [LINK OPTIONS]]"),
+     QStringLiteral("the meter's results into OUT, and/or stored into a test database"),
+     QStringLiteral("OUT gets the meter's data file (.kav, or .kavw from a Corvina meter).\n"
+                    "\n"
+                    "  --port N           the meter's port, COM1 to COM20, instead of searching\n"
+                    "  --into TARGET.mdb  store the results and save them into TARGET (merged when\n"
+                    "                     it exists); a Corvina meter's results take the link\n"
+                    "                     options of import (see fibrolog-cli import --help)")}};
 
 namespace {
 
@@ -34,8 +51,8 @@ namespace {
 struct MeterSession
 {
     explicit MeterSession(CliContext& context)
-        : progress(context.err, isTerminal(context.err)), prompt(context.err), link(opener, prompt, progress),
-          cancelOnSignal(progress)
+        : progress(context.err, !context.quiet && isTerminal(context.err)), prompt(context.err),
+          link(opener, prompt, progress), cancelOnSignal(progress)
     {
     }
 

@@ -1,8 +1,11 @@
 #include "cli/CliCommands.h"
 
 #include "app/OutputFile.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "cli/CliApp.h"
 #include "cli/CliDatabase.h"
+#include "cli/CliOutput.h"
 #include "cli/CommandJob.h"
 #include "database/Database.h"
 #include "database/FiberCursor.h"
@@ -18,14 +21,28 @@
 
 #include <memory>
 
-const CommandSpec kPrintSpec{QStringLiteral("print"),
-                             2,
-                             2,
-                             {QStringLiteral("logo"), QStringLiteral("paper")},
-                             {QStringLiteral("details"), QStringLiteral("summary"), QStringLiteral("feet"),
-                              QStringLiteral("color"), QStringLiteral("only-failing"),
-                              QStringLiteral("charts")},
-                             {QStringLiteral("link")}};
+const CommandSpec kPrintSpec{
+    QStringLiteral("print"),
+    2,
+    2,
+    {QStringLiteral("logo"), QStringLiteral("paper")},
+    {QStringLiteral("details"), QStringLiteral("summary"), QStringLiteral("feet"), QStringLiteral("color"),
+     QStringLiteral("only-failing"), QStringLiteral("charts")},
+    {QStringLiteral("link")},
+    {QStringLiteral("print FILE.mdb OUT.pdf [--details|--summary] [--feet] [--color] [--logo IMAGE] "
+                    "[--paper A4|Letter] [--only-failing] [--link NAME]... [--charts]"),
+     QStringLiteral("the circuit detail (default) or summary report as PDF"),
+     QStringLiteral("OUT \"-\" is standard output.\n"
+                    "\n"
+                    "  --details         one page per circuit (the default)\n"
+                    "  --summary         the circuit summary report\n"
+                    "  --charts          with --summary: each link's chart page after its summary\n"
+                    "  --only-failing    only the failing circuits\n"
+                    "  --link NAME       only the circuits of this link; may be given again\n"
+                    "  --feet            lengths in feet instead of km\n"
+                    "  --color           verdicts in colour\n"
+                    "  --logo IMAGE      the report's logo\n"
+                    "  --paper A4|Letter the paper; by default as the locale has it (Letter in en_US)")}};
 
 namespace {
 
@@ -93,7 +110,8 @@ int runPrint(const CommandLine& line, CliContext& context)
     }
 
     QString refused;
-    if (!OutputFile::check(out, path, &refused)) {
+    const bool toOutput = CliOutput::isStandardStream(out);
+    if (!toOutput && !OutputFile::check(out, path, &refused)) {
         context.err << "fibrolog-cli: " << refused << '\n';
         return ExitError;
     }
@@ -138,14 +156,21 @@ int runPrint(const CommandLine& line, CliContext& context)
     }
 
     QString error;
-    const int pages = PdfReportFile(out, paper).write(*report, logos, &error, &job.progress());
+    StandardOutputFile output(QStringLiteral("report.pdf"));
+    const QString file = toOutput ? output.path(&error) : out;
+    const int pages =
+        file.isEmpty() ? 0 : PdfReportFile(file, paper).write(*report, logos, &error, &job.progress());
     job.progress().finishLine();
     if (pages == 0 && job.cancelled())
         return job.cancelledExit(context);
-    if (pages == 0) {
+    if (pages == 0 || (toOutput && !output.send(context, &error))) {
         context.err << "fibrolog-cli: " << error << '\n';
         return ExitError;
     }
-    context.out << "wrote " << pages << (pages == 1 ? " page" : " pages") << " to " << out << '\n';
+    context.status << Strings::formatMessage(
+                          Strings::loadString(StringId::CliWrotePages),
+                          {CliOutput::countText(pages, StringId::CliPageCountOne, StringId::CliPageCountMany),
+                           CliOutput::outputName(out)})
+                   << '\n';
     return ExitOk;
 }

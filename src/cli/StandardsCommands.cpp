@@ -1,8 +1,11 @@
 #include "cli/CliCommands.h"
 
 #include "app/OutputFile.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "cli/CliApp.h"
 #include "cli/CliDatabase.h"
+#include "cli/CliOutput.h"
 #include "database/CustomStandardSaver.h"
 #include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
@@ -18,22 +21,71 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QLocale>
 
 #include <array>
 
-const CommandSpec kStandardsSpec{QStringLiteral("standards"), 0, 0, {QStringLiteral("db")}, {}};
+const CommandSpec kStandardsSpec{
+    QStringLiteral("standards"),
+    0,
+    0,
+    {QStringLiteral("db")},
+    {QStringLiteral("json")},
+    {},
+    {QStringLiteral("standards [--db FILE.mdb] [--json]"),
+     QStringLiteral("list the standards catalogue, one entry a line"),
+     QStringLiteral("The built-in standards, those of the shared standards file and, with --db,\n"
+                    "the custom standards of that test database, in catalogue order. Each line,\n"
+                    "tab-separated: number, name, custom id, fiber type, wavelength, max distance (m),\n"
+                    "max loss (dB), attenuation (dB/km), connector loss (dB), splice loss (dB).\n"
+                    "\n"
+                    "  --db FILE.mdb   also the custom standards of this test database\n"
+                    "  --json          one JSON document: {\"standards\": [{\"number\": ..., ...}]}")}};
 
-const CommandSpec kBudgetSpec{QStringLiteral("budget"),
-                              0,
-                              0,
-                              {QStringLiteral("standard"), QStringLiteral("custom-id"),
-                               QStringLiteral("fiber-type"), QStringLiteral("length-km"),
-                               QStringLiteral("connectors"), QStringLiteral("splices"), QStringLiteral("db"),
-                               QStringLiteral("pdf")},
-                              {}};
+const CommandSpec kBudgetSpec{
+    QStringLiteral("budget"),
+    0,
+    0,
+    {QStringLiteral("standard"), QStringLiteral("custom-id"), QStringLiteral("fiber-type"),
+     QStringLiteral("length-km"), QStringLiteral("connectors"), QStringLiteral("splices"),
+     QStringLiteral("db"), QStringLiteral("pdf")},
+    {QStringLiteral("json")},
+    {},
+    {QStringLiteral("budget --standard N [--custom-id ID] --fiber-type T --length-km X --connectors N "
+                    "--splices N [--db FILE.mdb] [--pdf OUT.pdf] [--json]"),
+     QStringLiteral("the allowed loss for every wavelength of a standard"),
+     QStringLiteral("One line per wavelength the standard covers for the fiber type: wavelength,\n"
+                    "tab, allowed loss in dB.\n"
+                    "\n"
+                    "  --standard N      the standard's number (0 for a custom standard)\n"
+                    "  --custom-id ID    a custom standard's id as add-standard prints it,\n"
+                    "                    {guid {...}}, {...} or the bare GUID\n"
+                    "  --fiber-type T    0-3\n"
+                    "  --length-km X     the link's length in km\n"
+                    "  --connectors N    connector pairs\n"
+                    "  --splices N       splices\n"
+                    "  --db FILE.mdb     also the custom standards of this test database\n"
+                    "  --pdf OUT.pdf     also write the Loss Wizard's printout\n"
+                    "  --json            one JSON document: {\"budgets\": [{\"wavelength\": ..., "
+                    "\"allowed_loss_db\": ...}], ...}")}};
 
-const CommandSpec kAddStandardSpec{QStringLiteral("add-standard"), 1, 1, {}, {}, {QStringLiteral("entry")}};
+const CommandSpec kAddStandardSpec{
+    QStringLiteral("add-standard"),
+    1,
+    1,
+    {},
+    {},
+    {QStringLiteral("entry")},
+    {QStringLiteral("add-standard NAME --entry "
+                    "FIBERTYPE,WAVELENGTH,MAXDISTANCE,MAXLOSS,ATTENUATION,CONNECTORLOSS,SPLICELOSS "
+                    "[--entry ...]"),
+     QStringLiteral("save a custom standard to the shared standards file; prints its id"),
+     QStringLiteral("Saves the standard in one transaction and prints its id, {guid {...}}, as the\n"
+                    "only line of standard output; --custom-id takes it as it is.\n"
+                    "\n"
+                    "  --entry ...   one per fiber type (0-3) and wavelength (850nm): MAXDISTANCE in\n"
+                    "                metres, losses in dB, attenuation in dB/km, numbers with \".\"")}};
 
 namespace {
 
@@ -105,6 +157,26 @@ StandardEntry entryOption(const QString& text)
     return entry;
 }
 
+// One catalogue entry, with the names and units of the plain listing.
+QJsonObject jsonEntry(const StandardEntry& entry)
+{
+    using CliOutput::jsonNumber;
+    // A built-in standard has no custom id; its all-zero GUID is no id.
+    const bool custom = !isNullGuid(guidFromRecordId(entry.customStandardId));
+    return {
+        {QStringLiteral("number"), entry.standardNumber},
+        {QStringLiteral("name"), entry.standardName},
+        {QStringLiteral("custom_id"), custom ? QJsonValue(entry.customStandardId) : QJsonValue()},
+        {QStringLiteral("fiber_type"), static_cast<int>(entry.fiberType)},
+        {QStringLiteral("wavelength"), entry.wavelength},
+        {QStringLiteral("max_distance_m"), jsonNumber(entry.maxDistance)},
+        {QStringLiteral("max_loss_db"), jsonNumber(entry.maxLoss)},
+        {QStringLiteral("attenuation_db_per_km"), jsonNumber(entry.attenuation)},
+        {QStringLiteral("connector_loss_db"), jsonNumber(entry.connectorLoss)},
+        {QStringLiteral("splice_loss_db"), jsonNumber(entry.spliceLoss)},
+    };
+}
+
 } // namespace
 
 int runStandards(const CommandLine& line, CliContext& context)
@@ -115,6 +187,13 @@ int runStandards(const CommandLine& line, CliContext& context)
     CatalogPosition position;
     StandardKey key;
     StandardEntry entry;
+    if (line.has(QStringLiteral("json"))) {
+        QJsonArray standards;
+        while (catalog.iterate(position, key, entry))
+            standards.append(jsonEntry(entry));
+        CliOutput::writeJson(context, {{QStringLiteral("standards"), standards}});
+        return ExitOk;
+    }
     while (catalog.iterate(position, key, entry)) {
         context.out << entry.standardNumber << '\t' << entry.standardName << '\t' << entry.customStandardId
                     << '\t' << static_cast<int>(entry.fiberType) << '\t' << entry.wavelength << '\t'
@@ -130,8 +209,9 @@ int runBudget(const CommandLine& line, CliContext& context)
     const auto standard = static_cast<std::int16_t>(line.intValue(QStringLiteral("standard"), 0, 32767));
     const RecordId customId = customIdOption(line);
     const auto fiberType = static_cast<std::uint8_t>(line.intValue(QStringLiteral("fiber-type"), 0, 3));
-    const auto lengthKm = static_cast<float>(
-        line.doubleValue(QStringLiteral("length-km"), 0.0, PlausibleValues::kMaxLinkLengthKm));
+    const double lengthKmGiven =
+        line.doubleValue(QStringLiteral("length-km"), 0.0, PlausibleValues::kMaxLinkLengthKm);
+    const auto lengthKm = static_cast<float>(lengthKmGiven);
     const int connectors = line.intValue(QStringLiteral("connectors"), 0, 32767);
     const int splices = line.intValue(QStringLiteral("splices"), 0, 32767);
 
@@ -165,13 +245,16 @@ int runBudget(const CommandLine& line, CliContext& context)
 
     CatalogPosition position;
     StandardEntry entry;
-    int lines = 0;
+    QJsonArray budgets;
+    QString plainLines;
     while (catalog.findNext(filter, position, entry)) {
         budget.setStandard(entry.standardNumber, entry.customStandardId, entry.fiberType, entry.wavelength);
-        context.out << entry.wavelength << '\t' << plain(budget.allowedLoss()) << '\n';
-        ++lines;
+        plainLines += entry.wavelength + QLatin1Char('\t') + plain(budget.allowedLoss()) + QLatin1Char('\n');
+        budgets.append(
+            QJsonObject{{QStringLiteral("wavelength"), entry.wavelength},
+                        {QStringLiteral("allowed_loss_db"), CliOutput::jsonNumber(budget.allowedLoss())}});
     }
-    if (lines == 0) {
+    if (budgets.isEmpty()) {
         // Says what there is to choose from.
         context.err << "fibrolog-cli: " << validateLinkStandard(filter, catalog) << '\n';
         return ExitError;
@@ -179,6 +262,17 @@ int runBudget(const CommandLine& line, CliContext& context)
     if (line.has(QStringLiteral("pdf")) &&
         !writeBudgetPdf(pdf, catalog, filter, lengthKm, connectors, splices, context))
         return ExitError;
+    if (line.has(QStringLiteral("json"))) {
+        CliOutput::writeJson(context, {{QStringLiteral("standard"), standard},
+                                       {QStringLiteral("custom_id"), CliOutput::jsonText(customId)},
+                                       {QStringLiteral("fiber_type"), fiberType},
+                                       {QStringLiteral("length_km"), lengthKmGiven},
+                                       {QStringLiteral("connectors"), connectors},
+                                       {QStringLiteral("splices"), splices},
+                                       {QStringLiteral("budgets"), budgets}});
+    } else {
+        context.out << plainLines;
+    }
     return ExitOk;
 }
 
@@ -197,8 +291,13 @@ int runAddStandard(const CommandLine& line, CliContext& context)
         context.err << "fibrolog-cli: " << saved.result.message() << '\n';
         return ExitError;
     }
-    context.out << "saved " << rows.size() << (rows.size() == 1 ? " entry" : " entries") << " of " << name
-                << " to " << QDir::toNativeSeparators(CustomStandards::sharedStandardsPath()) << '\n'
-                << saved.id << '\n';
+    context.status << Strings::formatMessage(
+                          Strings::loadString(StringId::CliSavedStandard),
+                          {CliOutput::countText(static_cast<qint64>(rows.size()), StringId::CliEntryCountOne,
+                                                StringId::CliEntryCountMany),
+                           name, QDir::toNativeSeparators(CustomStandards::sharedStandardsPath())})
+                   << '\n';
+    context.status.flush();
+    context.out << saved.id << '\n';
     return ExitOk;
 }

@@ -162,7 +162,7 @@ TEST_F(CliCorvinaTest, MissingOrWrongLinkOptionsAreUsageErrors)
     expectUsage(sample("corvina.kavw"), manyConnectors,
                 "option --connectors needs a whole number from 0 to 32767");
     expectUsage(sample("corvina.kavw"), linkOptions() + QStringList{"--custom-id", "nope"},
-                "option --custom-id needs a GUID");
+                "option --custom-id takes a custom standard's id as add-standard prints it");
     // A length no link has, in either unit: 1e40 was once stored as an
     // infinite length that every fiber "passed".
     const auto withOption = [](const QString& option, const QString& value) {

@@ -42,7 +42,7 @@ TEST_F(CliDatabaseTest, UpgradeConvertsAndKeepsABackup)
 
     const CliRun again = runCliCaptured({"upgrade", file});
     EXPECT_EQ(again.status, ExitOk);
-    EXPECT_TRUE(again.out.contains("nothing to do"));
+    EXPECT_TRUE(again.err.contains("nothing to do"));
 }
 
 TEST_F(CliDatabaseTest, UpgradeOfASchema1FileKeepsItsRows)

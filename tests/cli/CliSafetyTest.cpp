@@ -233,7 +233,7 @@ TEST_F(CliSafetyTest, ImportingTheSameDownloadAgainReplacesItsLinks)
     ASSERT_EQ(cli({"import", sample("pendra-v2_10.kav"), target}).status, ExitOk);
     const Outcome again = cli({"import", sample("pendra-v2_10.kav"), target});
     ASSERT_EQ(again.status, ExitOk) << again.err.toStdString();
-    EXPECT_TRUE(again.out.contains("replaced 7 links measured again")) << again.out.toStdString();
+    EXPECT_TRUE(again.err.contains("replaced 7 links measured again")) << again.err.toStdString();
     EXPECT_EQ(info(target), "schema 2.1\nCompany 1\nSite 7\nFiber 19\nStandards 8\n");
 }
 
@@ -244,7 +244,7 @@ TEST_F(CliSafetyTest, MergingIntoAnOlderFileKeepsItsBackup)
     const QByteArray before = fileBytes(target);
     const Outcome r = cli({"import", sample("lintel-v2_5.kav"), target});
     ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains("the original is kept as " + target + ".backup")) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains("the original is kept as " + target + ".backup")) << r.err.toStdString();
     EXPECT_EQ(fileBytes(target + ".backup"), before);
     EXPECT_TRUE(info(target).startsWith("schema 2.1\n"));
 }

@@ -111,8 +111,31 @@ commands=$(printf '%s\n' "$usage" | sed -n '/^Commands:/,/^$/p' | sed -n 's/^  \
 for command in $commands; do
     grep -qE "^ {7}$command( |$)" <<<"$cli_page" || fail "fibrolog-cli.1 does not describe '$command'"
 done
-for option in $(printf '%s\n' "$usage" | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
+options=$(for command in $commands; do
+    "$prefix/bin/fibrolog-cli" "$command" --help || fail "fibrolog-cli $command --help failed"
+done | cat - <(printf '%s\n' "$usage") | grep -oE -- '--[a-z][a-z-]*' | sort -u)
+for option in $options; do
     grep -qF -- "$option" <<<"$cli_page" || fail "fibrolog-cli.1 does not mention $option"
 done
+
+# The bash completion is where bash-completion loads it by the command's
+# name, and completes commands and a command's options from the installed
+# program (bash-completion's own helpers stood in for by the least they do).
+completion=$prefix/share/bash-completion/completions/fibrolog-cli
+complete_line() {
+    bash -c '
+        _init_completion() { words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; cur=${words[cword]}; prev=${words[cword-1]}; }
+        _filedir() { COMPREPLY=(FILE); }
+        source "$1"; shift
+        COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
+        _fibrolog_cli
+        printf "%s\n" "${COMPREPLY[@]}"' completion "$completion" "$@"
+}
+[ "$(complete_line "$prefix/bin/fibrolog-cli" pri)" = print ] || fail "the completion does not complete 'pri' to print"
+[ "$(complete_line "$prefix/bin/fibrolog-cli" --quiet print x.mdb - --su)" = --summary ] ||
+    fail "the completion does not complete print's --su to --summary"
+[ "$(complete_line "$prefix/bin/fibrolog-cli" print x.mdb --paper L)" = Letter ] ||
+    fail "the completion does not offer the paper sizes"
+[ "$(complete_line "$prefix/bin/fibrolog-cli" export-csv x)" = FILE ] || fail "the completion does not complete files"
 
 echo "install-test: $(wc -l <"$work/installed.txt") files installed and checked"

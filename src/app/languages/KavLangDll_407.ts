@@ -3092,6 +3092,71 @@ Wiederholen</translation>
     <!-- Serial ports by their Linux names (45570-45599) -->
     <!-- The program's own folders and its log (45600-45619) -->
     <!-- The command line's own texts (45620-45639) -->
+    <message id="45620">
+        <source>%1 link</source>
+        <extracomment>CliLinkCountOne</extracomment>
+        <translation>%1 Link</translation>
+    </message>
+    <message id="45621">
+        <source>%1 links</source>
+        <extracomment>CliLinkCountMany</extracomment>
+        <translation>%1 Links</translation>
+    </message>
+    <message id="45622">
+        <source>%1 circuit</source>
+        <extracomment>CliCircuitCountOne</extracomment>
+        <translation>%1 Strecke</translation>
+    </message>
+    <message id="45623">
+        <source>%1 circuits</source>
+        <extracomment>CliCircuitCountMany</extracomment>
+        <translation>%1 Strecken</translation>
+    </message>
+    <message id="45624">
+        <source>stored %1 and %2 in %3</source>
+        <extracomment>CliStoredIn</extracomment>
+        <translation>%1 und %2 in %3 gespeichert</translation>
+    </message>
+    <message id="45625">
+        <source>replaced %1 measured again (same name, test date and meter)</source>
+        <extracomment>CliReplacedLinks</extracomment>
+        <translation>erneut gemessen (gleicher Name, Prüfdatum und Messgerät) und ersetzt: %1</translation>
+    </message>
+    <message id="45626">
+        <source>%1 entry</source>
+        <extracomment>CliEntryCountOne</extracomment>
+        <translation>%1 Eintrag</translation>
+    </message>
+    <message id="45627">
+        <source>%1 entries</source>
+        <extracomment>CliEntryCountMany</extracomment>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message id="45628">
+        <source>saved %1 of %2 to %3</source>
+        <extracomment>CliSavedStandard</extracomment>
+        <translation>%1 von %2 in %3 gespeichert</translation>
+    </message>
+    <message id="45629">
+        <source>%1 page</source>
+        <extracomment>CliPageCountOne</extracomment>
+        <translation>%1 Seite</translation>
+    </message>
+    <message id="45630">
+        <source>%1 pages</source>
+        <extracomment>CliPageCountMany</extracomment>
+        <translation>%1 Seiten</translation>
+    </message>
+    <message id="45631">
+        <source>wrote %1 to %2</source>
+        <extracomment>CliWrotePages</extracomment>
+        <translation>%1 in %2 geschrieben</translation>
+    </message>
+    <message id="45632">
+        <source>standard output</source>
+        <extracomment>CliStandardOutput</extracomment>
+        <translation>die Standardausgabe</translation>
+    </message>
     <!-- The user guide (45640-45649) -->
     <!-- The team server (45650-45699) -->
 </context>
