@@ -24,6 +24,7 @@ const std::array kCommands = {
     Command{&kInfoSpec, runInfo},
     Command{&kUpgradeSpec, runUpgrade},
     Command{&kFindMeterSpec, runFindMeter},
+    Command{&kListPortsSpec, runListPorts},
     Command{&kDownloadSpec, runDownload},
     Command{&kImportSpec, runImport},
     Command{&kExportCsvSpec, runExportCsv},
@@ -55,10 +56,14 @@ QString cliUsage()
         "                            create an empty test database\n"
         "  info FILE.mdb             schema version and row counts\n"
         "  upgrade FILE.mdb          convert a 1.0 or 2.0 file to 2.1, keeping FILE.mdb.backup\n"
-        "  find-meter                the meter's port and family (COM1 to COM20)\n"
-        "  download [OUT] [--port N] [--into TARGET.mdb [LINK OPTIONS]]\n"
+        "  find-meter                the meter's port, family and device (COM1 to COM20)\n"
+        "  list-ports [--json]       the serial ports of this computer: device, by-id name,\n"
+        "                            USB vendor and product id, serial number, names\n"
+        "  download [OUT] [--port N|DEVICE] [--into TARGET.mdb [LINK OPTIONS]]\n"
         "                            the meter's results into OUT, and/or stored and saved\n"
         "                            into the test database TARGET (merged when it exists);\n"
+        "                            --port: COM1-20 by number, or a device such as\n"
+        "                            /dev/ttyUSB0 or /dev/serial/by-id/...;\n"
         "                            a Corvina meter's results take the link options\n"
         "  import DOWNLOAD TARGET.mdb [--merge|--overwrite] [LINK OPTIONS]\n"
         "                            store a downloaded .kav or .kavw file into a test database\n"

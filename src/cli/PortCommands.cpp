@@ -1,0 +1,30 @@
+#include "cli/CliCommands.h"
+
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "cli/CliApp.h"
+#include "meter/SerialPortList.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+const CommandSpec kListPortsSpec{QStringLiteral("list-ports"), 0, 0, {}, {QStringLiteral("json")}};
+
+int runListPorts(const CommandLine& line, CliContext& context)
+{
+    // Only the real sysfs and /dev: what a test builds is handed to the
+    // list itself, never through the program's environment.
+    const QList<SerialPortInfo> ports = SerialPortList().ports();
+    if (line.has(QStringLiteral("json"))) {
+        QJsonArray array;
+        for (const SerialPortInfo& port : ports)
+            array.append(port.toJson());
+        context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    } else {
+        for (const SerialPortInfo& port : ports)
+            context.out << port.toTabLine() << '\n';
+    }
+    if (ports.isEmpty())
+        context.err << "fibrolog-cli: " << Strings::loadString(StringId::SerialPortNoneFound) << '\n';
+    return ExitOk;
+}
