@@ -672,6 +672,7 @@ enum : int
     SerialPortAutomatic = 45580,
     SerialPortMissing = 45581,
     SerialPortNoneFound = 45582,
+    ProbingDevice = 45583,
 
     // The program's own folders and its log (45600-45619)
 

@@ -19,7 +19,11 @@ int runListPorts(const CommandLine& line, CliContext& context)
         QJsonArray array;
         for (const SerialPortInfo& port : ports)
             array.append(port.toJson());
-        context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        // An empty list is written "[]", as scripts test for it.
+        if (array.isEmpty())
+            context.out << "[]\n";
+        else
+            context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
         for (const SerialPortInfo& port : ports)
             context.out << port.toTabLine() << '\n';

@@ -64,7 +64,7 @@ bool MeterLink::identifyPort(int portNumber, JobProgress& progress)
 bool MeterLink::identifyDevice(const QString& devicePath, JobProgress& progress)
 {
     MeterProbe probe(opener_, timing_);
-    progress.report(Strings::formatMessage(Strings::loadString(StringId::ProbingPort), {devicePath}), 0, 1);
+    progress.report(Strings::formatMessage(Strings::loadString(StringId::ProbingDevice), {devicePath}), 0, 1);
     if (!probe.probeDevice(devicePath, progress)) {
         lastProblem_ = probe.lastProblem();
         return false;

@@ -76,10 +76,12 @@ protected:
         const QString device = "devices/pci0000:00/usb1/1-2";
         const QString entry = device + "/1-2:1.0/ttyUSB0/tty/ttyUSB0";
         QDir().mkpath(sys + "/" + entry);
-        QFile product(sys + "/" + device + "/product");
-        product.open(QIODevice::WriteOnly);
-        product.write("Pendra Cable\n");
-        product.close();
+        for (const auto& [name, value] :
+             {std::pair{"idVendor", "0403"}, std::pair{"product", "Pendra Cable"}}) {
+            QFile attribute(sys + "/" + device + "/" + name);
+            attribute.open(QIODevice::WriteOnly);
+            attribute.write(QByteArray(value) + "\n");
+        }
         QFile::link("../../../ttyUSB0", sys + "/" + entry + "/device");
         QDir().mkpath(sys + "/class/tty");
         QFile::link("../../" + entry, sys + "/class/tty/ttyUSB0");

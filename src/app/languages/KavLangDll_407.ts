@@ -3123,9 +3123,9 @@ Wiederholen</translation>
         <translation>An %1 antwortet kein Messgerät</translation>
     </message>
     <message id="45576">
-        <source>Serial &amp;Port...</source>
+        <source>Seria&amp;l Port...</source>
         <extracomment>MenuSerialPort</extracomment>
-        <translation>Serielle &amp;Schnittstelle...</translation>
+        <translation>Serielle Sc&amp;hnittstelle...</translation>
     </message>
     <message id="45577">
         <source>Choose the serial port the meter is connected to
@@ -3158,6 +3158,11 @@ Serielle Schnittstelle</translation>
         <source>No serial port was found on this computer.</source>
         <extracomment>SerialPortNoneFound</extracomment>
         <translation>Auf diesem Computer wurde keine serielle Schnittstelle gefunden.</translation>
+    </message>
+    <message id="45583">
+        <source>Probing %1</source>
+        <extracomment>ProbingDevice</extracomment>
+        <translation>%1 wird geprüft</translation>
     </message>
     <!-- The program's own folders and its log (45600-45619) -->
     <!-- The command line's own texts (45620-45639) -->
