@@ -96,10 +96,11 @@ protected:
 
     // Opens File > Serial Port..., lets `act` play the user in it, and
     // gives the texts the list showed with the one chosen at first.
-    QStringList chooseSerialPort(const std::function<void(QListWidget&, QDialog&)>& act)
+    QStringList chooseSerialPort(const QString& picture,
+                                 const std::function<void(QListWidget&, QDialog&)>& act)
     {
         QStringList shown;
-        QTimer::singleShot(0, qApp, [&] {
+        QTimer::singleShot(0, qApp, [&, picture] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             auto* list = dialog ? dialog->findChild<QListWidget*>("serialPorts") : nullptr;
             if (!list) {
@@ -111,7 +112,7 @@ protected:
             for (int i = 0; i < list->count(); ++i)
                 shown << list->item(i)->text();
             shown << "chosen: " + list->currentItem()->text();
-            screenshot(*dialog, QStringLiteral("serial-port"));
+            screenshot(*dialog, picture);
             act(*list, *dialog);
         });
         trigger(SerialPort);
@@ -492,10 +493,11 @@ TEST_F(WindowDownloadTest, ThePortChosenInFileSerialPortIsTheOneDownloadUses)
     makeDownloadFrame();
     const QString automatic = "Automatic (search COM1 to COM20)";
     const QString adapter = byId + " (Pendra Cable) - " + path("dev") + "/ttyUSB0";
-    EXPECT_EQ(chooseSerialPort([](QListWidget& list, QDialog& dialog) {
-                  list.setCurrentRow(1);
-                  dialog.accept();
-              }),
+    EXPECT_EQ(chooseSerialPort("serial-port",
+                               [](QListWidget& list, QDialog& dialog) {
+                                   list.setCurrentRow(1);
+                                   dialog.accept();
+                               }),
               QStringList({automatic, adapter, "chosen: " + automatic}));
     EXPECT_EQ(settings_->value("Meter/Port").toString(), byId);
     trigger(Download);
@@ -506,7 +508,7 @@ TEST_F(WindowDownloadTest, ThePortChosenInFileSerialPortIsTheOneDownloadUses)
     QFile::remove(path("dev") + "/ttyUSB0");
     document().setModifiedFlag(false);
     makeDownloadFrame();
-    EXPECT_EQ(chooseSerialPort([](QListWidget&, QDialog& dialog) { dialog.reject(); }),
+    EXPECT_EQ(chooseSerialPort("serial-port-missing", [](QListWidget&, QDialog& dialog) { dialog.reject(); }),
               QStringList({automatic, byId + " (missing)", "chosen: " + byId + " (missing)"}));
     trigger(Download);
     ASSERT_EQ(prompt_.exchanges().size(), 1);
