@@ -691,7 +691,8 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {StepCircuitGone, "The circuit of this step is no longer in the document."},
 
     // Serial ports by their Linux names (45570-45599)
-    {PortPermissionDenied, "Permission denied on %1: add yourself to the dialout group (sudo adduser $USER dialout) and log in again"},
+    {PortPermissionDenied, "Permission denied on %1: add yourself to the dialout group (sudo adduser $USER "
+                           "dialout) and log in again"},
     {PortInUse, "%1 is in use by another program"},
     {PortNoSuchFile, "%1: no such file"},
     {PortNotSerial, "%1 is not a serial port"},
