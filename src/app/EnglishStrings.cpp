@@ -691,6 +691,21 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {StepCircuitGone, "The circuit of this step is no longer in the document."},
 
     // Serial ports by their Linux names (45570-45599)
+    {PortPermissionDenied, "Permission denied on %1: add yourself to the dialout group (sudo adduser $USER "
+                           "dialout) and log in again"},
+    {PortInUse, "%1 is in use by another program"},
+    {PortNoSuchFile, "%1: no such file"},
+    {PortNotSerial, "%1 is not a serial port"},
+    {PortsRefusedInSearch, "These serial ports could not be opened:\n%1"},
+    {NoMeterAnswersOn, "No meter answers on %1"},
+    {MenuSerialPort, "Seria&l Port..."},
+    {PromptSerialPort, "Choose the serial port the meter is connected to\nSerial Port"},
+    {SerialPortCaption, "Serial Port"},
+    {SerialPortQuestion, "The port the meter is connected to:"},
+    {SerialPortAutomatic, "Automatic (search COM1 to COM20)"},
+    {SerialPortMissing, "%1 (missing)"},
+    {SerialPortNoneFound, "No serial port was found on this computer."},
+    {ProbingDevice, "Probing %1"},
 
     // The program's own folders and its log (45600-45619)
 

@@ -659,6 +659,20 @@ enum : int
     StepCircuitGone = 45562,
 
     // Serial ports by their Linux names (45570-45599)
+    PortPermissionDenied = 45570,
+    PortInUse = 45571,
+    PortNoSuchFile = 45572,
+    PortNotSerial = 45573,
+    PortsRefusedInSearch = 45574,
+    NoMeterAnswersOn = 45575,
+    MenuSerialPort = 45576,
+    PromptSerialPort = 45577,
+    SerialPortCaption = 45578,
+    SerialPortQuestion = 45579,
+    SerialPortAutomatic = 45580,
+    SerialPortMissing = 45581,
+    SerialPortNoneFound = 45582,
+    ProbingDevice = 45583,
 
     // The program's own folders and its log (45600-45619)
 

@@ -26,6 +26,7 @@ const std::array kCommands = {
     Command{&kInfoSpec, runInfo},
     Command{&kUpgradeSpec, runUpgrade},
     Command{&kFindMeterSpec, runFindMeter},
+    Command{&kListPortsSpec, runListPorts},
     Command{&kDownloadSpec, runDownload},
     Command{&kImportSpec, runImport},
     Command{&kExportCsvSpec, runExportCsv},

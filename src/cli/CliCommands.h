@@ -52,6 +52,8 @@ int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& 
                      CommandJob* job = nullptr);
 
 int runFindMeter(const CommandLine& line, CliContext& context);
+extern const CommandSpec kListPortsSpec;
+int runListPorts(const CommandLine& line, CliContext& context);
 int runDownload(const CommandLine& line, CliContext& context);
 
 extern const CommandSpec kPrintSpec;

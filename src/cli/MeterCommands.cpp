@@ -15,6 +15,7 @@
 #include "meter/MeterLink.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -27,8 +28,9 @@ const CommandSpec kFindMeterSpec{QStringLiteral("find-meter"),
                                  {},
                                  {},
                                  {QStringLiteral("find-meter"),
-                                  QStringLiteral("the meter's port and family (COM1 to COM20)"),
-                                  QStringLiteral("Prints the port and the meter family, tab-separated.")}};
+                                  QStringLiteral("the meter's port, family and device (COM1 to COM20)"),
+                                  QStringLiteral("Searches COM1 to COM20 and prints the port, the meter family and the\n"
+                                                 "port's device, tab-separated.")}};
 const CommandSpec kDownloadSpec{
     QStringLiteral("download"),
     0,
@@ -36,11 +38,13 @@ const CommandSpec kDownloadSpec{
     QStringList{QStringLiteral("port"), QStringLiteral("into")} + linkOptionNames(),
     {},
     {},
-    {QStringLiteral("download [OUT] [--port N] [--into TARGET.mdb [LINK OPTIONS]]"),
+    {QStringLiteral("download [OUT] [--port N|DEVICE] [--into TARGET.mdb [LINK OPTIONS]]"),
      QStringLiteral("the meter's results into OUT, and/or stored into a test database"),
      QStringLiteral("OUT gets the meter's data file (.kav, or .kavw from a Corvina meter).\n"
                     "\n"
-                    "  --port N           the meter's port, COM1 to COM20, instead of searching\n"
+                    "  --port N|DEVICE    the meter's port instead of searching: COM1 to COM20 by\n"
+                    "                     number, or a device such as /dev/ttyUSB0 or\n"
+                    "                     /dev/serial/by-id/... (see fibrolog-cli list-ports)\n"
                     "  --into TARGET.mdb  store the results and save them into TARGET (merged when\n"
                     "                     it exists); a Corvina meter's results take the link\n"
                     "                     options of import (see fibrolog-cli import --help)")}};
@@ -91,6 +95,40 @@ bool copyWhole(const QString& source, const QString& target, QString* error)
     return out.commit(error);
 }
 
+// The port --port names: COMn by its number (through the port table) or a
+// serial device by its path; neither when the option is not given.
+struct PortChoice
+{
+    int number = -1;
+    QString path;
+
+    bool given() const { return number > 0 || !path.isEmpty(); }
+
+    static PortChoice fromLine(const CommandLine& line)
+    {
+        PortChoice choice;
+        const QString option = QStringLiteral("port");
+        if (!line.has(option))
+            return choice;
+        const QString value = line.value(option);
+        static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
+        if (number.match(value).hasMatch())
+            choice.number = line.intValue(option, 1, 20);
+        else if (value.startsWith(QLatin1Char('/')) || value.startsWith(QLatin1Char('.')))
+            choice.path = value;
+        else
+            throw UsageError(QStringLiteral("option --port needs a number from 1 to 20 or a device path "
+                                            "(/dev/ttyUSB0, /dev/serial/by-id/...)"));
+        return choice;
+    }
+
+    // Asks the meter on this port alone; false with the reason in the link.
+    bool identify(MeterLink& link, JobProgress& progress) const
+    {
+        return number > 0 ? link.identifyPort(number, progress) : link.identifyDevice(path, progress);
+    }
+};
+
 int fail(CliContext& context, const QString& message)
 {
     context.err << "fibrolog-cli: " << message << '\n';
@@ -115,8 +153,8 @@ int couldNotGetData(CliContext& context, const QString& detail)
 // The whole road: meter, download file, new working database, saved into
 // `database` (merged when it exists). `copy`, when given, keeps the raw data.
 // `link`: the link data a Corvina meter's results are stored with.
-int downloadInto(const QString& database, const QString& copy, int port, const std::optional<LinkData>& link,
-                 CliContext& context)
+int downloadInto(const QString& database, const QString& copy, const PortChoice& port,
+                 const std::optional<LinkData>& link, CliContext& context)
 {
     MeterSession session(context);
     session.prompt.answerMergeOverwrite(PromptAnswer::Merge);
@@ -126,11 +164,11 @@ int downloadInto(const QString& database, const QString& copy, int port, const s
     CFibrologDoc document(session.prompt, session.progress, session.opener);
     if (linkData)
         document.setLinkDataSource(&*linkData);
-    if (port > 0 && !document.meterLink().identifyPort(port, session.progress)) {
+    if (port.given() && !port.identify(document.meterLink(), session.progress)) {
         session.progress.finishLine();
         if (session.progress.isCancelled())
             return cancelled(context);
-        return couldNotGetData(context, QStringLiteral("no meter answers on COM%1").arg(port));
+        return couldNotGetData(context, document.meterLink().lastProblem());
     }
     QString copyError;
     if (!copy.isEmpty()) {
@@ -161,8 +199,8 @@ int downloadInto(const QString& database, const QString& copy, int port, const s
     case DownloadStatus::Cancelled:  // and a search the user stopped says that
         context.err << "fibrolog-cli: " << CFibrologDoc::transferFailureText(transfer) << '\n';
         return ExitError;
-    default: // the meter or the line failed
-        return couldNotGetData(context, QString());
+    default: // the meter or the line failed; a port that refused says why
+        return couldNotGetData(context, transfer.detail);
     }
     if (!stored) {
         context.err << "fibrolog-cli: " << stored.message() << '\n';
@@ -187,7 +225,10 @@ int runFindMeter(const CommandLine&, CliContext& context)
         return cancelled(context);
     if (port < 0)
         return ExitError;
-    context.out << "COM" << port << '\t' << meterFamilyName(session.link.meterType()) << '\n';
+    // The device comes last, so that scripts that read the family in the
+    // second column go on working.
+    context.out << "COM" << port << '\t' << meterFamilyName(session.link.meterType()) << '\t'
+                << session.link.devicePath() << '\n';
     return ExitOk;
 }
 
@@ -196,7 +237,7 @@ int runDownload(const CommandLine& line, CliContext& context)
     if (line.positional().isEmpty() && !line.has(QStringLiteral("into")))
         throw UsageError(QStringLiteral("'download' needs OUT, --into TARGET.mdb or both"));
     const QString target = line.positional().value(0);
-    const int port = line.has(QStringLiteral("port")) ? line.intValue(QStringLiteral("port"), 1, 20) : -1;
+    const PortChoice port = PortChoice::fromLine(line);
     // Whatever would refuse the results afterwards is checked before the
     // meter is asked for them.
     QString refused;
@@ -219,13 +260,11 @@ int runDownload(const CommandLine& line, CliContext& context)
         throw UsageError(QStringLiteral("the link options are for 'download --into' only"));
     MeterSession session(context);
     session.progress.showStatus(StringId::InitiatingDownload);
-    if (port > 0) {
-        if (!session.link.identifyPort(port, session.progress)) {
-            session.progress.finishLine();
-            if (session.progress.isCancelled())
-                return cancelled(context);
-            return couldNotGetData(context, QStringLiteral("no meter answers on COM%1").arg(port));
-        }
+    if (port.given() && !port.identify(session.link, session.progress)) {
+        session.progress.finishLine();
+        if (session.progress.isCancelled())
+            return cancelled(context);
+        return couldNotGetData(context, session.link.lastProblem());
     }
     const DownloadResult result = session.link.downloadToFile(session.progress);
     session.progress.finishLine();

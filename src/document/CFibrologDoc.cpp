@@ -406,6 +406,11 @@ QString CFibrologDoc::transferFailureText(const DownloadResult& transfer)
         return transfer.detail;
     case DownloadStatus::Cancelled:
         return Strings::loadString(StringId::OperationCancelled);
+    case DownloadStatus::NoMeter:     // the port the user chose refused or gave no answer,
+    case DownloadStatus::PortFailure: // or the found port could not be taken: the user can act on why
+        if (!transfer.detail.isEmpty())
+            return Strings::loadString(StringId::CouldNotGetData) + QStringLiteral(": ") + transfer.detail;
+        return Strings::loadString(StringId::CouldNotGetData);
     default:
         return Strings::loadString(StringId::CouldNotGetData);
     }

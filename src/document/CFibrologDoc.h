@@ -114,7 +114,8 @@ public:
     // storeDownload() then stores. May run on a worker thread.
     DownloadResult transferDownload(JobProgress& progress);
     // What the user is told of a transfer that gave no download: "Could not
-    // get data from device" for the meter or the line, else what happened
+    // get data from device" for the meter or the line, with the reason where
+    // the port refused or the chosen port gave no answer, else what happened
     // (no data, incomplete and where its bytes are kept, cancelled).
     static QString transferFailureText(const DownloadResult& transfer);
     // Stores a transferred data file as the new working database; on the

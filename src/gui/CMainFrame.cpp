@@ -28,9 +28,12 @@
 #include "gui/NoticeArea.h"
 #include "gui/ReportExportDialog.h"
 #include "gui/ReportPreviewDialog.h"
+#include "gui/SerialPortDialog.h"
 #include "gui/VerdictColourChoice.h"
 #include "gui/browser/CircuitBrowser.h"
 #include "meter/DevicePortOpener.h"
+#include "meter/MeterLink.h"
+#include "meter/SerialPortList.h"
 #include "report/CircuitChoice.h"
 #include "report/CircuitDetailReport.h"
 #include "report/CircuitSummaryReport.h"
@@ -74,6 +77,8 @@ namespace {
 
 constexpr int kRecentFileCount = 4;
 const QString kRecentFilesKey = QStringLiteral("Recent File List/Files");
+// The meter's serial port chosen in File > Serial Port; empty or absent: search.
+const QString kMeterPortKey = QStringLiteral("Meter/Port");
 
 // A command's prompt is "fly-by text\ntool tip"; a prompt without "\n" has no tool tip.
 std::pair<QString, QString> splitPrompt(int id)
@@ -105,6 +110,7 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     settings_ = services_.settings ? services_.settings : ownSettings_.get();
     document_ = std::make_unique<CFibrologDoc>(*boundPrompt_, *boundStatus_,
                                                services_.ports ? *services_.ports : *ownPorts_);
+    document_->meterLink().chooseDevice(settings_->value(kMeterPortKey).toString());
     // Opening, saving and storing run on workers behind a progress dialog.
     jobs_ = std::make_unique<DialogJobRunner>(this);
     if (services_.jobDialogDelayMs >= 0)
@@ -262,6 +268,7 @@ void CMainFrame::buildCommands()
         view_->deleteCurrent();
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
     addCommand(Download, MenuDownload, [this] { download(); });
+    addCommand(SerialPort, MenuSerialPort, [this] { chooseSerialPort(); });
 
     QAction* toolbar = addCommand(ViewToolbar, MenuToolbar, [] {});
     toolbar->setCheckable(true);
@@ -340,6 +347,8 @@ void CMainFrame::buildMenus()
     fileMenu_ = file;
     for (int id : {FileNew, FileOpen, FileSave, FileSaveAs, ImportLogo, Print, PrintPreview, PrintSetup})
         file->addAction(actions_.value(id));
+    file->addSeparator();
+    file->addAction(actions_.value(SerialPort));
     file->addSeparator();
     recentMenu_ = file->addMenu(Strings::loadString(MenuRecentFile));
     recentMenu_->setObjectName(QStringLiteral("recentFiles"));
@@ -768,6 +777,18 @@ void CMainFrame::keepVerdictColour(VerdictColourChoice& choice)
     view_->setVerdictsInColour(choice.chosen());
 }
 
+void CMainFrame::chooseSerialPort()
+{
+    if (!services_.portList && !ownPortList_)
+        ownPortList_ = std::make_unique<SerialPortList>();
+    const SerialPortList& ports = services_.portList ? *services_.portList : *ownPortList_;
+    SerialPortDialog dialog(ports.ports(), document_->meterLink().chosenDevice(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    settings_->setValue(kMeterPortKey, dialog.chosenPath());
+    document_->meterLink().chooseDevice(dialog.chosenPath());
+}
+
 void CMainFrame::download()
 {
     view_->writePendingEdit();
@@ -784,6 +805,11 @@ void CMainFrame::download()
         if (transfer.status == DownloadStatus::Incomplete)
             prompt_->message(transfer.detail, Strings::loadString(StringId::AppTitle),
                              PromptIcon::Exclamation);
+        // So is a port the user chose that refused or gave no answer: the
+        // reason (permission, another program, gone) is the user's to act on.
+        else if (transfer.status == DownloadStatus::NoMeter && !transfer.detail.isEmpty())
+            prompt_->message(CFibrologDoc::transferFailureText(transfer),
+                             Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
         return;
     }
     const OperationResult stored = document_->storeDownload(transfer.path);

@@ -30,6 +30,7 @@ class QPrinter;
 class PrintChoiceTab;
 class QSettings;
 class QToolBar;
+class SerialPortList;
 class SerialPortOpener;
 class ThreadBoundPrompt;
 class ThreadBoundStatus;
@@ -42,7 +43,9 @@ struct FrameServices
 {
     UserPrompt* prompt = nullptr;      // questions and messages; the window's dialogs when null
     SerialPortOpener* ports = nullptr; // the serial ports; the real ones when null
-    QSettings* settings = nullptr;     // recent files, logo path; the user's when null
+    const SerialPortList* portList =
+        nullptr;                   // the ports File > Serial Port offers; this computer's when null
+    QSettings* settings = nullptr; // recent files, logo path; the user's when null
     // The file to open, from File > Open; nothing when the user cancels.
     std::function<std::optional<QString>()> chooseFileToOpen;
     // Sets up the printer for Print (the print dialog); false cancels.
@@ -158,6 +161,7 @@ private:
     void openManual(int commandId);
     void showAbout();
     void download();
+    void chooseSerialPort();
     void goToRecord();
     // Edit > Undo and Redo: the focused field's typing first, else the
     // document's last step; a step that fails is said.
@@ -181,6 +185,7 @@ private:
     QString toldStandardsProblem_;
     std::unique_ptr<ThreadBoundStatus> boundStatus_;
     std::unique_ptr<SerialPortOpener> ownPorts_;
+    std::unique_ptr<SerialPortList> ownPortList_;
     std::unique_ptr<QSettings> ownSettings_;
     QSettings* settings_ = nullptr;
     FrameServices services_;

@@ -27,13 +27,18 @@ int MeterLink::findMeter(JobProgress& progress)
         const int found = probe.scanPorts(progress);
         if (found >= 0) {
             port_ = found;
+            device_.clear();
             meterType_ = probe.meterType();
             return found;
         }
         if (progress.isCancelled())
             return -1;
-        const PromptAnswer answer = prompt_.askRetryCancel(Strings::loadString(StringId::UnableToFindDevice),
-                                                           QString(), PromptIcon::Exclamation);
+        QString text = Strings::loadString(StringId::UnableToFindDevice);
+        if (!probe.refusals().isEmpty())
+            text += QStringLiteral("\n\n") +
+                    Strings::formatMessage(Strings::loadString(StringId::PortsRefusedInSearch),
+                                           {probe.refusals().join(QLatin1Char('\n'))});
+        const PromptAnswer answer = prompt_.askRetryCancel(text, QString(), PromptIcon::Exclamation);
         if (answer != PromptAnswer::Retry)
             return -1;
     }
@@ -45,11 +50,47 @@ bool MeterLink::identifyPort(int portNumber, JobProgress& progress)
     progress.report(
         Strings::formatMessage(Strings::loadString(StringId::ProbingPort), {QString::number(portNumber)}), 0,
         1);
-    if (!probe.probePort(portNumber, progress))
+    if (!probe.probePort(portNumber, progress)) {
+        lastProblem_ = probe.lastProblem();
         return false;
+    }
     port_ = portNumber;
+    device_.clear();
     meterType_ = probe.meterType();
+    lastProblem_.clear();
     return true;
+}
+
+bool MeterLink::identifyDevice(const QString& devicePath, JobProgress& progress)
+{
+    MeterProbe probe(opener_, timing_);
+    progress.report(Strings::formatMessage(Strings::loadString(StringId::ProbingDevice), {devicePath}), 0, 1);
+    if (!probe.probeDevice(devicePath, progress)) {
+        lastProblem_ = probe.lastProblem();
+        return false;
+    }
+    port_ = 0;
+    device_ = devicePath;
+    meterType_ = probe.meterType();
+    lastProblem_.clear();
+    return true;
+}
+
+void MeterLink::chooseDevice(const QString& devicePath)
+{
+    if (devicePath == chosenDevice_)
+        return;
+    chosenDevice_ = devicePath;
+    port_ = -1;
+    device_.clear();
+    meterType_ = MeterType::None;
+}
+
+QString MeterLink::devicePath() const
+{
+    if (port_ < 0)
+        return {};
+    return port_ == 0 ? device_ : opener_.devicePath(port_);
 }
 
 bool MeterLink::keepIncomplete(QFile& data, const QString& dataPath, DownloadResult& result)
@@ -71,6 +112,15 @@ bool MeterLink::keepIncomplete(QFile& data, const QString& dataPath, DownloadRes
 DownloadResult MeterLink::downloadToFile(JobProgress& progress)
 {
     DownloadResult result;
+    if (port_ < 0 && !chosenDevice_.isEmpty()) {
+        // The user named the port: it is asked alone, and why it gave
+        // nothing is said, never replaced by a search elsewhere.
+        if (!identifyDevice(chosenDevice_, progress)) {
+            result.status = progress.isCancelled() ? DownloadStatus::Cancelled : DownloadStatus::NoMeter;
+            result.detail = lastProblem_;
+            return result;
+        }
+    }
     if (port_ < 0) {
         status_.showStatus(StringId::SearchingForDevice);
         findMeter(progress);
@@ -80,10 +130,11 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
         }
     }
 
-    const std::unique_ptr<SerialTransport> port = opener_.open(port_, &result.detail);
+    PortOpenError openError;
+    const std::unique_ptr<SerialTransport> port =
+        port_ == 0 ? opener_.openDevice(device_, &openError) : opener_.open(port_, &openError);
     if (!port || !port->configure()) {
-        if (port)
-            result.detail = port->errorString();
+        result.detail = port ? port->errorString() : openError.message;
         result.status = DownloadStatus::PortFailure;
         return result;
     }

@@ -10,10 +10,37 @@ MeterProbe::MeterProbe(SerialPortOpener& opener, LineTiming timing) : opener_(op
 
 bool MeterProbe::probePort(int portNumber, JobProgress& progress)
 {
-    QString error;
-    const std::unique_ptr<SerialTransport> port = opener_.open(portNumber, &error);
-    if (!port || !port->configure())
+    PortOpenError error;
+    std::unique_ptr<SerialTransport> port = opener_.open(portNumber, &error);
+    // A port with a device behind it is named by that device, as the user
+    // knows it; the number alone says nothing on Linux.
+    const QString device = opener_.devicePath(portNumber);
+    const QString name = device.isEmpty() ? QStringLiteral("COM%1").arg(portNumber) : device;
+    return probeOpened(std::move(port), error, name, progress);
+}
+
+bool MeterProbe::probeDevice(const QString& devicePath, JobProgress& progress)
+{
+    PortOpenError error;
+    std::unique_ptr<SerialTransport> port = opener_.openDevice(devicePath, &error);
+    return probeOpened(std::move(port), error, devicePath, progress);
+}
+
+bool MeterProbe::probeOpened(std::unique_ptr<SerialTransport> port, const PortOpenError& openError,
+                             const QString& portName, JobProgress& progress)
+{
+    lastOpenError_ = openError;
+    const QString noAnswer =
+        Strings::formatMessage(Strings::loadString(StringId::NoMeterAnswersOn), {portName});
+    if (!port) {
+        lastProblem_ = openError.message.isEmpty() ? noAnswer : openError.message;
         return false;
+    }
+    lastProblem_ = noAnswer;
+    if (!port->configure()) {
+        lastProblem_ = port->errorString();
+        return false;
+    }
     port->setReadTimeout(timing_.readTimeoutMs);
     port->purgeInput();
     if (port->write("?", 1) != 1)
@@ -27,6 +54,7 @@ bool MeterProbe::probePort(int portNumber, JobProgress& progress)
     if (type == MeterType::None)
         return false;
     meterType_ = type;
+    lastProblem_.clear();
     return true;
 }
 
@@ -60,6 +88,7 @@ QByteArray MeterProbe::collectAnswer(SerialTransport& port, JobProgress& progres
 int MeterProbe::scanPorts(JobProgress& progress)
 {
     meterType_ = MeterType::None;
+    refusals_.clear();
     int found = -1;
     const int count = SerialPortPaths::kLastPort - SerialPortPaths::kFirstPort + 1;
     for (int port = SerialPortPaths::kFirstPort; port <= SerialPortPaths::kLastPort; ++port) {
@@ -70,6 +99,8 @@ int MeterProbe::scanPorts(JobProgress& progress)
             port - SerialPortPaths::kFirstPort, count);
         if (probePort(port, progress))
             found = port;
+        else if (lastOpenError_.refused())
+            refusals_.append(lastOpenError_.message);
     }
     return progress.isCancelled() ? -1 : found;
 }

@@ -1,5 +1,9 @@
 #include "meter/TermiosSerialPort.h"
 
+#include "app/StringIds.h"
+#include "app/StringTable.h"
+#include "meter/TtyDrivers.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -9,6 +13,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -20,6 +25,11 @@ QString describe(const QString& devicePath, const char* what, int errorNumber)
     if (errorNumber != 0)
         text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errorNumber));
     return text;
+}
+
+QString userText(int id, const QString& devicePath)
+{
+    return Strings::formatMessage(Strings::loadString(id), {devicePath});
 }
 
 // Closes a descriptor that has not been handed to a port object yet.
@@ -49,34 +59,71 @@ int writeTimeoutMs(std::int64_t size)
 
 } // namespace
 
-std::unique_ptr<TermiosSerialPort> TermiosSerialPort::open(const QString& devicePath, QString* error)
+std::unique_ptr<TermiosSerialPort> TermiosSerialPort::open(const QString& devicePath, PortOpenError* error)
 {
-    auto failWith = [&](const char* what, int errorNumber) {
+    using Reason = PortOpenError::Reason;
+    auto failWith = [&](Reason reason, const QString& message) {
         if (error)
-            *error = describe(devicePath, what, errorNumber);
+            *error = {reason, message};
         return nullptr;
     };
+    auto failWithErrno = [&](const char* what, int errorNumber) {
+        switch (errorNumber) {
+        case EACCES:
+        case EPERM:
+            return failWith(Reason::PermissionDenied, userText(StringId::PortPermissionDenied, devicePath));
+        case EBUSY:
+        case EWOULDBLOCK:
+            return failWith(Reason::Busy, userText(StringId::PortInUse, devicePath));
+        case ENOENT:
+        case ENOTDIR:
+            return failWith(Reason::Missing, userText(StringId::PortNoSuchFile, devicePath));
+        case ENXIO:
+        case ENODEV:
+            return failWith(Reason::Missing, describe(devicePath, what, errorNumber));
+        default:
+            return failWith(Reason::Failed, describe(devicePath, what, errorNumber));
+        }
+    };
     if (devicePath.isEmpty())
-        return failWith("open", ENOENT);
+        return failWith(Reason::Missing, userText(StringId::PortNoSuchFile, devicePath));
     const QByteArray path = devicePath.toLocal8Bit();
+    struct stat node
+    {
+    };
+    if (::stat(path.constData(), &node) != 0)
+        return failWithErrno("open", errno);
+    if (!S_ISCHR(node.st_mode) || !TtyDrivers::fromProc().isTty(node.st_rdev))
+        return failWith(Reason::NotSerial, userText(StringId::PortNotSerial, devicePath));
     // Non-blocking, so that opening a line without carrier does not hang;
     // reads wait in poll() instead.
     FdGuard guard(::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     const int raw = guard.get();
     if (raw < 0)
-        return failWith("open", errno);
+        return failWithErrno("open", errno);
     if (!::isatty(raw))
-        return failWith("not a serial line", 0);
+        return failWith(Reason::NotSerial, userText(StringId::PortNotSerial, devicePath));
+    // The advisory lock is the one picocom, minicom and other instances of
+    // this program take: it tells them, and us, that the line is taken.
     if (::flock(raw, LOCK_EX | LOCK_NB) != 0)
-        return failWith("in use", errno);
+        return failWithErrno("lock", errno);
     termios saved{};
     if (::tcgetattr(raw, &saved) != 0)
-        return failWith("reading the line settings", errno);
+        return failWithErrno("reading the line settings", errno);
     // TIOCEXCL refuses further opens of the tty (by anyone but root) until
     // TIOCNXCL; a port already held exclusively fails the open above.
     if (::ioctl(raw, TIOCEXCL) != 0)
-        return failWith("taking the port", errno);
+        return failWithErrno("taking the port", errno);
     return std::unique_ptr<TermiosSerialPort>(new TermiosSerialPort(guard.release(), devicePath, saved));
+}
+
+std::unique_ptr<TermiosSerialPort> TermiosSerialPort::open(const QString& devicePath, QString* error)
+{
+    PortOpenError why;
+    std::unique_ptr<TermiosSerialPort> port = open(devicePath, &why);
+    if (!port && error)
+        *error = why.message;
+    return port;
 }
 
 TermiosSerialPort::TermiosSerialPort(int fd, const QString& devicePath, const termios& saved)

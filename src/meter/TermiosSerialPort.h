@@ -1,5 +1,6 @@
 #pragma once
 
+#include "meter/PortOpenError.h"
 #include "meter/SerialTransport.h"
 
 #include <QString>
@@ -15,7 +16,10 @@
 class TermiosSerialPort : public SerialTransport
 {
 public:
-    // Nothing when the device is missing, no tty, in use or not permitted.
+    // Nothing when the device is missing, no tty, in use or not permitted;
+    // the error then says which. A path that names no tty device is refused
+    // before it is opened.
+    static std::unique_ptr<TermiosSerialPort> open(const QString& devicePath, PortOpenError* error);
     static std::unique_ptr<TermiosSerialPort> open(const QString& devicePath, QString* error);
 
     ~TermiosSerialPort() override;

@@ -7,16 +7,23 @@
 #include "WizardDriver.h"
 #include "gui/CommandIds.h"
 #include "meter/DevicePortOpener.h"
+#include "meter/SerialPortList.h"
 #include "meter/SerialPortPaths.h"
 #include "wizards/CLinkWizard.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QListWidget>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+
+#include <functional>
+#include <optional>
 
 #include <QPrinter>
 
@@ -39,19 +46,80 @@ namespace {
 class WindowDownloadTest : public WindowTest
 {
 protected:
-    void startWith(const QStringList& simulator)
+    // `portTable`: COM1's device is the simulator's unless told otherwise.
+    void startWith(const QStringList& simulator, const std::optional<QString>& portTable = std::nullopt)
     {
         sim_ = std::make_unique<MeterSimProcess>(simulator);
         ASSERT_FALSE(sim_->path().isEmpty());
-        realPorts_ = std::make_unique<DevicePortOpener>(SerialPortPaths::fromList(sim_->path()));
+        realPorts_ =
+            std::make_unique<DevicePortOpener>(SerialPortPaths::fromList(portTable.value_or(sim_->path())));
+        makeDownloadFrame();
+    }
+
+    void makeDownloadFrame()
+    {
         frame_.reset();
         FrameServices services;
         services.prompt = &prompt_;
         services.ports = realPorts_.get();
+        services.portList = portList_.get();
         services.settings = settings_.get();
         frame_ = std::make_unique<CMainFrame>(services);
         frame_->show();
     }
+
+    // This computer as sysfs and /dev would show it with the simulator's
+    // line behind a USB serial adapter: ttyUSB0 and its by-id name.
+    QString fakeAdapter()
+    {
+        const QString sys = path("sys");
+        const QString device = "devices/pci0000:00/usb1/1-2";
+        const QString entry = device + "/1-2:1.0/ttyUSB0/tty/ttyUSB0";
+        QDir().mkpath(sys + "/" + entry);
+        for (const auto& [name, value] :
+             {std::pair{"idVendor", "0403"}, std::pair{"product", "Pendra Cable"}}) {
+            QFile attribute(sys + "/" + device + "/" + name);
+            attribute.open(QIODevice::WriteOnly);
+            attribute.write(QByteArray(value) + "\n");
+        }
+        QFile::link("../../../ttyUSB0", sys + "/" + entry + "/device");
+        QDir().mkpath(sys + "/class/tty");
+        QFile::link("../../" + entry, sys + "/class/tty/ttyUSB0");
+        const QString dev = path("dev");
+        QDir().mkpath(dev + "/serial/by-id");
+        QFile::link(sim_->path(), dev + "/ttyUSB0");
+        const QString byId = dev + "/serial/by-id/usb-Halvard_Pendra_Cable-if00-port0";
+        QFile::link("../../ttyUSB0", byId);
+        portList_ = std::make_unique<SerialPortList>(sys, dev);
+        return byId;
+    }
+
+    // Opens File > Serial Port..., lets `act` play the user in it, and
+    // gives the texts the list showed with the one chosen at first.
+    QStringList chooseSerialPort(const QString& picture,
+                                 const std::function<void(QListWidget&, QDialog&)>& act)
+    {
+        QStringList shown;
+        QTimer::singleShot(0, qApp, [&, picture] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* list = dialog ? dialog->findChild<QListWidget*>("serialPorts") : nullptr;
+            if (!list) {
+                ADD_FAILURE() << "no serial port dialog";
+                if (dialog)
+                    dialog->reject();
+                return;
+            }
+            for (int i = 0; i < list->count(); ++i)
+                shown << list->item(i)->text();
+            shown << "chosen: " + list->currentItem()->text();
+            screenshot(*dialog, picture);
+            act(*list, *dialog);
+        });
+        trigger(SerialPort);
+        return shown;
+    }
+
+    std::unique_ptr<SerialPortList> portList_;
 
     // Presses the progress dialog's Cancel once it is up (and takes its picture).
     void cancelWhenShown()
@@ -412,6 +480,41 @@ TEST_F(WindowDownloadTest, ADownloadFromTheMeterIsStoredAndShown)
     EXPECT_EQ(record(), "Record 1 of 19");
     EXPECT_EQ(frame_->statusPanes().messageText(), "Download successful");
     EXPECT_TRUE(frame_->isWindowModified());
+}
+
+// File > Serial Port... offers Automatic and this computer's ports; the one
+// chosen is kept in the settings and is where Download asks, with no search;
+// a kept port that is gone is shown as missing and Download says it is gone.
+TEST_F(WindowDownloadTest, ThePortChosenInFileSerialPortIsTheOneDownloadUses)
+{
+    // No port table: the automatic search cannot reach the simulator.
+    startWith({"--fast", "--id", "PX20731", "--file", sample("pendra-v2_10.kav")}, QString(","));
+    const QString byId = fakeAdapter();
+    makeDownloadFrame();
+    const QString automatic = "Automatic (search COM1 to COM20)";
+    const QString adapter = byId + " (Pendra Cable) - " + path("dev") + "/ttyUSB0";
+    EXPECT_EQ(chooseSerialPort("serial-port",
+                               [](QListWidget& list, QDialog& dialog) {
+                                   list.setCurrentRow(1);
+                                   dialog.accept();
+                               }),
+              QStringList({automatic, adapter, "chosen: " + automatic}));
+    EXPECT_EQ(settings_->value("Meter/Port").toString(), byId);
+    trigger(Download);
+    EXPECT_EQ(document().circuits().count(), 19);
+    EXPECT_TRUE(prompt_.exchanges().isEmpty()) << prompt_.texts().join('\n').toStdString();
+
+    // The choice is the window's next time too; the adapter unplugged, it is missing.
+    QFile::remove(path("dev") + "/ttyUSB0");
+    document().setModifiedFlag(false);
+    makeDownloadFrame();
+    EXPECT_EQ(chooseSerialPort("serial-port-missing", [](QListWidget&, QDialog& dialog) { dialog.reject(); }),
+              QStringList({automatic, byId + " (missing)", "chosen: " + byId + " (missing)"}));
+    trigger(Download);
+    ASSERT_EQ(prompt_.exchanges().size(), 1);
+    EXPECT_EQ(prompt_.exchanges()[0].kind, "message");
+    EXPECT_EQ(prompt_.exchanges()[0].text, "Could not get data from device: " + byId + ": no such file");
+    EXPECT_FALSE(document().hasDatabase());
 }
 
 TEST_F(WindowDownloadTest, WhatADownloadLeftOutIsANoticeInFullBesideTheStatusText)

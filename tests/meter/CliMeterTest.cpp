@@ -6,6 +6,7 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "cli/CliRun.h"
+#include "meter/TermiosSerialPort.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,8 @@
 #include <QThread>
 
 #include <csignal>
+
+#include <unistd.h>
 
 namespace {
 
@@ -81,7 +84,7 @@ TEST(CliMeter, FindMeterPrintsTheHigherPortAndItsFamily)
     MeterSimProcess com7({"--fast", "--id", "LN33807"});
     const CliRun r = run(MeterSimProcess::portList({{3, &com3}, {7, &com7}}), {"find-meter"});
     EXPECT_EQ(r.status, ExitOk) << r.err.toStdString();
-    EXPECT_EQ(r.out, "COM7\tLintel\n");
+    EXPECT_EQ(r.out, "COM7\tLintel\t" + com7.path() + "\n");
 }
 
 TEST(CliMeter, NoMeterExplainsAndFails)
@@ -252,4 +255,101 @@ TEST(CliMeter, AnOutputThatCannotBeWrittenIsNoFailureOfTheMeter)
     const QStringList kept = QDir(temp.path()).entryList({"_kavcurrent*.kav"}, QDir::Files);
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(r.err.contains(kept.first()));
+}
+
+// --port takes a device path as well as a number: the simulator's pty by its
+// path downloads; what is no serial port, or not there, is refused with why.
+TEST(CliMeter, DownloadTakesADevicePathAndRefusesWhatIsNoSerialPort)
+{
+    const QString sample = kData + "/pendra-v2_10.kav";
+    MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", sample});
+    ASSERT_FALSE(sim.path().isEmpty());
+    QTemporaryDir dir;
+    const QString regular = dir.filePath("regular.kav");
+    QFile(regular).open(QIODevice::WriteOnly);
+    const struct
+    {
+        QString port;
+        int status;
+        QString error;
+    } cases[] = {
+        {sim.path(), ExitOk, QString()},
+        {regular, ExitError, regular + " is not a serial port"},
+        {"/dev/null", ExitError, "/dev/null is not a serial port"},
+        {dir.filePath("ttyUSB7"), ExitError, dir.filePath("ttyUSB7") + ": no such file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.port.toStdString());
+        const QString target = dir.filePath("out.kav");
+        QFile::remove(target);
+        // No port table: only the path can reach the meter.
+        const CliRun r = run(",", {"download", target, "--port", c.port});
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        if (c.status == ExitOk) {
+            EXPECT_EQ(readFile(target), readFile(sample));
+        } else {
+            EXPECT_TRUE(r.err.contains("fibrolog-cli: " + c.error + "\n")) << r.err.toStdString();
+            EXPECT_FALSE(QFile::exists(target));
+        }
+    }
+}
+
+// A port another program holds (its lock taken, as picocom and minicom take
+// it) is said to be in use, by download and by the search alike.
+TEST(CliMeter, APortAnotherProgramHoldsIsSaidToBeInUse)
+{
+    MeterSimProcess sim({"--fast", "--id", "PX20731"});
+    ASSERT_FALSE(sim.path().isEmpty());
+    QString error;
+    const auto held = TermiosSerialPort::open(sim.path(), &error);
+    ASSERT_TRUE(held) << error.toStdString();
+    const QString busy = Strings::formatMessage(Strings::loadString(StringId::PortInUse), {sim.path()});
+    QTemporaryDir dir;
+    const CliRun download = run(",", {"download", dir.filePath("out.kav"), "--port", sim.path()});
+    EXPECT_EQ(download.status, ExitError);
+    EXPECT_TRUE(download.err.contains(busy)) << download.err.toStdString();
+    const CliRun find = run(sim.path(), {"find-meter"});
+    EXPECT_EQ(find.status, ExitError);
+    EXPECT_TRUE(find.err.contains(busy)) << find.err.toStdString();
+}
+
+// A user outside the dialout group is told so, with the command that helps,
+// when he names the port and when the search passes over it: a pty made by
+// root is a port the user nobody may not open.
+TEST(CliMeter, APortTheUserMayNotOpenNamesTheDialoutGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root: the simulator's pty must belong to a user other than the one "
+                        "fibrolog-cli runs as (setpriv --reuid=nobody)";
+    MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", kData + "/pendra-v2_10.kav"});
+    ASSERT_FALSE(sim.path().isEmpty());
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                          QFileDevice::WriteOther | QFileDevice::ExeOther);
+    const QString denied =
+        Strings::formatMessage(Strings::loadString(StringId::PortPermissionDenied), {sim.path()});
+    auto asNobody = [&](const QString& ports, const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("FIBROLOG_SERIAL_PORTS", ports);
+        environment.insert("TMPDIR", dir.path());
+        environment.insert("HOME", dir.path());
+        process.setProcessEnvironment(environment);
+        process.start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                             QStringLiteral(FIBROLOG_CLI_PATH)} +
+                                     arguments);
+        process.waitForFinished(60000);
+        return CliRun{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                      QString::fromLocal8Bit(process.readAllStandardError())};
+    };
+    const CliRun download = asNobody(",", {"download", dir.filePath("out.kav"), "--port", sim.path()});
+    EXPECT_EQ(download.status, ExitError);
+    EXPECT_TRUE(download.err.contains(denied)) << download.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.kav")));
+    const CliRun find = asNobody(sim.path(), {"find-meter"});
+    EXPECT_EQ(find.status, ExitError);
+    EXPECT_TRUE(find.err.contains(Strings::loadString(StringId::UnableToFindDevice)))
+        << find.err.toStdString();
+    EXPECT_TRUE(find.err.contains(denied)) << find.err.toStdString();
 }

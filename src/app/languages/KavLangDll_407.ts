@@ -3090,6 +3090,80 @@ Wiederholen</translation>
         <translation>Die Strecke dieses Schritts ist nicht mehr im Dokument.</translation>
     </message>
     <!-- Serial ports by their Linux names (45570-45599) -->
+    <message id="45570">
+        <source>Permission denied on %1: add yourself to the dialout group (sudo adduser $USER dialout) and log in again</source>
+        <extracomment>PortPermissionDenied</extracomment>
+        <translation>Zugriff auf %1 verweigert: Nehmen Sie sich in die Gruppe dialout auf (sudo adduser $USER dialout) und melden Sie sich neu an</translation>
+    </message>
+    <message id="45571">
+        <source>%1 is in use by another program</source>
+        <extracomment>PortInUse</extracomment>
+        <translation>%1 wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message id="45572">
+        <source>%1: no such file</source>
+        <extracomment>PortNoSuchFile</extracomment>
+        <translation>%1: Datei nicht vorhanden</translation>
+    </message>
+    <message id="45573">
+        <source>%1 is not a serial port</source>
+        <extracomment>PortNotSerial</extracomment>
+        <translation>%1 ist keine serielle Schnittstelle</translation>
+    </message>
+    <message id="45574">
+        <source>These serial ports could not be opened:
+%1</source>
+        <extracomment>PortsRefusedInSearch</extracomment>
+        <translation>Diese seriellen Schnittstellen konnten nicht geöffnet werden:
+%1</translation>
+    </message>
+    <message id="45575">
+        <source>No meter answers on %1</source>
+        <extracomment>NoMeterAnswersOn</extracomment>
+        <translation>An %1 antwortet kein Messgerät</translation>
+    </message>
+    <message id="45576">
+        <source>Seria&amp;l Port...</source>
+        <extracomment>MenuSerialPort</extracomment>
+        <translation>Serielle Sc&amp;hnittstelle...</translation>
+    </message>
+    <message id="45577">
+        <source>Choose the serial port the meter is connected to
+Serial Port</source>
+        <extracomment>PromptSerialPort</extracomment>
+        <translation>Die serielle Schnittstelle wählen, an der das Messgerät angeschlossen ist
+Serielle Schnittstelle</translation>
+    </message>
+    <message id="45578">
+        <source>Serial Port</source>
+        <extracomment>SerialPortCaption</extracomment>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message id="45579">
+        <source>The port the meter is connected to:</source>
+        <extracomment>SerialPortQuestion</extracomment>
+        <translation>Die Schnittstelle, an der das Messgerät angeschlossen ist:</translation>
+    </message>
+    <message id="45580">
+        <source>Automatic (search COM1 to COM20)</source>
+        <extracomment>SerialPortAutomatic</extracomment>
+        <translation>Automatisch (COM1 bis COM20 durchsuchen)</translation>
+    </message>
+    <message id="45581">
+        <source>%1 (missing)</source>
+        <extracomment>SerialPortMissing</extracomment>
+        <translation>%1 (nicht vorhanden)</translation>
+    </message>
+    <message id="45582">
+        <source>No serial port was found on this computer.</source>
+        <extracomment>SerialPortNoneFound</extracomment>
+        <translation>Auf diesem Computer wurde keine serielle Schnittstelle gefunden.</translation>
+    </message>
+    <message id="45583">
+        <source>Probing %1</source>
+        <extracomment>ProbingDevice</extracomment>
+        <translation>%1 wird geprüft</translation>
+    </message>
     <!-- The program's own folders and its log (45600-45619) -->
     <!-- The command line's own texts (45620-45639) -->
     <message id="45620">
