@@ -28,6 +28,10 @@ const std::array kCommands = {
     Command{&kImportSpec, runImport},
     Command{&kExportCsvSpec, runExportCsv},
     Command{&kPrintSpec, runPrint}, // needs the GUI application object
+    Command{&kServerInitSpec, runServerInit},
+    Command{&kServerInfoSpec, runServerInfo},
+    Command{&kPublishSpec, runPublish},
+    Command{&kFetchSpec, runFetch},
 };
 
 } // namespace
@@ -72,6 +76,18 @@ QString cliUsage()
         "                            the logo defaults to logo.bmp, else the built-in one;\n"
         "                            the paper follows the locale (Letter where that is the\n"
         "                            custom, as in en_US, else A4)\n"
+        "  server-init [--server URI]  create or upgrade the team server's schema\n"
+        "  server-info [--server URI] [--json]\n"
+        "                            the team server's schema version and counts\n"
+        "  publish FILE.mdb [--server URI]\n"
+        "                            send every link of a test database to the team server,\n"
+        "                            all or nothing; a link measured again replaces its old one\n"
+        "  fetch TARGET.mdb [--server URI] [--link NAME]... [--company NAME]\n"
+        "        [--since YYYY-MM-DD]\n"
+        "                            links of the team server into a new test database, or\n"
+        "                            merged into an existing one as import merges\n"
+        "                            (URI: a libpq connection string or URI, by default\n"
+        "                            $FIBROLOG_SERVER; the password from ~/.pgpass)\n"
         "\n"
         "Link options (a Corvina .kavw download; all required unless in brackets):\n"
         "  --standard N [--custom-id ID] --fiber-type T (--length-km X | --length-ft X)\n"
