@@ -114,7 +114,6 @@ int runPublish(const CommandLine& line, CliContext& context)
         return fail(context, opened.message());
     try {
         PgConnection server(address);
-        context.err << "fibrolog-cli: publishing " << file << '\n';
         const PublishCounts counts = LinkPublisher::publish(server, db);
         context.err << "fibrolog-cli: published " << counts.links
                     << (counts.links == 1 ? " link, " : " links, ") << counts.fibers
