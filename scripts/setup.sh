@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev
     qt6-l10n-tools qt6-translations-l10n
     libsqlcipher-dev
+    postgresql libpq-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format make
     fonts-liberation2 poppler-utils

@@ -31,6 +31,10 @@ const std::array kCommands = {
     Command{&kImportSpec, runImport},
     Command{&kExportCsvSpec, runExportCsv},
     Command{&kPrintSpec, runPrint}, // needs the GUI application object
+    Command{&kServerInitSpec, runServerInit},
+    Command{&kServerInfoSpec, runServerInfo},
+    Command{&kPublishSpec, runPublish},
+    Command{&kFetchSpec, runFetch},
 };
 
 const QString kProgram = QStringLiteral("fibrolog-cli");

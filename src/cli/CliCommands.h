@@ -59,3 +59,14 @@ int runDownload(const CommandLine& line, CliContext& context);
 extern const CommandSpec kPrintSpec;
 
 int runPrint(const CommandLine& line, CliContext& context);
+
+// The team server.
+extern const CommandSpec kServerInitSpec;
+extern const CommandSpec kServerInfoSpec;
+extern const CommandSpec kPublishSpec;
+extern const CommandSpec kFetchSpec;
+
+int runServerInit(const CommandLine& line, CliContext& context);
+int runServerInfo(const CommandLine& line, CliContext& context);
+int runPublish(const CommandLine& line, CliContext& context);
+int runFetch(const CommandLine& line, CliContext& context);

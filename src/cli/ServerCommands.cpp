@@ -1,0 +1,236 @@
+#include "cli/CliCommands.h"
+
+#include "app/ConsolePrompt.h"
+#include "app/StatusSink.h"
+#include "cli/CliApp.h"
+#include "cli/CliOutput.h"
+#include "cli/CommandJob.h"
+#include "database/CircuitFile.h"
+#include "database/Database.h"
+#include "database/DatabaseException.h"
+#include "document/CFibrologDoc.h"
+#include "meter/DevicePortOpener.h"
+#include "server/LinkFetcher.h"
+#include "server/LinkPublisher.h"
+#include "server/PgConnection.h"
+#include "server/ServerAddress.h"
+#include "server/ServerInfo.h"
+#include "server/ServerSchema.h"
+#include "standards/StandardsCatalog.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kServerOptionHelp =
+    QStringLiteral("  --server URI  the team server: a libpq connection string or URI\n"
+                   "                (postgresql://user@host/db, service=NAME); by default\n"
+                   "                $FIBROLOG_SERVER. The password comes from ~/.pgpass or a\n"
+                   "                service file, never from the address.");
+
+} // namespace
+
+const CommandSpec kServerInitSpec{
+    QStringLiteral("server-init"),
+    0,
+    0,
+    {QStringLiteral("server")},
+    {},
+    {},
+    {QStringLiteral("server-init [--server URI]"), QStringLiteral("create or upgrade the team server's schema"),
+     QStringLiteral("Creates the team server's tables, or upgrades those of an earlier version;\n"
+                    "run again, it changes nothing.\n\n") +
+         kServerOptionHelp}};
+const CommandSpec kServerInfoSpec{
+    QStringLiteral("server-info"),
+    0,
+    0,
+    {QStringLiteral("server")},
+    {QStringLiteral("json")},
+    {},
+    {QStringLiteral("server-info [--server URI] [--json]"),
+     QStringLiteral("the team server's schema version and counts"),
+     QStringLiteral("One \"name N\" a line: schema, organisations, links, fibers (one per\n"
+                    "circuit) and custom_standards.\n\n"
+                    "  --json        one object with those keys\n") +
+         kServerOptionHelp}};
+const CommandSpec kPublishSpec{
+    QStringLiteral("publish"),
+    1,
+    1,
+    {QStringLiteral("server")},
+    {},
+    {},
+    {QStringLiteral("publish FILE.mdb [--server URI]"),
+     QStringLiteral("send every link of a test database to the team server"),
+     QStringLiteral("All of it lands or none; a link already there with the same name, test\n"
+                    "date and meter serial number is replaced (a re-test).\n\n") +
+         kServerOptionHelp}};
+const CommandSpec kFetchSpec{
+    QStringLiteral("fetch"),
+    1,
+    1,
+    {QStringLiteral("server"), QStringLiteral("company"), QStringLiteral("since")},
+    {},
+    {QStringLiteral("link")},
+    {QStringLiteral("fetch TARGET.mdb [--server URI] [--link NAME]... [--company NAME] [--since YYYY-MM-DD]"),
+     QStringLiteral("links of the team server into a test database"),
+     QStringLiteral("Writes the chosen links into a new test database, or merges them into an\n"
+                    "existing one as import merges.\n\n"
+                    "  --link NAME   a link of that name (again for more)\n"
+                    "  --company NAME\n"
+                    "                the links of that company\n"
+                    "  --since YYYY-MM-DD\n"
+                    "                links tested on that day or later\n") +
+         kServerOptionHelp}};
+
+namespace {
+
+int fail(CliContext& context, const QString& message)
+{
+    context.err << "fibrolog-cli: " << message << '\n';
+    return ExitError;
+}
+
+// The address from --server or FIBROLOG_SERVER; empty after saying why not.
+QString serverAddress(const CommandLine& line, CliContext& context)
+{
+    QString error;
+    const QString address = ServerAddress::resolve(line.value(QStringLiteral("server")), &error);
+    if (address.isEmpty())
+        fail(context, error);
+    return address;
+}
+
+} // namespace
+
+int runServerInit(const CommandLine& line, CliContext& context)
+{
+    const QString address = serverAddress(line, context);
+    if (address.isEmpty())
+        return ExitError;
+    try {
+        PgConnection server(address);
+        const ServerSchema::InitOutcome outcome = ServerSchema::initialise(server);
+        if (outcome.fromVersion == outcome.toVersion)
+            context.status << "the team server's schema is version " << outcome.toVersion
+                        << " already; nothing to do\n";
+        else if (outcome.fromVersion == 0)
+            context.status << "created the team server's schema, version " << outcome.toVersion
+                        << '\n';
+        else
+            context.status << "upgraded the team server's schema from version "
+                        << outcome.fromVersion << " to " << outcome.toVersion << '\n';
+    } catch (const ServerError& e) {
+        return fail(context, e.text());
+    }
+    return ExitOk;
+}
+
+int runServerInfo(const CommandLine& line, CliContext& context)
+{
+    const QString address = serverAddress(line, context);
+    if (address.isEmpty())
+        return ExitError;
+    try {
+        PgConnection server(address);
+        const ServerCounts counts = readServerCounts(server);
+        if (line.has(QStringLiteral("json"))) {
+            CliOutput::writeJson(context, QJsonObject{{QStringLiteral("schema"), counts.schema},
+                                                      {QStringLiteral("organisations"), counts.organisations},
+                                                      {QStringLiteral("links"), counts.links},
+                                                      {QStringLiteral("fibers"), counts.fibers},
+                                                      {QStringLiteral("custom_standards"), counts.customStandards}});
+        } else {
+            context.out << "schema " << counts.schema << '\n'
+                        << "organisations " << counts.organisations << '\n'
+                        << "links " << counts.links << '\n'
+                        << "fibers " << counts.fibers << '\n'
+                        << "custom_standards " << counts.customStandards << '\n';
+        }
+    } catch (const ServerError& e) {
+        return fail(context, e.text());
+    }
+    return ExitOk;
+}
+
+int runPublish(const CommandLine& line, CliContext& context)
+{
+    const QString file = line.positional().at(0);
+    const QString address = serverAddress(line, context);
+    if (address.isEmpty())
+        return ExitError;
+    // Read-only, with a shared lock: a file another program is writing is refused.
+    Database db;
+    StandardsCatalog catalogue;
+    QString standardsProblem;
+    const OperationResult opened = CircuitFile::open(file, db, catalogue, &standardsProblem);
+    if (!opened)
+        return fail(context, opened.message());
+    try {
+        PgConnection server(address);
+        const PublishCounts counts = LinkPublisher::publish(server, db);
+        context.status << "published " << counts.links
+                    << (counts.links == 1 ? " link, " : " links, ") << counts.fibers
+                    << (counts.fibers == 1 ? " circuit; " : " circuits; ") << counts.replaced
+                    << " replaced\n";
+    } catch (const ServerError& e) {
+        return fail(context, e.text() + QStringLiteral(" (nothing was published)"));
+    } catch (const DatabaseException& e) {
+        return fail(context, QStringLiteral("%1: %2 (nothing was published)").arg(file, e.description()));
+    }
+    return ExitOk;
+}
+
+int runFetch(const CommandLine& line, CliContext& context)
+{
+    const QString target = line.positional().at(0);
+    FetchFilter filter;
+    filter.linkNames = line.values(QStringLiteral("link"));
+    filter.company = line.value(QStringLiteral("company"));
+    if (line.has(QStringLiteral("since"))) {
+        filter.since = QDate::fromString(line.value(QStringLiteral("since")), QStringLiteral("yyyy-MM-dd"));
+        if (!filter.since.isValid())
+            throw UsageError(QStringLiteral("option --since takes a day as YYYY-MM-DD"));
+    }
+    if (!target.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive))
+        throw UsageError(QStringLiteral("fetch writes into a test database (.mdb)"));
+    const QString address = serverAddress(line, context);
+    if (address.isEmpty())
+        return ExitError;
+
+    // The links come down into a test database of their own, which is then
+    // stored into the target as an import stores a file: a new file, or
+    // merged into an existing one with its safety (nothing changes unless
+    // all of it went in).
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return fail(context, QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
+    const QString downloaded = folder.filePath(QStringLiteral("fetched.mdb"));
+    try {
+        PgConnection server(address);
+        const FetchCounts counts = LinkFetcher::fetchInto(server, filter, downloaded);
+        if (counts.links == 0)
+            return fail(context,
+                        QStringLiteral("no link on the team server matches; %1 was not changed").arg(target));
+        context.status << "fetched " << counts.links
+                    << (counts.links == 1 ? " link, " : " links, ") << counts.fibers
+                    << (counts.fibers == 1 ? " circuit\n" : " circuits\n");
+    } catch (const ServerError& e) {
+        return fail(context, e.text());
+    } catch (const DatabaseException& e) {
+        return fail(context, e.description());
+    }
+
+    CommandJob job(context);
+    ConsolePrompt prompt(context.err);
+    NullStatusSink sink;
+    DevicePortOpener ports;
+    CFibrologDoc document(prompt, sink, ports);
+    prompt.answerMergeOverwrite(PromptAnswer::Merge);
+    const OperationResult loaded = document.loadFile(downloaded);
+    if (!loaded)
+        return fail(context, loaded.message());
+    return saveDocumentInto(document, target, context, &job);
+}

@@ -1,0 +1,104 @@
+#include "server/LinkFetcher.h"
+
+#include "database/Database.h"
+#include "database/Statement.h"
+#include "database/TestDatabaseSchema.h"
+#include "server/PgConnection.h"
+#include "server/ServerSchema.h"
+#include "server/ServerTables.h"
+
+namespace {
+
+// A text[] parameter's value: every element quoted, so no name can end it early.
+QByteArray textArray(const QStringList& items)
+{
+    QByteArray array = "{";
+    for (const QString& item : items) {
+        if (array.size() > 1)
+            array += ',';
+        QByteArray utf8 = item.toUtf8();
+        utf8.replace("\\", "\\\\");
+        utf8.replace("\"", "\\\"");
+        array += '"' + utf8 + '"';
+    }
+    return array + '}';
+}
+
+// Copies the server's rows chosen by `where` (over the table as `t`) into
+// the file's table.
+long long copyRows(PgConnection& server, Database& file, const TableMap& map, const char* where)
+{
+    QByteArray select = "SELECT ";
+    for (std::size_t i = 0; i < map.columns.size(); ++i)
+        select += (i > 0 ? ", t." : "t.") + QByteArray(map.columns[i].server);
+    select += " FROM " + QByteArray(map.server) + " t WHERE " + where;
+    const PgResult rows = server.execute(select.constData());
+
+    QStringList names;
+    QStringList marks;
+    for (const ColumnMap& column : map.columns) {
+        names << Database::quoteIdentifier(QLatin1String(column.local));
+        marks << QStringLiteral("?");
+    }
+    StatementLease insert(file, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(Database::quoteIdentifier(QLatin1String(map.local)),
+                                         names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))));
+    for (int row = 0; row < rows.rows(); ++row) {
+        for (std::size_t i = 0; i < map.columns.size(); ++i) {
+            const int column = static_cast<int>(i);
+            std::optional<QByteArray> value;
+            if (!rows.isNull(row, column))
+                value = rows.bytes(row, column);
+            ServerValues::bindLocal(*insert, column + 1, value, map.columns[i]);
+        }
+        insert->exec();
+    }
+    return rows.rows();
+}
+
+} // namespace
+
+FetchCounts LinkFetcher::fetchInto(PgConnection& server, const FetchFilter& filter, const QString& path)
+{
+    ServerSchema::requireCurrent(server);
+    // One snapshot for every table; only a temporary table of the chosen links is written.
+    PgTransaction transaction(server);
+    server.execute("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
+    QStringList folded;
+    for (const QString& name : filter.linkNames)
+        folded << ServerValues::foldCase(name);
+    PgParams params;
+    if (folded.isEmpty())
+        params.addNull();
+    else
+        params.add(textArray(folded));
+    if (filter.company.isEmpty())
+        params.addNull();
+    else
+        params.add(filter.company);
+    if (filter.since.isValid())
+        params.add(filter.since.toString(Qt::ISODate));
+    else
+        params.addNull();
+    server.execute("CREATE TEMP TABLE chosen_links ON COMMIT DROP AS SELECT l.id, l.organisation_id, "
+                   "l.custom_standard_id FROM links l LEFT JOIN organisations o ON o.id = l.organisation_id "
+                   "WHERE ($1::text[] IS NULL OR l.identity_name = ANY ($1::text[])) "
+                   "AND ($2::text IS NULL OR lower(o.name) = lower($2::text)) "
+                   "AND ($3::date IS NULL OR l.test_date >= $3::date)",
+                   params);
+
+    createTestDatabase(path, kCurrentSchemaVersion);
+    Database file;
+    file.open(path, true, false, kConnectString);
+    Transaction writing(file);
+    FetchCounts counts;
+    counts.links = copyRows(server, file, linksMap(), "t.id IN (SELECT id FROM chosen_links)");
+    counts.fibers = copyRows(server, file, fibersMap(), "t.link_id IN (SELECT id FROM chosen_links)");
+    copyRows(server, file, organisationsMap(), "t.id IN (SELECT organisation_id FROM chosen_links)");
+    copyRows(server, file, customStandardsMap(),
+             "t.custom_standard_id IN (SELECT custom_standard_id FROM chosen_links)");
+    writing.commit();
+    file.close();
+    transaction.commit();
+    return counts;
+}

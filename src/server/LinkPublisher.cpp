@@ -1,0 +1,173 @@
+#include "server/LinkPublisher.h"
+
+#include "database/Database.h"
+#include "database/Statement.h"
+#include "server/PgConnection.h"
+#include "server/ServerSchema.h"
+#include "server/ServerTables.h"
+
+#include <QHash>
+
+namespace {
+
+const char* const kPublishLock = "SELECT pg_advisory_xact_lock(7270110002)";
+
+// Rows of a file's table in COPY's text format, `extra` adding fields of its
+// own at the end of each row.
+template <typename Extra>
+long long copyTable(PgConnection& server, Database& file, const TableMap& map, const QByteArray& target,
+                    const QByteArray& extraColumns, Extra extra)
+{
+    if (!file.hasTable(QLatin1String(map.local)))
+        return 0;
+    const TableDef& def = file.tableDef(QLatin1String(map.local));
+    QStringList select;
+    for (const ColumnMap& column : map.columns)
+        select << (def.column(QLatin1String(column.local))
+                       ? Database::quoteIdentifier(QLatin1String(column.local))
+                       : QStringLiteral("NULL"));
+    StatementLease lease(file, QStringLiteral("SELECT %1 FROM %2")
+                                   .arg(select.join(QLatin1String(", ")),
+                                        Database::quoteIdentifier(QLatin1String(map.local))));
+    QByteArray columns = map.serverColumns();
+    if (!extraColumns.isEmpty())
+        columns += ", " + extraColumns;
+    server.beginCopy(QByteArray("COPY " + target + " (" + columns + ") FROM STDIN").constData());
+    QByteArray buffer;
+    long long count = 0;
+    while (lease->step()) {
+        std::vector<std::optional<QByteArray>> values;
+        values.reserve(map.columns.size());
+        for (std::size_t i = 0; i < map.columns.size(); ++i)
+            values.push_back(ServerValues::fromLocal(*lease, static_cast<int>(i), map.columns[i], map.local));
+        extra(values);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (i > 0)
+                buffer += '\t';
+            if (values[i])
+                appendCopyField(buffer, *values[i]);
+            else
+                buffer += "\\N";
+        }
+        buffer += '\n';
+        ++count;
+        if (buffer.size() > (1 << 20)) {
+            server.putCopyData(buffer);
+            buffer.clear();
+        }
+    }
+    lease->reset();
+    if (!buffer.isEmpty())
+        server.putCopyData(buffer);
+    server.endCopy();
+    return count;
+}
+
+// The meter serial number of every organisation of the file, folded as
+// the identity compares it.
+QHash<QByteArray, QString> serialsByOrganisation(Database& file)
+{
+    QHash<QByteArray, QString> serials;
+    StatementLease rows(file, QStringLiteral("SELECT CompanyNumber, SerialNo FROM Company"));
+    const ColumnMap& id = organisationsMap().columns.front();
+    while (rows->step()) {
+        if (rows->isNull(0) || rows->isNull(1))
+            continue;
+        serials.insert(*ServerValues::fromLocal(*rows, 0, id, "Company"),
+                       ServerValues::foldCase(rows->columnText(1)));
+    }
+    rows->reset();
+    return serials;
+}
+
+long long count(PgConnection& server, const char* sql)
+{
+    return server.execute(sql).integer(0, 0);
+}
+
+} // namespace
+
+PublishCounts LinkPublisher::publish(PgConnection& server, Database& file)
+{
+    ServerSchema::requireCurrent(server);
+    if (!file.hasTable(QStringLiteral("Site")) || !file.hasTable(QStringLiteral("Company")) ||
+        !file.tableDef(QStringLiteral("Site")).column(QStringLiteral("980Reference")))
+        throw ServerError(
+            QStringLiteral("the file has an old format; open it once to convert it, then publish it"));
+    const QHash<QByteArray, QString> serials = serialsByOrganisation(file);
+
+    PgTransaction transaction(server);
+    server.execute(kPublishLock);
+    server.execute("CREATE TEMP TABLE incoming_organisations (LIKE organisations) ON COMMIT DROP;"
+                   "CREATE TEMP TABLE incoming_links (LIKE links INCLUDING DEFAULTS) ON COMMIT DROP;"
+                   "CREATE TEMP TABLE incoming_standards (LIKE custom_standards) ON COMMIT DROP");
+    copyTable(server, file, organisationsMap(), "incoming_organisations", {}, [](auto&) {});
+    // The identity of each link: see the schema. A link without a name or
+    // without a meter serial number is never taken for another.
+    PublishCounts counts;
+    counts.links = copyTable(
+        server, file, linksMap(), "incoming_links", "identity_name, identity_date, identity_serial",
+        [&](auto& values) {
+            const auto& organisationId = values[1];
+            const auto& name = values[2];
+            const auto& date = values[3];
+            const QString serial = organisationId ? serials.value(*organisationId) : QString();
+            values.emplace_back(ServerValues::foldCase(name ? QString::fromUtf8(*name) : QString()).toUtf8());
+            values.emplace_back(date ? *date : QByteArrayLiteral("-infinity"));
+            if (name && !serial.isEmpty())
+                values.emplace_back(serial.toUtf8());
+            else
+                values.emplace_back(std::nullopt);
+        });
+    copyTable(server, file, customStandardsMap(), "incoming_standards", {}, [](auto&) {});
+
+    // A file holding one link twice (same identity) cannot land whole.
+    const PgResult twice = server.execute(
+        "SELECT min(name), min(test_date)::text FROM incoming_links WHERE identity_serial IS NOT NULL "
+        "GROUP BY identity_name, identity_date, identity_serial HAVING count(*) > 1 LIMIT 1");
+    if (twice.rows() > 0)
+        throw ServerError(
+            QStringLiteral("the file holds the link '%1' tested on %2 twice with the same meter; "
+                           "nothing was published")
+                .arg(twice.text(0, 0), twice.text(0, 1)));
+
+    server.execute(
+        "CREATE TEMP TABLE replaced_links ON COMMIT DROP AS "
+        "SELECT l.id, l.organisation_id, l.custom_standard_id, "
+        "EXISTS (SELECT 1 FROM incoming_links i WHERE i.identity_name = l.identity_name "
+        "AND i.identity_date = l.identity_date AND i.identity_serial = l.identity_serial) AS measured_again "
+        "FROM links l WHERE l.id IN (SELECT id FROM incoming_links) OR EXISTS (SELECT 1 FROM incoming_links "
+        "i "
+        "WHERE i.identity_name = l.identity_name AND i.identity_date = l.identity_date "
+        "AND i.identity_serial = l.identity_serial)");
+    counts.replaced = count(server, "SELECT count(*) FROM replaced_links WHERE measured_again");
+    server.execute("DELETE FROM links WHERE id IN (SELECT id FROM replaced_links)");
+    server.execute(
+        "INSERT INTO organisations SELECT * FROM incoming_organisations ON CONFLICT (id) DO UPDATE SET "
+        "name = excluded.name, phone = excluded.phone, meter_serial = excluded.meter_serial, "
+        "meter_version = excluded.meter_version");
+    const QByteArray linkColumns =
+        linksMap().serverColumns() + ", identity_name, identity_date, identity_serial";
+    server.execute(
+        QByteArray("INSERT INTO links (" + linkColumns + ") SELECT " + linkColumns + " FROM incoming_links")
+            .constData());
+    server.execute("INSERT INTO custom_standards SELECT * FROM incoming_standards ON CONFLICT "
+                   "(custom_standard_id, fiber_type, wavelength) DO UPDATE SET standard_number = "
+                   "excluded.standard_number, name = excluded.name, max_distance = excluded.max_distance, "
+                   "max_loss = excluded.max_loss, attenuation = excluded.attenuation, "
+                   "connector_loss = excluded.connector_loss, splice_loss = excluded.splice_loss");
+    counts.fibers = copyTable(server, file, fibersMap(), "fibers", {}, [](auto&) {});
+    // What only the replaced links used goes with them, as in a local merge.
+    server.execute("DELETE FROM organisations o WHERE o.id IN (SELECT organisation_id FROM replaced_links) "
+                   "AND NOT EXISTS (SELECT 1 FROM links l WHERE l.organisation_id = o.id)");
+    server.execute("DELETE FROM custom_standards s WHERE s.custom_standard_id IN "
+                   "(SELECT custom_standard_id FROM replaced_links) AND NOT EXISTS "
+                   "(SELECT 1 FROM links l WHERE l.custom_standard_id = s.custom_standard_id)");
+    server.execute("INSERT INTO publications (links, fibers, replaced) VALUES ($1, $2, $3)",
+                   PgParams()
+                       .add(QString::number(counts.links))
+                       .add(QString::number(counts.fibers))
+                       .add(QString::number(counts.replaced)));
+    transaction.commit();
+    return counts;
+}
