@@ -10,7 +10,7 @@ packages=(
     libsqlcipher-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    fonts-liberation2 poppler-utils
+    fonts-liberation2 poppler-utils cmark-gfm optipng faketime
     qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base lintian
     xvfb
 )
