@@ -665,6 +665,10 @@ enum : int
     // The command line's own texts (45620-45639)
 
     // The user guide (45640-45649)
+    PromptUserGuide = 45640,
+    MenuUserGuide = 45641,
+    GuideMissing = 45642,
+    GuideNotOpened = 45643,
 
     // The team server (45650-45699)
 };

@@ -52,5 +52,6 @@ enum : int
     // area, so that their prompt is still the string with the same id.
     GoToRecord = 45468,
     EditRedo = 45553,
+    UserGuide = 45640,
 };
 } // namespace CommandIds
