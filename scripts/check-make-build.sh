@@ -22,6 +22,6 @@ source scripts/release-flags.sh
 cmake -S . -B "$build_dir" -G "Unix Makefiles" -DFIBROLOG_WERROR=ON "${launcher[@]}" "${release_flags[@]}" >/dev/null
 # The project's custom targets: the default build's and the one only the
 # tests ask for. A new custom target belongs in this list.
-targets=(fibrolog-languages fibrolog-data fibrolog-notes test-app-partial-module)
+targets=(fibrolog-languages fibrolog-data fibrolog-notes fibrolog-guide test-app-partial-module)
 cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}"
 echo "make: built with Unix Makefiles: ${targets[*]}"

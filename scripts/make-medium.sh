@@ -68,7 +68,7 @@ manuals=0
 while IFS= read -r -d '' pdf; do
     install -m 644 "$pdf" "$output/manuals/"
     manuals=$((manuals + 1))
-done < <(find "$work/package/usr/share/doc/fibrolog" -maxdepth 1 -name '*.pdf' -print0 2>/dev/null)
-[ "$manuals" -gt 0 ] || fail "the package holds no manuals (usr/share/doc/fibrolog/*.pdf)"
+done < <(find "$work/package/usr/share/fibrolog/manuals" -maxdepth 1 -name '*.pdf' -print0 2>/dev/null)
+[ "$manuals" -gt 0 ] || fail "the package holds no manuals (usr/share/fibrolog/manuals/*.pdf)"
 
 echo "$output"

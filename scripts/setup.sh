@@ -11,7 +11,7 @@ packages=(
     postgresql libpq-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format make
-    fonts-liberation2 poppler-utils
+    fonts-liberation2 poppler-utils cmark-gfm optipng faketime
     qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base lintian
     xvfb
 )

@@ -725,6 +725,10 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {CliStandardOutput, "standard output"},
 
     // The user guide (45640-45649)
+    {PromptUserGuide, "Open the user guide in the web browser\nUser Guide"},
+    {MenuUserGuide, "&User Guide\tF1"},
+    {GuideMissing, "The user guide is not installed. It was looked for in these folders:\n%1"},
+    {GuideNotOpened, "The user guide %1 could not be opened: no web browser was found."},
 
     // The team server (45650-45699)
 });

@@ -692,6 +692,10 @@ enum : int
     CliStandardOutput = 45632,
 
     // The user guide (45640-45649)
+    PromptUserGuide = 45640,
+    MenuUserGuide = 45641,
+    GuideMissing = 45642,
+    GuideNotOpened = 45643,
 
     // The team server (45650-45699)
 };

@@ -324,6 +324,9 @@ void CMainFrame::buildCommands()
     addCommand(LossWizard, MenuLossWizard, [this] { runLossWizard(); });
     addCommand(StandardWizard, MenuStandardWizard, [this] { runStandardWizard(); });
     addCommand(About, MenuAbout, [this] { showAbout(); });
+    addCommand(UserGuide, MenuUserGuide, [this] {
+        openUserGuide();
+    })->setShortcut(QKeySequence::HelpContents);
     // Ctrl+Shift+A belongs to the About box, which handles it while it is open.
     addCommand(ToggleAboutLine, 0, [] {})->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+A")));
     const std::array<std::pair<int, int>, 5> manuals = {{{ManualLintel, MenuManualLintel},
@@ -396,6 +399,7 @@ void CMainFrame::buildMenus()
     wizards->addAction(actions_.value(StandardWizard));
 
     QMenu* help = menuBar()->addMenu(Strings::loadString(MenuHelp));
+    help->addAction(actions_.value(UserGuide));
     help->addAction(actions_.value(About));
     QMenu* manuals = help->addMenu(Strings::loadString(MenuManuals));
     for (int id : {ManualLintel, ManualLintelOrl, ManualPendra, ManualCorvina, ManualInvalidMargin})
@@ -760,6 +764,25 @@ void CMainFrame::openManual(int commandId)
                                               : QDesktopServices::openUrl(QUrl::fromLocalFile(*path));
     if (!shown)
         prompt_->message(Strings::formatMessage(Strings::loadString(StringId::ManualNotOpened), {*path}),
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
+}
+
+void CMainFrame::openUserGuide()
+{
+    const QStringList folders =
+        services_.guideFolders.isEmpty() ? ManualFiles::guideFolders() : services_.guideFolders;
+    const std::optional<QString> page = ManualFiles::find(ManualFiles::guidePage(), folders);
+    if (!page) {
+        QStringList shown;
+        for (const QString& folder : folders)
+            shown << QDir::toNativeSeparators(folder);
+        prompt_->message(Strings::formatMessage(Strings::loadString(StringId::GuideMissing),
+                                                {shown.join(QLatin1Char('\n'))}),
+                         Strings::loadString(StringId::AppTitle), PromptIcon::Information);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(*page)))
+        prompt_->message(Strings::formatMessage(Strings::loadString(StringId::GuideNotOpened), {*page}),
                          Strings::loadString(StringId::AppTitle), PromptIcon::Exclamation);
 }
 

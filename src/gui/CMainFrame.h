@@ -58,6 +58,9 @@ struct FrameServices
     std::function<bool(const QString& path)> openDocument;
     // Where the manuals are looked for; the installed and the usual folders when empty.
     QStringList manualFolders;
+    // Where the user guide is looked for; beside the program and the
+    // installed folders when empty. The guide opens through QDesktopServices.
+    QStringList guideFolders;
     // How long a long job runs before its progress dialog shows, in
     // milliseconds; the dialog's own moment when negative.
     int jobDialogDelayMs = -1;
@@ -159,6 +162,7 @@ private:
     void keepVerdictColour(VerdictColourChoice& choice);
     void importLogo();
     void openManual(int commandId);
+    void openUserGuide();
     void showAbout();
     void download();
     void chooseSerialPort();

@@ -53,5 +53,6 @@ enum : int
     GoToRecord = 45468,
     EditRedo = 45553,
     SerialPort = 45577,
+    UserGuide = 45640,
 };
 } // namespace CommandIds

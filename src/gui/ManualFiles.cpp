@@ -26,12 +26,32 @@ QString ManualFiles::fileFor(int commandId)
 
 QStringList ManualFiles::folders()
 {
-    // The installed folder, then the same folder under the prefix the program
-    // runs from (an installation moved elsewhere), then beside the program.
+    // The installed manuals folder, the same folder under the prefix the
+    // program runs from, beside the program; then the documentation folders
+    // where a packager or an administrator may have put the meters' manuals.
     const QString programFolder = QCoreApplication::applicationDirPath();
-    return {QStringLiteral(FIBROLOG_DOC_DIR),
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/fibrolog")), programFolder,
-            QDir::currentPath()};
+    return {QStringLiteral(FIBROLOG_MANUAL_DIR),
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/fibrolog/manuals")), programFolder,
+            QStringLiteral(FIBROLOG_DOC_DIR),
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/fibrolog"))};
+}
+
+QStringList ManualFiles::guideFolders(const QString& programFolder, const QString& installedGuideFolder)
+{
+    // Beside the program first, as the language modules: a build tree's
+    // program shows the guide built with it, not an older installed one.
+    return {QDir(programFolder).filePath(QStringLiteral("guide")), installedGuideFolder,
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/fibrolog/guide"))};
+}
+
+QStringList ManualFiles::guideFolders()
+{
+    return guideFolders(QCoreApplication::applicationDirPath(), QStringLiteral(FIBROLOG_GUIDE_DIR));
+}
+
+QString ManualFiles::guidePage()
+{
+    return QStringLiteral("index.html");
 }
 
 std::optional<QString> ManualFiles::find(const QString& file, const QStringList& folders)

@@ -17,14 +17,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
+#include <QUrl>
 
 #include <unistd.h>
 
@@ -200,6 +204,107 @@ TEST_F(WindowTest, AManualIsShownFromTheFirstFolderThatHasItAndAMissingOneIsName
     EXPECT_EQ(ManualFiles::fileFor(ManualInvalidMargin), "invalid operating margin.pdf");
 }
 
+// Stands in for the desktop's browser: Help > User Guide hands its URL to
+// QDesktopServices, which gives file URLs to this handler instead.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
+
+// The pictures a guide page shows that are not beside it.
+QStringList missingPictures(const QString& page)
+{
+    QFile file(page);
+    if (!file.open(QIODevice::ReadOnly))
+        return {page};
+    const QString html = QString::fromUtf8(file.readAll());
+    QStringList missing;
+    const QRegularExpression picture(QStringLiteral("src=\"([^\"]+)\""));
+    for (const QRegularExpressionMatch& match : picture.globalMatch(html)) {
+        if (!QFileInfo(QFileInfo(page).dir().filePath(match.captured(1))).isFile())
+            missing << match.captured(1);
+    }
+    return missing;
+}
+
+TEST_F(WindowTest, HelpUserGuideOpensTheGuideBesideTheProgramOrUnderItsPrefixAndNamesWhereItLookedWhenMissing)
+{
+    // FIBROLOG_INSTALLED_PREFIX is set by the install test: the guide the
+    // program in PREFIX/bin finds. Without it, a prefix made here with a guide
+    // in share/fibrolog/guide stands for a program installed elsewhere.
+    const QString installedPrefix = qEnvironmentVariable("FIBROLOG_INSTALLED_PREFIX");
+    const QString prefix = installedPrefix.isEmpty() ? path("usr") : installedPrefix;
+    if (installedPrefix.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(path("usr/share/fibrolog/guide")));
+        writeFile(path("usr/share/fibrolog/guide/index.html"), "<title>Fibrolog user guide</title>");
+    }
+    const QString builtProgramFolder = QFileInfo(QStringLiteral(FIBROLOG_PROGRAM_PATH)).path();
+    struct Case
+    {
+        const char* what;
+        QString programFolder;
+        QString installedFolder;
+        QString expectedPage; // empty: no guide, a message instead
+    };
+    const QList<Case> cases = {
+        {"the built guide beside the program of a build tree", builtProgramFolder, path("nowhere"),
+         builtProgramFolder + "/guide/index.html"},
+        {"the guide under the prefix the program runs from", prefix + "/bin", path("nowhere"),
+         prefix + "/share/fibrolog/guide/index.html"},
+        {"the guide of the prefix the program was built for", path("elsewhere/bin"),
+         prefix + "/share/fibrolog/guide", prefix + "/share/fibrolog/guide/index.html"},
+        {"no guide anywhere", path("elsewhere/bin"), path("nowhere"), QString()},
+    };
+
+    UrlCatcher browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        browser.urls.clear();
+        const qsizetype asked = prompt_.exchanges().size();
+        frame_.reset();
+        FrameServices services;
+        services.prompt = &prompt_;
+        services.ports = &ports_;
+        services.settings = settings_.get();
+        services.guideFolders = ManualFiles::guideFolders(c.programFolder, c.installedFolder);
+        frame_ = std::make_unique<CMainFrame>(services);
+        frame_->show();
+
+        QAction* guide = frame_->command(UserGuide);
+        ASSERT_NE(guide, nullptr);
+        const QMenu* help = frame_->menuBar()->actions().constLast()->menu();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->actions().constFirst(), guide) << "Help > User Guide comes first";
+        EXPECT_EQ(guide->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        guide->trigger();
+
+        if (c.expectedPage.isEmpty()) {
+            EXPECT_TRUE(browser.urls.isEmpty());
+            ASSERT_EQ(prompt_.exchanges().size(), asked + 1);
+            const QString message = prompt_.exchanges().last().text;
+            EXPECT_TRUE(message.startsWith("The user guide is not installed.")) << message.toStdString();
+            EXPECT_TRUE(message.contains(path("elsewhere/bin/guide")) && message.contains(path("nowhere")) &&
+                        message.contains(path("elsewhere/share/fibrolog/guide")))
+                << "it names every folder it looked in: " << message.toStdString();
+            continue;
+        }
+        EXPECT_EQ(prompt_.exchanges().size(), asked);
+        ASSERT_EQ(browser.urls.size(), 1);
+        EXPECT_EQ(browser.urls.first(), QUrl::fromLocalFile(QDir::cleanPath(c.expectedPage)));
+        const QString page = browser.urls.first().toLocalFile();
+        EXPECT_TRUE(QString::fromUtf8(fileBytes(page)).contains("<title>Fibrolog user guide</title>"));
+        EXPECT_EQ(missingPictures(page), QStringList()) << "every picture the page shows is beside it";
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
 TEST(LanguageStartUp, WhenNoLanguageLoadsTheUserIsToldAndTheProgramEnds)
 {
     ScriptedPrompt prompt;
@@ -293,3 +398,5 @@ TEST(ProgramCommandLine, VersionHelpAndPrintWithoutAPrinterOrADisplay)
     EXPECT_EQ(printStatus, 1);
     EXPECT_TRUE(printErr.contains("could not be opened")) << printErr.toStdString();
 }
+
+#include "WindowStartTest.moc"

@@ -68,6 +68,19 @@ german=$(FIBROLOG_SHARED_STANDARDS="$work/none.mdb" XDG_DATA_HOME="$work/data" \
     "$prefix/bin/fibrolog-cli" --locale de_DE standards 2>&1 >/dev/null) || fail "fibrolog-cli --locale de_DE failed"
 [ -z "$german" ] || fail "fibrolog-cli --locale de_DE: $german"
 
+# The user guide: one page with its pictures beside it, and Help > User Guide
+# of a program in $prefix/bin opens that page (the window test, told the
+# prefix, triggers the command with the folders such a program searches).
+guide=$prefix/share/fibrolog/guide/index.html
+grep -q '<title>Fibrolog user guide</title>' "$guide" || fail "share/fibrolog/guide/index.html is not the user guide"
+window_test=$build_dir/tests/gui/test-window
+[ -x "$window_test" ] || fail "$window_test is missing: build the tests first"
+if ! FIBROLOG_INSTALLED_PREFIX=$prefix "$window_test" --gtest_filter='*HelpUserGuide*' >"$work/guide.log" 2>&1; then
+    cat "$work/guide.log" >&2
+    fail "Help > User Guide does not open the installed guide"
+fi
+grep -q '^\[  PASSED  \] 1 test' "$work/guide.log" || fail "the window test of Help > User Guide did not run"
+
 desktop=$prefix/share/applications/$app_id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
 [ -z "$(desktop-file-validate "$desktop")" ] || fail "desktop-file-validate warns about $app_id.desktop"

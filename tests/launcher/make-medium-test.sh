@@ -14,10 +14,10 @@ fail() {
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/tree/DEBIAN" "$work/tree/usr/share/doc/fibrolog"
+mkdir -p "$work/tree/DEBIAN" "$work/tree/usr/share/fibrolog/manuals"
 printf 'Package: fibrolog\nVersion: 9.9.9\nArchitecture: all\nMaintainer: Test <test@example.org>\nDescription: test\n' \
     >"$work/tree/DEBIAN/control"
-printf '%%PDF-1.4\n' >"$work/tree/usr/share/doc/fibrolog/invalid operating margin.pdf"
+printf '%%PDF-1.4\n' >"$work/tree/usr/share/fibrolog/manuals/invalid operating margin.pdf"
 dpkg-deb --build --root-owner-group "$work/tree" "$work/fibrolog_9.9.9_all.deb" >/dev/null
 
 medium="$work/medium"

@@ -3232,6 +3232,30 @@ Serielle Schnittstelle</translation>
         <translation>die Standardausgabe</translation>
     </message>
     <!-- The user guide (45640-45649) -->
+    <message id="45640">
+        <source>Open the user guide in the web browser
+User Guide</source>
+        <extracomment>PromptUserGuide</extracomment>
+        <translation>Das Benutzerhandbuch im Webbrowser öffnen
+Benutzerhandbuch</translation>
+    </message>
+    <message id="45641">
+        <source>&amp;User Guide	F1</source>
+        <extracomment>MenuUserGuide</extracomment>
+        <translation>&amp;Benutzerhandbuch	F1</translation>
+    </message>
+    <message id="45642">
+        <source>The user guide is not installed. It was looked for in these folders:
+%1</source>
+        <extracomment>GuideMissing</extracomment>
+        <translation>Das Benutzerhandbuch ist nicht installiert. Es wurde in diesen Ordnern gesucht:
+%1</translation>
+    </message>
+    <message id="45643">
+        <source>The user guide %1 could not be opened: no web browser was found.</source>
+        <extracomment>GuideNotOpened</extracomment>
+        <translation>Das Benutzerhandbuch %1 konnte nicht geöffnet werden: Es wurde kein Webbrowser gefunden.</translation>
+    </message>
     <!-- The team server (45650-45699) -->
 </context>
 </TS>
