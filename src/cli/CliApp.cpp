@@ -35,7 +35,7 @@ const std::array kCommands = {
 QString cliUsage()
 {
     return QStringLiteral(
-        "Usage: fibrolog-cli [--locale NAME] COMMAND [OPTIONS]\n"
+        "Usage: fibrolog-cli [--locale NAME] [--verbose] COMMAND [OPTIONS]\n"
         "\n"
         "Commands:\n"
         "  standards [--db FILE.mdb]  list the standards catalogue, one entry a line\n"
@@ -69,7 +69,7 @@ QString cliUsage()
         "                            the circuit detail (default) or summary report as PDF;\n"
         "                            of the failing circuits only, of the links named, or both;\n"
         "                            --charts adds each link's chart page to the summary;\n"
-        "                            the logo defaults to logo.bmp, else the built-in one;\n"
+        "                            without --logo the built-in logo is printed;\n"
         "                            the paper follows the locale (Letter where that is the\n"
         "                            custom, as in en_US, else A4)\n"
         "\n"
@@ -80,6 +80,7 @@ QString cliUsage()
         "\n"
         "Options:\n"
         "  --locale NAME             locale for numbers and dates, for example de_DE\n"
+        "  --verbose                 diagnostic lines (fibrolog.*) on standard error\n"
         "  --help                    show this text\n");
 }
 

@@ -28,10 +28,11 @@ QStringList ManualFiles::folders()
 {
     // The installed folder, then the same folder under the prefix the program
     // runs from (an installation moved elsewhere), then beside the program.
+    // Never the current folder: a PDF someone left there would be opened
+    // as the program's manual.
     const QString programFolder = QCoreApplication::applicationDirPath();
     return {QStringLiteral(FIBROLOG_DOC_DIR),
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/fibrolog")), programFolder,
-            QDir::currentPath()};
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/fibrolog")), programFolder};
 }
 
 std::optional<QString> ManualFiles::find(const QString& file, const QStringList& folders)
