@@ -19,7 +19,7 @@ namespace {
 
 const QString kSample = QStringLiteral(FIBROLOG_TEST_DATA_DIR "/pendra-v2_10.kav");
 
-struct Run
+struct CliOutcome
 {
     int status = -1;
     QString out;
@@ -28,13 +28,13 @@ struct Run
 
 // The program with exactly this environment (besides the display and the
 // locale), in `folder`.
-Run runCli(const QProcessEnvironment& environment, const QString& folder, const QStringList& arguments)
+CliOutcome runCli(const QProcessEnvironment& environment, const QString& folder, const QStringList& arguments)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     process.start(QStringLiteral(FIBROLOG_CLI_PATH), arguments);
-    Run run;
+    CliOutcome run;
     if (!process.waitForFinished(60000))
         return run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -94,7 +94,8 @@ TEST(CliFolders, FilesLandInTheUsersFoldersNeverInTheCurrentOne)
         QProcessEnvironment planting = clean;
         planting.insert("HOME", base.filePath("planter"));
         planting.insert("FIBROLOG_SHARED_STANDARDS", planted + "/shareddata.mdb");
-        const Run made = runCli(planting, planted, QStringList{"add-standard", "Planted Standard"} + kEntry);
+        const CliOutcome made =
+            runCli(planting, planted, QStringList{"add-standard", "Planted Standard"} + kEntry);
         ASSERT_EQ(made.status, ExitOk) << made.err.toStdString();
         QImage logo(kPlantedWidth, kPlantedHeight, QImage::Format_RGB32);
         logo.fill(Qt::red);
@@ -145,19 +146,21 @@ TEST(CliFolders, FilesLandInTheUsersFoldersNeverInTheCurrentOne)
         const QString standardsFile = QDir(folder).filePath(c.standardsFile);
         const QString downloads = QDir(folder).filePath(c.downloads);
 
-        const Run before = runCli(environment, planted, {"standards"});
+        const CliOutcome before = runCli(environment, planted, {"standards"});
         ASSERT_EQ(before.status, ExitOk) << before.err.toStdString();
         EXPECT_FALSE(before.out.contains("Planted Standard")) << "the planted file was read";
         EXPECT_FALSE(before.err.contains("fibrolog.")) << "diagnostics without --verbose";
 
-        const Run added = runCli(environment, planted, QStringList{"add-standard", "Own Standard"} + kEntry);
+        const CliOutcome added =
+            runCli(environment, planted, QStringList{"add-standard", "Own Standard"} + kEntry);
         ASSERT_EQ(added.status, ExitOk) << added.err.toStdString();
         EXPECT_TRUE(QFile::exists(standardsFile));
-        if (c.privateFolder)
+        if (c.privateFolder) {
             EXPECT_EQ(modeOf(QFileInfo(standardsFile).absolutePath()), 0700);
+        }
         EXPECT_EQ(readFile(planted + "/shareddata.mdb"), plantedStandards) << "the planted file was written";
 
-        const Run verbose = runCli(environment, planted, {"--verbose", "standards"});
+        const CliOutcome verbose = runCli(environment, planted, {"--verbose", "standards"});
         ASSERT_EQ(verbose.status, ExitOk) << verbose.err.toStdString();
         EXPECT_TRUE(verbose.out.contains("Own Standard"));
         EXPECT_FALSE(verbose.out.contains("Planted Standard"));
@@ -171,7 +174,7 @@ TEST(CliFolders, FilesLandInTheUsersFoldersNeverInTheCurrentOne)
             MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", kSample});
             ASSERT_FALSE(sim.path().isEmpty());
             environment.insert("FIBROLOG_SERIAL_PORTS", sim.path());
-            const Run download =
+            const CliOutcome download =
                 runCli(environment, planted, {"download", folder + "/missing/out.kav", "--port", "1"});
             EXPECT_EQ(download.status, ExitError);
             const QStringList kept = QDir(downloads).entryList({"_kavcurrent*.kav"}, QDir::Files);
@@ -185,16 +188,16 @@ TEST(CliFolders, FilesLandInTheUsersFoldersNeverInTheCurrentOne)
         {
             MeterSimProcess sim({"--fast", "--id", "PX20731", "--file", kSample});
             environment.insert("FIBROLOG_SERIAL_PORTS", sim.path());
-            const Run stored =
+            const CliOutcome stored =
                 runCli(environment, planted, {"download", "--into", folder + "/tested.mdb", "--port", "1"});
             ASSERT_EQ(stored.status, ExitOk) << stored.err.toStdString();
         }
-        const Run printed =
+        const CliOutcome printed =
             runCli(environment, planted, {"print", folder + "/tested.mdb", folder + "/report.pdf"});
         ASSERT_EQ(printed.status, ExitOk) << printed.err.toStdString();
         EXPECT_FALSE(embedsPlantedLogo(folder + "/report.pdf")) << "the planted logo was printed";
         // The same logo, named by the user, is printed: the check above can see it.
-        const Run named =
+        const CliOutcome named =
             runCli(environment, planted,
                    {"print", folder + "/tested.mdb", folder + "/named.pdf", "--logo", "logo.bmp"});
         ASSERT_EQ(named.status, ExitOk) << named.err.toStdString();
