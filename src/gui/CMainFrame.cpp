@@ -105,8 +105,8 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     if (!services_.settings)
         ownSettings_ = std::make_unique<QSettings>(kOrganizationName, kApplicationName);
     settings_ = services_.settings ? services_.settings : ownSettings_.get();
-    qCDebug(lcGui).noquote() << "Settings in" << settings_->fileName() << "; the log in"
-                             << SupportLog::path();
+    qCDebug(lcGui).noquote() << "Settings in" << settings_->fileName();
+    qCDebug(lcGui).noquote() << "The log is" << SupportLog::path();
     document_ = std::make_unique<CFibrologDoc>(*boundPrompt_, *boundStatus_,
                                                services_.ports ? *services_.ports : *ownPorts_);
     // Opening, saving and storing run on workers behind a progress dialog.
