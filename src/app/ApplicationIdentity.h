@@ -2,15 +2,12 @@
 
 #include <QString>
 
-// The names Fibrolog files its settings and per-user data under. The window
-// and the command line use the same ones, so both find the same shared
-// standards file and settings.
-inline const QString kOrganizationName = QStringLiteral("Local AppWizard-Generated Applications");
-inline const QString kApplicationName = QStringLiteral("Fibrolog");
+// The names Fibrolog files its settings under: QSettings makes of them
+// ~/.config/fibrolog/fibrolog.conf. The window and the command line use the
+// same ones, so both read the same settings. The window's title and its
+// desktop entry ("org.fibrolog.Fibrolog") are set apart and do not follow them.
+inline const QString kOrganizationName = QStringLiteral("fibrolog");
+inline const QString kApplicationName = QStringLiteral("fibrolog");
 
 // Gives the running QCoreApplication these names.
 void setApplicationIdentity();
-
-// The per-user data folder: $XDG_DATA_HOME/<organization>/<application>,
-// whatever names the running application object carries.
-QString userDataFolder();

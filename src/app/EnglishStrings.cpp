@@ -708,6 +708,11 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {ProbingDevice, "Probing %1"},
 
     // The program's own folders and its log (45600-45619)
+    {UserFolderCannotBeMade, "The folder %1 cannot be made: %2."},
+    {UserFolderIsLink, "The folder %1 is not used: it is a symbolic link."},
+    {UserFolderNotAFolder, "The folder %1 is not used: it is not a folder."},
+    {UserFolderOfAnotherUser, "The folder %1 is not used: it belongs to another user."},
+    {UserFolderOpenToOthers, "The folder %1 is not used: others may use it (mode %2)."},
 
     // The command line's own texts (45620-45639)
     {CliLinkCountOne, "%1 link"},

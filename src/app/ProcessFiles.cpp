@@ -2,6 +2,7 @@
 
 #include "app/TemporaryFileRegistry.h"
 #include "app/UnfinishedOutputs.h"
+#include "app/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,6 +134,10 @@ void removeWhatKilledRunsLeft()
     const QString temporary = QDir::tempPath();
     removeLeftOverFolders(temporary, kRuntimeFolderPrefix);
     removeLeftOverFolders(temporary, kConversionFolderPrefix);
+    // Conversions are made in the working folder when the session has one.
+    const QString working = UserFolders::workingFolder();
+    if (working != temporary)
+        removeLeftOverFolders(working, kConversionFolderPrefix);
     UnfinishedOutputs::removeLeftOvers();
 }
 

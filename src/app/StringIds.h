@@ -675,6 +675,11 @@ enum : int
     ProbingDevice = 45583,
 
     // The program's own folders and its log (45600-45619)
+    UserFolderCannotBeMade = 45600,
+    UserFolderIsLink = 45601,
+    UserFolderNotAFolder = 45602,
+    UserFolderOfAnotherUser = 45603,
+    UserFolderOpenToOthers = 45604,
 
     // The command line's own texts (45620-45639)
     CliLinkCountOne = 45620,

@@ -1,8 +1,8 @@
 #include "app/UnfinishedOutputs.h"
 
-#include "app/ApplicationIdentity.h"
 #include "app/ProcessFiles.h"
 #include "app/TemporaryFileRegistry.h"
+#include "app/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,23 +17,14 @@ namespace {
 // in one step each, and it holds any path.
 QString notesFolder()
 {
-    return QDir(userDataFolder()).filePath(QStringLiteral("unfinished"));
+    return QDir(UserFolders::dataFolder()).filePath(QStringLiteral("unfinished"));
 }
 
 // The notes name the user's folders: nobody else reads them.
 bool makeNotesFolder(const QString& folder)
 {
-    if (!QDir().mkpath(folder))
-        return false;
-    struct stat info
-    {
-    };
-    const QByteArray name = QFile::encodeName(folder);
-    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
-        return false;
-    if ((info.st_mode & 07777) != 0700)
-        ::chmod(name.constData(), 0700);
-    return true;
+    return UserFolders::makePrivateFolder(UserFolders::dataFolder()) &&
+           UserFolders::makePrivateFolder(folder);
 }
 
 } // namespace

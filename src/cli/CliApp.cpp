@@ -97,6 +97,7 @@ QString cliUsage()
                            "Global options (before or after the command):\n"
                            "  --locale NAME   language, numbers and dates, for example de_DE\n"
                            "  --quiet         no status on standard error; errors are still shown\n"
+                           "  --verbose       diagnostic lines (fibrolog.*) on standard error\n"
                            "  --version       the program's name and version\n"
                            "  --help, -h      this text; COMMAND --help shows that command's usage\n"
                            "\n"
@@ -118,7 +119,7 @@ QString commandUsage(const CommandSpec& command)
         text += QLatin1Char('\n') + usage.summary + QLatin1Char('\n');
     if (!usage.details.isEmpty())
         text += QLatin1Char('\n') + usage.details + (usage.details.endsWith(QLatin1Char('\n')) ? "" : "\n");
-    text += QStringLiteral("\nGlobal options: --locale NAME, --quiet; see fibrolog-cli --help.\n");
+    text += QStringLiteral("\nGlobal options: --locale NAME, --quiet, --verbose; see fibrolog-cli --help.\n");
     return text;
 }
 

@@ -46,9 +46,6 @@ const CommandSpec kPrintSpec{
 
 namespace {
 
-// The logo of a run that names none: the program's own default.
-const QString kDefaultLogoPath = QStringLiteral("logo.bmp");
-
 QPageSize::PageSizeId paperOption(const CommandLine& line)
 {
     if (!line.has(QStringLiteral("paper")))
@@ -136,8 +133,9 @@ int runPrint(const CommandLine& line, CliContext& context)
         return ExitError;
     }
 
-    const QString logoPath =
-        line.has(QStringLiteral("logo")) ? line.value(QStringLiteral("logo")) : kDefaultLogoPath;
+    // A run that names no logo prints the built-in one, never an image that
+    // happens to lie in the current folder.
+    const QString logoPath = line.value(QStringLiteral("logo"));
     const LogoSource logos(logoPath);
     if (line.has(QStringLiteral("logo")) && !logos.hasUserLogo())
         context.err << "fibrolog-cli: the logo " << logoPath

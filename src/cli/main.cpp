@@ -1,6 +1,7 @@
 #include "app/ApplicationIdentity.h"
 #include "app/FileNameBytes.h"
 #include "app/LanguageModules.h"
+#include "app/LogCategories.h"
 #include "app/ProcessFiles.h"
 #include "app/TemporaryFileRegistry.h"
 #include "cli/CliApp.h"
@@ -18,15 +19,37 @@
 
 namespace {
 
+bool verboseRun = false;
+
 // The commands report what went wrong themselves; the library's diagnostic
-// lines are shown only when asked for with FIBROLOG_VERBOSE.
-void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+// lines are shown only when asked for: all of them with --verbose (or
+// FIBROLOG_VERBOSE), the debug lines of the categories QT_LOGGING_RULES
+// turns on without it (ours reach the handler only when turned on).
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) {
-        if (!qEnvironmentVariableIsSet("FIBROLOG_VERBOSE"))
-            return;
+    const bool ours = LogCategories::isOurs(context.category);
+    const bool diagnostic = type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg;
+    if (diagnostic && !verboseRun && !(ours && type != QtWarningMsg))
+        return;
+    if (ours)
+        std::fprintf(stderr, "%s: %s\n", context.category, qPrintable(message));
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Takes "--verbose" out of the words, wherever it stands before "--".
+bool takeVerboseOption(QStringList& words)
+{
+    bool found = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (words.at(i) == QLatin1String("--"))
+            break;
+        if (words.at(i) == QLatin1String("--verbose")) {
+            words.remove(i--);
+            found = true;
+        }
     }
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+    return found;
 }
 
 } // namespace
@@ -44,6 +67,9 @@ int main(int argc, char* argv[])
     QStringList words;
     for (int i = 1; i < argc; ++i)
         words << QString::fromLocal8Bit(argv[i]);
+    verboseRun = takeVerboseOption(words) || qEnvironmentVariableIsSet("FIBROLOG_VERBOSE");
+    if (verboseRun)
+        LogCategories::enableDebugLines();
     // Printing lays out text, which needs the GUI application object; it never
     // shows a window, so it runs on the offscreen platform unless told otherwise.
     std::unique_ptr<QCoreApplication> app;
@@ -72,6 +98,7 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
+    takeVerboseOption(arguments);
     // The language of the run follows --locale, else the environment's
     // locale; a name that is no locale is left for the command line to refuse.
     LanguageModules languages;

@@ -1,9 +1,11 @@
 #include "database/CustomStandardSaver.h"
 
+#include "app/LogCategories.h"
 #include "app/ProcessFiles.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
+#include "app/UserFolders.h"
 #include "database/CKAVStandardsSet2.h"
 #include "database/CustomStandardsLoader.h"
 #include "database/Database.h"
@@ -152,10 +154,11 @@ OperationResult addToFile(const QString& path, const QString& name, const std::v
 // when complete.
 OperationResult createFile(TargetFile& target, const std::vector<StandardEntry>& rows)
 {
-    QTemporaryDir work(QDir(QDir::tempPath())
-                           .filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"), QString())));
+    const QString workingFolder = UserFolders::workingFolder();
+    QTemporaryDir work(
+        QDir(workingFolder).filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"), QString())));
     if (!work.isValid())
-        return errorOccurred(QStringLiteral("Cannot make a folder in %1.").arg(QDir::tempPath()));
+        return errorOccurred(QStringLiteral("Cannot make a folder in %1.").arg(workingFolder));
     const RegisteredTemporaryFile workFolder(work.path());
     const QString built = work.filePath(QStringLiteral("shareddata.mdb"));
     const RegisteredTemporaryFile workFile(built);
@@ -177,10 +180,17 @@ OperationResult writeStandard(const QString& path, const QString& name,
                               const std::vector<StandardEntry>& rows)
 {
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return errorOccurred(QStringLiteral("The folder '%1' cannot be made.").arg(folder));
-    TargetFile target(path);
+    // The program's own data folder is the user's alone; a folder the
+    // environment names may be one a team shares, and is made as it is.
     QString why;
+    if (!qEnvironmentVariableIsEmpty("FIBROLOG_SHARED_STANDARDS")) {
+        if (!QDir().mkpath(folder))
+            return errorOccurred(QStringLiteral("The folder '%1' cannot be made.").arg(folder));
+    } else if (!UserFolders::makePrivateFolder(folder, &why)) {
+        return errorOccurred(why);
+    }
+    qCDebug(lcDatabase).noquote() << "Saving the custom standard" << name << "to" << path;
+    TargetFile target(path);
     if (!target.isReplaceable(&why))
         return errorOccurred(why);
     const QString denied = writeDenial(target);

@@ -1,8 +1,9 @@
 #include "database/CustomStandardsLoader.h"
 
-#include "app/ApplicationIdentity.h"
+#include "app/LogCategories.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "app/UserFolders.h"
 #include "database/CKAVStandardsSet2.h"
 #include "database/Database.h"
 #include "database/DatabaseException.h"
@@ -37,13 +38,12 @@ bool isInUse(const DatabaseException& e)
 
 QString CustomStandards::sharedStandardsPath()
 {
+    // Never the current folder: a file planted in a folder the program is
+    // started in would change what every report judges.
     const QString configured = qEnvironmentVariable("FIBROLOG_SHARED_STANDARDS");
     if (!configured.isEmpty())
         return configured;
-    const QString local = QDir::current().filePath(kSharedFileName);
-    if (QFileInfo::exists(local))
-        return local;
-    return QDir(userDataFolder()).filePath(kSharedFileName);
+    return QDir(UserFolders::dataFolder()).filePath(kSharedFileName);
 }
 
 void CustomStandards::loadStandardsRows(StandardsCatalog& catalog, CKAVStandardsSet2& standards)
@@ -63,7 +63,8 @@ QString CustomStandards::reload(StandardsCatalog& catalog, CKAVStandardsSet2& st
     try {
         CustomStandards::loadStandardsRows(catalog, standardsRecordset);
     } catch (const DatabaseException& e) {
-        qWarning().noquote() << "Custom standards of the test database not loaded:" << e.description();
+        qCWarning(lcDatabase).noquote()
+            << "Custom standards of the test database not loaded:" << e.description();
     }
     return CustomStandards::loadSharedStandards(catalog);
 }
@@ -101,8 +102,11 @@ QString CustomStandards::loadSharedStandards(StandardsCatalog& catalog)
     // A folder on the way that the user may not enter hides whether the
     // file is there: that is said, not taken for a missing file.
     const bool found = ::stat(name.constData(), &info) == 0;
-    if (!found && errno != EACCES)
+    if (!found && errno != EACCES) {
+        qCDebug(lcDatabase).noquote() << "No shared standards file at" << path;
         return QString();
+    }
+    qCDebug(lcDatabase).noquote() << "Reading the shared standards file" << path;
     try {
         if (!found || ::faccessat(AT_FDCWD, name.constData(), R_OK, AT_EACCESS) != 0)
             throw DatabaseException(Strings::loadString(StringId::SharedStandardsNoPermission));
@@ -114,6 +118,8 @@ QString CustomStandards::loadSharedStandards(StandardsCatalog& catalog)
         standards.open();
         CustomStandards::loadStandardsRows(catalog, standards);
     } catch (const DatabaseException& e) {
+        qCWarning(lcDatabase).noquote()
+            << "The shared standards file" << path << "was not read:" << e.description();
         // Nothing is written here, so nothing is lost: the entries read so far stay.
         return Strings::formatMessage(Strings::loadString(StringId::SharedStandardsNotRead),
                                       {QDir::toNativeSeparators(path), e.description()});

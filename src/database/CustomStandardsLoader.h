@@ -14,8 +14,8 @@ namespace CustomStandards {
 
 // The shared standards file, as the window and the command line both find
 // it: the file FIBROLOG_SHARED_STANDARDS names; else "shareddata.mdb" in the
-// working folder when there is one; else "shareddata.mdb" in the per-user
-// data folder (where the Custom Standard Wizard creates it).
+// program's data folder ($XDG_DATA_HOME/fibrolog), where the Custom Standard
+// Wizard creates it. Never one in the current folder.
 QString sharedStandardsPath();
 
 // Adds every row of the recordset (its filter cleared) to the catalogue.

@@ -1,10 +1,12 @@
 #include "database/FileUpgrade.h"
 
 #include "app/JobProgress.h"
+#include "app/LogCategories.h"
 #include "app/ProcessFiles.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
+#include "app/UserFolders.h"
 #include "database/CircuitFile.h"
 #include "database/SchemaVersions.h"
 #include "database/TargetFile.h"
@@ -164,12 +166,15 @@ FileUpgradeResult upgradeFileInPlace(const QString& path, JobProgress* progress,
     if (stopped())
         return result;
 
-    QTemporaryDir work(QDir(QDir::tempPath())
-                           .filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"), QString())));
+    const QString workingFolder = UserFolders::workingFolder();
+    QTemporaryDir work(
+        QDir(workingFolder).filePath(ProcessFiles::nameTemplate(QStringLiteral("_kavcurrent"), QString())));
     if (!work.isValid()) {
-        result.error = QStringLiteral("Cannot make a folder for the conversion in %1.").arg(QDir::tempPath());
+        result.error = QStringLiteral("Cannot make a folder for the conversion in %1.").arg(workingFolder);
         return result;
     }
+    qCDebug(lcDatabase).noquote() << "Converting" << path << "from schema" << result.fromVersion << "in"
+                                  << work.path();
     const QString original = work.filePath(QStringLiteral("original.mdb"));
     const QString converted = work.filePath(QStringLiteral("converted.mdb"));
     const RegisteredTemporaryFile workFolder(work.path());

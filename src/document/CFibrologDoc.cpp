@@ -2,9 +2,11 @@
 
 #include "app/JobProgress.h"
 #include "app/JobRunner.h"
+#include "app/LogCategories.h"
 #include "app/StatusSink.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "app/UserFolders.h"
 #include "app/UserPrompt.h"
 #include "database/CKAVCompanySet2.h"
 #include "database/CKAVFiberSet2.h"
@@ -56,7 +58,7 @@ OperationResult saveFailure(const QString& why)
     QString message = Strings::loadString(StringId::FailedToSave);
     if (!why.isEmpty())
         message += QLatin1Char('\n') + why;
-    qWarning().noquote() << "Saving failed:" << why;
+    qCWarning(lcDocument).noquote() << "Saving failed:" << why;
     return OperationResult::failure(message);
 }
 
@@ -171,9 +173,12 @@ OperationResult CFibrologDoc::onOpenDocument(const QString& path)
     if (hasExtension(path, ".kav") || hasExtension(path, ".kavw"))
         return OperationResult::failure(formatted(StringId::DownloadNotOpenedAsDocument, path));
     const std::optional<FileStamp> before = FileStamp::of(path);
+    qCDebug(lcDocument).noquote() << "Opening" << path;
     const OperationResult loaded = loadFile(path);
-    if (!loaded)
+    if (!loaded) {
+        qCDebug(lcDocument).noquote() << "Not opened:" << path << loaded.message();
         return loaded;
+    }
     setPathName(QFileInfo(path).absoluteFilePath());
     setModifiedFlag(false);
     holdFileContent(path, before);
@@ -369,7 +374,8 @@ OperationResult CFibrologDoc::importCorvinaDownload(const QString& path)
         companies = companyChoices();
     } catch (const DatabaseException& e) {
         // The list is an offer; a new organisation can still be made.
-        qWarning().noquote() << "The organisations of the open file could not be read:" << e.description();
+        qCWarning(lcDocument).noquote()
+            << "The organisations of the open file could not be read:" << e.description();
     }
     const std::optional<LinkData> link = linkDataSource_->askLinkData(meter, companies);
     if (!link)
@@ -437,6 +443,7 @@ OperationResult CFibrologDoc::storeDownload(const QString& dataPath)
     const OperationResult stored =
         hasExtension(dataPath, ".kavw") ? importCorvinaDownload(dataPath) : importDownload(dataPath);
     if (stored) {
+        qCDebug(lcDocument).noquote() << "Stored the download" << dataPath;
         QFile::remove(dataPath);
         // What was left out is said in the same breath, so it cannot be missed.
         QStringList status{Strings::loadString(StringId::DownloadSuccessful)};
@@ -445,7 +452,8 @@ OperationResult CFibrologDoc::storeDownload(const QString& dataPath)
         return stored;
     }
     // Nothing was stored: the document is as it was, and the raw data stay
-    // in the temporary folder, which the message says.
+    // in the downloads folder, which the message says.
+    qCWarning(lcDocument).noquote() << "The download" << dataPath << "was not stored:" << stored.message();
     setModifiedFlag(wasModified);
     QString message = stored.message();
     if (!message.contains(dataPath))
@@ -611,8 +619,8 @@ OperationResult CFibrologDoc::startEmptyDatabase()
     const OperationResult built = runJob(QString(), [&](JobProgress& progress) {
         try {
             if (working.isEmpty())
-                throw DatabaseException(QStringLiteral("No file can be made in the temporary folder %1.")
-                                            .arg(QDir::toNativeSeparators(QDir::tempPath())));
+                throw DatabaseException(QStringLiteral("No file can be made in the working folder %1.")
+                                            .arg(QDir::toNativeSeparators(UserFolders::workingFolder())));
             createTestDatabase(working, kCurrentSchemaVersion);
         } catch (const DatabaseException& e) {
             return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) + e.description());
@@ -691,12 +699,16 @@ OperationResult CFibrologDoc::onSaveDocument(const QString& path)
                 break;
             }
         }
+        qCDebug(lcDocument).noquote() << (merge ? "Merging into" : "Saving") << writer.targetPath();
         const bool saved = merge ? writer.mergeInto(working, &why, &mergeReport, &progress)
                                  : writer.writeCopy(workingPath, &why, &progress);
         return saveStepOutcome(saved, progress, why, path);
     });
-    if (!written)
+    if (!written) {
+        qCDebug(lcDocument).noquote() << "Not saved:" << path << written.message();
         return written;
+    }
+    qCDebug(lcDocument).noquote() << "Saved" << path;
     lastMerge_ = mergeReport;
     // After an overwrite the file is the document's content; after a merge it
     // holds more than the document, and the next save into it asks again.

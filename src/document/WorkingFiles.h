@@ -5,7 +5,7 @@
 
 // The temporary files a document makes: working copies of opened files and
 // the databases downloads are stored in, all named "_kavcurrent<pid>-....mdb"
-// in the temporary folder and owner-only. The document removes each one when
+// in the working folder (UserFolders::workingFolder()) and owner-only. The document removes each one when
 // it is replaced and all of them when it closes; a signal that ends the
 // program removes them too, and what a killed program left is removed by the
 // next one (removeLeftOvers).

@@ -2,8 +2,10 @@
 
 #include "app/ApplicationIdentity.h"
 #include "app/FileNameBytes.h"
+#include "app/LogCategories.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "app/SupportLog.h"
 #include "app/ThreadBoundPrompt.h"
 #include "database/CircuitFile.h"
 #include "document/CFibrologDoc.h"
@@ -108,6 +110,8 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     if (!services_.settings)
         ownSettings_ = std::make_unique<QSettings>(kOrganizationName, kApplicationName);
     settings_ = services_.settings ? services_.settings : ownSettings_.get();
+    qCDebug(lcGui).noquote() << "Settings in" << settings_->fileName();
+    qCDebug(lcGui).noquote() << "The log is" << SupportLog::path();
     document_ = std::make_unique<CFibrologDoc>(*boundPrompt_, *boundStatus_,
                                                services_.ports ? *services_.ports : *ownPorts_);
     document_->meterLink().chooseDevice(settings_->value(kMeterPortKey).toString());

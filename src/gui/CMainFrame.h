@@ -107,7 +107,7 @@ public:
     // dialog; the progress dialog and its Cancel as for every print.
     bool printOnDefaultPrinter();
     // The logo the reports print, settled at start: the stored "LogoPath" when
-    // it names an image that can be read, else "logo.bmp".
+    // it names an image that can be read, else empty (the built-in logo).
     const QString& logoPath() const { return logoPath_; }
 
 protected:

@@ -11,5 +11,5 @@ QString LogoPathRule::settle(const QSettings& settings)
     const QString stored = settings.value(LogoSettingsDialog::kLogoPathKey).toString();
     if (!stored.isEmpty() && LogoImages::hasImageSuffix(stored) && QFile(stored).open(QIODevice::ReadOnly))
         return stored;
-    return LogoSettingsDialog::kDefaultLogoFile;
+    return QString();
 }

@@ -126,8 +126,9 @@ void LogoSettingsDialog::browse()
 
 void LogoSettingsDialog::useDefault()
 {
-    if (preview(kDefaultLogoFile, true))
-        return;
+    // The built-in logo, never a file of the current folder: a program
+    // started from a menu has the home folder there, and anyone's image in
+    // a shared folder would go on the user's reports.
     showImage(LogoSource::builtIn(LogoSource::kPlainLogo));
     pathEdit_->clear();
 }

@@ -34,9 +34,6 @@ public:
 
     // The settings value that keeps the logo path between runs.
     static inline const QString kLogoPathKey = QStringLiteral("LogoPath");
-    // "Use Default" looks for this file in the current folder first.
-    static inline const QString kDefaultLogoFile = QStringLiteral("logo.bmp");
-
     // Opens on `currentLogoPath`, or on the default logo when that path does
     // not preview; quietly either way.
     LogoSettingsDialog(const QString& currentLogoPath, QSettings& settings, UserPrompt& prompt,

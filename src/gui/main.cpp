@@ -4,9 +4,11 @@
 #include "app/LanguageModules.h"
 #include "app/LocaleFormat.h"
 #include "app/LocaleIds.h"
+#include "app/LogCategories.h"
 #include "app/ProcessFiles.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
+#include "app/SupportLog.h"
 #include "app/TemporaryFileRegistry.h"
 #include "document/CFibrologDoc.h"
 #include "document/WorkingFiles.h"
@@ -48,6 +50,9 @@ struct ProgramOptions
     QCommandLineOption locale{QStringLiteral("locale"),
                               QStringLiteral("Numbers, dates and language of NAME, for example de_DE."),
                               QStringLiteral("NAME")};
+    QCommandLineOption verbose{
+        QStringLiteral("verbose"),
+        QStringLiteral("Diagnostic lines (fibrolog.*) on standard error and in the log.")};
 };
 
 ProgramOptions addProgramOptions(QCommandLineParser& parser)
@@ -59,6 +64,7 @@ ProgramOptions addProgramOptions(QCommandLineParser& parser)
     parser.addVersionOption();
     parser.addOption(options.print);
     parser.addOption(options.locale);
+    parser.addOption(options.verbose);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A test database to open."),
                                  QStringLiteral("[FILE]"));
     return options;
@@ -70,6 +76,7 @@ struct EarlyRequest
 {
     bool helpOrVersion = false;
     bool print = false;
+    bool verbose = false;
 };
 
 EarlyRequest earlyRequest(int argc, char* argv[])
@@ -84,6 +91,8 @@ EarlyRequest earlyRequest(int argc, char* argv[])
             request.helpOrVersion = true;
         else if (argument == "--print" || argument.startsWith("--print="))
             request.print = true;
+        else if (argument == "--verbose")
+            request.verbose = true;
     }
     return request;
 }
@@ -113,6 +122,12 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setApplicationIdentity();
+    // From here on, what goes wrong is kept where support can ask for it.
+    if (early.verbose)
+        LogCategories::enableDebugLines();
+    QString noLog;
+    if (!SupportLog::install(early.verbose, &noLog))
+        std::fprintf(stderr, "fibrolog: no log is kept: %s\n", qPrintable(noLog));
     QApplication::setApplicationVersion(QStringLiteral(FIBROLOG_VERSION));
     // Matches the installed desktop entry, so Wayland shells show its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.fibrolog.Fibrolog"));

@@ -1,11 +1,13 @@
 #include "meter/MeterLink.h"
 
 #include "app/JobProgress.h"
+#include "app/LogCategories.h"
 #include "app/ProcessFiles.h"
 #include "app/StatusSink.h"
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
+#include "app/UserFolders.h"
 #include "app/UserPrompt.h"
 #include "meter/DownloadCompleteness.h"
 #include "meter/DownloadReceiver.h"
@@ -29,6 +31,8 @@ int MeterLink::findMeter(JobProgress& progress)
             port_ = found;
             device_.clear();
             meterType_ = probe.meterType();
+            qCDebug(lcMeter).noquote() << "A meter of family" << static_cast<int>(meterType_) << "answered on"
+                                       << QStringLiteral("COM%1").arg(found);
             return found;
         }
         if (progress.isCancelled())
@@ -139,13 +143,20 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
         return result;
     }
 
-    // The data file is made with its unique name at once, so nothing else is
-    // left in the temporary folder. Half a transfer is of no use: a failed one
-    // removes it, and so does a signal that ends the program meanwhile.
-    const QString dataPath =
-        ProcessFiles::newRegisteredFile(QDir::tempPath(), QStringLiteral("_kavcurrent"),
-                                        downloadFileExtension(meterType_), true, &result.detail);
+    // The data file is made with its unique name at once, in the user's own
+    // downloads folder: what is kept of a download that could not be stored
+    // stays there for the user, where no boot empties it as /tmp. Half a
+    // transfer is of no use: a failed one removes it, and so does a signal
+    // that ends the program meanwhile.
+    const QString downloads = UserFolders::downloadsFolder();
+    QString dataPath;
+    if (UserFolders::makePrivateFolder(UserFolders::stateFolder(), &result.detail) &&
+        UserFolders::makePrivateFolder(downloads, &result.detail))
+        dataPath = ProcessFiles::newRegisteredFile(downloads, QStringLiteral("_kavcurrent"),
+                                                   downloadFileExtension(meterType_), true, &result.detail);
     if (dataPath.isEmpty()) {
+        qCWarning(lcMeter).noquote() << "No download file can be made in" << downloads + QLatin1Char(':')
+                                     << result.detail;
         result.status = DownloadStatus::FileFailure;
         return result;
     }
@@ -168,8 +179,11 @@ DownloadResult MeterLink::downloadToFile(JobProgress& progress)
     }
 
     status_.showStatus(StringId::ReadingFromDevice);
+    qCDebug(lcMeter).noquote() << "Receiving from" << QStringLiteral("COM%1").arg(port_) << "into"
+                               << dataPath;
     result = DownloadReceiver(*port, timing_).receive(data, progress);
     port->close();
+    qCDebug(lcMeter) << "Received" << result.bytes << "bytes; status" << static_cast<int>(result.status);
     if (result.ok() && !data.flush()) {
         result.status = DownloadStatus::FileFailure;
         result.detail = data.errorString();

@@ -2,9 +2,9 @@
 
 #include "report/ReportPrinter.h"
 
+#include "app/LogCategories.h"
 #include "app/OutputFile.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -24,16 +24,20 @@ int PdfReportFile::write(PagedReport& report, const LogoSource& logos, QString* 
         // A PDF page can be printed to its very edge: no unprintable band,
         // so the reports keep their own three-quarter-inch margins.
         writer.setPageLayout(QPageLayout(QPageSize(paper_), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setCreator(QCoreApplication::applicationName());
+        // The program's name as users know it; the application object's
+        // name is the lower-case one its settings are filed under.
+        writer.setCreator(QStringLiteral("Fibrolog"));
         result = ReportPrinter::print(report, writer, logos, 1, 0, progress);
     }
     if (!result.ok) {
         file.cancel();
         *error = result.error;
+        qCDebug(lcReport).noquote() << "No report written to" << path_ + QLatin1Char(':') << *error;
         return 0;
     }
     if (!file.commit(error))
         return 0;
+    qCDebug(lcReport).noquote() << "Wrote" << result.pages << "report pages to" << path_;
     return result.pages;
 }
 

@@ -59,6 +59,10 @@ protected:
         environment_ = QProcessEnvironment::systemEnvironment();
         environment_.insert("TMPDIR", path("tmp"));
         environment_.insert("FIBROLOG_SHARED_STANDARDS", path("no-shared.mdb"));
+        // Working copies in the temporary folder the tests watch, and no
+        // kept download or log in the home folder of whoever runs them.
+        environment_.remove("XDG_RUNTIME_DIR");
+        environment_.insert("XDG_STATE_HOME", path("state"));
     }
 
     static QString sample(const char* name) { return QStringLiteral(FIBROLOG_TEST_DATA_DIR "/") + name; }
@@ -137,6 +141,7 @@ protected:
         environment.insert("TMPDIR", path("everyone"));
         environment.insert("HOME", path("everyone"));
         environment.insert("XDG_DATA_HOME", path("everyone"));
+        environment.insert("XDG_STATE_HOME", path("everyone"));
         environment.remove("XDG_RUNTIME_DIR");
         // No serial port to search: a download gets no further than its checks.
         environment.insert("FIBROLOG_SERIAL_PORTS", path("no-port"));

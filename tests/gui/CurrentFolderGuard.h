@@ -4,7 +4,7 @@
 #include <QString>
 
 // Makes `folder` the current folder for one test and goes back afterwards:
-// "Use Default" looks for logo.bmp in the current folder.
+// a file lying in the current folder must not be taken for a default.
 class CurrentFolderGuard
 {
 public:

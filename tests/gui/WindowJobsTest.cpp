@@ -554,11 +554,11 @@ TEST_F(WindowDownloadTest, ATransferCutShortIsSaidWithTheFileThatKeepsItsBytes)
                "--pause-ms", "3000"});
     trigger(Download);
     QCoreApplication::processEvents(); // the status text comes from the worker
-    const QStringList kept = QDir(temp_.path()).entryList({"_kavcurrent*-incomplete.kav"}, QDir::Files);
+    const QStringList kept = QDir(temp_.downloads()).entryList({"_kavcurrent*-incomplete.kav"}, QDir::Files);
     ASSERT_EQ(kept.size(), 1) << temp_.files().join(' ').toStdString();
     const QString message = "The download is incomplete: its data end in the middle of a record. Nothing was "
                             "stored; the data are kept in " +
-                            QDir(temp_.path()).filePath(kept.first()) + ".";
+                            QDir(temp_.downloads()).filePath(kept.first()) + ".";
     ASSERT_FALSE(prompt_.exchanges().isEmpty());
     EXPECT_EQ(prompt_.exchanges().last().text, message);
     EXPECT_EQ(frame_->statusPanes().messageText(), message);

@@ -1,5 +1,6 @@
 // Start-up, help and About: the logo rule, the About box's build line, the
 // manuals, and the program's command line as a user types it.
+#include "CurrentFolderGuard.h"
 #include "WindowFixture.h"
 
 #include "app/LanguageModules.h"
@@ -27,6 +28,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -37,10 +39,14 @@ using namespace ViewControlIds;
 
 TEST_F(WindowTest, TheStoredLogoIsUsedWhenItIsAReadableImage)
 {
+    // An image in the current folder is no default: the built-in logo (an
+    // empty path) is, whatever lies there.
+    const CurrentFolderGuard inTestFolder(dir_.path());
     QSettings settings(path("logo.ini"), QSettings::IniFormat);
-    EXPECT_EQ(LogoPathRule::settle(settings), "logo.bmp") << "nothing stored";
     QImage image(40, 20, QImage::Format_RGB32);
     image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(path("logo.bmp"), "BMP"));
+    EXPECT_EQ(LogoPathRule::settle(settings), "") << "nothing stored";
     ASSERT_TRUE(image.save(path("LOGO.BMP"), "BMP"));
     ASSERT_TRUE(image.save(path("logo.png"), "PNG"));
     settings.setValue("LogoPath", path("LOGO.BMP"));
@@ -48,10 +54,10 @@ TEST_F(WindowTest, TheStoredLogoIsUsedWhenItIsAReadableImage)
     settings.setValue("LogoPath", path("logo.png"));
     EXPECT_EQ(LogoPathRule::settle(settings), path("logo.png")) << "any image Qt reads";
     settings.setValue("LogoPath", path("missing.png"));
-    EXPECT_EQ(LogoPathRule::settle(settings), "logo.bmp");
+    EXPECT_EQ(LogoPathRule::settle(settings), "");
     writeFile(path("notes.txt"), "text");
     settings.setValue("LogoPath", path("notes.txt"));
-    EXPECT_EQ(LogoPathRule::settle(settings), "logo.bmp");
+    EXPECT_EQ(LogoPathRule::settle(settings), "");
 }
 
 TEST_F(WindowTest, TheLastFourFilesAndTheLogoPathAreKeptForTheNextRun)
@@ -89,6 +95,21 @@ TEST_F(WindowTest, TheLastFourFilesAndTheLogoPathAreKeptForTheNextRun)
     recent->actions().at(3)->trigger();
     EXPECT_EQ(frame_->document().pathName(), path("2.mdb"));
     EXPECT_EQ(frame_->recentFiles().first(), path("2.mdb"));
+
+    // A window on the user's own settings keeps them in the program's file
+    // of the XDG config folder, ~/.config/fibrolog/fibrolog.conf.
+    frame_.reset();
+    FrameServices own;
+    own.prompt = &prompt_;
+    own.ports = &ports_;
+    {
+        CMainFrame window(own);
+        ASSERT_TRUE(window.openFile(path("4.mdb")));
+    }
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QSettings written(config + "/fibrolog/fibrolog.conf", QSettings::NativeFormat);
+    EXPECT_EQ(written.value("Recent File List/Files").toStringList().value(0), path("4.mdb"))
+        << QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' ').toStdString();
 }
 
 TEST_F(WindowTest, ACommandLineFileThatCannotBeOpenedIsReportedOnceAndTheWindowStaysEmpty)

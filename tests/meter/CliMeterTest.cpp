@@ -50,6 +50,8 @@ public:
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("TMPDIR", temporaryFolder);
+        environment.insert("XDG_STATE_HOME", temporaryFolder + "/state");
+        environment.remove("XDG_RUNTIME_DIR");
         environment.insert("FIBROLOG_SERIAL_PORTS", ports);
         environment.insert("FIBROLOG_SHARED_STANDARDS", temporaryFolder + "/no-shared.mdb");
         process_.setProcessEnvironment(environment);
@@ -161,11 +163,13 @@ TEST(CliMeter, ADownloadCutShortIsRefusedAndItsDataKept)
         EXPECT_TRUE(r.err.contains("The download is incomplete")) << r.err.toStdString();
         EXPECT_FALSE(r.err.contains(Strings::loadString(StringId::CouldNotGetData))) << r.err.toStdString();
         EXPECT_TRUE(QDir(dir.path()).isEmpty()) << QDir(dir.path()).entryList().join(' ').toStdString();
-        const QStringList kept = QDir(temp.path()).entryList({"_kavcurrent*-incomplete.kav"}, QDir::Files);
-        ASSERT_EQ(kept.size(), 1) << QDir(temp.path()).entryList(QDir::Files).join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains(QDir(temp.path()).filePath(kept.first())))
-            << "the message names the kept file";
-        EXPECT_EQ(readFile(QDir(temp.path()).filePath(kept.first())), sent.left(200));
+        const QDir downloads(temp.filePath("state/fibrolog/downloads"));
+        const QStringList kept = downloads.entryList({"_kavcurrent*-incomplete.kav"}, QDir::Files);
+        ASSERT_EQ(kept.size(), 1) << downloads.entryList(QDir::Files).join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(downloads.filePath(kept.first()))) << "the message names the kept file";
+        EXPECT_EQ(readFile(downloads.filePath(kept.first())), sent.left(200));
+        EXPECT_TRUE(QDir(temp.path()).entryList(QDir::Files).isEmpty())
+            << "nothing kept in the temporary folder";
     }
 }
 
@@ -213,8 +217,13 @@ TEST(CliMeter, SignalsCancelWithTheirOwnStatus)
         CliProcess cli(temp.path(), sim.path(), arguments);
         QElapsedTimer waiting;
         waiting.start();
-        while (QDir(temp.path()).entryList({c.workFile}, QDir::Files).isEmpty() && cli.running() &&
-               waiting.elapsed() < 20000)
+        // Downloads arrive in the state folder, working copies in the temporary one.
+        const QDir downloads(temp.filePath("state/fibrolog/downloads"));
+        auto workFiles = [&] {
+            return QDir(temp.path()).entryList({c.workFile}, QDir::Files) +
+                   downloads.entryList({c.workFile}, QDir::Files);
+        };
+        while (workFiles().isEmpty() && cli.running() && waiting.elapsed() < 20000)
             QThread::msleep(10);
         ASSERT_TRUE(cli.running()) << "the command ended before the signal";
         QThread::msleep(200);
@@ -225,6 +234,7 @@ TEST(CliMeter, SignalsCancelWithTheirOwnStatus)
         EXPECT_FALSE(r.err.contains(Strings::loadString(StringId::CouldNotGetData))) << r.err.toStdString();
         EXPECT_TRUE(QDir(dir.path()).isEmpty());
         EXPECT_TRUE(QDir(temp.path()).entryList({"_kavcurrent*"}, QDir::Files).isEmpty());
+        EXPECT_TRUE(downloads.entryList({"_kavcurrent*"}, QDir::Files).isEmpty());
     }
 }
 
@@ -252,7 +262,7 @@ TEST(CliMeter, AnOutputThatCannotBeWrittenIsNoFailureOfTheMeter)
     EXPECT_EQ(r.status, ExitError);
     EXPECT_FALSE(r.err.contains(Strings::loadString(StringId::CouldNotGetData))) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("No such file or directory")) << r.err.toStdString();
-    const QStringList kept = QDir(temp.path()).entryList({"_kavcurrent*.kav"}, QDir::Files);
+    const QStringList kept = QDir(temp.downloads()).entryList({"_kavcurrent*.kav"}, QDir::Files);
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(r.err.contains(kept.first()));
 }

@@ -112,7 +112,7 @@ TEST(MeterLink, DownloadSearchesOnceThenGoesStraightToTheFoundPort)
     const QFileInfo info(first.path);
     EXPECT_TRUE(info.fileName().startsWith("_kavcurrent")) << info.fileName().toStdString();
     EXPECT_EQ(info.suffix(), "kav");
-    EXPECT_EQ(info.absolutePath(), QFileInfo(f.temp.path()).absoluteFilePath());
+    EXPECT_EQ(info.absolutePath(), QFileInfo(f.temp.downloads()).absoluteFilePath());
     EXPECT_EQ(f.temp.files(), QStringList{info.fileName()}) << "no placeholder file left beside it";
 
     f.opener.attempts.clear();

@@ -3165,6 +3165,31 @@ Serielle Schnittstelle</translation>
         <translation>%1 wird geprüft</translation>
     </message>
     <!-- The program's own folders and its log (45600-45619) -->
+    <message id="45600">
+        <source>The folder %1 cannot be made: %2.</source>
+        <extracomment>UserFolderCannotBeMade</extracomment>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message id="45601">
+        <source>The folder %1 is not used: it is a symbolic link.</source>
+        <extracomment>UserFolderIsLink</extracomment>
+        <translation>Der Ordner %1 wird nicht verwendet: Er ist eine symbolische Verknüpfung.</translation>
+    </message>
+    <message id="45602">
+        <source>The folder %1 is not used: it is not a folder.</source>
+        <extracomment>UserFolderNotAFolder</extracomment>
+        <translation>Der Ordner %1 wird nicht verwendet: Er ist kein Ordner.</translation>
+    </message>
+    <message id="45603">
+        <source>The folder %1 is not used: it belongs to another user.</source>
+        <extracomment>UserFolderOfAnotherUser</extracomment>
+        <translation>Der Ordner %1 wird nicht verwendet: Er gehört einem anderen Benutzer.</translation>
+    </message>
+    <message id="45604">
+        <source>The folder %1 is not used: others may use it (mode %2).</source>
+        <extracomment>UserFolderOpenToOthers</extracomment>
+        <translation>Der Ordner %1 wird nicht verwendet: Andere dürfen ihn benutzen (Modus %2).</translation>
+    </message>
     <!-- The command line's own texts (45620-45639) -->
     <message id="45620">
         <source>%1 link</source>
