@@ -14,10 +14,10 @@
 #include "MeterSimProcess.h"
 
 #include "app/JobProgress.h"
-#include "support/ScriptedPrompt.h"
 #include "meter/DevicePortOpener.h"
 #include "meter/DownloadParser.h"
 #include "meter/MeterLink.h"
+#include "support/ScriptedPrompt.h"
 
 #include <benchmark/benchmark.h>
 

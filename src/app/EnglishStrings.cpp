@@ -581,7 +581,8 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {SaveCancelled, "The save was cancelled; %1 is unchanged."},
     {NotReplacedNotTestDatabase, "%1 is not a test database of this program; it was not replaced."},
     {CannotCopyToTemporary, "Cannot copy %1 to the temporary folder."},
-    {DownloadNotOpenedAsDocument, "%1 is a meter's download, not a test database: it is stored as one, not opened."},
+    {DownloadNotOpenedAsDocument,
+     "%1 is a meter's download, not a test database: it is stored as one, not opened."},
     {PrintStopped, "Printing was stopped after %1 pages; those pages were sent to the printer."},
 
     // Print preview (45440-45449)

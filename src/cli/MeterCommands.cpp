@@ -21,16 +21,16 @@
 
 #include <unistd.h>
 
-const CommandSpec kFindMeterSpec{QStringLiteral("find-meter"),
-                                 0,
-                                 0,
-                                 {},
-                                 {},
-                                 {},
-                                 {QStringLiteral("find-meter"),
-                                  QStringLiteral("the meter's port, family and device (COM1 to COM20)"),
-                                  QStringLiteral("Searches COM1 to COM20 and prints the port, the meter family and the\n"
-                                                 "port's device, tab-separated.")}};
+const CommandSpec kFindMeterSpec{
+    QStringLiteral("find-meter"),
+    0,
+    0,
+    {},
+    {},
+    {},
+    {QStringLiteral("find-meter"), QStringLiteral("the meter's port, family and device (COM1 to COM20)"),
+     QStringLiteral("Searches COM1 to COM20 and prints the port, the meter family and the\n"
+                    "port's device, tab-separated.")}};
 const CommandSpec kDownloadSpec{
     QStringLiteral("download"),
     0,

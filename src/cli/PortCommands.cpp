@@ -15,8 +15,7 @@ const CommandSpec kListPortsSpec{
     {},
     {QStringLiteral("json")},
     {},
-    {QStringLiteral("list-ports [--json]"),
-     QStringLiteral("the serial ports of this computer"),
+    {QStringLiteral("list-ports [--json]"), QStringLiteral("the serial ports of this computer"),
      QStringLiteral("One port a line, tab-separated: device, /dev/serial/by-id name, USB vendor\n"
                     "id, product id, serial number, manufacturer and product (empty when\n"
                     "unknown), read from sysfs.\n"

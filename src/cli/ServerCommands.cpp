@@ -38,7 +38,8 @@ const CommandSpec kServerInitSpec{
     {QStringLiteral("server")},
     {},
     {},
-    {QStringLiteral("server-init [--server URI]"), QStringLiteral("create or upgrade the team server's schema"),
+    {QStringLiteral("server-init [--server URI]"),
+     QStringLiteral("create or upgrade the team server's schema"),
      QStringLiteral("Creates the team server's tables, or upgrades those of an earlier version;\n"
                     "run again, it changes nothing.\n\n") +
          kServerOptionHelp}};
@@ -115,13 +116,12 @@ int runServerInit(const CommandLine& line, CliContext& context)
         const ServerSchema::InitOutcome outcome = ServerSchema::initialise(server);
         if (outcome.fromVersion == outcome.toVersion)
             context.status << "the team server's schema is version " << outcome.toVersion
-                        << " already; nothing to do\n";
+                           << " already; nothing to do\n";
         else if (outcome.fromVersion == 0)
-            context.status << "created the team server's schema, version " << outcome.toVersion
-                        << '\n';
+            context.status << "created the team server's schema, version " << outcome.toVersion << '\n';
         else
-            context.status << "upgraded the team server's schema from version "
-                        << outcome.fromVersion << " to " << outcome.toVersion << '\n';
+            context.status << "upgraded the team server's schema from version " << outcome.fromVersion
+                           << " to " << outcome.toVersion << '\n';
     } catch (const ServerError& e) {
         return fail(context, e.text());
     }
@@ -137,11 +137,12 @@ int runServerInfo(const CommandLine& line, CliContext& context)
         PgConnection server(address);
         const ServerCounts counts = readServerCounts(server);
         if (line.has(QStringLiteral("json"))) {
-            CliOutput::writeJson(context, QJsonObject{{QStringLiteral("schema"), counts.schema},
-                                                      {QStringLiteral("organisations"), counts.organisations},
-                                                      {QStringLiteral("links"), counts.links},
-                                                      {QStringLiteral("fibers"), counts.fibers},
-                                                      {QStringLiteral("custom_standards"), counts.customStandards}});
+            CliOutput::writeJson(context,
+                                 QJsonObject{{QStringLiteral("schema"), counts.schema},
+                                             {QStringLiteral("organisations"), counts.organisations},
+                                             {QStringLiteral("links"), counts.links},
+                                             {QStringLiteral("fibers"), counts.fibers},
+                                             {QStringLiteral("custom_standards"), counts.customStandards}});
         } else {
             context.out << "schema " << counts.schema << '\n'
                         << "organisations " << counts.organisations << '\n'
@@ -171,10 +172,9 @@ int runPublish(const CommandLine& line, CliContext& context)
     try {
         PgConnection server(address);
         const PublishCounts counts = LinkPublisher::publish(server, db);
-        context.status << "published " << counts.links
-                    << (counts.links == 1 ? " link, " : " links, ") << counts.fibers
-                    << (counts.fibers == 1 ? " circuit; " : " circuits; ") << counts.replaced
-                    << " replaced\n";
+        context.status << "published " << counts.links << (counts.links == 1 ? " link, " : " links, ")
+                       << counts.fibers << (counts.fibers == 1 ? " circuit; " : " circuits; ")
+                       << counts.replaced << " replaced\n";
     } catch (const ServerError& e) {
         return fail(context, e.text() + QStringLiteral(" (nothing was published)"));
     } catch (const DatabaseException& e) {
@@ -214,9 +214,8 @@ int runFetch(const CommandLine& line, CliContext& context)
         if (counts.links == 0)
             return fail(context,
                         QStringLiteral("no link on the team server matches; %1 was not changed").arg(target));
-        context.status << "fetched " << counts.links
-                    << (counts.links == 1 ? " link, " : " links, ") << counts.fibers
-                    << (counts.fibers == 1 ? " circuit\n" : " circuits\n");
+        context.status << "fetched " << counts.links << (counts.links == 1 ? " link, " : " links, ")
+                       << counts.fibers << (counts.fibers == 1 ? " circuit\n" : " circuits\n");
     } catch (const ServerError& e) {
         return fail(context, e.text());
     } catch (const DatabaseException& e) {

@@ -1,6 +1,6 @@
 #include "app/ThreadBoundPrompt.h"
-#include "support/ScriptedPrompt.h"
 #include "app/SignallingProgress.h"
+#include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 

@@ -299,7 +299,8 @@ TEST_F(CorvinaImportTest, NothingIsStoredWhenTheUserCancelsOrTheDataCannotBeUsed
               "The calibration date '17th May' in the download cannot be read; nothing was imported.");
     EXPECT_EQ(document_->loadFile(sample("corvina-header-only.kavw")).message(),
               "No test data found in the download");
-    EXPECT_EQ(document_->loadFile(sample("corvina-empty.kavw")).message(), "No test data found in the download");
+    EXPECT_EQ(document_->loadFile(sample("corvina-empty.kavw")).message(),
+              "No test data found in the download");
     EXPECT_EQ(source_.calls, 0) << "nobody is asked for link data that cannot be used";
     expectDocumentUnchanged();
 
@@ -311,8 +312,9 @@ TEST_F(CorvinaImportTest, NothingIsStoredWhenTheUserCancelsOrTheDataCannotBeUsed
     expectDocumentUnchanged();
 
     document_->setLinkDataSource(nullptr);
-    EXPECT_TRUE(document_->loadFile(sample("corvina.kavw")).message().startsWith(
-        "A Corvina download needs the link data"));
+    EXPECT_TRUE(document_->loadFile(sample("corvina.kavw"))
+                    .message()
+                    .startsWith("A Corvina download needs the link data"));
     expectDocumentUnchanged();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "support/ScriptedPrompt.h"
 #include "database/CKAVCompanySet2.h"
 #include "database/CKAVFiberSet2.h"
 #include "database/CKAVSiteSet2_1.h"
 #include "database/Database.h"
 #include "database/TestDatabaseSchema.h"
 #include "document/CFibrologDoc.h"
+#include "support/ScriptedPrompt.h"
 #include "support/TestFiles.h"
 
 #include "support/ScriptedPortOpener.h"

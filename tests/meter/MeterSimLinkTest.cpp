@@ -4,9 +4,9 @@
 #include "support/TempFolderGuard.h"
 
 #include "app/JobProgress.h"
-#include "support/ScriptedPrompt.h"
 #include "meter/DevicePortOpener.h"
 #include "meter/MeterLink.h"
+#include "support/ScriptedPrompt.h"
 
 #include <gtest/gtest.h>
 
