@@ -108,9 +108,10 @@ PublishCounts LinkPublisher::publish(PgConnection& server, Database& file)
     counts.links = copyTable(
         server, file, linksMap(), "incoming_links", "identity_name, identity_date, identity_serial",
         [&](auto& values) {
-            const auto& organisationId = values[1];
-            const auto& name = values[2];
-            const auto& date = values[3];
+            // Copies: the identity columns appended below may move the row's values.
+            const std::optional<QByteArray> organisationId = values[1];
+            const std::optional<QByteArray> name = values[2];
+            const std::optional<QByteArray> date = values[3];
             const QString serial = organisationId ? serials.value(*organisationId) : QString();
             values.emplace_back(ServerValues::foldCase(name ? QString::fromUtf8(*name) : QString()).toUtf8());
             values.emplace_back(date ? *date : QByteArrayLiteral("-infinity"));
