@@ -4,6 +4,8 @@
 #         -DSCREENSHOTS=folder -DOUTPUT_DIR=folder -P build-guide.cmake
 # The Markdown points at ../screenshots/ so that it shows its pictures where
 # it is read in the repository; the page finds them in screenshots/ beside it.
+# The policies of the project's CMake ("@STYLE@" is a plain text to replace).
+cmake_minimum_required(VERSION 3.25)
 foreach(variable CMARK SOURCE TEMPLATE STYLE SCREENSHOTS OUTPUT_DIR)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "build-guide.cmake needs -D${variable}=...")
