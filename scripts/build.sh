@@ -16,6 +16,10 @@ if command -v ccache >/dev/null 2>&1; then
     export CCACHE_BASEDIR="$PWD"
     export CCACHE_NOHASHDIR=1
     export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
+    # The release flags map the checkout's folder to "." (scripts/release-flags.sh):
+    # the objects are the same wherever the checkout is, so the folder named
+    # in that option must not keep one clone from using another's objects.
+    export CCACHE_IGNOREOPTIONS="-ffile-prefix-map=*"
 fi
 
 cmake -S . -B "$build_dir" -G Ninja -DFIBROLOG_WERROR=ON "${launcher[@]}" "$@" >/dev/null

@@ -16,6 +16,7 @@ if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
     export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
+    export CCACHE_IGNOREOPTIONS="-ffile-prefix-map=*"
 fi
 source scripts/release-flags.sh
 cmake -S . -B "$build_dir" -G "Unix Makefiles" -DFIBROLOG_WERROR=ON "${launcher[@]}" "${release_flags[@]}" >/dev/null
