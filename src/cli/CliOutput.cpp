@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
@@ -63,6 +64,17 @@ QString countText(qint64 count, int singularId, int pluralId)
 void writeJson(CliContext& context, const QJsonObject& document)
 {
     context.out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
+    context.out.flush();
+}
+
+void writeJsonList(CliContext& context, const QJsonArray& document)
+{
+    // An empty list is written "[]" on one line, as scripts test for it
+    // (Qt would write "[\n]").
+    if (document.isEmpty())
+        context.out << "[]\n";
+    else
+        context.out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
     context.out.flush();
 }
 

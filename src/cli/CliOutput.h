@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -22,6 +23,7 @@ QString countText(qint64 count, int singularId, int pluralId);
 // numbers as JSON numbers whatever the locale, null for what is absent.
 // Every command with --json writes through this.
 void writeJson(CliContext& context, const QJsonObject& document);
+void writeJsonList(CliContext& context, const QJsonArray& document);
 // A measured or allowed value as the plain output gives it (two decimals),
 // as a JSON number; null when it is not finite.
 QJsonValue jsonNumber(double value);

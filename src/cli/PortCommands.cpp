@@ -3,10 +3,10 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "cli/CliApp.h"
+#include "cli/CliOutput.h"
 #include "meter/SerialPortList.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 
 const CommandSpec kListPortsSpec{
     QStringLiteral("list-ports"),
@@ -32,11 +32,7 @@ int runListPorts(const CommandLine& line, CliContext& context)
         QJsonArray array;
         for (const SerialPortInfo& port : ports)
             array.append(port.toJson());
-        // An empty list is written "[]", as scripts test for it.
-        if (array.isEmpty())
-            context.out << "[]\n";
-        else
-            context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+        CliOutput::writeJsonList(context, array);
     } else {
         for (const SerialPortInfo& port : ports)
             context.out << port.toTabLine() << '\n';
