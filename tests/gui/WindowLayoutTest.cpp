@@ -225,6 +225,9 @@ TEST(WindowScreens, TheWindowFitsA1366x768ScreenAndA1280x1024ScreenAt200Percent)
         environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
         environment.insert("QT_SCALE_FACTOR", screen.scale);
         environment.insert("FIBROLOG_TEST_SCREEN", screen.logical);
+        // The one test is the child's whole run, whichever shard this is.
+        environment.remove("GTEST_TOTAL_SHARDS");
+        environment.remove("GTEST_SHARD_INDEX");
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(),
                     {"--gtest_filter=WindowTest.TheWindowFitsItsScreenAndTheFormScrolls"});
