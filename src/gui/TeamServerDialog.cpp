@@ -50,6 +50,8 @@ TeamServerDialog::TeamServerDialog(const QString& current, DialogJobRunner& jobs
     setObjectName(QStringLiteral("teamServerDialog"));
     setWindowTitle(Strings::loadString(StringId::TeamServerCaption));
     auto* layout = new QVBoxLayout(this);
+    // The wrapped notes and the outcome shown later keep their room.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     auto* label = new QLabel(Strings::loadString(StringId::TeamServerAddressLabel), this);
     label->setWordWrap(true);
     layout->addWidget(label);
@@ -142,9 +144,10 @@ void TeamServerDialog::test()
 void TeamServerDialog::showOutcome(const QString& text, bool good)
 {
     outcome_->setText(text);
+    outcome_->show();
+    adjustSize();
     // Colour only underlines what the words say.
     outcome_->setStyleSheet(good ? QStringLiteral("color: #1a7f37;") : QStringLiteral("color: #b42318;"));
-    outcome_->show();
 }
 
 void TeamServerDialog::accept()

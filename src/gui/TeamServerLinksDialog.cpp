@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -44,6 +45,7 @@ TeamServerLinksDialog::TeamServerLinksDialog(const QString& address, DialogJobRu
     setObjectName(QStringLiteral("teamServerLinksDialog"));
     setWindowTitle(Strings::loadString(StringId::TeamServerOpenCaption));
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     auto* filters = new QHBoxLayout;
     auto addFilter = [&](int labelId, QWidget* field) {
@@ -58,18 +60,23 @@ TeamServerLinksDialog::TeamServerLinksDialog(const QString& address, DialogJobRu
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("teamServerName"));
     addFilter(StringId::TeamServerNameLabel, name_);
+    layout->addLayout(filters);
+    // The date and the button on a line of their own: the names keep their
+    // room on a narrow screen.
+    auto* dates = new QHBoxLayout;
     sinceOn_ = new QCheckBox(Strings::loadString(StringId::TeamServerSinceLabel), this);
     sinceOn_->setObjectName(QStringLiteral("teamServerSinceOn"));
-    filters->addWidget(sinceOn_);
+    dates->addWidget(sinceOn_);
     since_ = new QDateEdit(QDate::currentDate().addMonths(-1), this);
     since_->setObjectName(QStringLiteral("teamServerSince"));
     since_->setCalendarPopup(true);
     since_->setEnabled(false);
-    filters->addWidget(since_);
+    dates->addWidget(since_);
+    dates->addStretch(1);
     auto* search = new QPushButton(Strings::loadString(StringId::TeamServerSearch), this);
     search->setObjectName(QStringLiteral("teamServerSearch"));
-    filters->addWidget(search);
-    layout->addLayout(filters);
+    dates->addWidget(search);
+    layout->addLayout(dates);
 
     links_ = new QTreeWidget(this);
     links_->setObjectName(QStringLiteral("teamServerLinks"));
@@ -78,7 +85,7 @@ TeamServerLinksDialog::TeamServerLinksDialog(const QString& address, DialogJobRu
     links_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     links_->setHeaderLabels(Strings::loadString(StringId::TeamServerColumns).split(QLatin1Char('\t')));
     links_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    links_->setMinimumSize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 12);
+    links_->setMinimumSize(fontMetrics().averageCharWidth() * 60, fontMetrics().height() * 8);
     layout->addWidget(links_, 1);
 
     note_ = new QLabel(this);
@@ -108,6 +115,11 @@ TeamServerLinksDialog::TeamServerLinksDialog(const QString& address, DialogJobRu
     connect(links_, &QTreeWidget::itemSelectionChanged, this, [this] { updateCount(); });
     connect(links_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     updateCount();
+    // Room for every column where the screen has it; on a small one the list scrolls.
+    QSize wanted(fontMetrics().averageCharWidth() * 115, fontMetrics().height() * 24);
+    if (const QScreen* shown = screen())
+        wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(wanted.expandedTo(minimumSizeHint()));
 }
 
 OperationResult TeamServerLinksDialog::search()
