@@ -741,7 +741,7 @@ constexpr std::array kEnglish = std::to_array<EnglishString>({
     {PromptTeamServer, "Set the team server that results are published to and opened from\nTeam Server"},
     {MenuPublishToTeamServer, "P&ublish to Team Server..."},
     {PromptPublishToTeamServer, "Save the open test database and publish its links on the team server\nPublish to Team Server"},
-    {MenuOpenFromTeamServer, "Open from Team Ser&ver..."},
+    {MenuOpenFromTeamServer, "Open &from Team Server..."},
     {PromptOpenFromTeamServer, "Open links of the team server as a new document\nOpen from Team Server"},
     {TeamServerCaption, "Team Server"},
     {TeamServerAddressLabel, "&Connection string (a libpq string or URI, without a password):"},

@@ -3307,9 +3307,9 @@ Publish to Team Server</source>
 Auf Teamserver veröffentlichen</translation>
     </message>
     <message id="45654">
-        <source>Open from Team Ser&amp;ver...</source>
+        <source>Open &amp;from Team Server...</source>
         <extracomment>MenuOpenFromTeamServer</extracomment>
-        <translation>Vom Teamserver ö&amp;ffnen...</translation>
+        <translation>Vom &amp;Teamserver öffnen...</translation>
     </message>
     <message id="45655">
         <source>Open links of the team server as a new document
