@@ -5,18 +5,10 @@
 #include "cli/CliApp.h"
 #include "cli/CliOutput.h"
 #include "cli/CommandJob.h"
-#include "database/CircuitFile.h"
-#include "database/Database.h"
-#include "database/DatabaseException.h"
 #include "document/CFibrologDoc.h"
 #include "meter/DevicePortOpener.h"
-#include "server/LinkFetcher.h"
-#include "server/LinkPublisher.h"
-#include "server/PgConnection.h"
 #include "server/ServerAddress.h"
-#include "server/ServerInfo.h"
-#include "server/ServerSchema.h"
-#include "standards/StandardsCatalog.h"
+#include "server/TeamServer.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -111,20 +103,22 @@ int runServerInit(const CommandLine& line, CliContext& context)
     const QString address = serverAddress(line, context);
     if (address.isEmpty())
         return ExitError;
-    try {
-        PgConnection server(address);
-        const ServerSchema::InitOutcome outcome = ServerSchema::initialise(server);
-        if (outcome.fromVersion == outcome.toVersion)
-            context.status << "the team server's schema is version " << outcome.toVersion
-                           << " already; nothing to do\n";
-        else if (outcome.fromVersion == 0)
-            context.status << "created the team server's schema, version " << outcome.toVersion << '\n';
-        else
-            context.status << "upgraded the team server's schema from version " << outcome.fromVersion
-                           << " to " << outcome.toVersion << '\n';
-    } catch (const ServerError& e) {
-        return fail(context, e.text());
-    }
+    CommandJob job(context);
+    ServerSchema::InitOutcome outcome;
+    const OperationResult done = TeamServer(address).initialise(job.progress(), &outcome);
+    job.progress().finishLine();
+    if (done.isCancelled())
+        return job.cancelledExit(context);
+    if (!done)
+        return fail(context, done.message());
+    if (outcome.fromVersion == outcome.toVersion)
+        context.status << "the team server's schema is version " << outcome.toVersion
+                       << " already; nothing to do\n";
+    else if (outcome.fromVersion == 0)
+        context.status << "created the team server's schema, version " << outcome.toVersion << '\n';
+    else
+        context.status << "upgraded the team server's schema from version " << outcome.fromVersion << " to "
+                       << outcome.toVersion << '\n';
     return ExitOk;
 }
 
@@ -133,25 +127,27 @@ int runServerInfo(const CommandLine& line, CliContext& context)
     const QString address = serverAddress(line, context);
     if (address.isEmpty())
         return ExitError;
-    try {
-        PgConnection server(address);
-        const ServerCounts counts = readServerCounts(server);
-        if (line.has(QStringLiteral("json"))) {
-            CliOutput::writeJson(context,
-                                 QJsonObject{{QStringLiteral("schema"), counts.schema},
-                                             {QStringLiteral("organisations"), counts.organisations},
-                                             {QStringLiteral("links"), counts.links},
-                                             {QStringLiteral("fibers"), counts.fibers},
-                                             {QStringLiteral("custom_standards"), counts.customStandards}});
-        } else {
-            context.out << "schema " << counts.schema << '\n'
-                        << "organisations " << counts.organisations << '\n'
-                        << "links " << counts.links << '\n'
-                        << "fibers " << counts.fibers << '\n'
-                        << "custom_standards " << counts.customStandards << '\n';
-        }
-    } catch (const ServerError& e) {
-        return fail(context, e.text());
+    CommandJob job(context);
+    ServerCounts counts;
+    const OperationResult read = TeamServer(address).testConnection(job.progress(), &counts);
+    job.progress().finishLine();
+    if (read.isCancelled())
+        return job.cancelledExit(context);
+    if (!read)
+        return fail(context, read.message());
+    if (line.has(QStringLiteral("json"))) {
+        CliOutput::writeJson(context,
+                             QJsonObject{{QStringLiteral("schema"), counts.schema},
+                                         {QStringLiteral("organisations"), counts.organisations},
+                                         {QStringLiteral("links"), counts.links},
+                                         {QStringLiteral("fibers"), counts.fibers},
+                                         {QStringLiteral("custom_standards"), counts.customStandards}});
+    } else {
+        context.out << "schema " << counts.schema << '\n'
+                    << "organisations " << counts.organisations << '\n'
+                    << "links " << counts.links << '\n'
+                    << "fibers " << counts.fibers << '\n'
+                    << "custom_standards " << counts.customStandards << '\n';
     }
     return ExitOk;
 }
@@ -162,24 +158,19 @@ int runPublish(const CommandLine& line, CliContext& context)
     const QString address = serverAddress(line, context);
     if (address.isEmpty())
         return ExitError;
-    // Read-only, with a shared lock: a file another program is writing is refused.
-    Database db;
-    StandardsCatalog catalogue;
-    QString standardsProblem;
-    const OperationResult opened = CircuitFile::open(file, db, catalogue, &standardsProblem);
-    if (!opened)
-        return fail(context, opened.message());
-    try {
-        PgConnection server(address);
-        const PublishCounts counts = LinkPublisher::publish(server, db);
-        context.status << "published " << counts.links << (counts.links == 1 ? " link, " : " links, ")
-                       << counts.fibers << (counts.fibers == 1 ? " circuit; " : " circuits; ")
-                       << counts.replaced << " replaced\n";
-    } catch (const ServerError& e) {
-        return fail(context, e.text() + QStringLiteral(" (nothing was published)"));
-    } catch (const DatabaseException& e) {
-        return fail(context, QStringLiteral("%1: %2 (nothing was published)").arg(file, e.description()));
-    }
+    // Ctrl+C or SIGTERM stops the publish, also while it waits for another
+    // one; the server then stays as it was.
+    CommandJob job(context);
+    PublishCounts counts;
+    const OperationResult published = TeamServer(address).publish(file, job.progress(), &counts);
+    job.progress().finishLine();
+    if (published.isCancelled())
+        return job.cancelledExit(context);
+    if (!published)
+        return fail(context, published.message());
+    context.status << "published " << counts.links << (counts.links == 1 ? " link, " : " links, ")
+                   << counts.fibers << (counts.fibers == 1 ? " circuit; " : " circuits; ") << counts.replaced
+                   << " replaced\n";
     return ExitOk;
 }
 
@@ -200,6 +191,9 @@ int runFetch(const CommandLine& line, CliContext& context)
     if (address.isEmpty())
         return ExitError;
 
+    // From here Ctrl+C or SIGTERM cancels: the temporary folder goes with
+    // the command's return, and the target is only written at its end.
+    CommandJob job(context);
     // The links come down into a test database of their own, which is then
     // stored into the target as an import stores a file: a new file, or
     // merged into an existing one with its safety (nothing changes unless
@@ -208,27 +202,27 @@ int runFetch(const CommandLine& line, CliContext& context)
     if (!folder.isValid())
         return fail(context, QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
     const QString downloaded = folder.filePath(QStringLiteral("fetched.mdb"));
-    try {
-        PgConnection server(address);
-        const FetchCounts counts = LinkFetcher::fetchInto(server, filter, downloaded);
-        if (counts.links == 0)
-            return fail(context,
-                        QStringLiteral("no link on the team server matches; %1 was not changed").arg(target));
-        context.status << "fetched " << counts.links << (counts.links == 1 ? " link, " : " links, ")
-                       << counts.fibers << (counts.fibers == 1 ? " circuit\n" : " circuits\n");
-    } catch (const ServerError& e) {
-        return fail(context, e.text());
-    } catch (const DatabaseException& e) {
-        return fail(context, e.description());
-    }
+    FetchCounts counts;
+    const OperationResult fetched = TeamServer(address).fetch(filter, downloaded, job.progress(), &counts);
+    job.progress().finishLine();
+    if (fetched.isCancelled())
+        return job.cancelledExit(context);
+    if (!fetched)
+        return fail(context, fetched.message());
+    if (counts.links == 0)
+        return fail(context,
+                    QStringLiteral("no link on the team server matches; %1 was not changed").arg(target));
+    context.status << "fetched " << counts.links << (counts.links == 1 ? " link, " : " links, ")
+                   << counts.fibers << (counts.fibers == 1 ? " circuit\n" : " circuits\n");
 
-    CommandJob job(context);
     ConsolePrompt prompt(context.err);
     NullStatusSink sink;
     DevicePortOpener ports;
     CFibrologDoc document(prompt, sink, ports);
     prompt.answerMergeOverwrite(PromptAnswer::Merge);
     const OperationResult loaded = document.loadFile(downloaded);
+    if (loaded.isCancelled())
+        return job.cancelledExit(context);
     if (!loaded)
         return fail(context, loaded.message());
     return saveDocumentInto(document, target, context, &job);

@@ -154,6 +154,7 @@ CMainFrame::CMainFrame(FrameServices services, QWidget* parent)
     buildMenus();
     buildToolbar();
     buildExportCommands();
+    buildTeamServerCommands();
 
     connect(view_, &CFibrologView::stateChanged, this, &CMainFrame::updateCommands);
     connect(document_.get(), &CFibrologDoc::pathChanged, this, &CMainFrame::updateTitle);

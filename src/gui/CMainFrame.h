@@ -144,6 +144,18 @@ private:
     // saying so, when the choice leaves no circuit.
     PrintChoiceTab* addPrintChoice(QPrintDialog& dialog);
     bool chosePrintReport(const PrintChoiceTab& tab, std::unique_ptr<PagedReport>& chosen);
+    // File > Team Server..., Publish to Team Server..., Open from Team Server...
+    // (CMainFrameTeamServer.cpp).
+    void buildTeamServerCommands();
+    void updateTeamServerCommands();
+    // The team server's address; empty after saying why there is none (and
+    // offering File > Team Server when none is set).
+    QString teamServerAddress();
+    // True when a server was chosen (or kept) with OK.
+    bool chooseTeamServer();
+    void publishToTeamServer();
+    void openFromTeamServer();
+
     // The current circuit's link ID, empty without circuits.
     QString currentLinkId() const;
 

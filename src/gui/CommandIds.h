@@ -54,5 +54,8 @@ enum : int
     EditRedo = 45553,
     SerialPort = 45577,
     UserGuide = 45640,
+    TeamServerSettings = 45651,
+    PublishToTeamServer = 45653,
+    OpenFromTeamServer = 45655,
 };
 } // namespace CommandIds

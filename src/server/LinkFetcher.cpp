@@ -80,11 +80,16 @@ FetchCounts LinkFetcher::fetchInto(PgConnection& server, const FetchFilter& filt
         params.add(filter.since.toString(Qt::ISODate));
     else
         params.addNull();
+    if (filter.linkIds.isEmpty())
+        params.addNull();
+    else
+        params.add(textArray(filter.linkIds));
     server.execute("CREATE TEMP TABLE chosen_links ON COMMIT DROP AS SELECT l.id, l.organisation_id, "
                    "l.custom_standard_id FROM links l LEFT JOIN organisations o ON o.id = l.organisation_id "
                    "WHERE ($1::text[] IS NULL OR l.identity_name = ANY ($1::text[])) "
                    "AND ($2::text IS NULL OR lower(o.name) = lower($2::text)) "
-                   "AND ($3::date IS NULL OR l.test_date >= $3::date)",
+                   "AND ($3::date IS NULL OR l.test_date >= $3::date) "
+                   "AND ($4::uuid[] IS NULL OR l.id = ANY ($4::uuid[]))",
                    params);
 
     createTestDatabase(path, kCurrentSchemaVersion);

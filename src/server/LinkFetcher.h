@@ -12,6 +12,7 @@ struct FetchFilter
     QStringList linkNames; // compared as a link's identity compares them
     QString company;       // an organisation's name, without regard to case
     QDate since;           // links tested on or after this day
+    QStringList linkIds;   // the server's ids of the links (as listed for choosing)
 };
 
 // What a fetch wrote.

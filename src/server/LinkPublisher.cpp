@@ -1,5 +1,8 @@
 #include "server/LinkPublisher.h"
 
+#include "app/JobProgress.h"
+#include "app/StringIds.h"
+#include "app/StringTable.h"
 #include "database/Database.h"
 #include "database/Statement.h"
 #include "server/PgConnection.h"
@@ -11,6 +14,13 @@
 namespace {
 
 const char* const kPublishLock = "SELECT pg_advisory_xact_lock(7270110002)";
+const char* const kPublishLockIfFree = "SELECT pg_try_advisory_xact_lock(7270110002)";
+
+void report(JobProgress* progress, const QString& what)
+{
+    if (progress)
+        progress->report(what, 0, -1);
+}
 
 // Rows of a file's table in COPY's text format, `extra` adding fields of its
 // own at the end of each row.
@@ -87,7 +97,7 @@ long long count(PgConnection& server, const char* sql)
 
 } // namespace
 
-PublishCounts LinkPublisher::publish(PgConnection& server, Database& file)
+PublishCounts LinkPublisher::publish(PgConnection& server, Database& file, JobProgress* progress)
 {
     ServerSchema::requireCurrent(server);
     if (!file.hasTable(QStringLiteral("Site")) || !file.hasTable(QStringLiteral("Company")) ||
@@ -97,7 +107,12 @@ PublishCounts LinkPublisher::publish(PgConnection& server, Database& file)
     const QHash<QByteArray, QString> serials = serialsByOrganisation(file);
 
     PgTransaction transaction(server);
-    server.execute(kPublishLock);
+    // The user is told when another publish makes this one wait.
+    if (server.execute(kPublishLockIfFree).text(0, 0) != QLatin1String("t")) {
+        report(progress, Strings::loadString(StringId::TeamServerWaitingForPublish));
+        server.execute(kPublishLock);
+    }
+    report(progress, Strings::loadString(StringId::TeamServerSendingLinks));
     server.execute("CREATE TEMP TABLE incoming_organisations (LIKE organisations) ON COMMIT DROP;"
                    "CREATE TEMP TABLE incoming_links (LIKE links INCLUDING DEFAULTS) ON COMMIT DROP;"
                    "CREATE TEMP TABLE incoming_standards (LIKE custom_standards) ON COMMIT DROP");
@@ -157,6 +172,10 @@ PublishCounts LinkPublisher::publish(PgConnection& server, Database& file)
                    "excluded.standard_number, name = excluded.name, max_distance = excluded.max_distance, "
                    "max_loss = excluded.max_loss, attenuation = excluded.attenuation, "
                    "connector_loss = excluded.connector_loss, splice_loss = excluded.splice_loss");
+    report(progress, Strings::formatMessage(Strings::loadString(StringId::TeamServerSendingCircuits),
+                                            {QString::number(file.hasTable(QStringLiteral("Fiber"))
+                                                                 ? file.countRows(QStringLiteral("Fiber"))
+                                                                 : 0)}));
     counts.fibers = copyTable(server, file, fibersMap(), "fibers", {}, [](auto&) {});
     // What only the replaced links used goes with them, as in a local merge.
     server.execute("DELETE FROM organisations o WHERE o.id IN (SELECT organisation_id FROM replaced_links) "

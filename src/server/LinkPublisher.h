@@ -1,6 +1,7 @@
 #pragma once
 
 class Database;
+class JobProgress;
 class PgConnection;
 
 // What a publish put on the team server.
@@ -20,9 +21,10 @@ struct PublishCounts
 // used go with them. Publishes wait for each other on the server (one lock
 // for the transaction), so two at once both land, one after the other,
 // without a retry and without a deadlock; readers never wait for them.
-// Throws ServerError.
+// Says what it does through `progress` (waiting for another publish too);
+// the connection's job stops it. Throws ServerError.
 class LinkPublisher
 {
 public:
-    static PublishCounts publish(PgConnection& server, Database& file);
+    static PublishCounts publish(PgConnection& server, Database& file, JobProgress* progress = nullptr);
 };

@@ -2,7 +2,30 @@
 
 #include <libpq-fe.h>
 
+#include <QElapsedTimer>
+
+#include <poll.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+#include "app/JobProgress.h"
+
 namespace {
+
+// How often a wait looks at the job's cancel flag.
+constexpr int kSliceMs = 100;
+// How long a cancelled statement's answer, and a rollback's, are waited for
+// before the connection is closed instead.
+constexpr int kCancelAnswerMs = 5000;
+constexpr int kRollbackAnswerMs = 10000;
+
+void freeCancel(pg_cancel* request)
+{
+    if (request)
+        PQfreeCancel(request);
+}
 
 // libpq's messages run over several lines ("connection ... failed: ...\n\tIs
 // the server running ..."); the user is told the first, which names the cause.
@@ -70,21 +93,13 @@ long long PgResult::integer(int row, int column) const
     return QByteArray(PQgetvalue(result_.get(), row, column)).toLongLong();
 }
 
-PgConnection::PgConnection(const QString& conninfo)
+PgConnection::PgConnection(const QString& conninfo, const JobProgress* watch) : watch_(watch)
 {
-    conn_ = PQconnectdb(conninfo.toUtf8().constData());
-    if (!conn_)
-        throw ServerError(QStringLiteral("cannot connect to the team server: out of memory"));
-    if (PQstatus(conn_) != CONNECTION_OK) {
-        const QString why = firstLine(PQerrorMessage(conn_));
-        PQfinish(conn_);
-        conn_ = nullptr;
-        throw ServerError(QStringLiteral("cannot connect to the team server: %1").arg(why));
-    }
+    connect(conninfo);
     // Texts travel as UTF-8 and dates in ISO form whatever the server's
     // defaults; a float keeps every digit; a statement never waits forever
     // on a lock held by a stalled client.
-    PQsetClientEncoding(conn_, "UTF8");
+    execute("SET client_encoding TO 'UTF8'");
     execute("SET datestyle TO ISO, YMD");
     execute("SET extra_float_digits TO 3");
     execute("SET lock_timeout TO '120s'");
@@ -92,24 +107,189 @@ PgConnection::PgConnection(const QString& conninfo)
 
 PgConnection::~PgConnection()
 {
+    abandon();
+}
+
+void PgConnection::connect(const QString& conninfo)
+{
+    const QByteArray info = conninfo.toUtf8();
+    const char* const keywords[] = {"dbname", "fallback_application_name", nullptr};
+    const char* const values[] = {info.constData(), "fibrolog", nullptr};
+    conn_ = PQconnectStartParams(keywords, values, 1);
+    if (!conn_)
+        throw ServerError(QStringLiteral("cannot connect to the team server: out of memory"));
+    // A connection made step by step keeps libpq's connect_timeout only if
+    // the caller does, as the blocking connect would.
+    int limitMs = -1;
+    if (PQconninfoOption* options = PQconninfo(conn_)) {
+        for (const PQconninfoOption* option = options; option->keyword; ++option) {
+            if (qstrcmp(option->keyword, "connect_timeout") == 0 && option->val) {
+                const int seconds = std::atoi(option->val);
+                if (seconds > 0)
+                    limitMs = std::max(seconds, 2) * 1000;
+            }
+        }
+        PQconninfoFree(options);
+    }
+    QElapsedTimer elapsed;
+    elapsed.start();
+    PostgresPollingStatusType state = PGRES_POLLING_WRITING;
+    while (PQstatus(conn_) != CONNECTION_BAD && state != PGRES_POLLING_OK && state != PGRES_POLLING_FAILED) {
+        const short events = state == PGRES_POLLING_READING ? POLLIN : POLLOUT;
+        const int remaining =
+            limitMs < 0 ? -1 : static_cast<int>(std::max<qint64>(0, limitMs - elapsed.elapsed()));
+        const Ready ready = waitForSocket(events, true, remaining);
+        if (ready == Ready::Cancelled) {
+            abandon();
+            throw ServerCancelled();
+        }
+        if (ready == Ready::TimedOut) {
+            abandon();
+            throw ServerError(QStringLiteral("cannot connect to the team server: no answer within %1 seconds")
+                                  .arg(limitMs / 1000));
+        }
+        state = PQconnectPoll(conn_);
+    }
+    if (PQstatus(conn_) != CONNECTION_OK) {
+        const QString why = firstLine(PQerrorMessage(conn_));
+        abandon();
+        throw ServerError(QStringLiteral("cannot connect to the team server: %1").arg(why));
+    }
+}
+
+void PgConnection::abandon()
+{
     if (conn_)
         PQfinish(conn_);
+    conn_ = nullptr;
+}
+
+void PgConnection::throwIfCancelled() const
+{
+    if (watch_ && watch_->isCancelled())
+        throw ServerCancelled();
+}
+
+PgConnection::Ready PgConnection::waitForSocket(short events, bool watchCancel, int remainingMs) const
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (;;) {
+        if (watchCancel && watch_ && watch_->isCancelled())
+            return Ready::Cancelled;
+        int slice = kSliceMs;
+        if (remainingMs >= 0) {
+            const qint64 left = remainingMs - elapsed.elapsed();
+            if (left <= 0)
+                return Ready::TimedOut;
+            slice = static_cast<int>(std::min<qint64>(slice, left));
+        }
+        pollfd socket{PQsocket(conn_), events, 0};
+        // Without a socket, or with one that fails, libpq says what went
+        // wrong at its next step.
+        if (socket.fd < 0)
+            return Ready::Yes;
+        const int ready = ::poll(&socket, 1, slice);
+        if (ready > 0 || (ready < 0 && errno != EINTR))
+            return Ready::Yes;
+    }
+}
+
+void PgConnection::cancelOnServer()
+{
+    // The server stops the statement (a wait for a lock too) at once; its
+    // answer, an error, then ends the wait for the result.
+    const std::unique_ptr<pg_cancel, void (*)(pg_cancel*)> request(PQgetCancel(conn_), &freeCancel);
+    char why[256] = {};
+    if (request)
+        PQcancel(request.get(), why, static_cast<int>(sizeof why));
 }
 
 PgResult PgConnection::execute(const char* sql)
 {
-    return check(PQexec(conn_, sql), sql);
+    return run(sql, nullptr, Waiting{});
 }
 
 PgResult PgConnection::execute(const char* sql, const PgParams& params)
 {
-    return check(PQexecParams(conn_, sql, params.count(), nullptr, params.pointers(), nullptr, nullptr, 0),
-                 sql);
+    return run(sql, &params, Waiting{});
 }
 
-PgResult PgConnection::check(pg_result* raw, const char* what)
+PgResult PgConnection::run(const char* sql, const PgParams* params, Waiting waiting)
 {
-    PgResult result(raw);
+    if (!conn_)
+        throw ServerError(QStringLiteral("the connection to the team server was lost"));
+    if (waiting.watchCancel)
+        throwIfCancelled();
+    const int sent = params ? PQsendQueryParams(conn_, sql, params->count(), nullptr, params->pointers(),
+                                                nullptr, nullptr, 0)
+                            : PQsendQuery(conn_, sql);
+    if (sent != 1)
+        fail(firstLine(PQerrorMessage(conn_)));
+    return check(collect(waiting), sql);
+}
+
+PgResult PgConnection::collect(Waiting waiting)
+{
+    PgResult kept;
+    PgResult failure;
+    bool cancelled = false;
+    int limitMs = waiting.limitMs;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (;;) {
+        while (PQisBusy(conn_)) {
+            const int remaining =
+                limitMs < 0 ? -1 : static_cast<int>(std::max<qint64>(0, limitMs - elapsed.elapsed()));
+            const Ready ready = waitForSocket(POLLIN, waiting.watchCancel && !cancelled, remaining);
+            if (ready == Ready::Cancelled) {
+                cancelled = true;
+                cancelOnServer();
+                limitMs = kCancelAnswerMs;
+                elapsed.restart();
+                continue;
+            }
+            if (ready == Ready::TimedOut) {
+                // Closing the connection ends the session and its transaction on the server.
+                abandon();
+                if (cancelled)
+                    throw ServerCancelled();
+                throw ServerError(QStringLiteral("the team server did not answer in time"));
+            }
+            if (PQconsumeInput(conn_) != 1) {
+                if (cancelled) {
+                    abandon();
+                    throw ServerCancelled();
+                }
+                fail(firstLine(PQerrorMessage(conn_)));
+            }
+        }
+        pg_result* raw = PQgetResult(conn_);
+        if (!raw)
+            break;
+        const ExecStatusType status = PQresultStatus(raw);
+        PgResult result(raw);
+        // A COPY goes on with its data; there is no end of results to wait for yet.
+        if (status == PGRES_COPY_IN || status == PGRES_COPY_OUT || status == PGRES_COPY_BOTH) {
+            kept = std::move(result);
+            break;
+        }
+        // Of several statements, the first failure says why (the server skips the rest).
+        if (status == PGRES_FATAL_ERROR || status == PGRES_BAD_RESPONSE) {
+            if (!failure.get())
+                failure = std::move(result);
+        } else {
+            kept = std::move(result);
+        }
+    }
+    if (cancelled)
+        throw ServerCancelled();
+    return failure.get() ? std::move(failure) : std::move(kept);
+}
+
+PgResult PgConnection::check(PgResult result, const char* what)
+{
+    pg_result* raw = result.get();
     const ExecStatusType status = raw ? PQresultStatus(raw) : PGRES_FATAL_ERROR;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_COPY_IN) {
         lastState_.clear();
@@ -125,18 +305,24 @@ PgResult PgConnection::check(pg_result* raw, const char* what)
 
 void PgConnection::fail(const QString& what)
 {
-    if (PQstatus(conn_) != CONNECTION_OK)
+    if (!conn_ || PQstatus(conn_) != CONNECTION_OK)
         throw ServerError(QStringLiteral("the connection to the team server was lost: %1").arg(what));
     throw ServerError(QStringLiteral("the team server refused: %1").arg(what));
 }
 
 void PgConnection::beginCopy(const char* sql)
 {
-    check(PQexec(conn_, sql), sql);
+    run(sql, nullptr, Waiting{});
 }
 
 void PgConnection::putCopyData(const QByteArray& rows)
 {
+    if (watch_ && watch_->isCancelled()) {
+        // The COPY ends with an error, so the connection can roll back.
+        PQputCopyEnd(conn_, "cancelled by the user");
+        collect(Waiting{false, kCancelAnswerMs});
+        throw ServerCancelled();
+    }
     if (PQputCopyData(conn_, rows.constData(), static_cast<int>(rows.size())) != 1)
         fail(firstLine(PQerrorMessage(conn_)));
 }
@@ -145,10 +331,8 @@ void PgConnection::endCopy()
 {
     if (PQputCopyEnd(conn_, nullptr) != 1)
         fail(firstLine(PQerrorMessage(conn_)));
-    // The COPY's own outcome, then the end of its results.
-    PgResult outcome = check(PQgetResult(conn_), "COPY");
-    while (pg_result* more = PQgetResult(conn_))
-        PQclear(more);
+    // The COPY's own outcome, once the server has stored every row.
+    check(collect(Waiting{}), "COPY");
 }
 
 PgTransaction::PgTransaction(PgConnection& connection) : connection_(connection)
@@ -160,8 +344,10 @@ PgTransaction::~PgTransaction()
 {
     if (!open_)
         return;
+    // Also after a cancel, and never for longer than a moment: a connection
+    // that does not answer is closed, which ends the transaction on the server.
     try {
-        connection_.execute("ROLLBACK");
+        connection_.run("ROLLBACK", nullptr, PgConnection::Waiting{false, kRollbackAnswerMs});
     } catch (const ServerError&) {
         // A lost connection rolls the transaction back on the server itself.
     }
@@ -169,7 +355,10 @@ PgTransaction::~PgTransaction()
 
 void PgTransaction::commit()
 {
-    connection_.execute("COMMIT");
+    // The last moment a cancel still leaves the server as it was; once the
+    // COMMIT is sent, its outcome is waited for, whatever the user asks.
+    connection_.throwIfCancelled();
+    connection_.run("COMMIT", nullptr, PgConnection::Waiting{false, -1});
     open_ = false;
 }
 

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+class JobProgress;
+struct pg_cancel;
 struct pg_conn;
 struct pg_result;
 
@@ -17,6 +19,14 @@ class ServerError : public std::runtime_error
 public:
     explicit ServerError(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString text() const { return QString::fromStdString(what()); }
+};
+
+// The job watching the connection was cancelled while it waited or before
+// it sent anything; the open transaction is then rolled back, never committed.
+class ServerCancelled : public ServerError
+{
+public:
+    ServerCancelled() : ServerError(QStringLiteral("cancelled")) {}
 };
 
 // One statement's parameters, each text or SQL NULL, sent apart from the
@@ -41,6 +51,7 @@ class PgResult
 {
 public:
     explicit PgResult(pg_result* result = nullptr) : result_(result, &freeResult) {}
+    pg_result* get() const { return result_.get(); }
     int rows() const;
     bool isNull(int row, int column) const;
     QString text(int row, int column) const;
@@ -55,10 +66,17 @@ private:
 // One connection to the server, closed when it goes. The conninfo is a
 // libpq connection string or URI; the password comes from libpq's own means
 // (~/.pgpass, PGPASSFILE, a service file). Every failure throws ServerError.
+//
+// With a job to watch, every wait (for the server to answer the connection,
+// for a statement, for a lock another client holds) looks at the job's cancel
+// flag a few times a second: once it is set, the running statement is
+// cancelled on the server and ServerCancelled is thrown, so a server that
+// does not answer never holds the user. The job is only read, from the
+// thread the connection is used on.
 class PgConnection
 {
 public:
-    explicit PgConnection(const QString& conninfo);
+    explicit PgConnection(const QString& conninfo, const JobProgress* watch = nullptr);
     ~PgConnection();
     PgConnection(const PgConnection&) = delete;
     PgConnection& operator=(const PgConnection&) = delete;
@@ -76,11 +94,36 @@ public:
     // The server's SQLSTATE of the last failure ("40001"...), empty if none.
     const QByteArray& lastState() const { return lastState_; }
 
+    // Throws ServerCancelled when the watched job has been cancelled.
+    void throwIfCancelled() const;
+
 private:
-    PgResult check(pg_result* result, const char* what);
+    friend class PgTransaction;
+    enum class Ready
+    {
+        Yes,
+        Cancelled,
+        TimedOut,
+    };
+    // How a statement is waited for: watching the job's cancel, or (for the
+    // end of a transaction) not, and for at most `limitMs` (-1: no limit).
+    struct Waiting
+    {
+        bool watchCancel = true;
+        int limitMs = -1;
+    };
+
+    void connect(const QString& conninfo);
+    PgResult run(const char* sql, const PgParams* params, Waiting waiting);
+    PgResult collect(Waiting waiting);
+    Ready waitForSocket(short events, bool watchCancel, int remainingMs) const;
+    void cancelOnServer();
+    void abandon();
+    PgResult check(PgResult result, const char* what);
     [[noreturn]] void fail(const QString& what);
 
     pg_conn* conn_ = nullptr;
+    const JobProgress* watch_ = nullptr;
     QByteArray lastState_;
 };
 

@@ -80,7 +80,7 @@ protected:
 
     static CliResult finish(QProcess* process)
     {
-        EXPECT_TRUE(process->waitForFinished(120000));
+        EXPECT_TRUE(process->state() == QProcess::NotRunning || process->waitForFinished(120000));
         CliResult run;
         run.status = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
         run.out = QString::fromUtf8(process->readAllStandardOutput());
@@ -425,4 +425,84 @@ TEST_F(ServerTest, KilledPublishLeavesTheServerUnchanged)
     const CliResult next = cli({"publish", path("b.mdb"), "--server", server_});
     EXPECT_EQ(next.status, ExitOk) << next.err.toStdString();
     EXPECT_NE(info(), before);
+}
+
+TEST_F(ServerTest, CtrlCStopsAWaitingPublishOrFetchAndLeavesNothing)
+{
+    ASSERT_EQ(cli({"server-init", "--server", server_}).status, ExitOk);
+    ASSERT_TRUE(importSample("lintel-v2_5.kav", path("a.mdb")));
+    ASSERT_TRUE(importSample("pendra-v2_20.kav", path("b.mdb")));
+    ASSERT_EQ(cli({"publish", path("a.mdb"), "--server", server_}).status, ExitOk);
+    const QJsonObject before = info();
+
+    // Each command waits for what the test holds (another publisher's lock,
+    // the links table) when the signal comes; it must stop while the test
+    // still holds it, change nothing and leave no temporary file.
+    struct Case
+    {
+        QStringList arguments;
+        QString hold;    // what the test's own session takes first
+        QString waitsIn; // the start of the statement the command then waits in
+        int signal;
+        int status;
+    };
+    const std::vector<Case> cases = {
+        {{"publish", path("b.mdb")},
+         "SELECT pg_advisory_xact_lock(7270110002)",
+         "SELECT pg_advisory_xact_lock",
+         SIGINT,
+         130},
+        {{"fetch", path("fetched.mdb")},
+         "LOCK TABLE links IN ACCESS EXCLUSIVE MODE",
+         "CREATE TEMP TABLE chosen_links",
+         SIGINT,
+         130},
+        {{"publish", path("b.mdb")},
+         "SELECT pg_advisory_xact_lock(7270110002)",
+         "SELECT pg_advisory_xact_lock",
+         SIGTERM,
+         143},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.arguments.join(' ').toStdString());
+        QProcess locker;
+        locker.start(psqlPath_, {"-X", "-q", "-A", "-t", "-d", server_});
+        ASSERT_TRUE(locker.waitForStarted());
+        locker.write(("BEGIN; " + test.hold + "; SELECT 'locked';\n").toUtf8());
+        while (!locker.readAllStandardOutput().contains("locked"))
+            ASSERT_TRUE(locker.waitForReadyRead(30000));
+
+        const QString temp = path("tmp-" + QString::number(&test - cases.data()));
+        ASSERT_TRUE(QDir().mkpath(temp));
+        QProcessEnvironment env = env_;
+        env.insert(QStringLiteral("TMPDIR"), temp);
+        QProcess* command = start(test.arguments + QStringList{"--server", server_}, env);
+        const QString waiting =
+            QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE wait_event_type = 'Lock' AND query "
+                           "LIKE '%1%'")
+                .arg(test.waitsIn);
+        for (int tries = 0; sql(waiting) != "1"; ++tries) {
+            ASSERT_LT(tries, 600) << "the command never waited";
+            QThread::msleep(100);
+        }
+        ::kill(static_cast<pid_t>(command->processId()), test.signal);
+        // While the test still holds the lock: the command stopped waiting by itself.
+        const bool ended = command->waitForFinished(10000);
+        if (!ended)
+            command->kill();
+        const CliResult stopped = finish(command);
+        ASSERT_TRUE(ended) << "the command went on waiting";
+        EXPECT_EQ(stopped.status, test.status) << stopped.err.toStdString();
+        EXPECT_TRUE(stopped.err.contains("Cancelled; nothing was changed.")) << stopped.err.toStdString();
+        EXPECT_EQ(sql(waiting), "0");
+        locker.write("COMMIT;\n");
+        locker.closeWriteChannel();
+        ASSERT_TRUE(locker.waitForFinished(30000));
+
+        EXPECT_EQ(info(), before);
+        EXPECT_EQ(sql("SELECT count(*) FROM publications"), "1");
+        EXPECT_FALSE(QFile::exists(path("fetched.mdb")));
+        EXPECT_EQ(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                  QStringList());
+    }
 }

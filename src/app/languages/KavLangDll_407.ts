@@ -3282,5 +3282,212 @@ Benutzerhandbuch</translation>
         <translation>Das Benutzerhandbuch %1 konnte nicht geöffnet werden: Es wurde kein Webbrowser gefunden.</translation>
     </message>
     <!-- The team server (45650-45699) -->
+    <message id="45650">
+        <source>Tea&amp;m Server...</source>
+        <extracomment>MenuTeamServer</extracomment>
+        <translation>Tea&amp;mserver...</translation>
+    </message>
+    <message id="45651">
+        <source>Set the team server that results are published to and opened from
+Team Server</source>
+        <extracomment>PromptTeamServer</extracomment>
+        <translation>Den Teamserver einstellen, auf dem Ergebnisse veröffentlicht und von dem sie geöffnet werden
+Teamserver</translation>
+    </message>
+    <message id="45652">
+        <source>P&amp;ublish to Team Server...</source>
+        <extracomment>MenuPublishToTeamServer</extracomment>
+        <translation>Auf Teamserver &amp;veröffentlichen...</translation>
+    </message>
+    <message id="45653">
+        <source>Save the open test database and publish its links on the team server
+Publish to Team Server</source>
+        <extracomment>PromptPublishToTeamServer</extracomment>
+        <translation>Die offene Testdatenbank speichern und ihre Strecken auf dem Teamserver veröffentlichen
+Auf Teamserver veröffentlichen</translation>
+    </message>
+    <message id="45654">
+        <source>Open &amp;from Team Server...</source>
+        <extracomment>MenuOpenFromTeamServer</extracomment>
+        <translation>Vom &amp;Teamserver öffnen...</translation>
+    </message>
+    <message id="45655">
+        <source>Open links of the team server as a new document
+Open from Team Server</source>
+        <extracomment>PromptOpenFromTeamServer</extracomment>
+        <translation>Strecken des Teamservers als neues Dokument öffnen
+Vom Teamserver öffnen</translation>
+    </message>
+    <message id="45656">
+        <source>Team Server</source>
+        <extracomment>TeamServerCaption</extracomment>
+        <translation>Teamserver</translation>
+    </message>
+    <message id="45657">
+        <source>&amp;Connection string (a libpq string or URI, without a password):</source>
+        <extracomment>TeamServerAddressLabel</extracomment>
+        <translation>&amp;Verbindungszeichenfolge (libpq-Zeichenfolge oder URI, ohne Kennwort):</translation>
+    </message>
+    <message id="45658">
+        <source>Left empty, FIBROLOG_SERVER is used: %1</source>
+        <extracomment>TeamServerEmptyUsesEnvironment</extracomment>
+        <translation>Bleibt das Feld leer, wird FIBROLOG_SERVER verwendet: %1</translation>
+    </message>
+    <message id="45659">
+        <source>Left empty, no team server is used.</source>
+        <extracomment>TeamServerEmptyIsNone</extracomment>
+        <translation>Bleibt das Feld leer, wird kein Teamserver verwendet.</translation>
+    </message>
+    <message id="45660">
+        <source>The password comes from ~/.pgpass, PGPASSFILE or a service file.</source>
+        <extracomment>TeamServerPasswordNote</extracomment>
+        <translation>Das Kennwort kommt aus ~/.pgpass, PGPASSFILE oder einer Dienstdatei.</translation>
+    </message>
+    <message id="45661">
+        <source>&amp;Test</source>
+        <extracomment>TeamServerTest</extracomment>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message id="45662">
+        <source>Connected: schema %1, %2 links, %3 circuits</source>
+        <extracomment>TeamServerConnected</extracomment>
+        <translation>Verbunden: Schema %1, %2 Strecken, %3 Fasern</translation>
+    </message>
+    <message id="45663">
+        <source>Not connected: %1</source>
+        <extracomment>TeamServerNotConnected</extracomment>
+        <translation>Nicht verbunden: %1</translation>
+    </message>
+    <message id="45664">
+        <source>Connecting to the team server</source>
+        <extracomment>TeamServerConnecting</extracomment>
+        <translation>Verbindung zum Teamserver wird hergestellt</translation>
+    </message>
+    <message id="45665">
+        <source>Waiting for another publish to finish</source>
+        <extracomment>TeamServerWaitingForPublish</extracomment>
+        <translation>Warten, bis eine andere Veröffentlichung beendet ist</translation>
+    </message>
+    <message id="45666">
+        <source>Sending the links</source>
+        <extracomment>TeamServerSendingLinks</extracomment>
+        <translation>Die Strecken werden gesendet</translation>
+    </message>
+    <message id="45667">
+        <source>Sending %1 circuits</source>
+        <extracomment>TeamServerSendingCircuits</extracomment>
+        <translation>%1 Fasern werden gesendet</translation>
+    </message>
+    <message id="45668">
+        <source>Publishing %1 on the team server</source>
+        <extracomment>TeamServerPublishing</extracomment>
+        <translation>%1 wird auf dem Teamserver veröffentlicht</translation>
+    </message>
+    <message id="45669">
+        <source>Published %1 links, %2 circuits; %3 replaced</source>
+        <extracomment>TeamServerPublished</extracomment>
+        <translation>%1 Strecken, %2 Fasern veröffentlicht; %3 ersetzt</translation>
+    </message>
+    <message id="45670">
+        <source>No team server is set. Set one now?</source>
+        <extracomment>TeamServerNotSet</extracomment>
+        <translation>Es ist kein Teamserver eingestellt. Jetzt einen einstellen?</translation>
+    </message>
+    <message id="45671">
+        <source>The links were not published on the team server:
+%1</source>
+        <extracomment>TeamServerPublishFailed</extracomment>
+        <translation>Die Strecken wurden nicht auf dem Teamserver veröffentlicht:
+%1</translation>
+    </message>
+    <message id="45672">
+        <source>Cancelled; the team server was not changed.</source>
+        <extracomment>TeamServerUnchanged</extracomment>
+        <translation>Abgebrochen; der Teamserver wurde nicht geändert.</translation>
+    </message>
+    <message id="45673">
+        <source>Open from Team Server</source>
+        <extracomment>TeamServerOpenCaption</extracomment>
+        <translation>Vom Teamserver öffnen</translation>
+    </message>
+    <message id="45674">
+        <source>&amp;Company:</source>
+        <extracomment>TeamServerCompanyLabel</extracomment>
+        <translation>&amp;Firma:</translation>
+    </message>
+    <message id="45675">
+        <source>Link &amp;name:</source>
+        <extracomment>TeamServerNameLabel</extracomment>
+        <translation>Strecken&amp;name:</translation>
+    </message>
+    <message id="45676">
+        <source>Tested &amp;since:</source>
+        <extracomment>TeamServerSinceLabel</extracomment>
+        <translation>Getestet &amp;seit:</translation>
+    </message>
+    <message id="45677">
+        <source>&amp;Search</source>
+        <extracomment>TeamServerSearch</extracomment>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message id="45678">
+        <source>Company	Link	Test date	Meter	Circuits	Published by	Published at</source>
+        <extracomment>TeamServerColumns</extracomment>
+        <translation>Firma	Strecke	Testdatum	Messgerät	Fasern	Veröffentlicht von	Veröffentlicht am</translation>
+    </message>
+    <message id="45679">
+        <source>%1 of %2 links selected</source>
+        <extracomment>TeamServerSelectedCount</extracomment>
+        <translation>%1 von %2 Strecken ausgewählt</translation>
+    </message>
+    <message id="45680">
+        <source>Only the first %1 matching links are listed: narrow the filter to see the others.</source>
+        <extracomment>TeamServerMoreLinks</extracomment>
+        <translation>Nur die ersten %1 passenden Strecken werden aufgeführt: Grenzen Sie den Filter ein, um die anderen zu sehen.</translation>
+    </message>
+    <message id="45681">
+        <source>Reading the links of the team server</source>
+        <extracomment>TeamServerReadingLinks</extracomment>
+        <translation>Die Strecken des Teamservers werden gelesen</translation>
+    </message>
+    <message id="45682">
+        <source>The links of the team server could not be read:
+%1</source>
+        <extracomment>TeamServerListFailed</extracomment>
+        <translation>Die Strecken des Teamservers konnten nicht gelesen werden:
+%1</translation>
+    </message>
+    <message id="45683">
+        <source>Fetching the chosen links from the team server</source>
+        <extracomment>TeamServerFetching</extracomment>
+        <translation>Die gewählten Strecken werden vom Teamserver geholt</translation>
+    </message>
+    <message id="45684">
+        <source>The links could not be fetched from the team server:
+%1</source>
+        <extracomment>TeamServerFetchFailed</extracomment>
+        <translation>Die Strecken konnten nicht vom Teamserver geholt werden:
+%1</translation>
+    </message>
+    <message id="45685">
+        <source>Opened %1 links, %2 circuits from the team server; save them where you want them.</source>
+        <extracomment>TeamServerFetched</extracomment>
+        <translation>%1 Strecken, %2 Fasern vom Teamserver geöffnet; speichern Sie sie, wo Sie sie haben möchten.</translation>
+    </message>
+    <message id="45686">
+        <source>No link on the team server matches any more; nothing was opened.</source>
+        <extracomment>TeamServerNoLinkMatches</extracomment>
+        <translation>Keine Strecke auf dem Teamserver passt mehr; es wurde nichts geöffnet.</translation>
+    </message>
+    <message id="45687">
+        <source>Cancelled; nothing was opened.</source>
+        <extracomment>TeamServerNothingOpened</extracomment>
+        <translation>Abgebrochen; es wurde nichts geöffnet.</translation>
+    </message>
+    <message id="45688">
+        <source>%1 exists already; the links are fetched into a new file only.</source>
+        <extracomment>TeamServerFileExists</extracomment>
+        <translation>%1 existiert bereits; die Strecken werden nur in eine neue Datei geholt.</translation>
+    </message>
 </context>
 </TS>
