@@ -12,6 +12,11 @@ namespace {
 
 const char* const kPublishLock = "SELECT pg_advisory_xact_lock(7270110002)";
 
+// Rows go to the server in pieces of this size while the next are read from
+// the file: the server takes in one piece while this program makes the next,
+// where pieces of a megabyte left each side waiting for the other.
+constexpr qsizetype kCopyChunk = 64 * 1024;
+
 // Rows of a file's table in COPY's text format, `extra` adding fields of its
 // own at the end of each row.
 template <typename Extra>
@@ -34,10 +39,11 @@ long long copyTable(PgConnection& server, Database& file, const TableMap& map, c
         columns += ", " + extraColumns;
     server.beginCopy(QByteArray("COPY " + target + " (" + columns + ") FROM STDIN").constData());
     QByteArray buffer;
+    buffer.reserve(kCopyChunk + 4096);
+    std::vector<std::optional<QByteArray>> values;
     long long count = 0;
     while (lease->step()) {
-        std::vector<std::optional<QByteArray>> values;
-        values.reserve(map.columns.size());
+        values.clear();
         for (std::size_t i = 0; i < map.columns.size(); ++i)
             values.push_back(ServerValues::fromLocal(*lease, static_cast<int>(i), map.columns[i], map.local));
         extra(values);
@@ -51,9 +57,9 @@ long long copyTable(PgConnection& server, Database& file, const TableMap& map, c
         }
         buffer += '\n';
         ++count;
-        if (buffer.size() > (1 << 20)) {
+        if (buffer.size() >= kCopyChunk) {
             server.putCopyData(buffer);
-            buffer.clear();
+            buffer.resize(0); // keeps its memory for the next piece
         }
     }
     lease->reset();
