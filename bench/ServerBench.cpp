@@ -31,6 +31,7 @@
 #include "server/ServerTables.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -41,6 +42,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -57,6 +60,49 @@ double median(std::vector<double> values)
     const std::size_t middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
+
+// CPU time of a process in ms from /proc (user and system); -1 when it
+// cannot be read (a server on another machine).
+double cpuMs(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // The fields after the command, which may hold spaces, in brackets.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return -1;
+    const double ticks = static_cast<double>(fields[11].toLongLong() + fields[12].toLongLong());
+    return ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// Wall time of a step, and the CPU time this program and its server
+// connection spent on it: which side took the time.
+class StepTimer
+{
+public:
+    explicit StepTimer(qint64 serverPid)
+        : serverPid_(serverPid), client_(cpuMs(QCoreApplication::applicationPid())),
+          server_(cpuMs(serverPid)), start_(Clock::now())
+    {
+    }
+    double wallMs() const { return msSince(start_); }
+    QByteArray cpuText() const
+    {
+        const double client = cpuMs(QCoreApplication::applicationPid()) - client_;
+        if (server_ < 0)
+            return "client CPU " + QByteArray::number(client, 'f', 0) + " ms";
+        return "client CPU " + QByteArray::number(client, 'f', 0) + " ms, server CPU " +
+               QByteArray::number(cpuMs(serverPid_) - server_, 'f', 0) + " ms";
+    }
+
+private:
+    qint64 serverPid_;
+    double client_;
+    double server_;
+    Clock::time_point start_;
+};
 
 struct Options
 {
@@ -125,28 +171,31 @@ QByteArray fiberRowsAsText(Database& file)
     return text;
 }
 
-double rawCopyMs(PgConnection& server, const QByteArray& rows)
+double rawCopyMs(PgConnection& server, const QByteArray& rows, qint64 serverPid)
 {
     useSchema(server, "bench_plain", true);
     server.execute("CREATE TABLE fibers (id uuid, link_id uuid, name varchar(50), power_850 numeric, "
                    "power_980 numeric, power_1300 numeric, power_1480 numeric, power_1550 numeric, "
                    "fiber_type smallint)");
-    const auto start = Clock::now();
+    const StepTimer timer(serverPid);
     server.beginCopy("COPY fibers FROM STDIN");
     constexpr qsizetype kChunk = 1 << 20;
     for (qsizetype at = 0; at < rows.size(); at += kChunk)
         server.putCopyData(rows.mid(at, kChunk));
     server.endCopy();
-    return msSince(start);
+    const double ms = timer.wallMs();
+    std::fprintf(stderr, "  raw COPY %.0f ms (%s)\n", ms, timer.cpuText().constData());
+    return ms;
 }
 
-double publishMs(PgConnection& server, Database& file, long long fibers)
+double publishMs(PgConnection& server, Database& file, long long fibers, qint64 serverPid)
 {
     useSchema(server, "bench_publish", true);
     ServerSchema::initialise(server);
-    const auto start = Clock::now();
+    const StepTimer timer(serverPid);
     const PublishCounts counts = LinkPublisher::publish(server, file);
-    const double ms = msSince(start);
+    const double ms = timer.wallMs();
+    std::fprintf(stderr, "  publish %.0f ms (%s)\n", ms, timer.cpuText().constData());
     if (counts.fibers != fibers) {
         std::fprintf(stderr, "bench-server: published %lld circuits of %lld\n", counts.fibers, fibers);
         std::exit(1);
@@ -163,13 +212,17 @@ double publishVsCopyRatio(PgConnection& server, const Options& options)
     const int links = SyntheticFile::makeMixed(path, options.publishFibers);
     Database file;
     file.open(path, false, true, kConnectString);
+    const auto reading = Clock::now();
     const QByteArray rows = fiberRowsAsText(file);
+    std::fprintf(stderr, "the file's fiber rows read and turned into COPY text in %.0f ms\n",
+                 msSince(reading));
 
+    const qint64 serverPid = server.execute("SELECT pg_backend_pid()").integer(0, 0);
     std::vector<double> publishes;
     std::vector<double> copies;
     for (int run = 1; run <= options.runs; ++run) {
-        publishes.push_back(publishMs(server, file, options.publishFibers));
-        copies.push_back(rawCopyMs(server, rows));
+        publishes.push_back(publishMs(server, file, options.publishFibers, serverPid));
+        copies.push_back(rawCopyMs(server, rows, serverPid));
         std::fprintf(stderr, "round %d: publish of %d links, %d circuits %.0f ms; raw COPY %.0f ms\n", run,
                      links, options.publishFibers, publishes.back(), copies.back());
     }
@@ -250,7 +303,7 @@ struct Definition
 // The constraints and indexes of the big tables, from the catalogue, so
 // they are made again exactly as the schema made them after the rows are in:
 // one sorted build of each index instead of 10 million random insertions
-// into it and a key look-up per row (the way pg_restore loads a dump).
+// into it (the way pg_restore loads a dump).
 std::vector<Definition> constraintsAndIndexes(PgConnection& server, bool constraints)
 {
     const PgResult rows = server.execute(
@@ -330,16 +383,43 @@ void copyLinksAndFibers(PgConnection& server, long long links, UuidMaker& uuids)
                    "FROM links");
 }
 
-// True when the schema holds the current version and the count asked for.
+// The tables, columns, indexes, constraints and triggers of a schema, its
+// name left out, so two schemas made by different versions of the program
+// compare unequal even where the version number stayed the same.
+QByteArray layoutOf(PgConnection& server, const char* schema)
+{
+    return server
+        .execute("SELECT string_agg(replace(item, $1 || '.', ''), E'\\n' ORDER BY item) FROM ("
+                 "SELECT 'column ' || table_name || '.' || column_name || ' ' || data_type || ' ' || "
+                 "is_nullable AS item FROM information_schema.columns WHERE table_schema = $1 "
+                 "UNION ALL SELECT 'index ' || indexdef FROM pg_indexes WHERE schemaname = $1 "
+                 "UNION ALL SELECT 'constraint ' || conname || ' ' || pg_get_constraintdef(oid) "
+                 "FROM pg_constraint WHERE connamespace = $1::regnamespace "
+                 "UNION ALL SELECT 'trigger ' || tgname || ' ' || pg_get_triggerdef(t.oid) FROM pg_trigger t "
+                 "JOIN pg_class c ON c.oid = t.tgrelid WHERE c.relnamespace = $1::regnamespace "
+                 "AND NOT t.tgisinternal) items",
+                 PgParams().add(QByteArray(schema)))
+        .bytes(0, 0);
+}
+
+// True when the schema was made by this program's schema and holds the
+// count asked for.
 bool fetchServerIsWhole(PgConnection& server, long long fibers)
 {
     const PgResult found = server.execute("SELECT to_regclass('bench_fetch.fibrolog_schema') IS NOT NULL");
     if (found.text(0, 0) != QLatin1String("t"))
         return false;
-    useSchema(server, "bench_fetch", false);
-    if (ServerSchema::version(server) != ServerSchema::kCurrentVersion)
+    useSchema(server, "bench_layout", true);
+    ServerSchema::initialise(server);
+    const QByteArray wanted = layoutOf(server, "bench_layout");
+    server.execute("DROP SCHEMA bench_layout CASCADE");
+    if (layoutOf(server, "bench_fetch") != wanted) {
+        std::fprintf(stderr, "the server of %lld fibers has another layout than this program's\n", fibers);
         return false;
-    return server.execute("SELECT count(*) FROM fibers").integer(0, 0) == fibers;
+    }
+    useSchema(server, "bench_fetch", false);
+    return ServerSchema::version(server) == ServerSchema::kCurrentVersion &&
+           server.execute("SELECT count(*) FROM fibers").integer(0, 0) == fibers;
 }
 
 // The rows in one transaction: a run killed midway leaves an empty schema,
@@ -357,8 +437,12 @@ void makeFetchServer(PgConnection& server, long long fibers)
         server.execute(QByteArray("ALTER TABLE " + it->table + " DROP CONSTRAINT " + it->name).constData());
     for (const Definition& index : indexes)
         server.execute(QByteArray("DROP INDEX " + index.name).constData());
+    // The rows are consistent by making; the schema's checks of a publish
+    // would only hold 10 million rows a second time in memory.
+    server.execute("ALTER TABLE fibers DISABLE TRIGGER USER");
     UuidMaker uuids;
     copyLinksAndFibers(server, fibers / kFibersPerLink, uuids);
+    server.execute("ALTER TABLE fibers ENABLE TRIGGER USER");
     std::fprintf(stderr, "  rows in after %.0f s; building the indexes...\n", msSince(start) / 1000);
     for (const Definition& index : indexes)
         server.execute(index.sql.constData());
@@ -397,6 +481,7 @@ double fetchLinkMs(PgConnection& server, const Options& options)
     }
     useSchema(server, "bench_fetch", false);
 
+    const qint64 serverPid = server.execute("SELECT pg_backend_pid()").integer(0, 0);
     QTemporaryDir folder;
     std::mt19937 random(7);
     std::uniform_int_distribution<long long> anyLink(0, links - 1);
@@ -407,17 +492,18 @@ double fetchLinkMs(PgConnection& server, const Options& options)
         const QByteArray name = linkName(anyLink(random));
         filter.linkNames << QString::fromLatin1(name);
         const QString path = folder.filePath(QStringLiteral("fetch-%1.mdb").arg(i));
-        const auto start = Clock::now();
+        const StepTimer timer(serverPid);
         const FetchCounts counts = LinkFetcher::fetchInto(server, filter, path);
-        fetches.push_back(msSince(start));
+        fetches.push_back(timer.wallMs());
+        const QByteArray cpu = timer.cpuText();
         if (counts.links != 1 || counts.fibers != kFibersPerLink) {
             std::fprintf(stderr, "bench-server: fetching %s gave %lld links, %lld fibers\n", name.constData(),
                          counts.links, counts.fibers);
             std::exit(1);
         }
         files.push_back(newFileMs(folder.filePath(QStringLiteral("empty-%1.mdb").arg(i))));
-        std::fprintf(stderr, "fetch of %s: %.1f ms (a new empty test database alone: %.1f ms)\n",
-                     name.constData(), fetches.back(), files.back());
+        std::fprintf(stderr, "fetch of %s: %.1f ms (%s; a new empty test database alone: %.1f ms)\n",
+                     name.constData(), fetches.back(), cpu.constData(), files.back());
     }
     const double fetch = median(fetches);
     const double file = median(files);
