@@ -455,14 +455,14 @@ void makeFetchServer(PgConnection& server, long long fibers)
     std::fprintf(stderr, "  made in %.0f s\n", msSince(start) / 1000);
 }
 
-// The part of a fetch that is the local file alone: a new test database
-// made, opened with its key (the key derivation) and an empty transaction.
+// The part of a fetch that is the local file alone, as the fetch makes it: a
+// new test database with its key (the key derivation) and an empty
+// transaction.
 double newFileMs(const QString& path)
 {
     const auto start = Clock::now();
-    createTestDatabase(path, kCurrentSchemaVersion);
     Database file;
-    file.open(path, true, false, kConnectString);
+    createTestDatabase(file, path);
     Transaction writing(file);
     writing.commit();
     file.close();

@@ -96,9 +96,8 @@ FetchCounts LinkFetcher::fetchInto(PgConnection& server, const FetchFilter& filt
     else
         chosen.addNull();
 
-    createTestDatabase(path, kCurrentSchemaVersion);
     Database file;
-    file.open(path, true, false, kConnectString);
+    createTestDatabase(file, path);
     Transaction writing(file);
     FetchCounts counts;
     counts.links = copyRows(server, file, linksMap(), "t.id IN (SELECT id FROM chosen)", chosen);
