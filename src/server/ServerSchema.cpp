@@ -76,6 +76,7 @@ CREATE TABLE links (
 CREATE UNIQUE INDEX links_identity ON links (identity_name, identity_date, identity_serial);
 CREATE INDEX links_organisation ON links (organisation_id);
 CREATE INDEX links_test_date ON links (test_date);
+CREATE INDEX links_custom_standard ON links (custom_standard_id) WHERE custom_standard_id IS NOT NULL;
 CREATE TABLE fibers (
     id uuid NOT NULL,
     link_id uuid NOT NULL,
@@ -90,13 +91,14 @@ CREATE TABLE fibers (
 );
 CREATE FUNCTION fibers_need_their_link() RETURNS trigger LANGUAGE plpgsql AS $$
 DECLARE
+    wanted uuid[];
     missing uuid;
 BEGIN
-    -- As a foreign key locks the row it refers to: the links cannot go
-    -- before this transaction ends.
-    PERFORM 1 FROM links l WHERE l.id IN (SELECT link_id FROM added) FOR KEY SHARE;
-    SELECT a.link_id INTO missing FROM added a
-        WHERE NOT EXISTS (SELECT 1 FROM links l WHERE l.id = a.link_id) LIMIT 1;
+    -- The few links of the many circuits, once; then, as a foreign key
+    -- does, each is locked so it cannot go before this transaction ends.
+    SELECT array_agg(link_id) INTO wanted FROM (SELECT DISTINCT link_id FROM added) d;
+    PERFORM 1 FROM links l WHERE l.id = ANY (wanted) FOR KEY SHARE;
+    SELECT w INTO missing FROM unnest(wanted) w WHERE NOT EXISTS (SELECT 1 FROM links l WHERE l.id = w) LIMIT 1;
     IF FOUND THEN
         RAISE EXCEPTION 'a circuit belongs to the link %, which is not on the team server', missing
             USING ERRCODE = 'foreign_key_violation';
