@@ -138,15 +138,17 @@ PublishCounts LinkPublisher::publish(PgConnection& server, Database& file)
                            "nothing was published")
                 .arg(twice.text(0, 0), twice.text(0, 1)));
 
+    // Found through the links' key and identity index, one look-up per
+    // incoming link: a condition joined by OR read every link on the server.
     server.execute(
         "CREATE TEMP TABLE replaced_links ON COMMIT DROP AS "
-        "SELECT l.id, l.organisation_id, l.custom_standard_id, "
-        "EXISTS (SELECT 1 FROM incoming_links i WHERE i.identity_name = l.identity_name "
-        "AND i.identity_date = l.identity_date AND i.identity_serial = l.identity_serial) AS measured_again "
-        "FROM links l WHERE l.id IN (SELECT id FROM incoming_links) OR EXISTS (SELECT 1 FROM incoming_links "
-        "i "
-        "WHERE i.identity_name = l.identity_name AND i.identity_date = l.identity_date "
-        "AND i.identity_serial = l.identity_serial)");
+        "SELECT id, organisation_id, custom_standard_id, bool_or(same_identity) AS measured_again FROM ("
+        "SELECT l.id, l.organisation_id, l.custom_standard_id, true AS same_identity "
+        "FROM incoming_links i JOIN links l ON l.identity_name = i.identity_name "
+        "AND l.identity_date = i.identity_date AND l.identity_serial = i.identity_serial "
+        "UNION ALL SELECT l.id, l.organisation_id, l.custom_standard_id, false "
+        "FROM incoming_links i JOIN links l ON l.id = i.id) found "
+        "GROUP BY id, organisation_id, custom_standard_id");
     counts.replaced = count(server, "SELECT count(*) FROM replaced_links WHERE measured_again");
     server.execute("DELETE FROM links WHERE id IN (SELECT id FROM replaced_links)");
     server.execute(
