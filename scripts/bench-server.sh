@@ -17,16 +17,31 @@ if [ ! -x "$bench" ]; then
 fi
 
 state="$build/bench/server-cluster"
-stop() { sh "$root/tests/server/cluster-stop.sh" "$state"; }
+child=
+stop() {
+    # The benchmark first, so the cluster does not go from under it.
+    if [ -n "$child" ]; then
+        kill "$child" 2>/dev/null || true
+        wait "$child" 2>/dev/null || true
+    fi
+    sh "$root/tests/server/cluster-stop.sh" "$state"
+}
 trap stop EXIT
 trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 sh "$root/tests/server/cluster-start.sh" "$state" >&2
 
 admin=$(sed -n 1p "$state")
 psql="$(sed -n 2p "$state")/psql"
 "$psql" -X -q -v ON_ERROR_STOP=1 -d "$admin dbname=postgres" -c "CREATE DATABASE fibrolog_bench" >/dev/null
-# The cluster has the tests' settings (shared_buffers of the package's
-# default, fsync off): the figures compare the program with a raw COPY on
-# the same server, not with a tuned production one.
-FIBROLOG_SERVER="$admin dbname=fibrolog_bench" "$bench" "$@"
+# The cluster has the tests' settings (the package's shared_buffers, fsync
+# off): the figures compare the program with a raw COPY on the same server,
+# not with a tuned production one. The benchmark runs in the background so
+# a signal reaches this script's trap at once, not when it ends.
+FIBROLOG_SERVER="$admin dbname=fibrolog_bench" "$bench" "$@" &
+child=$!
+status=0
+wait "$child" || status=$?
+child=
+exit "$status"
