@@ -28,7 +28,9 @@ const char* const kInitLock = "SELECT pg_advisory_xact_lock(7270110001)";
 // keeps it, and no second index makes it unique across the server. For the
 // same reason "a circuit needs its link" and "a link's circuits go with it"
 // are kept by one check per statement over all its rows, not by a foreign
-// key, which looks up and locks the link once per circuit.
+// key, which looks up and locks the link once per circuit. The checks name
+// the tables of the schema server-init made them in, whatever search path
+// the session that fires them has.
 const char* const kCreateVersion1 = R"SQL(
 CREATE TABLE fibrolog_schema (
     only_row boolean PRIMARY KEY DEFAULT true CHECK (only_row),
@@ -89,7 +91,7 @@ CREATE TABLE fibers (
     fiber_type smallint,
     PRIMARY KEY (link_id, id)
 );
-CREATE FUNCTION fibers_need_their_link() RETURNS trigger LANGUAGE plpgsql AS $$
+CREATE FUNCTION fibers_need_their_link() RETURNS trigger LANGUAGE plpgsql SET search_path FROM CURRENT AS $$
 DECLARE
     wanted uuid[];
     missing uuid;
@@ -108,7 +110,7 @@ END
 $$;
 CREATE TRIGGER fibers_need_their_link AFTER INSERT ON fibers REFERENCING NEW TABLE AS added
     FOR EACH STATEMENT EXECUTE FUNCTION fibers_need_their_link();
-CREATE FUNCTION fibers_go_with_their_link() RETURNS trigger LANGUAGE plpgsql AS $$
+CREATE FUNCTION fibers_go_with_their_link() RETURNS trigger LANGUAGE plpgsql SET search_path FROM CURRENT AS $$
 BEGIN
     DELETE FROM fibers f USING gone g WHERE f.link_id = g.id;
     RETURN NULL;
