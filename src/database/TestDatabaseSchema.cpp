@@ -156,6 +156,14 @@ bool createTestDatabase(const QString& path, float version)
     return build(path, schemaLayout(version));
 }
 
+void createTestDatabase(Database& db, const QString& path)
+{
+    db.create(path, kCreationLocale, Database::kEncrypt);
+    db.setPassword(QString(), kDatabasePassword);
+    for (const TableLayout& layout : schemaLayout(kCurrentSchemaVersion))
+        buildTable(db, layout);
+}
+
 bool createSharedStandardsFile(const QString& path)
 {
     return build(path, {standardsLayout()});

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class Database;
+
 // The layout of a test database and of the shared standards file.
 
 // Every database the program makes carries this password; every open passes it.
@@ -36,4 +38,8 @@ TableLayout standardsLayout();
 // is missing and leaves the rest alone. False for an unknown version; a file
 // that cannot be opened with the password raises DatabaseException.
 bool createTestDatabase(const QString& path, float version);
+// Makes a new test database of the current schema at `path` (there must be no
+// file there) and leaves it open in `db`, exclusive and writable: one key
+// derivation, where making the file and opening it again take two.
+void createTestDatabase(Database& db, const QString& path);
 bool createSharedStandardsFile(const QString& path);

@@ -24,15 +24,29 @@ QByteArray textArray(const QStringList& items)
     return array + '}';
 }
 
-// Copies the server's rows chosen by `where` (over the table as `t`) into
-// the file's table.
-long long copyRows(PgConnection& server, Database& file, const TableMap& map, const char* where)
+// The links a filter chooses, as "chosen": its parameters are the filter's
+// parts, each NULL when the filter leaves it open. With the parameters known
+// when the statement is planned, an open part drops out and a name is found
+// through the links' identity index.
+const char* const kChosenLinks =
+    "WITH chosen AS (SELECT l.id, l.organisation_id, l.custom_standard_id FROM links l "
+    "LEFT JOIN organisations o ON o.id = l.organisation_id "
+    "WHERE ($1::text[] IS NULL OR l.identity_name = ANY ($1::text[])) "
+    "AND ($2::text IS NULL OR lower(o.name) = lower($2::text)) "
+    "AND ($3::date IS NULL OR l.test_date >= $3::date) "
+    "AND ($4::uuid[] IS NULL OR l.id = ANY ($4::uuid[]))) ";
+
+// Copies the server's rows chosen by `where` (over the table as `t`, with
+// the chosen links as `chosen`) into the file's table.
+long long copyRows(PgConnection& server, Database& file, const TableMap& map, const char* where,
+                   const PgParams& chosen)
 {
-    QByteArray select = "SELECT ";
+    QByteArray select = kChosenLinks;
+    select += "SELECT ";
     for (std::size_t i = 0; i < map.columns.size(); ++i)
         select += (i > 0 ? ", t." : "t.") + QByteArray(map.columns[i].server);
     select += " FROM " + QByteArray(map.server) + " t WHERE " + where;
-    const PgResult rows = server.execute(select.constData());
+    const PgResult rows = server.execute(select.constData(), chosen);
 
     QStringList names;
     QStringList marks;
@@ -61,47 +75,41 @@ long long copyRows(PgConnection& server, Database& file, const TableMap& map, co
 FetchCounts LinkFetcher::fetchInto(PgConnection& server, const FetchFilter& filter, const QString& path)
 {
     ServerSchema::requireCurrent(server);
-    // One snapshot for every table; only a temporary table of the chosen links is written.
+    // One snapshot for every table, and nothing written on the server: each
+    // table's rows come in one statement that chooses the links itself, so
+    // a fetch takes no round trip and no catalogue write for a table of them.
     PgTransaction transaction(server);
-    server.execute("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
+    server.execute("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY");
     QStringList folded;
     for (const QString& name : filter.linkNames)
         folded << ServerValues::foldCase(name);
-    PgParams params;
+    PgParams chosen;
     if (folded.isEmpty())
-        params.addNull();
+        chosen.addNull();
     else
-        params.add(textArray(folded));
+        chosen.add(textArray(folded));
     if (filter.company.isEmpty())
-        params.addNull();
+        chosen.addNull();
     else
-        params.add(filter.company);
+        chosen.add(filter.company);
     if (filter.since.isValid())
-        params.add(filter.since.toString(Qt::ISODate));
+        chosen.add(filter.since.toString(Qt::ISODate));
     else
-        params.addNull();
+        chosen.addNull();
     if (filter.linkIds.isEmpty())
-        params.addNull();
+        chosen.addNull();
     else
-        params.add(textArray(filter.linkIds));
-    server.execute("CREATE TEMP TABLE chosen_links ON COMMIT DROP AS SELECT l.id, l.organisation_id, "
-                   "l.custom_standard_id FROM links l LEFT JOIN organisations o ON o.id = l.organisation_id "
-                   "WHERE ($1::text[] IS NULL OR l.identity_name = ANY ($1::text[])) "
-                   "AND ($2::text IS NULL OR lower(o.name) = lower($2::text)) "
-                   "AND ($3::date IS NULL OR l.test_date >= $3::date) "
-                   "AND ($4::uuid[] IS NULL OR l.id = ANY ($4::uuid[]))",
-                   params);
+        chosen.add(textArray(filter.linkIds));
 
-    createTestDatabase(path, kCurrentSchemaVersion);
     Database file;
-    file.open(path, true, false, kConnectString);
+    createTestDatabase(file, path);
     Transaction writing(file);
     FetchCounts counts;
-    counts.links = copyRows(server, file, linksMap(), "t.id IN (SELECT id FROM chosen_links)");
-    counts.fibers = copyRows(server, file, fibersMap(), "t.link_id IN (SELECT id FROM chosen_links)");
-    copyRows(server, file, organisationsMap(), "t.id IN (SELECT organisation_id FROM chosen_links)");
+    counts.links = copyRows(server, file, linksMap(), "t.id IN (SELECT id FROM chosen)", chosen);
+    counts.fibers = copyRows(server, file, fibersMap(), "t.link_id IN (SELECT id FROM chosen)", chosen);
+    copyRows(server, file, organisationsMap(), "t.id IN (SELECT organisation_id FROM chosen)", chosen);
     copyRows(server, file, customStandardsMap(),
-             "t.custom_standard_id IN (SELECT custom_standard_id FROM chosen_links)");
+             "t.custom_standard_id IN (SELECT custom_standard_id FROM chosen)", chosen);
     writing.commit();
     file.close();
     transaction.commit();

@@ -18,6 +18,19 @@ const char* const kInitLock = "SELECT pg_advisory_xact_lock(7270110001)";
 // it (ASCII letters without case), its test date ('-infinity' for none, so a
 // missing date matches a missing one as in a local merge) and its meter's
 // serial number (none never matches: such a link is never taken for another).
+//
+// A circuit is found by its link: its key leads with the link, so a fetch
+// reads a link's circuits from one place in one index, and publishing, whose
+// rows come link by link, adds to that index where it added the row before.
+// Publishing pays for every index entry of every circuit (each index costs
+// about as much again as the COPY of the rows), so the circuits carry this
+// one index only: their GUID is unique within their link, as a test database
+// keeps it, and no second index makes it unique across the server. For the
+// same reason "a circuit needs its link" and "a link's circuits go with it"
+// are kept by one check per statement over all its rows, not by a foreign
+// key, which looks up and locks the link once per circuit. The checks name
+// the tables of the schema server-init made them in, whatever search path
+// the session that fires them has.
 const char* const kCreateVersion1 = R"SQL(
 CREATE TABLE fibrolog_schema (
     only_row boolean PRIMARY KEY DEFAULT true CHECK (only_row),
@@ -65,18 +78,46 @@ CREATE TABLE links (
 CREATE UNIQUE INDEX links_identity ON links (identity_name, identity_date, identity_serial);
 CREATE INDEX links_organisation ON links (organisation_id);
 CREATE INDEX links_test_date ON links (test_date);
+CREATE INDEX links_custom_standard ON links (custom_standard_id) WHERE custom_standard_id IS NOT NULL;
 CREATE TABLE fibers (
-    id uuid PRIMARY KEY,
-    link_id uuid NOT NULL REFERENCES links (id) ON DELETE CASCADE,
+    id uuid NOT NULL,
+    link_id uuid NOT NULL,
     name varchar(50),
     power_850 numeric,
     power_980 numeric,
     power_1300 numeric,
     power_1480 numeric,
     power_1550 numeric,
-    fiber_type smallint
+    fiber_type smallint,
+    PRIMARY KEY (link_id, id)
 );
-CREATE INDEX fibers_link ON fibers (link_id);
+CREATE FUNCTION fibers_need_their_link() RETURNS trigger LANGUAGE plpgsql SET search_path FROM CURRENT AS $$
+DECLARE
+    wanted uuid[];
+    missing uuid;
+BEGIN
+    -- The few links of the many circuits, once; then, as a foreign key
+    -- does, each is locked so it cannot go before this transaction ends.
+    SELECT array_agg(link_id) INTO wanted FROM (SELECT DISTINCT link_id FROM added) d;
+    PERFORM 1 FROM links l WHERE l.id = ANY (wanted) FOR KEY SHARE;
+    SELECT w INTO missing FROM unnest(wanted) w WHERE NOT EXISTS (SELECT 1 FROM links l WHERE l.id = w) LIMIT 1;
+    IF FOUND THEN
+        RAISE EXCEPTION 'a circuit belongs to the link %, which is not on the team server', missing
+            USING ERRCODE = 'foreign_key_violation';
+    END IF;
+    RETURN NULL;
+END
+$$;
+CREATE TRIGGER fibers_need_their_link AFTER INSERT ON fibers REFERENCING NEW TABLE AS added
+    FOR EACH STATEMENT EXECUTE FUNCTION fibers_need_their_link();
+CREATE FUNCTION fibers_go_with_their_link() RETURNS trigger LANGUAGE plpgsql SET search_path FROM CURRENT AS $$
+BEGIN
+    DELETE FROM fibers f USING gone g WHERE f.link_id = g.id;
+    RETURN NULL;
+END
+$$;
+CREATE TRIGGER fibers_go_with_their_link AFTER DELETE ON links REFERENCING OLD TABLE AS gone
+    FOR EACH STATEMENT EXECUTE FUNCTION fibers_go_with_their_link();
 CREATE TABLE custom_standards (
     custom_standard_id uuid NOT NULL,
     standard_number smallint,

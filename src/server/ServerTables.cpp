@@ -137,9 +137,18 @@ std::optional<QByteArray> fromLocal(const Statement& row, int index, const Colum
             throw ServerError(
                 QStringLiteral("field %1.%2 holds no GUID: '%3'")
                     .arg(QLatin1String(table), QLatin1String(column.local), row.columnText(index)));
-        const QByteArray hex = bytes.toHex();
-        return hex.mid(0, 8) + '-' + hex.mid(8, 4) + '-' + hex.mid(12, 4) + '-' + hex.mid(16, 4) + '-' +
-               hex.mid(20);
+        // Written in place: publishing formats two GUIDs for every circuit.
+        static constexpr char kHex[] = "0123456789abcdef";
+        QByteArray text(36, '-');
+        char* out = text.data();
+        for (int i = 0; i < 16; ++i) {
+            if (i == 4 || i == 6 || i == 8 || i == 10)
+                ++out;
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            *out++ = kHex[byte >> 4];
+            *out++ = kHex[byte & 0x0F];
+        }
+        return text;
     }
     case ValueKind::Text:
     case ValueKind::Date:
