@@ -454,7 +454,7 @@ TEST_F(ServerTest, CtrlCStopsAWaitingPublishOrFetchAndLeavesNothing)
          130},
         {{"fetch", path("fetched.mdb")},
          "LOCK TABLE links IN ACCESS EXCLUSIVE MODE",
-         "CREATE TEMP TABLE chosen_links",
+         "WITH chosen AS",
          SIGINT,
          130},
         {{"publish", path("b.mdb")},
