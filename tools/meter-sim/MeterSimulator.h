@@ -45,5 +45,4 @@ private:
     std::string staged_;
     Clock::time_point nextDue_;
     char previous_ = 0;
-    bool hungUp_ = false;
 };
