@@ -11,8 +11,12 @@ if [ "${1:-}" = "--sanitize" ]; then
     build_dir=build-asan
     # Line tables are all a sanitizer's report needs (file and line of each
     # frame); full debug information made a quarter of this build's time.
-    scripts/build.sh "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DFIBROLOG_SANITIZE=ON \
-        -DFIBROLOG_BUILD_BENCH=OFF
+    # Clang, which the fuzzing uses too: it compiles the instrumented test
+    # programs in two thirds of gcc's time, and its UndefinedBehaviorSanitizer
+    # checks more (calls through function pointers of the wrong type, the
+    # dynamic type of objects), while the release build keeps Debian's gcc.
+    scripts/build.sh "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+        -DFIBROLOG_SANITIZE=ON -DFIBROLOG_BUILD_BENCH=OFF
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
     # Qt's own event loop instead of GLib's: LeakSanitizer's exit check
     # crashes on the thread-local data GLib's loop leaves behind after a
