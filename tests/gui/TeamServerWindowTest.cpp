@@ -4,6 +4,7 @@
 // company and by name, Cancel while a publish waits for another, and a
 // server that does not answer.
 #include "WindowFixture.h"
+#include "server/TestCluster.h"
 
 #include "gui/CommandIds.h"
 #include "gui/TeamServerDialog.h"
@@ -39,19 +40,11 @@ class TeamServerWindowTest : public WindowTest
 protected:
     void SetUp() override
     {
-        QFile state(QStringLiteral(FIBROLOG_SERVER_CLUSTER_STATE));
-        ASSERT_TRUE(state.open(QIODevice::ReadOnly))
-            << "the test cluster is not running (see the output of the test server-cluster-start): "
-            << FIBROLOG_SERVER_CLUSTER_STATE;
-        const QStringList lines = QString::fromUtf8(state.readAll()).split('\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(lines.size(), 2);
-        admin_ = lines[0];
-        psqlPath_ = lines[1] + QStringLiteral("/psql");
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const QString database = QStringLiteral("w_%1").arg(QString::fromLatin1(info->name()).toLower());
-        sql(admin_ + " dbname=postgres", QStringLiteral("DROP DATABASE IF EXISTS %1").arg(database));
-        sql(admin_ + " dbname=postgres", QStringLiteral("CREATE DATABASE %1").arg(database));
-        server_ = admin_ + " dbname=" + database;
+        QString error;
+        ASSERT_TRUE(cluster_.open(&error)) << error.toStdString();
+        admin_ = cluster_.admin();
+        psqlPath_ = cluster_.psqlPath();
+        server_ = cluster_.freshDatabaseForThisTest(QStringLiteral("w_"));
         ASSERT_EQ(cli({"server-init", "--server", server_}), 0);
         qunsetenv("FIBROLOG_SERVER");
         // The progress shows at once, so the test can reach its Cancel.
@@ -61,12 +54,7 @@ protected:
 
     QString sql(const QString& conninfo, const QString& statement)
     {
-        QProcess psql;
-        psql.start(psqlPath_,
-                   {"-X", "-q", "-A", "-t", "-v", "ON_ERROR_STOP=1", "-d", conninfo, "-c", statement});
-        EXPECT_TRUE(psql.waitForFinished(60000));
-        EXPECT_EQ(psql.exitCode(), 0) << psql.readAllStandardError().toStdString();
-        return QString::fromUtf8(psql.readAllStandardOutput()).trimmed();
+        return cluster_.sql(conninfo, statement);
     }
     QString sql(const QString& statement) { return sql(server_, statement); }
 
@@ -152,6 +140,7 @@ protected:
 
     QString status() const { return frame_->statusPanes().messageText(); }
 
+    TestCluster cluster_;
     QString admin_;
     QString psqlPath_;
     QString server_;

@@ -1,6 +1,7 @@
 // The team server through the real fibrolog-cli against the real PostgreSQL
 // cluster the fixture started: set-up and refusals, the round trip of every
 // sample, re-publishing and publishers at once, a publish killed midway.
+#include "TestCluster.h"
 #include "cli/CliApp.h"
 #include "support/TestDatabaseBuilder.h"
 #include "support/TestFiles.h"
@@ -36,20 +37,13 @@ class ServerTest : public TempDirTest
 protected:
     void SetUp() override
     {
-        QFile state(QStringLiteral(FIBROLOG_SERVER_CLUSTER_STATE));
-        ASSERT_TRUE(state.open(QIODevice::ReadOnly))
-            << "the test cluster is not running (see the output of the test server-cluster-start): "
-            << FIBROLOG_SERVER_CLUSTER_STATE;
-        const QStringList lines = QString::fromUtf8(state.readAll()).split('\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(lines.size(), 2);
-        admin_ = lines[0];
-        psqlPath_ = lines[1] + QStringLiteral("/psql");
+        QString error;
+        ASSERT_TRUE(cluster_.open(&error)) << error.toStdString();
+        admin_ = cluster_.admin();
+        psqlPath_ = cluster_.psqlPath();
         // A database of this test's own on the shared cluster.
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        database_ = QStringLiteral("t_%1").arg(QString::fromLatin1(info->name()).toLower());
-        sql(admin_ + " dbname=postgres", QStringLiteral("DROP DATABASE IF EXISTS %1").arg(database_));
-        sql(admin_ + " dbname=postgres", QStringLiteral("CREATE DATABASE %1").arg(database_));
-        server_ = admin_ + " dbname=" + database_;
+        server_ = cluster_.freshDatabaseForThisTest(QStringLiteral("t_"));
+        database_ = server_.section(QStringLiteral("dbname="), 1);
         env_ = QProcessEnvironment::systemEnvironment();
         env_.remove(QStringLiteral("FIBROLOG_SERVER"));
         env_.insert(QStringLiteral("FIBROLOG_SHARED_STANDARDS"),
@@ -60,13 +54,7 @@ protected:
     // psql's unaligned output of one statement, run as the cluster's admin.
     QString sql(const QString& conninfo, const QString& statement)
     {
-        QProcess psql;
-        psql.start(psqlPath_,
-                   {"-X", "-q", "-A", "-t", "-v", "ON_ERROR_STOP=1", "-d", conninfo, "-c", statement});
-        EXPECT_TRUE(psql.waitForFinished(60000));
-        EXPECT_EQ(psql.exitCode(), 0)
-            << statement.toStdString() << ": " << psql.readAllStandardError().toStdString();
-        return QString::fromUtf8(psql.readAllStandardOutput()).trimmed();
+        return cluster_.sql(conninfo, statement);
     }
     QString sql(const QString& statement) { return sql(server_, statement); }
 
@@ -129,6 +117,7 @@ protected:
         return run.status == ExitOk;
     }
 
+    TestCluster cluster_;
     QString admin_;
     QString psqlPath_;
     QString database_;
