@@ -86,6 +86,18 @@ int fail(CliContext& context, const QString& message)
     return ExitError;
 }
 
+// The exit status of a server step that did not succeed: a cancel's (130 or
+// 143), or 1 with the reason; ExitOk when it did, and the command goes on.
+int unlessDone(const OperationResult& result, CommandJob& job, CliContext& context)
+{
+    job.progress().finishLine();
+    if (result.isCancelled())
+        return job.cancelledExit(context);
+    if (!result)
+        return fail(context, result.message());
+    return ExitOk;
+}
+
 // The address from --server or FIBROLOG_SERVER; empty after saying why not.
 QString serverAddress(const CommandLine& line, CliContext& context)
 {
@@ -106,11 +118,8 @@ int runServerInit(const CommandLine& line, CliContext& context)
     CommandJob job(context);
     ServerSchema::InitOutcome outcome;
     const OperationResult done = TeamServer(address).initialise(job.progress(), &outcome);
-    job.progress().finishLine();
-    if (done.isCancelled())
-        return job.cancelledExit(context);
-    if (!done)
-        return fail(context, done.message());
+    if (const int status = unlessDone(done, job, context); status != ExitOk)
+        return status;
     if (outcome.fromVersion == outcome.toVersion)
         context.status << "the team server's schema is version " << outcome.toVersion
                        << " already; nothing to do\n";
@@ -130,11 +139,8 @@ int runServerInfo(const CommandLine& line, CliContext& context)
     CommandJob job(context);
     ServerCounts counts;
     const OperationResult read = TeamServer(address).testConnection(job.progress(), &counts);
-    job.progress().finishLine();
-    if (read.isCancelled())
-        return job.cancelledExit(context);
-    if (!read)
-        return fail(context, read.message());
+    if (const int status = unlessDone(read, job, context); status != ExitOk)
+        return status;
     if (line.has(QStringLiteral("json"))) {
         CliOutput::writeJson(context,
                              QJsonObject{{QStringLiteral("schema"), counts.schema},
@@ -163,11 +169,8 @@ int runPublish(const CommandLine& line, CliContext& context)
     CommandJob job(context);
     PublishCounts counts;
     const OperationResult published = TeamServer(address).publish(file, job.progress(), &counts);
-    job.progress().finishLine();
-    if (published.isCancelled())
-        return job.cancelledExit(context);
-    if (!published)
-        return fail(context, published.message());
+    if (const int status = unlessDone(published, job, context); status != ExitOk)
+        return status;
     context.status << "published " << counts.links << (counts.links == 1 ? " link, " : " links, ")
                    << counts.fibers << (counts.fibers == 1 ? " circuit; " : " circuits; ") << counts.replaced
                    << " replaced\n";
@@ -204,11 +207,8 @@ int runFetch(const CommandLine& line, CliContext& context)
     const QString downloaded = folder.filePath(QStringLiteral("fetched.mdb"));
     FetchCounts counts;
     const OperationResult fetched = TeamServer(address).fetch(filter, downloaded, job.progress(), &counts);
-    job.progress().finishLine();
-    if (fetched.isCancelled())
-        return job.cancelledExit(context);
-    if (!fetched)
-        return fail(context, fetched.message());
+    if (const int status = unlessDone(fetched, job, context); status != ExitOk)
+        return status;
     if (counts.links == 0)
         return fail(context,
                     QStringLiteral("no link on the team server matches; %1 was not changed").arg(target));
@@ -221,9 +221,7 @@ int runFetch(const CommandLine& line, CliContext& context)
     CFibrologDoc document(prompt, sink, ports);
     prompt.answerMergeOverwrite(PromptAnswer::Merge);
     const OperationResult loaded = document.loadFile(downloaded);
-    if (loaded.isCancelled())
-        return job.cancelledExit(context);
-    if (!loaded)
-        return fail(context, loaded.message());
+    if (const int status = unlessDone(loaded, job, context); status != ExitOk)
+        return status;
     return saveDocumentInto(document, target, context, &job);
 }

@@ -42,8 +42,6 @@ protected:
     {
         QString error;
         ASSERT_TRUE(cluster_.open(&error)) << error.toStdString();
-        admin_ = cluster_.admin();
-        psqlPath_ = cluster_.psqlPath();
         server_ = cluster_.freshDatabaseForThisTest(QStringLiteral("w_"));
         ASSERT_EQ(cli({"server-init", "--server", server_}), 0);
         qunsetenv("FIBROLOG_SERVER");
@@ -141,8 +139,6 @@ protected:
     QString status() const { return frame_->statusPanes().messageText(); }
 
     TestCluster cluster_;
-    QString admin_;
-    QString psqlPath_;
     QString server_;
 };
 
@@ -296,7 +292,7 @@ TEST_F(TeamServerWindowTest, CancelWhileWaitingForAnotherPublishAndAServerThatDo
     // Another publisher holds the lock: the progress says so, Cancel stops
     // the wait while the lock is still held, and nothing lands.
     QProcess locker;
-    locker.start(psqlPath_, {"-X", "-q", "-A", "-t", "-d", server_});
+    locker.start(cluster_.psqlPath(), {"-X", "-q", "-A", "-t", "-d", server_});
     ASSERT_TRUE(locker.waitForStarted());
     locker.write("BEGIN; SELECT pg_advisory_xact_lock(7270110002); SELECT 'locked';\n");
     while (!locker.readAllStandardOutput().contains("locked"))

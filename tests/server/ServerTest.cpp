@@ -39,8 +39,6 @@ protected:
     {
         QString error;
         ASSERT_TRUE(cluster_.open(&error)) << error.toStdString();
-        admin_ = cluster_.admin();
-        psqlPath_ = cluster_.psqlPath();
         // A database of this test's own on the shared cluster.
         server_ = cluster_.freshDatabaseForThisTest(QStringLiteral("t_"));
         database_ = server_.section(QStringLiteral("dbname="), 1);
@@ -118,8 +116,6 @@ protected:
     }
 
     TestCluster cluster_;
-    QString admin_;
-    QString psqlPath_;
     QString database_;
     QString server_;
     QProcessEnvironment env_;
@@ -159,7 +155,8 @@ TEST_F(ServerTest, InitTwiceThenInfoAndEveryRefusal)
     // A password on the command line is refused before any connection; a
     // wrong one from the password file is the server's refusal; the right
     // one logs in (and then finds this role may not read the tables).
-    const QString passwordRole = admin_.section(' ', 0, 1) + " user=password_installer dbname=" + database_;
+    const QString passwordRole =
+        cluster_.admin().section(' ', 0, 1) + " user=password_installer dbname=" + database_;
     writeFile(path("pgpass"), "*:*:*:password_installer:the-wrong-one\n");
     QFile::setPermissions(path("pgpass"), QFile::ReadOwner | QFile::WriteOwner);
     QProcessEnvironment wrong = env_;
@@ -178,7 +175,7 @@ TEST_F(ServerTest, InitTwiceThenInfoAndEveryRefusal)
         QProcessEnvironment env;
         QString says;
     };
-    const QString socket = admin_.section(' ', 0, 0).section('=', 1);
+    const QString socket = cluster_.admin().section(' ', 0, 0).section('=', 1);
     const std::vector<Refusal> refusals = {
         {{"server-info", "--server", "host=" + path("no-such-socket") + " dbname=x"},
          env_,
@@ -382,7 +379,7 @@ TEST_F(ServerTest, KilledPublishLeavesTheServerUnchanged)
     // The test holds the publication log, so the publish waits at its last
     // statement with every link and circuit written inside its transaction.
     QProcess locker;
-    locker.start(psqlPath_, {"-X", "-q", "-A", "-t", "-d", server_});
+    locker.start(cluster_.psqlPath(), {"-X", "-q", "-A", "-t", "-d", server_});
     ASSERT_TRUE(locker.waitForStarted());
     locker.write("BEGIN; LOCK TABLE publications IN ACCESS EXCLUSIVE MODE; SELECT 'locked';\n");
     while (!locker.readAllStandardOutput().contains("locked"))
@@ -455,7 +452,7 @@ TEST_F(ServerTest, CtrlCStopsAWaitingPublishOrFetchAndLeavesNothing)
     for (const Case& test : cases) {
         SCOPED_TRACE(test.arguments.join(' ').toStdString());
         QProcess locker;
-        locker.start(psqlPath_, {"-X", "-q", "-A", "-t", "-d", server_});
+        locker.start(cluster_.psqlPath(), {"-X", "-q", "-A", "-t", "-d", server_});
         ASSERT_TRUE(locker.waitForStarted());
         locker.write(("BEGIN; " + test.hold + "; SELECT 'locked';\n").toUtf8());
         while (!locker.readAllStandardOutput().contains("locked"))
