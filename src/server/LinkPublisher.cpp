@@ -5,6 +5,7 @@
 #include "app/StringTable.h"
 #include "database/Database.h"
 #include "database/Statement.h"
+#include "server/CopyBinary.h"
 #include "server/PgConnection.h"
 #include "server/ServerSchema.h"
 #include "server/ServerTables.h"
@@ -27,6 +28,63 @@ void report(JobProgress* progress, const QString& what)
 // where pieces of a megabyte left each side waiting for the other.
 constexpr qsizetype kCopyChunk = 64 * 1024;
 
+class CopyStream
+{
+public:
+    CopyStream(PgConnection& server, const QByteArray& sql) : server_(server)
+    {
+        server_.beginCopy(sql.constData());
+        buffer_.reserve(kCopyChunk + 4096);
+    }
+    ~CopyStream()
+    {
+        if (!finished_)
+            server_.abandonCopy();
+    }
+    CopyStream(const CopyStream&) = delete;
+    CopyStream& operator=(const CopyStream&) = delete;
+
+    QByteArray& buffer() { return buffer_; }
+
+    void rowDone()
+    {
+        ++rows_;
+        if (buffer_.size() >= kCopyChunk) {
+            server_.putCopyData(buffer_);
+            buffer_.resize(0); // keeps its memory for the next piece
+        }
+    }
+
+    long long finish()
+    {
+        if (!buffer_.isEmpty())
+            server_.putCopyData(buffer_);
+        finished_ = true; // whatever the end brings, the COPY is over
+        server_.endCopy();
+        return rows_;
+    }
+
+private:
+    PgConnection& server_;
+    QByteArray buffer_;
+    long long rows_ = 0;
+    bool finished_ = false;
+};
+
+// The file's rows of a table, its columns in the map's order; NULL for a
+// column an older file does not have.
+QString selectLocal(Database& file, const TableMap& map)
+{
+    const TableDef& def = file.tableDef(QLatin1String(map.local));
+    QStringList select;
+    for (const ColumnMap& column : map.columns)
+        select << (def.column(QLatin1String(column.local))
+                       ? Database::quoteIdentifier(QLatin1String(column.local))
+                       : QStringLiteral("NULL"));
+    return QStringLiteral("SELECT %1 FROM %2")
+        .arg(select.join(QLatin1String(", ")), Database::quoteIdentifier(QLatin1String(map.local)));
+}
+
 // Rows of a file's table in COPY's text format, `extra` adding fields of its
 // own at the end of each row.
 template <typename Extra>
@@ -35,28 +93,18 @@ long long copyTable(PgConnection& server, Database& file, const TableMap& map, c
 {
     if (!file.hasTable(QLatin1String(map.local)))
         return 0;
-    const TableDef& def = file.tableDef(QLatin1String(map.local));
-    QStringList select;
-    for (const ColumnMap& column : map.columns)
-        select << (def.column(QLatin1String(column.local))
-                       ? Database::quoteIdentifier(QLatin1String(column.local))
-                       : QStringLiteral("NULL"));
-    StatementLease lease(file, QStringLiteral("SELECT %1 FROM %2")
-                                   .arg(select.join(QLatin1String(", ")),
-                                        Database::quoteIdentifier(QLatin1String(map.local))));
+    StatementLease lease(file, selectLocal(file, map));
     QByteArray columns = map.serverColumns();
     if (!extraColumns.isEmpty())
         columns += ", " + extraColumns;
-    server.beginCopy(QByteArray("COPY " + target + " (" + columns + ") FROM STDIN").constData());
-    QByteArray buffer;
-    buffer.reserve(kCopyChunk + 4096);
+    CopyStream copy(server, "COPY " + target + " (" + columns + ") FROM STDIN");
     std::vector<std::optional<QByteArray>> values;
-    long long count = 0;
     while (lease->step()) {
         values.clear();
         for (std::size_t i = 0; i < map.columns.size(); ++i)
             values.push_back(ServerValues::fromLocal(*lease, static_cast<int>(i), map.columns[i], map.local));
         extra(values);
+        QByteArray& buffer = copy.buffer();
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (i > 0)
                 buffer += '\t';
@@ -66,17 +114,32 @@ long long copyTable(PgConnection& server, Database& file, const TableMap& map, c
                 buffer += "\\N";
         }
         buffer += '\n';
-        ++count;
-        if (buffer.size() >= kCopyChunk) {
-            server.putCopyData(buffer);
-            buffer.resize(0); // keeps its memory for the next piece
-        }
+        copy.rowDone();
     }
     lease->reset();
-    if (!buffer.isEmpty())
-        server.putCopyData(buffer);
-    server.endCopy();
-    return count;
+    return copy.finish();
+}
+
+// The circuits, the bulk of a publish, in COPY's binary format.
+long long copyFibers(PgConnection& server, Database& file)
+{
+    const TableMap& map = fibersMap();
+    if (!file.hasTable(QLatin1String(map.local)))
+        return 0;
+    StatementLease lease(file, selectLocal(file, map));
+    CopyStream copy(server, "COPY fibers (" + map.serverColumns() + ") FROM STDIN (FORMAT binary)");
+    CopyBinary::appendHeader(copy.buffer());
+    const auto fields = static_cast<int>(map.columns.size());
+    while (lease->step()) {
+        CopyBinary::appendFieldCount(copy.buffer(), fields);
+        for (int i = 0; i < fields; ++i)
+            ServerValues::appendBinaryField(copy.buffer(), *lease, i,
+                                            map.columns[static_cast<std::size_t>(i)], map.local);
+        copy.rowDone();
+    }
+    lease->reset();
+    CopyBinary::appendTrailer(copy.buffer());
+    return copy.finish();
 }
 
 // The meter serial number of every organisation of the file, folded as
@@ -189,7 +252,7 @@ PublishCounts LinkPublisher::publish(PgConnection& server, Database& file, JobPr
                                             {QString::number(file.hasTable(QStringLiteral("Fiber"))
                                                                  ? file.countRows(QStringLiteral("Fiber"))
                                                                  : 0)}));
-    counts.fibers = copyTable(server, file, fibersMap(), "fibers", {}, [](auto&) {});
+    counts.fibers = copyFibers(server, file);
     // What only the replaced links used goes with them, as in a local merge.
     server.execute("DELETE FROM organisations o WHERE o.id IN (SELECT organisation_id FROM replaced_links) "
                    "AND NOT EXISTS (SELECT 1 FROM links l WHERE l.organisation_id = o.id)");

@@ -327,6 +327,18 @@ void PgConnection::putCopyData(const QByteArray& rows)
         fail(firstLine(PQerrorMessage(conn_)));
 }
 
+void PgConnection::abandonCopy() noexcept
+{
+    if (!conn_ || PQstatus(conn_) != CONNECTION_OK)
+        return;
+    try {
+        PQputCopyEnd(conn_, "a value could not be sent");
+        collect(Waiting{false, kCancelAnswerMs});
+    } catch (...) {
+        abandon();
+    }
+}
+
 void PgConnection::endCopy()
 {
     if (PQputCopyEnd(conn_, nullptr) != 1)

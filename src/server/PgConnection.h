@@ -86,10 +86,14 @@ public:
     // A statement whose values all come as parameters ($1, $2...).
     PgResult execute(const char* sql, const PgParams& params);
 
-    // COPY ... FROM STDIN: start it, send rows in COPY's text format, end it.
+    // COPY ... FROM STDIN: start it, send rows in the COPY's format, end it.
     void beginCopy(const char* sql);
     void putCopyData(const QByteArray& rows);
     void endCopy();
+    // Ends a COPY that could not be finished (a value refused on the way) as
+    // failed, so the connection can roll back and take the next statement.
+    // Never throws: a connection that does not answer is closed.
+    void abandonCopy() noexcept;
 
     // The server's SQLSTATE of the last failure ("40001"...), empty if none.
     const QByteArray& lastState() const { return lastState_; }

@@ -1,10 +1,13 @@
 #include "server/ServerTables.h"
 
 #include "database/Statement.h"
+#include "server/CopyBinary.h"
 #include "server/PgConnection.h"
 
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <stdexcept>
 
 #include <sqlite3.h>
 
@@ -160,6 +163,45 @@ std::optional<QByteArray> fromLocal(const Statement& row, int index, const Colum
         return QByteArray::number(static_cast<qlonglong>(row.columnInt(index)));
     }
     return std::nullopt;
+}
+
+void appendBinaryField(QByteArray& row, const Statement& statement, int index, const ColumnMap& column,
+                       const char* table)
+{
+    if (statement.isNull(index)) {
+        CopyBinary::appendNull(row);
+        return;
+    }
+    switch (column.kind) {
+    case ValueKind::Guid: {
+        // The text form checks the value; a uuid's binary form is its 16 bytes.
+        fromLocal(statement, index, column, table);
+        CopyBinary::appendBytes(row, statement.columnBlob(index));
+        return;
+    }
+    case ValueKind::Text:
+        CopyBinary::appendBytes(row, statement.columnText(index).toUtf8());
+        return;
+    case ValueKind::Number: {
+        const QByteArray text = numberText(static_cast<float>(statement.columnDouble(index)));
+        if (!CopyBinary::appendNumeric(row, text))
+            throw std::logic_error("numberText wrote what numeric cannot read: " + text.toStdString());
+        return;
+    }
+    case ValueKind::Integer: {
+        const qint64 number = statement.columnInt(index);
+        if (number < std::numeric_limits<qint16>::min() || number > std::numeric_limits<qint16>::max())
+            throw ServerError(
+                QStringLiteral("field %1.%2 holds %3; the team server keeps -32768 to 32767 there")
+                    .arg(QLatin1String(table), QLatin1String(column.local))
+                    .arg(number));
+        CopyBinary::appendInt16(row, static_cast<qint16>(number));
+        return;
+    }
+    case ValueKind::Date:
+        break;
+    }
+    throw std::logic_error("dates go to the team server as text");
 }
 
 void bindLocal(Statement& statement, int index, const std::optional<QByteArray>& value,

@@ -50,6 +50,12 @@ namespace ServerValues {
 std::optional<QByteArray> fromLocal(const Statement& row, int index, const ColumnMap& column,
                                     const char* table);
 
+// The same value as one field of COPY's binary format, appended to `row`.
+// Dates are sent as text only. Throws ServerError as fromLocal does, and
+// for a whole number the server's smallint cannot hold.
+void appendBinaryField(QByteArray& row, const Statement& statement, int index, const ColumnMap& column,
+                       const char* table);
+
 // Binds the server's text form of a value at `index` of a test database
 // statement, in the form the test database stores it. Throws ServerError
 // for a value that cannot be real.
