@@ -36,17 +36,24 @@ const char* const kChosenLinks =
     "AND ($3::date IS NULL OR l.test_date >= $3::date) "
     "AND ($4::uuid[] IS NULL OR l.id = ANY ($4::uuid[]))) ";
 
+// Rows come through a cursor, this many at a time: a fetch of a whole
+// server holds one batch in memory, not every circuit it brings.
+constexpr int kFetchBatch = 5000;
+
 // Copies the server's rows chosen by `where` (over the table as `t`, with
 // the chosen links as `chosen`) into the file's table.
 long long copyRows(PgConnection& server, Database& file, const TableMap& map, const char* where,
                    const PgParams& chosen)
 {
-    QByteArray select = kChosenLinks;
-    select += "SELECT ";
+    // Each table's cursor has a name of its own: all of them close with the
+    // transaction, without a round trip each.
+    const QByteArray cursor = QByteArray("fetched_") + map.server;
+    QByteArray select = "DECLARE " + cursor + " NO SCROLL CURSOR FOR " + kChosenLinks + "SELECT ";
     for (std::size_t i = 0; i < map.columns.size(); ++i)
         select += (i > 0 ? ", t." : "t.") + QByteArray(map.columns[i].server);
     select += " FROM " + QByteArray(map.server) + " t WHERE " + where;
-    const PgResult rows = server.execute(select.constData(), chosen);
+    server.execute(select.constData(), chosen);
+    const QByteArray next = "FETCH FORWARD " + QByteArray::number(kFetchBatch) + " FROM " + cursor;
 
     QStringList names;
     QStringList marks;
@@ -57,17 +64,24 @@ long long copyRows(PgConnection& server, Database& file, const TableMap& map, co
     StatementLease insert(file, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                     .arg(Database::quoteIdentifier(QLatin1String(map.local)),
                                          names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))));
-    for (int row = 0; row < rows.rows(); ++row) {
-        for (std::size_t i = 0; i < map.columns.size(); ++i) {
-            const int column = static_cast<int>(i);
-            std::optional<QByteArray> value;
-            if (!rows.isNull(row, column))
-                value = rows.bytes(row, column);
-            ServerValues::bindLocal(*insert, column + 1, value, map.columns[i]);
+    long long count = 0;
+    for (;;) {
+        const PgResult rows = server.execute(next.constData());
+        for (int row = 0; row < rows.rows(); ++row) {
+            for (std::size_t i = 0; i < map.columns.size(); ++i) {
+                const int column = static_cast<int>(i);
+                std::optional<QByteArray> value;
+                if (!rows.isNull(row, column))
+                    value = rows.bytes(row, column);
+                ServerValues::bindLocal(*insert, column + 1, value, map.columns[i]);
+            }
+            insert->exec();
         }
-        insert->exec();
+        count += rows.rows();
+        // A short batch is the last: no round trip to hear that nothing is left.
+        if (rows.rows() < kFetchBatch)
+            return count;
     }
-    return rows.rows();
 }
 
 } // namespace
@@ -76,8 +90,8 @@ FetchCounts LinkFetcher::fetchInto(PgConnection& server, const FetchFilter& filt
 {
     ServerSchema::requireCurrent(server);
     // One snapshot for every table, and nothing written on the server: each
-    // table's rows come in one statement that chooses the links itself, so
-    // a fetch takes no round trip and no catalogue write for a table of them.
+    // table's rows come through a cursor whose statement chooses the links
+    // itself, so a fetch makes no table of them and writes no catalogue.
     PgTransaction transaction(server);
     server.execute("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY");
     QStringList folded;

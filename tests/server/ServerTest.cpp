@@ -436,7 +436,7 @@ TEST_F(ServerTest, CtrlCStopsAWaitingPublishOrFetchAndLeavesNothing)
          130},
         {{"fetch", path("fetched.mdb")},
          "LOCK TABLE links IN ACCESS EXCLUSIVE MODE",
-         "WITH chosen AS",
+         "DECLARE fetched_links",
          SIGINT,
          130},
         {{"publish", path("b.mdb")},

@@ -167,3 +167,64 @@ TEST_F(ServerValuesTest, CircuitsOfEveryValueFetchBackAsTheyWerePublished)
     EXPECT_EQ(sent.at(QStringLiteral("Faser Ä 光纤 \"q\" 'q'")),
               (std::vector<QString>{"0", "NULL", "Infinity", "-Infinity", "0.1", "-37.25"}));
 }
+
+TEST_F(ServerValuesTest, FetchesOfMoreCircuitsThanComeAtOnceBringEveryOne)
+{
+    ServerSchema::initialise(*server_);
+    const QString published = path(QStringLiteral("large.mdb"));
+    {
+        TestDatabaseBuilder builder(published);
+        TestDatabaseBuilder::Site site;
+        site.company = builder.addCompany(QStringLiteral("North Cabling"));
+        site.name = QStringLiteral("Riser");
+        builder.addFiber(builder.addSite(site), QStringLiteral("seed"), 1, {1.5f, 0, 2.25f, 0, 0.5f});
+        site.name = QStringLiteral("Lobby");
+        builder.addFiber(builder.addSite(site), QStringLiteral("alone"), 1, {1.0f, 0, 0, 0, 0});
+    }
+    {
+        // The riser's seed becomes 10,000 circuits, two whole batches, each
+        // with readings of its own that a float holds exactly (the test
+        // database's readings are floats).
+        Database file;
+        file.open(published, false, false, kConnectString);
+        file.execute(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) "
+            "INSERT INTO Fiber (FiberNumber, SiteNumber, FiberName, \"850Power\", \"1300Power\", FiberType) "
+            "SELECT randomblob(16), SiteNumber, 'Fiber ' || i, i / 8.0, -i / 4.0, 1 FROM n, "
+            "(SELECT SiteNumber FROM Fiber WHERE FiberName = 'seed')"));
+    }
+    Database file;
+    file.open(published, false, true, kConnectString);
+    ASSERT_EQ(LinkPublisher::publish(*server_, file).fibers, 10001);
+
+    // What the file holds of a link's circuits: count and the sum of every reading.
+    auto summary = [](const QString& at, const QString& link) {
+        Database db;
+        db.open(at, false, true, kConnectString);
+        StatementLease rows(db,
+                            QStringLiteral("SELECT count(*), total(\"850Power\"), total(\"1300Power\"), "
+                                           "total(\"1550Power\") FROM Fiber f JOIN Site s USING (SiteNumber) "
+                                           "WHERE s.SiteName = '%1'")
+                                .arg(link));
+        EXPECT_TRUE(rows->step());
+        const QString text = QStringLiteral("%1 %2 %3 %4")
+                                 .arg(rows->columnInt(0))
+                                 .arg(rows->columnDouble(1), 0, 'g', 17)
+                                 .arg(rows->columnDouble(2), 0, 'g', 17)
+                                 .arg(rows->columnDouble(3), 0, 'g', 17);
+        rows->reset();
+        return text;
+    };
+    // The riser alone ends on a whole batch; everything ends on a part of one.
+    const QString riser = path(QStringLiteral("riser.mdb"));
+    FetchFilter byName;
+    byName.linkNames = {QStringLiteral("Riser")};
+    EXPECT_EQ(LinkFetcher::fetchInto(*server_, byName, riser).fibers, 10000);
+    EXPECT_EQ(summary(riser, QStringLiteral("Riser")), summary(published, QStringLiteral("Riser")));
+    const QString all = path(QStringLiteral("all.mdb"));
+    const FetchCounts counts = LinkFetcher::fetchInto(*server_, FetchFilter{}, all);
+    EXPECT_EQ(counts.links, 2);
+    EXPECT_EQ(counts.fibers, 10001);
+    for (const QString& link : {QStringLiteral("Riser"), QStringLiteral("Lobby")})
+        EXPECT_EQ(summary(all, link), summary(published, link)) << link.toStdString();
+}
