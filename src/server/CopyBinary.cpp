@@ -86,7 +86,7 @@ void appendInt16(QByteArray& out, qint16 value)
     appendUInt16(out, static_cast<quint16>(value));
 }
 
-bool appendNumeric(QByteArray& out, const QByteArray& decimal)
+bool appendNumeric(QByteArray& out, QByteArrayView decimal)
 {
     if (decimal == "NaN") {
         appendSpecial(out, kNaN);

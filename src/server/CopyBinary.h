@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 // COPY's binary format, in which the circuits go to the team server: the
 // server stores each value as it arrives instead of reading numbers, GUIDs
@@ -22,6 +23,6 @@ void appendInt16(QByteArray& out, qint16 value);
 // "1e-05", "NaN", "Infinity", "-Infinity"), as a numeric field: the server
 // holds exactly what it would hold had it read the text, with the same
 // scale. False, and nothing appended, for text that is not such a number.
-bool appendNumeric(QByteArray& out, const QByteArray& decimal);
+bool appendNumeric(QByteArray& out, QByteArrayView decimal);
 
 } // namespace CopyBinary

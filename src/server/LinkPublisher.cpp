@@ -39,7 +39,7 @@ public:
     ~CopyStream()
     {
         if (!finished_)
-            server_.abandonCopy();
+            server_.abandonCopy("a value could not be sent");
     }
     CopyStream(const CopyStream&) = delete;
     CopyStream& operator=(const CopyStream&) = delete;

@@ -318,21 +318,19 @@ void PgConnection::beginCopy(const char* sql)
 void PgConnection::putCopyData(const QByteArray& rows)
 {
     if (watch_ && watch_->isCancelled()) {
-        // The COPY ends with an error, so the connection can roll back.
-        PQputCopyEnd(conn_, "cancelled by the user");
-        collect(Waiting{false, kCancelAnswerMs});
+        abandonCopy("cancelled by the user");
         throw ServerCancelled();
     }
     if (PQputCopyData(conn_, rows.constData(), static_cast<int>(rows.size())) != 1)
         fail(firstLine(PQerrorMessage(conn_)));
 }
 
-void PgConnection::abandonCopy() noexcept
+void PgConnection::abandonCopy(const char* reason) noexcept
 {
-    if (!conn_ || PQstatus(conn_) != CONNECTION_OK)
+    // libpq refuses the end of a COPY that is not going on (already ended).
+    if (!conn_ || PQstatus(conn_) != CONNECTION_OK || PQputCopyEnd(conn_, reason) != 1)
         return;
     try {
-        PQputCopyEnd(conn_, "a value could not be sent");
         collect(Waiting{false, kCancelAnswerMs});
     } catch (...) {
         abandon();

@@ -90,10 +90,11 @@ public:
     void beginCopy(const char* sql);
     void putCopyData(const QByteArray& rows);
     void endCopy();
-    // Ends a COPY that could not be finished (a value refused on the way) as
-    // failed, so the connection can roll back and take the next statement.
-    // Never throws: a connection that does not answer is closed.
-    void abandonCopy() noexcept;
+    // Ends a COPY that could not be finished (a value refused on the way, a
+    // cancel) as failed, so the connection can roll back and take the next
+    // statement. Nothing when no COPY is going on. Never throws: a connection
+    // that does not answer is closed.
+    void abandonCopy(const char* reason) noexcept;
 
     // The server's SQLSTATE of the last failure ("40001"...), empty if none.
     const QByteArray& lastState() const { return lastState_; }

@@ -107,15 +107,20 @@ const TableMap& customStandardsMap()
 
 namespace ServerValues {
 
-QByteArray numberText(float value)
+QByteArrayView numberText(float value, NumberBuffer& buffer)
 {
     if (std::isnan(value))
-        return QByteArrayLiteral("NaN");
+        return "NaN";
     if (std::isinf(value))
-        return value > 0 ? QByteArrayLiteral("Infinity") : QByteArrayLiteral("-Infinity");
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return QByteArray(buffer, static_cast<int>(end - buffer));
+        return value > 0 ? "Infinity" : "-Infinity";
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return QByteArrayView(buffer.data(), end - buffer.data());
+}
+
+QByteArray numberText(float value)
+{
+    NumberBuffer buffer;
+    return numberText(value, buffer).toByteArray();
 }
 
 QString foldCase(const QString& text)
@@ -128,6 +133,35 @@ QString foldCase(const QString& text)
     return folded;
 }
 
+} // namespace ServerValues
+
+namespace {
+
+// A GUID column's 16 bytes, refused when the file holds anything else.
+QByteArray localGuid(const Statement& row, int index, const ColumnMap& column, const char* table)
+{
+    QByteArray bytes = row.columnBlob(index);
+    if (row.columnStorageType(index) != SQLITE_BLOB || bytes.size() != 16)
+        throw ServerError(QStringLiteral("field %1.%2 holds no GUID: '%3'")
+                              .arg(QLatin1String(table), QLatin1String(column.local), row.columnText(index)));
+    return bytes;
+}
+
+// A whole-number column's value, refused when the server's smallint cannot hold it.
+qint16 localSmallint(const Statement& row, int index, const ColumnMap& column, const char* table)
+{
+    const qint64 number = row.columnInt(index);
+    if (number < std::numeric_limits<qint16>::min() || number > std::numeric_limits<qint16>::max())
+        throw ServerError(QStringLiteral("field %1.%2 holds %3; the team server keeps -32768 to 32767 there")
+                              .arg(QLatin1String(table), QLatin1String(column.local))
+                              .arg(number));
+    return static_cast<qint16>(number);
+}
+
+} // namespace
+
+namespace ServerValues {
+
 std::optional<QByteArray> fromLocal(const Statement& row, int index, const ColumnMap& column,
                                     const char* table)
 {
@@ -135,11 +169,7 @@ std::optional<QByteArray> fromLocal(const Statement& row, int index, const Colum
         return std::nullopt;
     switch (column.kind) {
     case ValueKind::Guid: {
-        const QByteArray bytes = row.columnBlob(index);
-        if (row.columnStorageType(index) != SQLITE_BLOB || bytes.size() != 16)
-            throw ServerError(
-                QStringLiteral("field %1.%2 holds no GUID: '%3'")
-                    .arg(QLatin1String(table), QLatin1String(column.local), row.columnText(index)));
+        const QByteArray bytes = localGuid(row, index, column, table);
         // Written in place: publishing formats two GUIDs for every circuit.
         static constexpr char kHex[] = "0123456789abcdef";
         QByteArray text(36, '-');
@@ -160,7 +190,7 @@ std::optional<QByteArray> fromLocal(const Statement& row, int index, const Colum
         // The test database reads every such value as a float (see ColumnValues).
         return numberText(static_cast<float>(row.columnDouble(index)));
     case ValueKind::Integer:
-        return QByteArray::number(static_cast<qlonglong>(row.columnInt(index)));
+        return QByteArray::number(localSmallint(row, index, column, table));
     }
     return std::nullopt;
 }
@@ -173,31 +203,23 @@ void appendBinaryField(QByteArray& row, const Statement& statement, int index, c
         return;
     }
     switch (column.kind) {
-    case ValueKind::Guid: {
-        // The text form checks the value; a uuid's binary form is its 16 bytes.
-        fromLocal(statement, index, column, table);
-        CopyBinary::appendBytes(row, statement.columnBlob(index));
+    case ValueKind::Guid: // a uuid's binary form is its 16 bytes
+        CopyBinary::appendBytes(row, localGuid(statement, index, column, table));
         return;
-    }
     case ValueKind::Text:
         CopyBinary::appendBytes(row, statement.columnText(index).toUtf8());
         return;
     case ValueKind::Number: {
-        const QByteArray text = numberText(static_cast<float>(statement.columnDouble(index)));
+        NumberBuffer buffer;
+        const QByteArrayView text = numberText(static_cast<float>(statement.columnDouble(index)), buffer);
         if (!CopyBinary::appendNumeric(row, text))
-            throw std::logic_error("numberText wrote what numeric cannot read: " + text.toStdString());
+            throw std::logic_error("numberText wrote what numeric cannot read: " +
+                                   text.toByteArray().toStdString());
         return;
     }
-    case ValueKind::Integer: {
-        const qint64 number = statement.columnInt(index);
-        if (number < std::numeric_limits<qint16>::min() || number > std::numeric_limits<qint16>::max())
-            throw ServerError(
-                QStringLiteral("field %1.%2 holds %3; the team server keeps -32768 to 32767 there")
-                    .arg(QLatin1String(table), QLatin1String(column.local))
-                    .arg(number));
-        CopyBinary::appendInt16(row, static_cast<qint16>(number));
+    case ValueKind::Integer:
+        CopyBinary::appendInt16(row, localSmallint(statement, index, column, table));
         return;
-    }
     case ValueKind::Date:
         break;
     }

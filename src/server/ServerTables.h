@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -46,13 +48,12 @@ namespace ServerValues {
 
 // A stored value of the test database as the server takes it in text form;
 // nothing for NULL. Throws ServerError for a value that cannot be sent as it
-// is (a GUID that is not 16 bytes).
+// is (a GUID that is not 16 bytes, a whole number smallint cannot hold).
 std::optional<QByteArray> fromLocal(const Statement& row, int index, const ColumnMap& column,
                                     const char* table);
 
 // The same value as one field of COPY's binary format, appended to `row`.
-// Dates are sent as text only. Throws ServerError as fromLocal does, and
-// for a whole number the server's smallint cannot hold.
+// Dates are sent as text only. Throws ServerError as fromLocal does.
 void appendBinaryField(QByteArray& row, const Statement& statement, int index, const ColumnMap& column,
                        const char* table);
 
@@ -63,7 +64,10 @@ void bindLocal(Statement& statement, int index, const std::optional<QByteArray>&
                const ColumnMap& column);
 
 // The shortest decimal that reads back as exactly this float; "NaN",
-// "Infinity" and "-Infinity" as numeric spells them.
+// "Infinity" and "-Infinity" as numeric spells them. The first form writes
+// into `buffer` and allocates nothing, for a value on its way elsewhere.
+using NumberBuffer = std::array<char, 64>;
+QByteArrayView numberText(float value, NumberBuffer& buffer);
 QByteArray numberText(float value);
 
 // Letters folded as the test database compares text: ASCII only.

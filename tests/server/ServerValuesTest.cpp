@@ -112,26 +112,42 @@ TEST_F(ServerValuesTest, CircuitsOfEveryValueFetchBackAsTheyWerePublished)
                          {1.437288f, 2.114956f, 0.794291f, 9999.9999f, 1e-5f});
         builder.addFiber(link, QStringLiteral("impossible"), 1, {});
     }
-    // A fiber type no circuit can have, which the server's column cannot hold.
     auto change = [&](const QString& sql) {
         Database file;
         file.open(published, false, false, kConnectString);
         file.execute(sql);
     };
-    change(QStringLiteral("UPDATE Fiber SET FiberType = 70000 WHERE FiberName = 'impossible'"));
+    // Whole numbers no link or circuit can have, which the server's columns
+    // cannot hold: a circuit's (sent in binary) and a link's (sent as text).
+    const struct
     {
-        Database file;
-        file.open(published, false, true, kConnectString);
-        try {
-            LinkPublisher::publish(*server_, file);
-            ADD_FAILURE() << "a fiber type of 70000 was published";
-        } catch (const ServerError& error) {
-            EXPECT_EQ(error.text(), QStringLiteral("field Fiber.FiberType holds 70000; the team server keeps "
-                                                   "-32768 to 32767 there"));
+        const char* impossible;
+        const char* undo;
+        const char* message;
+    } refused[] = {
+        {"UPDATE Fiber SET FiberType = 70000 WHERE FiberName = 'impossible'",
+         "DELETE FROM Fiber WHERE FiberName = 'impossible'",
+         "field Fiber.FiberType holds 70000; the team server keeps -32768 to 32767 there"},
+        {"UPDATE Site SET Connections = -40000", "UPDATE Site SET Connections = 2",
+         "field Site.Connections holds -40000; the team server keeps -32768 to 32767 there"},
+    };
+    for (const auto& value : refused) {
+        SCOPED_TRACE(value.impossible);
+        change(QString::fromLatin1(value.impossible));
+        {
+            Database file;
+            file.open(published, false, true, kConnectString);
+            try {
+                LinkPublisher::publish(*server_, file);
+                ADD_FAILURE() << "published";
+            } catch (const ServerError& error) {
+                EXPECT_EQ(error.text(), QString::fromLatin1(value.message));
+            }
         }
+        // The same connection goes on, and nothing of the file landed.
         EXPECT_EQ(server_->execute("SELECT count(*) FROM links").integer(0, 0), 0);
+        change(QString::fromLatin1(value.undo));
     }
-    change(QStringLiteral("DELETE FROM Fiber WHERE FiberName = 'impossible'"));
 
     Database file;
     file.open(published, false, true, kConnectString);
