@@ -259,32 +259,6 @@ OperationResult CFibrologDoc::adoptOrDiscard(const OperationResult& built, Worki
 OperationResult CFibrologDoc::loadDatabase(const QString& path)
 {
     const QString title = fileTitle(StringId::JobOpening, path);
-    // Even telling the version reads the file through the engine, which
-    // takes a while on a large one: it is a step of its own.
-    float version = 0.0f;
-    QString whyNot;
-    const OperationResult probed = runJob(title, [&](JobProgress& progress) {
-        version = SchemaVersions::detectVersion(path);
-        if (version == 0.0f)
-            whyNot = CircuitFile::whyNotATestDatabase(path);
-        return progress.isCancelled() ? OperationResult::cancelled() : OperationResult::success();
-    });
-    if (!probed)
-        return probed;
-    if (version == 0.0f)
-        return OperationResult::failure(whyNot);
-    const bool older = version != kCurrentSchemaVersion;
-    if (older) {
-        // Before the question about a 2.0 file the open database is already
-        // closed: answering No leaves the document without one.
-        const bool version1 = version < kSchemaVersion2;
-        if (!version1)
-            releaseDatabase();
-        const int question = version1 ? StringId::ConvertVersion1Question : StringId::ConvertVersion2Question;
-        if (prompt_.askYesNo(Strings::loadString(question), QString(), PromptIcon::Exclamation) !=
-            PromptAnswer::Yes)
-            return OperationResult::cancelled();
-    }
     const QString working = workingFiles_.newPath();
     if (working.isEmpty())
         return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) +
@@ -295,35 +269,58 @@ OperationResult CFibrologDoc::loadDatabase(const QString& path)
     // is converted on a copy too, which the document then works on; the file
     // is replaced by its conversion (keeping a ".backup") only once all went
     // well, so a cancel anywhere before leaves it as it was.
+    auto openCopyOf = [&](const QString& source, JobProgress& progress) -> OperationResult {
+        QString why;
+        if (!copyFileOver(source, working, &why, CopyMode::OwnerOnly, &progress, title)) {
+            if (progress.isCancelled())
+                return OperationResult::cancelled();
+            return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) +
+                                            formatted(StringId::CannotCopyToTemporary, path) +
+                                            QLatin1Char('\n') + why);
+        }
+        return opened.open(working, progress);
+    };
+    // Telling the version reads the file through the engine, which takes a
+    // while on a large one. A file in the current format is then opened in
+    // the same step, so the one Cancel the user sees stops the whole open;
+    // an older one is converted only once the user has said yes.
+    float version = 0.0f;
+    const OperationResult probed = runJob(title, [&](JobProgress& progress) -> OperationResult {
+        version = SchemaVersions::detectVersion(path);
+        if (version == 0.0f)
+            return OperationResult::failure(CircuitFile::whyNotATestDatabase(path));
+        if (progress.isCancelled())
+            return OperationResult::cancelled();
+        return version == kCurrentSchemaVersion ? openCopyOf(path, progress) : OperationResult::success();
+    });
+    if (!probed || version == kCurrentSchemaVersion)
+        return adoptOrDiscard(probed, opened, working);
+
+    // Before the question about a 2.0 file the open database is already
+    // closed: answering No leaves the document without one.
+    const bool version1 = version < kSchemaVersion2;
+    if (!version1)
+        releaseDatabase();
+    const int question = version1 ? StringId::ConvertVersion1Question : StringId::ConvertVersion2Question;
+    if (prompt_.askYesNo(Strings::loadString(question), QString(), PromptIcon::Exclamation) !=
+        PromptAnswer::Yes)
+        return adoptOrDiscard(OperationResult::cancelled(), opened, working);
     const OperationResult built =
-        runJob(older ? fileTitle(StringId::JobConverting, path) : title,
-               [&](JobProgress& progress) -> OperationResult {
-                   auto openCopyOf = [&](const QString& source) -> OperationResult {
-                       QString why;
-                       if (!copyFileOver(source, working, &why, CopyMode::OwnerOnly, &progress, title)) {
-                           if (progress.isCancelled())
-                               return OperationResult::cancelled();
-                           return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) +
-                                                           formatted(StringId::CannotCopyToTemporary, path) +
-                                                           QLatin1Char('\n') + why);
-                       }
-                       return opened.open(working, progress);
-                   };
-                   if (!older)
-                       return openCopyOf(path);
-                   const FileUpgradeResult upgraded = upgradeFileInPlace(path, &progress, openCopyOf);
-                   if (upgraded.ok)
-                       return OperationResult::success();
-                   // Opened, but the file could not be replaced: nothing is shown of it.
-                   opened.close();
-                   if (upgraded.cancelled)
-                       return OperationResult::cancelled();
-                   // Its own words may already say that it could not be converted.
-                   const QString unable = Strings::loadString(StringId::UnableToConvert);
-                   return OperationResult::failure(upgraded.error.startsWith(unable)
-                                                       ? upgraded.error
-                                                       : unable + QLatin1Char('\n') + upgraded.error);
-               });
+        runJob(fileTitle(StringId::JobConverting, path), [&](JobProgress& progress) -> OperationResult {
+            const FileUpgradeResult upgraded = upgradeFileInPlace(
+                path, &progress, [&](const QString& source) { return openCopyOf(source, progress); });
+            if (upgraded.ok)
+                return OperationResult::success();
+            // Opened, but the file could not be replaced: nothing is shown of it.
+            opened.close();
+            if (upgraded.cancelled)
+                return OperationResult::cancelled();
+            // Its own words may already say that it could not be converted.
+            const QString unable = Strings::loadString(StringId::UnableToConvert);
+            return OperationResult::failure(upgraded.error.startsWith(unable)
+                                                ? upgraded.error
+                                                : unable + QLatin1Char('\n') + upgraded.error);
+        });
     return adoptOrDiscard(built, opened, working);
 }
 
