@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev
     qt6-l10n-tools qt6-translations-l10n
-    libsqlcipher-dev
+    libsqlcipher-dev libssl-dev
     postgresql libpq-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format make

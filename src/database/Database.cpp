@@ -1,6 +1,7 @@
 #include "database/Database.h"
 
 #include "database/DatabaseException.h"
+#include "database/DerivedKeys.h"
 #include "database/Recordset.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -121,7 +122,11 @@ void Database::setPassword(const QString& oldPassword, const QString& newPasswor
     if (fresh_) {
         if (!oldPassword.isEmpty())
             throw DatabaseException(QStringLiteral("Not a valid password."));
-        if (sqlite3_key(db_, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
+        // The salt is chosen here, so the key derived for it is known and
+        // the next opens of this file need not derive it again.
+        const QByteArray rawKey = DerivedKeys::rawKeyForNewFile(key);
+        const QByteArray& given = rawKey.isEmpty() ? key : rawKey;
+        if (sqlite3_key(db_, given.constData(), static_cast<int>(given.size())) != SQLITE_OK)
             throw DatabaseException(QString::fromUtf8(sqlite3_errmsg(db_)));
         fresh_ = false;
         applyCacheSize();
@@ -145,20 +150,28 @@ void Database::open(const QString& path, bool exclusive, bool readOnly, const QS
     if (info.size() == 0)
         throw DatabaseException(QStringLiteral("Unrecognized database format '%1'.").arg(path));
 
-    openConnection(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE,
-                   QStringLiteral("Cannot open"));
+    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    openConnection(path, flags, QStringLiteral("Cannot open"));
     path_ = path;
     exclusive_ = exclusive;
     readOnly_ = readOnly;
     try {
-        const QByteArray key = passwordFromConnect(connect).toUtf8();
-        if (!key.isEmpty() && sqlite3_key(db_, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
-            throw DatabaseException(QString::fromUtf8(sqlite3_errmsg(db_)));
-        sqlite3_busy_timeout(db_, 0);
-        applyCacheSize();
-        if (exclusive)
-            exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
-        verifyReadable();
+        const QByteArray password = passwordFromConnect(connect).toUtf8();
+        const QByteArray rawKey = DerivedKeys::rawKeyForFile(path, password);
+        prepareConnection(rawKey.isEmpty() ? password : rawKey);
+        int readable = readCheck();
+        if (readable == SQLITE_NOTADB && !rawKey.isEmpty()) {
+            // The raw key did not read the file: SQLCipher derives the key
+            // from the password itself, and its answer is the one given.
+            sqlite3_close(db_);
+            db_ = nullptr;
+            openConnection(path, flags, QStringLiteral("Cannot open"));
+            prepareConnection(password);
+            readable = readCheck();
+            if (readable == SQLITE_ROW)
+                DerivedKeys::distrust();
+        }
+        verifyReadable(readable);
         if (!readOnly && sqlite3_db_readonly(db_, "main") == 1)
             throw DatabaseException(
                 QStringLiteral("Cannot open '%1' for writing: the file is read-only.").arg(path));
@@ -194,13 +207,28 @@ void Database::applyCacheSize()
     sqlite3_exec(db_, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
 }
 
-void Database::verifyReadable()
+void Database::prepareConnection(const QByteArray& key)
+{
+    if (!key.isEmpty() && sqlite3_key(db_, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
+        throw DatabaseException(QString::fromUtf8(sqlite3_errmsg(db_)));
+    sqlite3_busy_timeout(db_, 0);
+    applyCacheSize();
+    if (exclusive_)
+        exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+}
+
+int Database::readCheck()
 {
     sqlite3_stmt* stmt = nullptr;
     int rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &stmt, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_step(stmt);
     sqlite3_finalize(stmt);
+    return rc;
+}
+
+void Database::verifyReadable(int rc)
+{
     if (rc == SQLITE_ROW)
         return;
     if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
@@ -258,7 +286,8 @@ void Database::attachDatabase(const QString& path, const QString& alias, const Q
     requireOpen();
     Statement attach(db_, QStringLiteral("ATTACH DATABASE ?1 AS %1 KEY ?2").arg(quoteIdentifier(alias)));
     attach.bindText(1, path);
-    attach.bindText(2, password);
+    const QByteArray rawKey = DerivedKeys::rawKeyForFile(path, password.toUtf8());
+    attach.bindText(2, rawKey.isEmpty() ? password : QString::fromLatin1(rawKey));
     attach.exec();
 }
 

@@ -96,7 +96,9 @@ private:
     void exec(const QString& sql);
     void takeExclusiveLock();
     void applyCacheSize();
-    void verifyReadable();
+    void prepareConnection(const QByteArray& key);
+    int readCheck();
+    void verifyReadable(int readCheckResult);
     void ensureIndexCatalog();
     void forgetSchema();
 

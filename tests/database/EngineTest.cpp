@@ -1,5 +1,6 @@
 #include "database/Database.h"
 #include "database/DatabaseException.h"
+#include "database/DerivedKeys.h"
 #include "database/TableRecordset.h"
 #include "database/TestDatabaseSchema.h"
 #include "support/TestFiles.h"
@@ -39,6 +40,20 @@ protected:
         }
     }
 
+    // What any SQLCipher program does: key the connection with the password.
+    static int runWithPassword(const QString& file, const char* sql)
+    {
+        sqlite3* db = nullptr;
+        int rc = sqlite3_open(QFile::encodeName(file).constData(), &db);
+        const QByteArray key = kDatabasePassword.toUtf8();
+        if (rc == SQLITE_OK)
+            rc = sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return rc;
+    }
+
     static void makePlainSqlite(const QString& file)
     {
         sqlite3* db = nullptr;
@@ -74,6 +89,44 @@ TEST_F(EngineTest, NewFileOpensOnlyWithItsPasswordAndIsEncrypted)
         },
         "Not a valid password");
     EXPECT_EQ(fileBytes(file), before);
+}
+
+TEST_F(EngineTest, KeysAreDerivedOncePerFileAndEveryFileOpensWithThePasswordAlone)
+{
+    const QString foreign = path("foreign.mdb");
+    ASSERT_EQ(runWithPassword(foreign, "CREATE TABLE Written (A INTEGER)"), SQLITE_OK);
+    const QString own = makeSample();
+    const QString copy = path("copy.mdb");
+    ASSERT_TRUE(QFile::copy(own, copy));
+
+    struct Case
+    {
+        QString file;
+        QString table;
+        int keysDerived;
+    };
+    // A copy shares its original's salt, and so its key.
+    const Case cases[] = {
+        {foreign, "Written", 1}, {foreign, "Written", 0}, {own, "Sample", 0}, {copy, "Sample", 0}};
+    for (const Case& c : cases) {
+        const int before = DerivedKeys::derivationCount();
+        Database db;
+        db.open(c.file, true, false, kConnectString);
+        EXPECT_EQ(db.tableNames(), QStringList{c.table}) << c.file.toStdString();
+        EXPECT_EQ(DerivedKeys::derivationCount() - before, c.keysDerived) << c.file.toStdString();
+    }
+
+    Database db;
+    db.open(foreign, true, false, kConnectString);
+    db.attachDatabase(copy, "other", kDatabasePassword);
+    db.execute("INSERT INTO other.Sample (Name) VALUES ('attached')");
+    db.detachDatabase("other");
+    db.close();
+    db.open(copy, true, true, kConnectString);
+    EXPECT_EQ(db.countRows("Sample"), 1);
+    db.close();
+    for (const QString& file : {own, copy})
+        EXPECT_EQ(runWithPassword(file, "SELECT count(*) FROM Sample"), SQLITE_OK) << file.toStdString();
 }
 
 TEST_F(EngineTest, FilesThatAreNotTestDatabasesAreRefusedUnchanged)
