@@ -1,37 +1,28 @@
 #include "app/LanguageModuleNumbers.h"
 
+#include "app/AsciiChars.h"
+
 #include <cstring>
 
 namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool isOneOf(QChar c, const char* set)
-{
-    return c.unicode() != 0 && c.unicode() < 128 &&
-           std::strchr(set, static_cast<char>(c.unicode())) != nullptr;
-}
 
 // The length of the conversion that starts with the "%" at `start`; 0 when
 // none does.
 qsizetype conversionLength(QStringView text, qsizetype start)
 {
     qsizetype i = start + 1;
-    while (i < text.size() && isOneOf(text.at(i), "-+ #0"))
+    while (i < text.size() && isAsciiOneOf(text.at(i), "-+ #0"))
         ++i;
-    while (i < text.size() && isDigit(text.at(i)))
+    while (i < text.size() && isAsciiDigit(text.at(i)))
         ++i;
     if (i < text.size() && text.at(i) == QLatin1Char('.')) {
         ++i;
-        while (i < text.size() && isDigit(text.at(i)))
+        while (i < text.size() && isAsciiDigit(text.at(i)))
             ++i;
     }
-    while (i < text.size() && isOneOf(text.at(i), "hlLqjzt"))
+    while (i < text.size() && isAsciiOneOf(text.at(i), "hlLqjzt"))
         ++i;
-    if (i < text.size() && isOneOf(text.at(i), "diouxXfFeEgGaAcspn"))
+    if (i < text.size() && isAsciiOneOf(text.at(i), "diouxXfFeEgGaAcspn"))
         return i + 1 - start;
     return 0;
 }
@@ -52,7 +43,7 @@ QStringList printfConversionsOf(QStringView text, PercentDigit reading)
         if (reading == PercentDigit::TemplateArgument && next >= QLatin1Char('1') &&
             next <= QLatin1Char('9')) {
             // A template argument of one or two digits.
-            i += (i + 2 < text.size() && isDigit(text.at(i + 2))) ? 2 : 1;
+            i += (i + 2 < text.size() && isAsciiDigit(text.at(i + 2))) ? 2 : 1;
             continue;
         }
         if (const qsizetype length = conversionLength(text, i)) {

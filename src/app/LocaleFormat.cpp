@@ -1,5 +1,6 @@
 #include "app/LocaleFormat.h"
 
+#include "app/AsciiChars.h"
 #include "app/PrintfFormat.h"
 #include "app/StringTable.h"
 
@@ -41,11 +42,6 @@ NumberFormatCache& cache()
 {
     static NumberFormatCache instance;
     return instance;
-}
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 // Adds one to a string of decimal digits; "99" becomes "100".

@@ -1,5 +1,7 @@
 #include "app/PrintfFormat.h"
 
+#include "app/AsciiChars.h"
+
 #include <QByteArray>
 
 #include <cmath>
@@ -19,22 +21,11 @@ struct Conversion
     QString suffix;
 };
 
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool isOneOf(QChar c, const char* set)
-{
-    return c.unicode() < 128 && c.unicode() != 0 &&
-           std::strchr(set, static_cast<char>(c.unicode())) != nullptr;
-}
-
 // Reads up to two digits; false when the number is longer or above the limit.
 bool readSmallNumber(QStringView format, qsizetype& i, QByteArray& out)
 {
     QByteArray digits;
-    while (i < format.size() && isDigit(format.at(i)))
+    while (i < format.size() && isAsciiDigit(format.at(i)))
         digits.append(static_cast<char>(format.at(i++).unicode()));
     if (digits.size() > 2 || digits.toInt() > kMaxWidth)
         return false;
@@ -64,7 +55,7 @@ bool parse(QStringView format, Conversion& out)
         found = true;
         QByteArray directive("%");
         ++i;
-        while (i < format.size() && isOneOf(format.at(i), "-+ #0"))
+        while (i < format.size() && isAsciiOneOf(format.at(i), "-+ #0"))
             directive.append(static_cast<char>(format.at(i++).unicode()));
         if (!readSmallNumber(format, i, directive))
             return false;
@@ -75,9 +66,9 @@ bool parse(QStringView format, Conversion& out)
                 return false;
         }
         // Length modifiers carry no meaning here: the value is passed at full width.
-        while (i < format.size() && isOneOf(format.at(i), "hlLqjzt"))
+        while (i < format.size() && isAsciiOneOf(format.at(i), "hlLqjzt"))
             ++i;
-        if (i >= format.size() || !isOneOf(format.at(i), "diuxXofFeEgGaA"))
+        if (i >= format.size() || !isAsciiOneOf(format.at(i), "diuxXofFeEgGaA"))
             return false;
         out.directive = directive;
         out.type = static_cast<char>(format.at(i).unicode());

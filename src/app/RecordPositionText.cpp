@@ -1,5 +1,6 @@
 #include "app/RecordPositionText.h"
 
+#include "app/AsciiChars.h"
 #include "app/EnglishStrings.h"
 #include "app/PrintfFormat.h"
 #include "app/StringIds.h"
@@ -12,11 +13,6 @@ namespace {
 constexpr int kConversionCount = 2;
 // The widest field the number formatting writes.
 constexpr int kMaxWidth = 64;
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
 
 // A width or precision: up to two digits, at most kMaxWidth.
 bool readSmallNumber(QStringView templ, qsizetype& i)

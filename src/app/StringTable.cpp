@@ -1,5 +1,6 @@
 #include "app/StringTable.h"
 
+#include "app/AsciiChars.h"
 #include "app/EnglishStrings.h"
 
 #include <QList>
@@ -42,11 +43,6 @@ QString unescape(QStringView text, bool* ok)
         }
     }
     return out;
-}
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 QString escape(const QString& text)

@@ -4,6 +4,7 @@
 #include "app/StringIds.h"
 #include "app/StringTable.h"
 #include "app/TemporaryFileRegistry.h"
+#include "cli/CliApp.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,6 +90,12 @@ QJsonValue jsonNumber(double value)
 QJsonValue jsonText(const QString& text)
 {
     return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+}
+
+int fail(CliContext& context, const QString& message)
+{
+    context.err << "fibrolog-cli: " << message << '\n';
+    return ExitError;
 }
 
 bool isStandardStream(const QString& path)

@@ -30,6 +30,9 @@ QJsonValue jsonNumber(double value);
 // A text, or null when there is none.
 QJsonValue jsonText(const QString& text);
 
+// Says on standard error why the command failed; the exit status of a failure.
+int fail(CliContext& context, const QString& message);
+
 // "-" as an output file: standard output.
 bool isStandardStream(const QString& path);
 // The name a message gives an output: the path, or "standard output".

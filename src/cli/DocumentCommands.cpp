@@ -69,12 +69,6 @@ struct CliDocument
     CFibrologDoc document;
 };
 
-int fail(CliContext& context, const QString& message)
-{
-    context.err << "fibrolog-cli: " << message << '\n';
-    return ExitError;
-}
-
 // How messages name a download read from standard input.
 const QString kStandardInputName = QStringLiteral("standard input");
 
@@ -117,7 +111,7 @@ int saveDocumentInto(CFibrologDoc& document, const QString& target, CliContext& 
     if (saved.isCancelled() && job && job->cancelled())
         return job->cancelledExit(context);
     if (!saved)
-        return fail(context, saved.message());
+        return CliOutput::fail(context, saved.message());
     using CliOutput::countText;
     Database& db = *document.database();
     context.status << Strings::formatMessage(
@@ -170,12 +164,13 @@ int runImport(const CommandLine& line, CliContext& context)
                                     : kStandardInputName + QLatin1String(".kav"),
                             &error);
         if (source.isEmpty())
-            return fail(context, QStringLiteral("%1: %2").arg(kStandardInputName, error));
+            return CliOutput::fail(context, QStringLiteral("%1: %2").arg(kStandardInputName, error));
         if (QFileInfo(source).size() == 0)
-            return fail(context, QStringLiteral("%1: nothing was read; an empty input is no download")
-                                     .arg(kStandardInputName));
+            return CliOutput::fail(context,
+                                   QStringLiteral("%1: nothing was read; an empty input is no download")
+                                       .arg(kStandardInputName));
     } else if (!QFileInfo(download).isFile()) {
-        return fail(context, QStringLiteral("Could not find file '%1'.").arg(download));
+        return CliOutput::fail(context, QStringLiteral("Could not find file '%1'.").arg(download));
     }
 
     CommandJob job(context);
@@ -195,7 +190,8 @@ int runImport(const CommandLine& line, CliContext& context)
         QString reason = loaded.message();
         if (fromInput)
             reason.replace(source, kStandardInputName);
-        return fail(context, QStringLiteral("%1: %2").arg(fromInput ? kStandardInputName : download, reason));
+        return CliOutput::fail(
+            context, QStringLiteral("%1: %2").arg(fromInput ? kStandardInputName : download, reason));
     }
     reportImportOmissions(cli.document, context);
     return saveDocumentInto(cli.document, target, context, &job);
@@ -210,7 +206,7 @@ int runExportCsv(const CommandLine& line, CliContext& context)
     QString refused;
     const bool toOutput = CliOutput::isStandardStream(csv);
     if (!toOutput && !OutputFile::check(csv, file, &refused))
-        return fail(context, refused);
+        return CliOutput::fail(context, refused);
     CommandJob job(context);
     Database db;
     StandardsCatalog catalog;
@@ -220,14 +216,14 @@ int runExportCsv(const CommandLine& line, CliContext& context)
     QString error;
     const QString path = toOutput ? output.path(&error) : csv;
     if (path.isEmpty())
-        return fail(context, error);
+        return CliOutput::fail(context, error);
     const bool written = exportCircuitsCsv(db, catalog, path, &error, &job.progress());
     job.progress().finishLine();
     if (!written && job.cancelled())
         return job.cancelledExit(context);
     if (!written)
-        return fail(context, error);
+        return CliOutput::fail(context, error);
     if (toOutput && !output.send(context, &error))
-        return fail(context, error);
+        return CliOutput::fail(context, error);
     return ExitOk;
 }

@@ -8,6 +8,7 @@
 #include "cli/CancelOnSignal.h"
 #include "cli/CliApp.h"
 #include "cli/CliLinkData.h"
+#include "cli/CliOutput.h"
 #include "cli/CommandJob.h"
 #include "cli/TerminalProgress.h"
 #include "document/CFibrologDoc.h"
@@ -129,12 +130,6 @@ struct PortChoice
     }
 };
 
-int fail(CliContext& context, const QString& message)
-{
-    context.err << "fibrolog-cli: " << message << '\n';
-    return ExitError;
-}
-
 // A signal stopped the meter's job: said as a cancel, with the signal's status.
 int cancelled(CliContext& context)
 {
@@ -242,13 +237,13 @@ int runDownload(const CommandLine& line, CliContext& context)
     // meter is asked for them.
     QString refused;
     if (!target.isEmpty() && !OutputFile::check(target, QString(), &refused))
-        return fail(context, refused);
+        return CliOutput::fail(context, refused);
     if (line.has(QStringLiteral("into"))) {
         const QString database = line.value(QStringLiteral("into"));
         if (!database.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive))
-            return fail(context, Strings::loadString(StringId::ExtensionMustBeMdb));
+            return CliOutput::fail(context, Strings::loadString(StringId::ExtensionMustBeMdb));
         if (!OutputFile::check(database, QString(), &refused))
-            return fail(context, refused);
+            return CliOutput::fail(context, refused);
         // Link options are checked before the meter is asked; whether they
         // are needed shows only when the meter answers.
         std::optional<LinkData> link;
@@ -273,16 +268,17 @@ int runDownload(const CommandLine& line, CliContext& context)
     // OUT is never written with a cut transfer; the message names the file
     // that keeps its bytes.
     if (result.status == DownloadStatus::Incomplete)
-        return fail(context, result.detail);
+        return CliOutput::fail(context, result.detail);
     if (!result.ok())
         return couldNotGetData(context, result.detail);
 
     QString error;
     if (!copyWhole(result.path, target, &error)) {
         // The meter's data were received; they are not thrown away with OUT.
-        return fail(context, error + QLatin1Char('\n') +
-                                 Strings::formatMessage(Strings::loadString(StringId::DownloadDataKeptIn),
-                                                        {result.path}));
+        return CliOutput::fail(
+            context,
+            error + QLatin1Char('\n') +
+                Strings::formatMessage(Strings::loadString(StringId::DownloadDataKeptIn), {result.path}));
     }
     QFile::remove(result.path);
     session.progress.showStatus(StringId::DownloadSuccessful);

@@ -80,12 +80,6 @@ const CommandSpec kFetchSpec{
 
 namespace {
 
-int fail(CliContext& context, const QString& message)
-{
-    context.err << "fibrolog-cli: " << message << '\n';
-    return ExitError;
-}
-
 // The exit status of a server step that did not succeed: a cancel's (130 or
 // 143), or 1 with the reason; ExitOk when it did, and the command goes on.
 int unlessDone(const OperationResult& result, CommandJob& job, CliContext& context)
@@ -94,7 +88,7 @@ int unlessDone(const OperationResult& result, CommandJob& job, CliContext& conte
     if (result.isCancelled())
         return job.cancelledExit(context);
     if (!result)
-        return fail(context, result.message());
+        return CliOutput::fail(context, result.message());
     return ExitOk;
 }
 
@@ -104,7 +98,7 @@ QString serverAddress(const CommandLine& line, CliContext& context)
     QString error;
     const QString address = ServerAddress::resolve(line.value(QStringLiteral("server")), &error);
     if (address.isEmpty())
-        fail(context, error);
+        CliOutput::fail(context, error);
     return address;
 }
 
@@ -203,15 +197,16 @@ int runFetch(const CommandLine& line, CliContext& context)
     // all of it went in).
     QTemporaryDir folder;
     if (!folder.isValid())
-        return fail(context, QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
+        return CliOutput::fail(
+            context, QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
     const QString downloaded = folder.filePath(QStringLiteral("fetched.mdb"));
     FetchCounts counts;
     const OperationResult fetched = TeamServer(address).fetch(filter, downloaded, job.progress(), &counts);
     if (const int status = unlessDone(fetched, job, context); status != ExitOk)
         return status;
     if (counts.links == 0)
-        return fail(context,
-                    QStringLiteral("no link on the team server matches; %1 was not changed").arg(target));
+        return CliOutput::fail(
+            context, QStringLiteral("no link on the team server matches; %1 was not changed").arg(target));
     context.status << "fetched " << counts.links << (counts.links == 1 ? " link, " : " links, ")
                    << counts.fibers << (counts.fibers == 1 ? " circuit\n" : " circuits\n");
 

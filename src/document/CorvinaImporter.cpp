@@ -16,20 +16,9 @@
 
 namespace {
 
-// Fibers written between two looks at the job's progress.
-constexpr int kProgressStep = 1024;
-
 struct StoreCancelled
 {
 };
-
-ImportResult failure(ImportResult::Status status, const QString& message)
-{
-    ImportResult result;
-    result.status = status;
-    result.message = message;
-    return result;
-}
 
 QString withNumber(int textId, const QString& value)
 {
@@ -67,7 +56,7 @@ int writeFibers(Database& db, const CorvinaDownload& download, const std::vector
                 fibers.powers[n] = slots[n]->readings.at(j);
         }
         fibers.update();
-        if ((j + 1) % kProgressStep == 0 && progress) {
+        if ((j + 1) % kImportProgressStep == 0 && progress) {
             if (progress->isCancelled())
                 throw StoreCancelled();
             progress->report(what, j + 1, count);
@@ -137,9 +126,9 @@ ImportResult CorvinaImporter::store(const CorvinaDownload& download, const LinkD
                                     JobProgress* progress)
 {
     if (!download.ok())
-        return failure(ImportResult::Status::NotReadable, problemMessage(download));
+        return ImportResult::failure(ImportResult::Status::NotReadable, problemMessage(download));
     if (!download.hasReadings())
-        return failure(ImportResult::Status::NoTestData, nothingToStoreMessage(download));
+        return ImportResult::failure(ImportResult::Status::NoTestData, nothingToStoreMessage(download));
     ImportResult result;
     try {
         createTestDatabase(databasePath, kCurrentSchemaVersion);
@@ -156,10 +145,11 @@ ImportResult CorvinaImporter::store(const CorvinaDownload& download, const LinkD
         result.sites = 1;
         result.status = ImportResult::Status::Stored;
     } catch (const StoreCancelled&) {
-        result = failure(ImportResult::Status::Cancelled, Strings::loadString(StringId::OperationCancelled));
+        result = ImportResult::failure(ImportResult::Status::Cancelled,
+                                       Strings::loadString(StringId::OperationCancelled));
     } catch (const DatabaseException& e) {
-        result = failure(ImportResult::Status::DatabaseError,
-                         Strings::loadString(StringId::ErrorOccurred) + e.description());
+        result = ImportResult::failure(ImportResult::Status::DatabaseError,
+                                       Strings::loadString(StringId::ErrorOccurred) + e.description());
     }
     removeUnlessStored(result, databasePath);
     return result;

@@ -26,9 +26,6 @@ constexpr int kUserLinkBudgetStandard = 15;
 const QString kReturnLossStandardName = QStringLiteral("EIA/TIA FOTP107A");
 const QString kUnusedSlotName = QStringLiteral("9999nm");
 constexpr float kReturnLossMaxDistance = -10000000000.0f;
-// Fibers written between two looks at the job's progress.
-constexpr int kProgressStep = 1024;
-
 // Thrown between two rows when the user cancels: the transaction rolls back.
 struct ImportCancelled
 {
@@ -227,7 +224,7 @@ private:
                 fibers.fiberType = static_cast<std::int16_t>(list.fiberType);
                 fibers.powers = plan_.powers(listIndex, fiber);
                 fibers.update();
-                if (++written % kProgressStep == 0 && progress_) {
+                if (++written % kImportProgressStep == 0 && progress_) {
                     if (progress_->isCancelled())
                         throw ImportCancelled();
                     progress_->report(what, written, total);
@@ -258,14 +255,6 @@ private:
     QStringList shortened_;
 };
 
-ImportResult failure(ImportResult::Status status, const QString& message)
-{
-    ImportResult result;
-    result.status = status;
-    result.message = message;
-    return result;
-}
-
 } // namespace
 
 ImportResult DownloadImporter::importFile(const QString& downloadPath, const QString& databasePath,
@@ -274,12 +263,13 @@ ImportResult DownloadImporter::importFile(const QString& downloadPath, const QSt
     QString error;
     std::optional<DownloadModel> model = DownloadParser::parseFile(downloadPath, &error);
     if (!model)
-        return failure(ImportResult::Status::NotReadable,
-                       Strings::loadString(StringId::NoTestDataInDownload));
+        return ImportResult::failure(ImportResult::Status::NotReadable,
+                                     Strings::loadString(StringId::NoTestDataInDownload));
     // A download from the meter was judged as it arrived; a file from
     // elsewhere gets the same judgement here.
     if (DownloadCompleteness::fileEndsInsideRecord(downloadPath))
-        return failure(ImportResult::Status::Incomplete, DownloadCompleteness::message(downloadPath));
+        return ImportResult::failure(ImportResult::Status::Incomplete,
+                                     DownloadCompleteness::message(downloadPath));
     return store(std::move(*model), databasePath, progress);
 }
 
@@ -290,17 +280,19 @@ ImportResult DownloadImporter::store(DownloadModel model, const QString& databas
     ImportResult result;
     try {
         if (!createTestDatabase(databasePath, kCurrentSchemaVersion))
-            return failure(ImportResult::Status::DatabaseError, Strings::loadString(StringId::FailedToSave));
+            return ImportResult::failure(ImportResult::Status::DatabaseError,
+                                         Strings::loadString(StringId::FailedToSave));
         Database db;
         db.open(databasePath, true, false, kConnectString);
         Writer writer(db, model, progress);
         result = writer.write();
         result.shortened = writer.shortened();
     } catch (const ImportCancelled&) {
-        result = failure(ImportResult::Status::Cancelled, Strings::loadString(StringId::OperationCancelled));
+        result = ImportResult::failure(ImportResult::Status::Cancelled,
+                                       Strings::loadString(StringId::OperationCancelled));
     } catch (const DatabaseException& e) {
-        result = failure(ImportResult::Status::DatabaseError,
-                         Strings::loadString(StringId::ErrorOccurred) + e.description());
+        result = ImportResult::failure(ImportResult::Status::DatabaseError,
+                                       Strings::loadString(StringId::ErrorOccurred) + e.description());
     }
     removeUnlessStored(result, databasePath);
     return result;

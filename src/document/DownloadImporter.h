@@ -32,7 +32,18 @@ struct ImportResult
     ImportOmissions omissions;
 
     bool stored() const { return status == Status::Stored; }
+
+    static ImportResult failure(Status status, const QString& message)
+    {
+        ImportResult result;
+        result.status = status;
+        result.message = message;
+        return result;
+    }
 };
+
+// Fibers written between two looks at the job's progress.
+constexpr int kImportProgressStep = 1024;
 
 // A store that did not end with Stored leaves no database behind, nor its
 // journal.

@@ -1,18 +1,15 @@
 #include "meter/DownloadFields.h"
 
+#include "app/AsciiChars.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace {
 
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 bool isNumberCharacter(QChar c)
 {
-    return isDigit(c) || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('.');
+    return isAsciiDigit(c) || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('.');
 }
 
 // Digits are clamped, not wrapped: a huge run is simply no valid date part.
@@ -30,7 +27,7 @@ QDate parseDownloadDate(QStringView text)
     std::int64_t parts[3] = {0, 0, 0};
     qsizetype i = 0;
     for (int part = 0; part < 3; ++part) {
-        while (i < text.size() && isDigit(text[i]))
+        while (i < text.size() && isAsciiDigit(text[i]))
             parts[part] = accumulate(parts[part], text[i++]);
         if (i >= text.size()) {
             if (part < 2)
@@ -65,7 +62,7 @@ std::optional<float> downloadVersionValue(QStringView text)
         const QChar c = text[i];
         if (c == QLatin1Char('.'))
             inFraction = true;
-        else if (isDigit(c))
+        else if (isAsciiDigit(c))
             (inFraction ? fraction : whole) = accumulate(inFraction ? fraction : whole, c);
     }
     return static_cast<float>(whole) + static_cast<float>(fraction) / 100.0f;
@@ -81,7 +78,7 @@ int linkBudgetWavelengthNumber(QStringView wavelength)
     const bool negative = !number.isEmpty() && number[0] == QLatin1Char('-');
     if (!number.isEmpty() && (number[0] == QLatin1Char('-') || number[0] == QLatin1Char('+')))
         ++i;
-    for (; i < number.size() && isDigit(number[i]); ++i)
+    for (; i < number.size() && isAsciiDigit(number[i]); ++i)
         value = accumulate(value, number[i]);
     return static_cast<int>(negative ? -value : value);
 }

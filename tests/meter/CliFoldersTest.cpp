@@ -4,6 +4,7 @@
 #include "MeterSimProcess.h"
 
 #include "cli/CliApp.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -41,12 +42,6 @@ CliOutcome runCli(const QProcessEnvironment& environment, const QString& folder,
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int modeOf(const QString& path)

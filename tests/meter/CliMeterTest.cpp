@@ -7,6 +7,7 @@
 #include "app/StringTable.h"
 #include "cli/CliRun.h"
 #include "meter/TermiosSerialPort.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +33,6 @@ CliRun run(const QString& ports, const QStringList& arguments)
     const CliRun result = runCliCaptured(arguments);
     qunsetenv("FIBROLOG_SERIAL_PORTS");
     return result;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The real program in a process of its own, as a shell starts it: its

@@ -3,6 +3,7 @@
 // after a deliberate change), and the counts of what it leaves out.
 #include "meter/CorvinaParser.h"
 #include "meter/CorvinaDownloadDump.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +28,6 @@ void expectReadings(const QList<float>& actual, const QList<float>& expected)
     ASSERT_EQ(actual.size(), expected.size());
     for (qsizetype i = 0; i < actual.size(); ++i)
         EXPECT_NEAR(actual[i], expected[i], 1e-5f) << "reading " << i;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "meter/DevicePortOpener.h"
 #include "meter/MeterLink.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,6 @@ namespace {
 
 const QString kData = QStringLiteral(FIBROLOG_TEST_DATA_DIR);
 constexpr LineTiming kShortSilence{50, 10};
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 struct SimLink
 {

@@ -4,6 +4,7 @@
 #include "ParseBytes.h"
 
 #include "meter/DownloadModelDump.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,6 @@
 #include <QFile>
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
 
 QStringList sampleDownloads()
 {

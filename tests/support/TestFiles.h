@@ -8,6 +8,13 @@
 
 #include <gtest/gtest.h>
 
+// The whole file; empty when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A fresh temporary folder per test, removed afterwards.
 class TempDirTest : public ::testing::Test
 {
