@@ -22,5 +22,10 @@ if command -v ccache >/dev/null 2>&1; then
     export CCACHE_IGNOREOPTIONS="-ffile-prefix-map=*"
 fi
 
-cmake -S . -B "$build_dir" -G Ninja -DFIBROLOG_WERROR=ON "${launcher[@]}" "$@" >/dev/null
+# The program's libraries are compiled in unity batches of eight files: each
+# batch reads Qt's headers once instead of eight times, which takes a
+# quarter off a build from nothing (the tests are compiled file by file,
+# tests/CMakeLists.txt). Every build folder beside the checkout gets the same
+# batches, so ccache still serves the package build what this one compiled.
+cmake -S . -B "$build_dir" -G Ninja -DFIBROLOG_WERROR=ON -DCMAKE_UNITY_BUILD=ON "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
