@@ -24,8 +24,28 @@ public:
 
     virtual ~JobRunner() = default;
 
-    // `title` says what is being done until the step reports.
-    virtual OperationResult run(const QString& title, const Step& step) = 0;
+    // `title` says what is being done until the step reports. What the step
+    // did stands, even when Cancel was pressed as it was ending.
+    OperationResult run(const QString& title, const Step& step) { return runStep(title, step, false); }
+
+    // For a step that only reads or prepares and leaves nothing the user
+    // keeps, before a question or a step that writes: a Cancel pressed up to
+    // the moment its progress closes cancels the operation, since the user
+    // saw it running and said stop.
+    OperationResult runPreparation(const QString& title, const Step& step)
+    {
+        return runStep(title, step, true);
+    }
+
+protected:
+    virtual OperationResult runStep(const QString& title, const Step& step, bool lateCancelCancels) = 0;
+
+    // The step's outcome, or cancelled for a preparation whose progress was
+    // cancelled by the time it closed.
+    static OperationResult outcome(const OperationResult& result, bool cancelled, bool lateCancelCancels)
+    {
+        return lateCancelCancels && result && cancelled ? OperationResult::cancelled() : result;
+    }
 };
 
 // Runs each step in place on the caller's thread with the progress given:
@@ -37,12 +57,13 @@ public:
     InPlaceJobRunner() = default;
     explicit InPlaceJobRunner(JobProgress& progress) : progress_(&progress) {}
 
-    OperationResult run(const QString&, const Step& step) override
+protected:
+    OperationResult runStep(const QString&, const Step& step, bool lateCancelCancels) override
     {
-        if (progress_)
-            return step(*progress_);
         SilentProgress unwatched;
-        return step(unwatched);
+        JobProgress& progress = progress_ ? *progress_ : unwatched;
+        const OperationResult result = step(progress);
+        return outcome(result, progress.isCancelled(), lateCancelCancels);
     }
 
 private:

@@ -122,6 +122,13 @@ OperationResult CFibrologDoc::runJob(const QString& title,
     return runner_->run(title, step);
 }
 
+OperationResult CFibrologDoc::runPreparation(const QString& title,
+                                             const std::function<OperationResult(JobProgress&)>& step)
+{
+    const BusyScope busy(busy_);
+    return runner_->runPreparation(title, step);
+}
+
 void CFibrologDoc::reportStandardsProblem(const QString& problem)
 {
     standardsProblem_ = problem;
@@ -285,7 +292,7 @@ OperationResult CFibrologDoc::loadDatabase(const QString& path)
     // the same step, so the one Cancel the user sees stops the whole open;
     // an older one is converted only once the user has said yes.
     float version = 0.0f;
-    const OperationResult probed = runJob(title, [&](JobProgress& progress) -> OperationResult {
+    const OperationResult probed = runPreparation(title, [&](JobProgress& progress) -> OperationResult {
         version = SchemaVersions::detectVersion(path);
         if (version == 0.0f)
             return OperationResult::failure(CircuitFile::whyNotATestDatabase(path));
@@ -346,7 +353,7 @@ OperationResult CFibrologDoc::importCorvinaDownload(const QString& path)
 {
     const QString title = Strings::loadString(StringId::StoringDownload);
     CorvinaDownload download;
-    const OperationResult read = runJob(title, [&](JobProgress&) {
+    const OperationResult read = runPreparation(title, [&](JobProgress&) {
         QString error;
         if (!CorvinaParser::parseFile(path, download, &error))
             return OperationResult::failure(Strings::loadString(StringId::ErrorOccurred) + error);
@@ -636,7 +643,7 @@ OperationResult CFibrologDoc::onSaveDocument(const QString& path)
     // From here to the rename, every other program saving the same file
     // waits; this one may have to wait for another, off the window's thread.
     DatabaseFileWriter writer(path);
-    const OperationResult prepared = runJob(title, [&](JobProgress& progress) {
+    const OperationResult prepared = runPreparation(title, [&](JobProgress& progress) {
         QString why;
         return saveStepOutcome(writer.prepare(&why, &progress), progress, why, path);
     });

@@ -196,6 +196,9 @@ Q_SIGNALS:
 private:
     // Runs one long step through the runner, busy meanwhile.
     OperationResult runJob(const QString& title, const std::function<OperationResult(JobProgress&)>& step);
+    // A step before a question or a write: see JobRunner::runPreparation().
+    OperationResult runPreparation(const QString& title,
+                                   const std::function<OperationResult(JobProgress&)>& step);
     OperationResult loadDatabase(const QString& path);
     // Closes the working database and removes its working file; the views
     // hear of it when `tellViews`.

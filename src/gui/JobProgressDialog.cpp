@@ -144,7 +144,9 @@ QWidget* DialogJobRunner::dialogParent() const
     return modal ? modal : parent_.data();
 }
 
-OperationResult DialogJobRunner::run(const QString& title, const Step& step)
+OperationResult DialogJobRunner::runStep(const QString& title, const Step& step, bool lateCancelCancels)
 {
-    return runWithProgress(title, [&](JobProgress& progress) { return step(progress); });
+    const OperationResult result =
+        runWithProgress(title, [&](JobProgress& progress) { return step(progress); });
+    return outcome(result, lastCancelled_, lateCancelCancels);
 }

@@ -118,8 +118,7 @@ class DialogJobRunner : public JobRunner
 public:
     explicit DialogJobRunner(QWidget* parent) : parent_(parent) {}
 
-    OperationResult run(const QString& title, const Step& step) override;
-    // The same for a job with a result of its own (a transfer, a print).
+    // A job with a result of its own (a transfer, a print).
     template <class Job>
     auto runWithProgress(const QString& title, Job job) -> std::invoke_result_t<Job&, JobProgress&>;
 
@@ -128,11 +127,15 @@ public:
     // See JobProgressDialog::setDelay().
     void setDialogDelay(int milliseconds) { delayMs_ = milliseconds; }
 
+protected:
+    OperationResult runStep(const QString& title, const Step& step, bool lateCancelCancels) override;
+
 private:
     QWidget* dialogParent() const;
 
     QPointer<QWidget> parent_;
     int running_ = 0;
+    bool lastCancelled_ = false; // whether the last job's progress was cancelled when it closed
     int delayMs_ = JobProgressDialog::kDefaultMinimumDuration;
 };
 
@@ -146,10 +149,18 @@ auto DialogJobRunner::runWithProgress(const QString& title, Job job)
     dialog.setLabelText(title);
     dialog.setDelay(delayMs_);
     ++running_;
+    // Read once the dialog has closed: a Cancel may come after the job's
+    // last look at its progress.
     struct Done
     {
         int& running;
-        ~Done() { --running; }
-    } done{running_};
+        bool& cancelled;
+        const JobProgress& progress;
+        ~Done()
+        {
+            --running;
+            cancelled = progress.isCancelled();
+        }
+    } done{running_, lastCancelled_, progress};
     return dialog.runOnWorker([&] { return job(progress); });
 }

@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <chrono>
 #include <semaphore>
@@ -235,4 +237,58 @@ TEST_F(JobProgressDialogTest, LooksLikeAProgressDialog)
     EXPECT_TRUE(hasSeveralColours(shot));
     progress_.report("Searching for device...", 0, -1);
     EXPECT_TRUE(hasSeveralColours(saveScreenshot(dialog_, dir_.path(), "job-progress-busy")));
+}
+
+// Cancel pressed after the step's last look at its progress, while its
+// dialog is still up: a preparation is cancelled by it, a step that wrote
+// keeps what it did. The command line's in-place runner does the same with
+// a cancel (Ctrl+C) that comes as the step ends.
+TEST(JobRunnerTest, ACancelAsTheStepEndsCancelsAPreparationOnly)
+{
+    const auto succeeds = [](JobProgress&) { return OperationResult::success(); };
+    DialogJobRunner window(nullptr);
+    window.setDialogDelay(0);
+    // The step waits, its work done, until the user has clicked Cancel.
+    const auto clickedAsItEnds = [](JobProgress&) {
+        std::binary_semaphore clicked(0);
+        std::function<void()> clickWhenShown = [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<JobProgressDialog*>(widget); dialog && dialog->isVisible()) {
+                    QTest::mouseClick(dialog->findChild<QPushButton*>("c2"), Qt::LeftButton);
+                    clicked.release();
+                    return;
+                }
+            QTimer::singleShot(1, qApp, clickWhenShown);
+        };
+        QMetaObject::invokeMethod(qApp, clickWhenShown);
+        clicked.acquire();
+        return OperationResult::success();
+    };
+    const auto cancelledAsItEnds = [](JobProgress& progress) {
+        progress.cancel();
+        return OperationResult::success();
+    };
+    SilentProgress terminal;
+    InPlaceJobRunner commandLine(terminal);
+    InPlaceJobRunner unwatched;
+
+    const struct
+    {
+        const char* name;
+        JobRunner& runner;
+        JobRunner::Step step;
+        bool preparationCancelled;
+    } cases[] = {
+        {"window, no Cancel", window, succeeds, false},
+        {"window, Cancel as the step ends", window, clickedAsItEnds, true},
+        {"command line, no Ctrl+C", unwatched, succeeds, false},
+        {"command line, Ctrl+C as the step ends", commandLine, cancelledAsItEnds, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(c.runner.run("Saving", c.step).ok());
+        const OperationResult prepared = c.runner.runPreparation("Saving", c.step);
+        EXPECT_EQ(prepared.isCancelled(), c.preparationCancelled);
+        EXPECT_EQ(prepared.ok(), !c.preparationCancelled);
+    }
 }
